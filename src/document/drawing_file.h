@@ -1,0 +1,23 @@
+#pragma once
+
+#include "shapes/polygon.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+
+#include <memory>
+#include <vector>
+
+namespace korvo {
+
+using TShapePtr = std::shared_ptr<TPolygon>;
+using TShapeList = std::vector<TShapePtr>;
+
+// The drawing file: the number of top-level shapes, then one shape record each, back to front.
+QByteArray EncodeDrawing(const TShapeList& shapes);
+
+// Reads the shapes of a drawing file and brings their device bounds and handles up to date at the
+// given scale. Throws EReadError for damaged data; nothing outside the returned list is touched.
+TShapeList DecodeDrawing(QByteArrayView bytes, float scale);
+
+} // namespace korvo

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+
+#include <cstdint>
+#include <stdexcept>
+
+namespace korvo {
+
+// Damaged or foreign data. The message says what is wrong with the data, without naming a file.
+class EReadError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Little-endian reading from bytes in memory. Every read is checked against the bytes left, so a
+// truncated or hostile input ends in EReadError, never in a read past the end.
+class TByteReader {
+public:
+    explicit TByteReader(QByteArrayView data);
+
+    std::int32_t ReadInt32();
+    std::uint32_t ReadUInt32();
+    std::uint8_t ReadUInt8();
+    float ReadFloat32();
+    void ReadRaw(void* target, qsizetype size);
+    QByteArray ReadBytes(qsizetype size);
+
+    // A count or length that the data itself gives. Each counted item takes at least minItemBytes of
+    // what is left, so an impossible value is rejected before anything is allocated for it.
+    std::int32_t ReadCount(qsizetype minItemBytes);
+
+    qsizetype Remaining() const { return FEnd - FPos; }
+
+private:
+    void Require(qsizetype size) const;
+
+    const char* FPos;
+    const char* FEnd;
+};
+
+class TByteWriter {
+public:
+    void WriteInt32(std::int32_t v);
+    void WriteUInt32(std::uint32_t v);
+    void WriteUInt8(std::uint8_t v);
+    void WriteFloat32(float v);
+    void WriteRaw(const void* data, qsizetype size);
+    void WriteBytes(QByteArrayView bytes) { WriteRaw(bytes.data(), bytes.size()); }
+
+    const QByteArray& Data() const { return FData; }
+    void Reserve(qsizetype size) { FData.reserve(size); }
+
+private:
+    QByteArray FData;
+};
+
+} // namespace korvo

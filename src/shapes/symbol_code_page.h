@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+#include <optional>
+
+namespace korvo {
+
+// The symbol character set (Greek letters and mathematical signs on the Latin keys).
+// Bytes without a symbol decode to the private-use character U+F000 + byte, which encodes back to the
+// same byte, so no stored byte is ever lost.
+QString DecodeSymbol(QByteArrayView bytes);
+std::optional<QByteArray> EncodeSymbol(const QString& text);
+
+} // namespace korvo
