@@ -31,13 +31,22 @@ QByteArray ReadFileBytes(const QString& fileName)
     return bytes;
 }
 
-void WriteFileBytes(const QString& fileName, QByteArrayView bytes)
+void WriteFileWith(const QString& fileName, const std::function<bool(QIODevice&)>& write)
 {
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so a short write (a full disk, a size limit) shows in write()'s count: a buffered
+    // QSaveFile flushes at commit, takes the partial write for success and renames a cut file over
+    // the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw EFileError(QStringLiteral("Cannot create \"%1\": %2.").arg(fileName, file.errorString()));
-    if (file.write(bytes.data(), bytes.size()) != bytes.size() || !file.commit())
+    if (!write(file) || !file.commit())
         throw EFileError(QStringLiteral("Cannot save \"%1\": %2.").arg(fileName, file.errorString()));
+}
+
+void WriteFileBytes(const QString& fileName, QByteArrayView bytes)
+{
+    WriteFileWith(
+        fileName, [bytes](QIODevice& file) { return file.write(bytes.data(), bytes.size()) == bytes.size(); });
 }
 
 } // namespace korvo

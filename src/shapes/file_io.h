@@ -4,7 +4,10 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <functional>
 #include <stdexcept>
+
+class QIODevice;
 
 namespace korvo {
 
@@ -20,6 +23,8 @@ public:
 QByteArray ReadFileBytes(const QString& fileName);
 
 // Replaces the file through a temporary file and a rename, so a failed write leaves the old file intact.
+// `write` fills the temporary file and says whether it succeeded.
+void WriteFileWith(const QString& fileName, const std::function<bool(QIODevice&)>& write);
 void WriteFileBytes(const QString& fileName, QByteArrayView bytes);
 
 } // namespace korvo

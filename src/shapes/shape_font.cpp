@@ -34,15 +34,16 @@ namespace {
 
 } // namespace
 
-QByteArray TShapeFont::Face() const
-{
-    return QByteArray(FFace.data(), static_cast<qsizetype>(FaceLength(FFace)));
-}
+QByteArray TShapeFont::Face() const { return QByteArray(FFace.data(), static_cast<qsizetype>(FaceLength(FFace))); }
 
 void TShapeFont::SetFace(QByteArrayView face)
 {
-    std::array<char, TLogFont::FaceNameSize> bytes {};
     const auto n = std::min<qsizetype>(face.size(), TLogFont::FaceNameSize - 1);
+    // A kept record may hold bytes after the name's terminator; they are not part of the name, so
+    // setting the name it already has must not drop the record.
+    if (face.first(n) == QByteArrayView(Face()))
+        return;
+    std::array<char, TLogFont::FaceNameSize> bytes {};
     std::copy_n(face.data(), n, bytes.begin());
     Change(FFace, bytes);
 }
@@ -63,8 +64,8 @@ TLogFont TShapeFont::Record() const
     r.OutPrecision = FOrientation != 0 ? TrueTypeOnlyPrecision : 0;
     r.PitchAndFamily = static_cast<std::uint8_t>(FPitch);
     // Keep the terminator even for a face that filled all 32 bytes of a kept record.
-    std::copy_n(FFace.begin(), std::min<std::size_t>(FaceLength(FFace), TLogFont::FaceNameSize - 1),
-        r.FaceName.begin());
+    std::copy_n(
+        FFace.begin(), std::min<std::size_t>(FaceLength(FFace), TLogFont::FaceNameSize - 1), r.FaceName.begin());
     return r;
 }
 

@@ -48,9 +48,7 @@ TEST(Rounding, MulDivRoundsHalvesAwayFromZero)
         { 10, 96, 72, 13 }, // 13.33: the default font's height at 96 pixels per inch
         { 13, 72, 96, 10 }, // 9.75: and back to its size
         { 3, 1, 2, 2 }, // 1.5 away from zero
-        { -3, 1, 2, -2 },
-        { 3, 1, -2, -2 },
-        { 5, 1, 2, 3 }, // 2.5 away from zero, not to even
+        { -3, 1, 2, -2 }, { 3, 1, -2, -2 }, { 5, 1, 2, 3 }, // 2.5 away from zero, not to even
         { Max32, Max32, 1, Max32 }, // saturates instead of wrapping
         { 7, 7, 0, -1 }, // zero divisor
     };

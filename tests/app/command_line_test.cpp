@@ -1,0 +1,322 @@
+// Runs the real korvo program, as scripts and the README use it.
+
+#include "support/record_fixture.h"
+#include "support/temp_files.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+using namespace korvo::test;
+
+namespace {
+
+const QString Korvo = QStringLiteral(KORVO_EXE);
+const QString MakeSamples = QStringLiteral(KORVO_MAKE_SAMPLES);
+const QString SamplesDir = QStringLiteral(KORVO_SAMPLES_DIR);
+
+// A float that six significant digits do not give back; 0.1f is one that short decimals do.
+constexpr float Third = 100.0f / 3;
+
+struct TRun {
+    int ExitCode = -1;
+    QByteArray Out;
+    QByteArray Err;
+};
+
+TRun RunProgram(const QString& program, const QStringList& arguments)
+{
+    // The programs get a home of their own, so nothing they might store per user reaches the real one.
+    static const QTemporaryDir home;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : { "HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME" })
+        environment.insert(QLatin1String(name), home.path());
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    TRun run;
+    if (!process.waitForFinished(15000)) {
+        process.kill();
+        process.waitForFinished();
+        ADD_FAILURE() << qPrintable(arguments.join(' ')) << ": did not finish";
+        return run;
+    }
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << qPrintable(arguments.join(' ')) << ": crashed";
+    run.ExitCode = process.exitCode();
+    run.Out = process.readAllStandardOutput();
+    run.Err = process.readAllStandardError();
+    return run;
+}
+
+TRun RunKorvo(const QStringList& arguments) { return RunProgram(Korvo, arguments); }
+
+QJsonObject ParseDump(const TRun& run)
+{
+    EXPECT_EQ(run.ExitCode, 0) << run.Err.constData();
+    QJsonParseError error;
+    const QJsonDocument json = QJsonDocument::fromJson(run.Out, &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << qPrintable(error.errorString());
+    return json.object();
+}
+
+// Every number the dump prints for a float must read back as the very same float32.
+float F32(const QJsonValue& v) { return static_cast<float>(v.toDouble()); }
+
+QList<int> Kinds(const QJsonArray& shapes)
+{
+    QList<int> kinds;
+    for (const QJsonValue& shape : shapes)
+        kinds.append(shape[QLatin1String("kind")].toInt());
+    return kinds;
+}
+
+QByteArray Face(const QByteArray& name)
+{
+    QByteArray face = name;
+    face.append(QByteArray(32 - face.size(), '\0'));
+    return face;
+}
+
+// Back to front: a rectangle with a colour above 2^31 and stale stored bounds, an open outline-only
+// curve (kind 14), a Windows-1252 text with a font record whose fields all differ from a font built
+// from properties, a Greek text, and a group.
+QByteArray DumpFixture()
+{
+    TRecordFixture rectangle;
+    rectangle.Kind = 2;
+    rectangle.PenColour = 0x80FF8040;
+    rectangle.PenStyle = 2;
+    rectangle.PenWidth = 3;
+    rectangle.BrushColour = 0x00C0FFC0;
+    rectangle.BrushStyle = 0;
+    rectangle.Points = { { 0.1f, 0.2f }, { 0.1f, 10.3f }, { Third, 10.3f }, { Third, 0.2f } };
+    rectangle.Bounds = { { 0, 0, 0, 0 } };
+
+    TRecordFixture curve;
+    curve.Kind = 14;
+    curve.Points = { { 0, 0 }, { 5, -5 }, { 10, 5 }, { 15, 0 } };
+
+    TRecordFixture cafe;
+    cafe.Kind = 9;
+    cafe.FontColour = 0x000000FF;
+    // Height -16, escapement 450 but orientation 900, weight 700, italic, underline, no strike-out,
+    // charset 0, output precision 7, variable pitch in the low four bits under a family.
+    cafe.Font = TLeBytes().I32(-16).I32(0).I32(450).I32(900).I32(700).U8(1).U8(1).U8(0).U8(0);
+    cafe.Font.append(TLeBytes().U8(7).U8(0).U8(0).U8(0x22).Raw(Face("Liberation Sans")).Bytes());
+    cafe.Text = "Caf\xE9 au lait";
+    cafe.Points = { { 20, 50 }, { 20, 60 }, { 80, 60 }, { 80, 50 } };
+
+    TRecordFixture greek;
+    greek.Kind = 9;
+    TLeBytes greekFont;
+    greek.Font = LogFont(greekFont, -13, "Arial", false, 161);
+    greek.Text = "\xC4t = 5 s";
+    greek.Points = { { 20, 70 }, { 20, 80 }, { 80, 80 }, { 80, 70 } };
+
+    TRecordFixture circle;
+    circle.Kind = 3;
+    circle.Points = { { 100, 110 }, { 125, 100 }, { 150, 110 }, { 125, 120 }, { 100, 110 } };
+    TRecordFixture line;
+    line.Kind = 7;
+    line.Points = { { 100, 130 }, { 150, 140 } };
+    line.LineEnd = 1;
+    TRecordFixture group;
+    group.Kind = 10;
+    group.Bounds = { { 100, 100, 150, 140 } };
+    group.Children = { circle, line };
+
+    return DrawingFixture({ rectangle, curve, cafe, greek, group });
+}
+
+class CommandLine : public TTempFolderTest {
+protected:
+    static QString Sample(const char* name) { return SamplesDir + QLatin1Char('/') + QLatin1String(name); }
+};
+
+TEST_F(CommandLine, DumpShowsADrawingAsTheModelHoldsIt)
+{
+    const QJsonObject dump = ParseDump(RunKorvo({ "--dump", Fixture("fixture.kv", DumpFixture()) }));
+    EXPECT_EQ(dump["format"].toString(), "kv-drawing");
+    const QJsonArray shapes = dump["shapes"].toArray();
+    EXPECT_EQ(Kinds(shapes), (QList<int> { 2, 21, 9, 9, 10 }));
+    ASSERT_EQ(shapes.size(), 5);
+
+    const QJsonObject rectangle = shapes[0].toObject();
+    EXPECT_EQ(rectangle["pen"]["colour"].toDouble(), 2164228160.0);
+    EXPECT_EQ(rectangle["pen"]["style"].toInt(), 2);
+    EXPECT_EQ(rectangle["pen"]["width"].toInt(), 3);
+    EXPECT_EQ(rectangle["brush"]["colour"].toInt(), 0x00C0FFC0);
+    EXPECT_EQ(rectangle["brush"]["style"].toInt(), 0);
+    EXPECT_EQ(rectangle["font"]["colour"].toDouble(), 4278190088.0);
+    const QJsonArray points = rectangle["points"].toArray();
+    ASSERT_EQ(points.size(), 4);
+    EXPECT_EQ(F32(points[0][0]), 0.1f);
+    EXPECT_EQ(F32(points[0][1]), 0.2f);
+    EXPECT_EQ(F32(points[1][1]), 10.3f);
+    EXPECT_EQ(F32(points[2][0]), Third);
+    const QJsonArray bounds = rectangle["bounds"].toArray();
+    ASSERT_EQ(bounds.size(), 4);
+    EXPECT_EQ(F32(bounds[0]), 0.1f) << "bounds as recomputed by the loader";
+    EXPECT_EQ(F32(bounds[1]), 0.2f);
+    EXPECT_EQ(F32(bounds[2]), Third);
+    EXPECT_EQ(F32(bounds[3]), 10.3f);
+
+    const QJsonObject cafe = shapes[2].toObject();
+    EXPECT_EQ(cafe["text"].toString(), QString::fromUtf8("Café au lait"));
+    const QJsonObject font = cafe["font"].toObject();
+    EXPECT_EQ(font["colour"].toInt(), 0x000000FF);
+    EXPECT_EQ(font["face"].toString(), "Liberation Sans");
+    EXPECT_EQ(font["size"].toInt(), 12);
+    EXPECT_EQ(font["bold"].toBool(false), true);
+    EXPECT_EQ(font["italic"].toBool(false), true);
+    EXPECT_EQ(font["underline"].toBool(false), true);
+    EXPECT_EQ(font["strikeout"].toBool(true), false);
+    EXPECT_EQ(font["charset"].toInt(), 0);
+    EXPECT_EQ(font["pitch"].toInt(), 2);
+    EXPECT_EQ(font["escapement"].toInt(), 450);
+    EXPECT_EQ(font["orientation"].toInt(), 900);
+    EXPECT_EQ(font["height"].toInt(), -16);
+
+    const QJsonObject greek = shapes[3].toObject();
+    EXPECT_EQ(greek["text"].toString(), QString::fromUtf8("Δt = 5 s"));
+    EXPECT_EQ(greek["font"]["charset"].toInt(), 161);
+    EXPECT_EQ(greek["font"]["size"].toInt(), 10);
+
+    const QJsonObject group = shapes[4].toObject();
+    EXPECT_TRUE(group["points"].toArray().isEmpty());
+    const QJsonArray children = group["children"].toArray();
+    EXPECT_EQ(Kinds(children), (QList<int> { 3, 7 }));
+    ASSERT_EQ(children.size(), 2);
+    EXPECT_EQ(children[1]["lineEnd"].toInt(), 1);
+    EXPECT_TRUE(children[1]["children"].toArray().isEmpty());
+}
+
+TEST_F(CommandLine, DumpReadsALibraryByItsExtensionInAnyCase)
+{
+    TRecordFixture arrow;
+    arrow.Kind = 7;
+    arrow.Points = { { 0, 0 }, { 30, 0 } };
+    TRecordFixture dot;
+    dot.Kind = 3;
+    dot.Points = { { 0, 0 }, { 2, 2 } };
+    TRecordFixture flask;
+    flask.Kind = 10;
+    flask.Children = { dot };
+    const QByteArray library = LibraryFixture("Glassware\r\nSigns\r\n",
+        { { 0, "Flask", flask },
+            { 1,
+                "Fl\xE8"
+                "che",
+                arrow } });
+    for (const char* name : { "lib.kvl", "LIB.KVL", "lib.Kvl" }) {
+        const QJsonObject dump = ParseDump(RunKorvo({ "--dump", Fixture(QLatin1String(name), library) }));
+        EXPECT_EQ(dump["format"].toString(), "kv-library") << name;
+        EXPECT_EQ(dump["pages"].toArray(), (QJsonArray { "Glassware", "Signs" })) << name;
+        const QJsonArray entries = dump["entries"].toArray();
+        ASSERT_EQ(entries.size(), 2) << name;
+        EXPECT_EQ(entries[0]["page"].toInt(), 0) << name;
+        EXPECT_EQ(entries[0]["name"].toString(), "Flask") << name;
+        EXPECT_EQ(Kinds(entries[0]["shape"]["children"].toArray()), QList<int> { 3 }) << name;
+        EXPECT_EQ(entries[1]["page"].toInt(), 1) << name;
+        EXPECT_EQ(entries[1]["name"].toString(), QString::fromUtf8("Flèche")) << name;
+        EXPECT_EQ(entries[1]["shape"]["kind"].toInt(), 7) << name;
+    }
+}
+
+TEST_F(CommandLine, BadFilesExitWithOneLineOnStderr)
+{
+    const QByteArray texts = ReadAll(Sample("texts.kv"));
+    const QByteArray library = ReadAll(Sample("sample-library.kvl"));
+    struct Case {
+        const char* name;
+        QStringList arguments;
+        QByteArray message; // empty: any one line
+    };
+    const Case cases[] = {
+        { "missing drawing", { "--dump", Path("missing.kv") }, {} },
+        { "missing library", { "--dump", Path("missing.kvl") }, {} },
+        { "folder", { "--dump", FDir.path() }, {} },
+        { "truncated drawing", { "--dump", Fixture("cut.kv", texts.first(200)) }, {} },
+        { "truncated library", { "--dump", Fixture("cut.kvl", library.first(200)) }, {} },
+        { "drawing read as a library", { "--dump", Fixture("drawing.kvl", texts) }, "Invalid library file\n" },
+        { "conversion of a damaged drawing", { "--convert", Path("cut.kv"), Path("out.kv") }, {} },
+        { "conversion into a missing folder", { "--convert", Sample("texts.kv"), Path("no/out.kv") }, {} },
+        { "library into a missing folder", { "--convert", Sample("sample-library.kvl"), Path("no/out.kvl") }, {} },
+    };
+    for (const Case& c : cases) {
+        const TRun run = RunKorvo(c.arguments);
+        EXPECT_EQ(run.ExitCode, 1) << c.name;
+        EXPECT_TRUE(run.Out.isEmpty()) << c.name;
+        EXPECT_EQ(run.Err.count('\n'), 1) << c.name << ": " << run.Err.constData();
+        EXPECT_TRUE(run.Err.endsWith('\n') && run.Err.size() > 1) << c.name;
+        if (!c.message.isEmpty()) {
+            EXPECT_EQ(run.Err, c.message) << c.name;
+        }
+    }
+    EXPECT_FALSE(QFile::exists(Path("out.kv"))) << "a failed conversion writes nothing";
+}
+
+TEST_F(CommandLine, UsageErrorsExitWithTwo)
+{
+    const QString sample = Sample("texts.kv");
+    const QStringList cases[] = {
+        { "--dump" },
+        { "--convert", sample },
+        { "--dump", sample, sample },
+        { "--convert", sample, Path("a.kv"), Path("b.kv") },
+        { "--unknown", sample },
+    };
+    for (const QStringList& arguments : cases) {
+        const TRun run = RunKorvo(arguments);
+        EXPECT_EQ(run.ExitCode, 2) << qPrintable(arguments.join(' '));
+        EXPECT_TRUE(run.Out.isEmpty()) << qPrintable(arguments.join(' '));
+        EXPECT_FALSE(run.Err.isEmpty()) << qPrintable(arguments.join(' '));
+    }
+    EXPECT_FALSE(QFile::exists(Path("a.kv")));
+}
+
+TEST_F(CommandLine, ConvertReproducesEverySampleExceptTheMappedKind)
+{
+    for (const char* name : { "texts.kv", "graph-paper.kv", "sample-library.kvl" }) {
+        const QString out = Path(QLatin1String(name));
+        const TRun run = RunKorvo({ "--convert", Sample(name), out });
+        EXPECT_EQ(run.ExitCode, 0) << name << ": " << run.Err.constData();
+        EXPECT_TRUE(run.Err.isEmpty()) << name;
+        EXPECT_EQ(ReadAll(out), ReadAll(Sample(name))) << name;
+    }
+
+    // The one open outline-only curve is stored again under the kind it is read as; nothing else moves.
+    const QString out = Path("all-kinds.kv");
+    ASSERT_EQ(RunKorvo({ "--convert", Sample("all-kinds.kv"), out }).ExitCode, 0);
+    const QByteArray before = ReadAll(Sample("all-kinds.kv"));
+    const QByteArray after = ReadAll(out);
+    ASSERT_EQ(after.size(), before.size());
+    QList<qsizetype> changed;
+    for (qsizetype i = 0; i < before.size(); ++i) {
+        if (before[i] != after[i])
+            changed.append(i);
+    }
+    ASSERT_EQ(changed.size(), 1);
+    EXPECT_EQ(before[changed[0]], 14);
+    EXPECT_EQ(after[changed[0]], 21);
+    const QJsonObject dump = ParseDump(RunKorvo({ "--dump", out }));
+    const QList<int> kinds = Kinds(dump["shapes"].toArray());
+    EXPECT_TRUE(kinds.contains(21));
+    EXPECT_FALSE(kinds.contains(14));
+}
+
+TEST_F(CommandLine, CommittedSamplesAreWhatTheSampleToolMakes)
+{
+    const TRun run = RunProgram(MakeSamples, { FDir.path() });
+    ASSERT_EQ(run.ExitCode, 0) << run.Err.constData();
+    const QStringList made = QDir(FDir.path()).entryList(QDir::Files);
+    EXPECT_EQ(made, QDir(SamplesDir).entryList(QDir::Files));
+    for (const QString& name : made)
+        EXPECT_EQ(ReadAll(FDir.filePath(name)), ReadAll(SamplesDir + QLatin1Char('/') + name)) << qPrintable(name);
+}
+
+} // namespace

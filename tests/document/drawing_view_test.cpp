@@ -1,0 +1,198 @@
+#include "document/drawing.h"
+#include "document/drawing_surface.h"
+#include "document/zoom.h"
+#include "geometry/units.h"
+#include "shapes/error_reporter.h"
+#include "shapes/file_io.h"
+
+#include "support/paint_helpers.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace korvo;
+using namespace korvo::test;
+
+namespace {
+
+constexpr TColour Light = 0x00C0C0C0;
+constexpr TColour Dark = 0x00808080;
+constexpr TColour Green = 0x0000FF00;
+
+class TFakeSurface : public TDrawingSurface {
+public:
+    void ShowImage(const QImage& view) override
+    {
+        Shown = view;
+        ++Count;
+    }
+    QImage Shown;
+    int Count = 0;
+};
+
+class TFakeReporter : public TErrorReporter {
+public:
+    void ReportError(const QString& message) override { Messages.append(message); }
+    QStringList Messages;
+};
+
+TShapePtr Rect(TMMRect r, TColour fill)
+{
+    auto shape = std::make_shared<TPolygon>();
+    shape->SetKind(skRectangle);
+    shape->FPen.Style = psClear;
+    shape->FBrush.SetFill(fill);
+    shape->SetFromRect(r, BaseScale);
+    return shape;
+}
+
+class DrawingView : public ::testing::Test {
+protected:
+    DrawingView()
+        : drawing(&surface, &reporter)
+    {
+        drawing.SetScale(BaseScale);
+        drawing.SetViewSize(400, 300);
+    }
+
+    // Shapes reach a drawing through its file, as they do in the editor.
+    void Load(const TShapeList& shapes)
+    {
+        const QString name = folder.filePath(QStringLiteral("view.kv"));
+        WriteFileBytes(name, EncodeDrawing(shapes));
+        drawing.LoadFile(name);
+    }
+
+    TColour At(int x, int y)
+    {
+        drawing.Paint();
+        return PixelColour(surface.Shown, { x, y });
+    }
+
+    QTemporaryDir folder;
+    TFakeSurface surface;
+    TFakeReporter reporter;
+    TDrawing drawing;
+};
+
+TEST_F(DrawingView, GridSpacingAndColoursFollowTheZoom)
+{
+    struct Case {
+        int zoom;
+        std::vector<std::pair<int, TColour>> columns; // pixel x on row 5 and its colour
+    };
+    const Case cases[] = {
+        { 1, { { 0, Light }, { 40, Light }, { 80, Light }, { 20, clWhite } } },
+        { 0, { { 20, Light }, { 40, Light }, { 10, clWhite } } },
+        { 2, { { 0, Dark }, { 8, Light }, { 16, Light }, { 80, Dark }, { 4, clWhite } } },
+    };
+    for (const Case& c : cases) {
+        drawing.SetScale(ZoomToScale(c.zoom));
+        drawing.Paint();
+        for (const auto& [x, colour] : c.columns)
+            EXPECT_EQ(PixelColour(surface.Shown, { x, 5 }), colour) << "zoom " << c.zoom << " x " << x;
+    }
+}
+
+TEST_F(DrawingView, GridEndsAtThePageEdgeAndCanBeHidden)
+{
+    drawing.SetViewSize(1000, 300);
+    drawing.Paint();
+    EXPECT_EQ(PixelColour(surface.Shown, { 840, 5 }), Light) << "the last line on the page";
+    EXPECT_EQ(PixelColour(surface.Shown, { 880, 5 }), clWhite) << "no line past the page";
+    EXPECT_EQ(PixelColour(surface.Shown, { 860, 40 }), clWhite) << "horizontal lines stop at the page";
+
+    drawing.SetShowGrid(false);
+    drawing.Paint();
+    EXPECT_EQ(InkIn(surface.Shown, QRect(0, 0, 1000, 300)), 0);
+    EXPECT_EQ(surface.Shown.size(), QSize(1000, 300));
+}
+
+TEST_F(DrawingView, ShapesPaintInListOrderAtTheScrollOffset)
+{
+    drawing.SetShowGrid(false);
+    Load({ Rect({ 10, 10, 30, 30 }, clRed), Rect({ 20, 20, 40, 40 }, Green) });
+    EXPECT_EQ(At(100, 100), Green) << "the later shape lies on top";
+    EXPECT_EQ(At(50, 50), clRed);
+
+    drawing.SetScroll(40, 80);
+    EXPECT_EQ(At(10, 30), clRed) << "page pixel (50, 110) scrolled by (40, 80)";
+    EXPECT_EQ(At(60, 20), Green);
+    EXPECT_TRUE(reporter.Messages.isEmpty());
+}
+
+TEST_F(DrawingView, BackgroundPictureCountsEachPixelAs25Over96mm)
+{
+    drawing.SetShowGrid(false);
+    QImage picture(96, 96, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    const QString name = folder.filePath(QStringLiteral("picture.png"));
+    ASSERT_TRUE(picture.save(name));
+    drawing.LoadBackground(name);
+    EXPECT_TRUE(drawing.HasBackground());
+    EXPECT_EQ(InkIn(surface.Shown, QRect(0, 0, 400, 300)), 100 * 100);
+
+    drawing.SetBackgroundPosition(10, 0);
+    EXPECT_EQ(At(40, 5), clBlue);
+    EXPECT_EQ(At(39, 5), clWhite);
+
+    // A picture that cannot be read keeps the one shown before.
+    EXPECT_THROW(drawing.LoadBackground(folder.filePath(QStringLiteral("missing.jpg"))), EFileError);
+    EXPECT_TRUE(drawing.HasBackground());
+    EXPECT_EQ(At(40, 5), clBlue);
+    drawing.ClearBackground();
+    EXPECT_FALSE(drawing.HasBackground());
+}
+
+TEST_F(DrawingView, RotationCentreIsHitWithinFivePixelsOnlyWhenShown)
+{
+    // The centre starts at (100, 100) mm: pixel (400, 400) at scale 4.
+    EXPECT_EQ(drawing.CentreAt(400, 400), -1);
+    drawing.SetShowCentre(true);
+    EXPECT_EQ(drawing.CentreAt(404, 400), 19);
+    EXPECT_EQ(drawing.CentreAt(405, 400), -1);
+    EXPECT_EQ(drawing.CentreAt(395, 395), 19);
+
+    drawing.SetViewSize(500, 500);
+    drawing.SetShowGrid(false);
+    drawing.SetCentre(200, 100);
+    EXPECT_EQ(drawing.Centre().X, 50.0f);
+    EXPECT_EQ(drawing.Centre().Y, 25.0f);
+    EXPECT_EQ(PixelColour(surface.Shown, { 190, 100 }), clRed) << "the circle of radius 10";
+    EXPECT_EQ(PixelColour(surface.Shown, { 214, 100 }), clRed) << "the cross arm";
+    EXPECT_EQ(PixelColour(surface.Shown, { 216, 100 }), clWhite);
+}
+
+TEST_F(DrawingView, CoordinateConversions)
+{
+    drawing.SetScroll(40, 80);
+    EXPECT_EQ(drawing.DeviceToMM(0, 0).X, 10.0f);
+    EXPECT_EQ(drawing.DeviceToMM(0, 0).Y, 20.0f);
+    EXPECT_FLOAT_EQ(drawing.DeviceToCM(0, 0).X, 1.0f);
+    EXPECT_FLOAT_EQ(drawing.DeviceToCM(0, 0).Y, 2.0f);
+    EXPECT_EQ(drawing.MMToPoint(10, 20), QPoint(0, 0));
+    // Ties round to even: 2.5 mm is 10 pixels, 0.625 mm is 2.5 -> 2.
+    EXPECT_EQ(drawing.MMToDevice({ 0.625f, 0.375f }, 0, 0), QPoint(2, 2));
+
+    drawing.SetScale(2);
+    drawing.SetScroll(0, 0);
+    int x = 5;
+    int y = 6;
+    drawing.SnapToGrid(x, y);
+    EXPECT_EQ(x, 4) << "2.5 mm rounds to even";
+    EXPECT_EQ(y, 6);
+}
+
+TEST(Zoom, ScaleAndZoomIndex)
+{
+    const std::pair<float, int> cases[]
+        = { { 3.9f, 0 }, { 40, 10 }, { 100, 10 }, { 6, 2 }, { 10, 2 }, { 14, 4 }, { 4, 1 }, { std::nanf(""), 0 } };
+    for (const auto& [scale, zoom] : cases)
+        EXPECT_EQ(ScaleToZoom(scale), zoom) << scale;
+    EXPECT_EQ(ZoomToScale(0), 2.0f);
+    EXPECT_EQ(ZoomToScale(3), 12.0f);
+    EXPECT_EQ(ZoomToScale(10), 40.0f);
+}
+
+} // namespace
