@@ -1,6 +1,7 @@
 #pragma once
 
 #include "geometry/device_types.h"
+#include "geometry/matrix.h"
 #include "geometry/mm_types.h"
 #include "shapes/pen_brush.h"
 #include "shapes/shape_font.h"
@@ -17,6 +18,9 @@ namespace korvo {
 
 class TByteReader;
 class TByteWriter;
+
+// Whether two points lie within 4 device pixels of each other in x and in y at the given scale.
+bool NodeNear(TMMPoint a, TMMPoint b, float scale);
 
 // One drawable shape of any kind, or a group. There is no subclass per kind: FKind selects how the
 // points are laid out, painted, edited and converted. The fields are open to the document and
@@ -85,12 +89,56 @@ public:
     void ApplyPenStyle(std::uint8_t style);
     void ApplyLineColour(TColour colour);
 
+    // Hit-testing and node editing. The node operations return false and leave the shape as it was
+    // when the kind does not take the edit, the node is out of range or the result would have fewer
+    // points than the kind needs. None of them recomputes bounds or handles.
+    bool ContainsPoint(int x, int y, int offsetX, int offsetY, float scale) const;
+    // The first node near p in index order; tube bend aliases report the node they repeat.
+    int FindNode(TMMPoint p, float scale) const;
+    bool RemoveNode();
+    bool RemoveCurveNode();
+    bool InsertNode(int index);
+    bool InsertCurveNode(int index);
+
+    // Transforms. Each returns false and leaves the shape as it was for input that would collapse it
+    // or that is not a finite number; the group versions act on a group's children.
+    bool MoveBy(float dx, float dy, float scale);
+    bool MoveGroupBy(float dx, float dy, float scale);
+    bool ResizeTo(const TRect& r, int offsetX, int offsetY, float scale);
+    bool ResizeGroupTo(const TRect& r, int offsetX, int offsetY, float scale);
+    bool ApplyScale(const TMatrix& m, float scale);
+    // The caller sets the group's own bounds.
+    bool ApplyGroupScale(const TMatrix& m, float scale);
+    // Rotate, RotateAbout and Transform leave the bounds to the caller (CalcBounds, CalcGrips).
+    bool Rotate(float angle);
+    bool RotateAbout(float angle, float cx, float cy);
+    bool Transform(const TMatrix& m, float angle);
+    // These leave the group's bounds to the caller (CalcGroupBounds, CalcGrips).
+    bool RotateGroup(float angle, float scale);
+    bool RotateGroupAbout(float angle, float cx, float cy, float scale);
+    void CalcGroupBounds(float scale);
+    bool Mirror(bool vertical, float scale);
+
+    // Kind conversions; the caller recomputes bounds and handles.
+    bool ToRegularPolygon(int n);
+    bool ToStar(int n);
+    bool PolygonToCurve(bool closed);
+    bool CurveToPolygon(bool closed);
+
     // The binary shape record; see shape_record.cpp.
     void SaveToStream(TByteWriter& stream) const;
     void LoadFromStream(TByteReader& stream);
 
 private:
     void SetBoundsDirectly(const TMMRect& r, float scale);
+    bool HasFiniteGeometry() const;
+    bool CanTransform(const TMatrix& m) const;
+    void MapPoints(const TMatrix& m);
+    void ScaleShape(const TMatrix& m);
+    bool ResizeByHandle(const TRect& r, int offsetX, int offsetY, float scale);
+    void MirrorPoints(bool vertical, double s);
+    void MirrorTextFrame(bool vertical, double s, float scale);
+    bool PlacePointsOnEllipse(int n, double start, double innerFactor);
     void UniteDevRect(const TRect& other, float scale);
     void LoadFromStream(TByteReader& stream, int depth);
     template <class F> void ForSelfAndChildren(F change);
