@@ -110,7 +110,8 @@ TMMArray Bezier(std::initializer_list<TMMPoint> anchors)
     for (const TMMPoint& a : anchors) {
         if (previous) {
             points.push_back({ previous->X + (a.X - previous->X) / 3, previous->Y + (a.Y - previous->Y) / 3 - 8 });
-            points.push_back({ previous->X + 2 * (a.X - previous->X) / 3, previous->Y + 2 * (a.Y - previous->Y) / 3 + 8 });
+            points.push_back(
+                { previous->X + 2 * (a.X - previous->X) / 3, previous->Y + 2 * (a.Y - previous->Y) / 3 + 8 });
         }
         points.push_back(a);
         previous = &a;
@@ -121,12 +122,12 @@ TMMArray Bezier(std::initializer_list<TMMPoint> anchors)
 TShapeList AllKinds()
 {
     std::vector<TPolygon> shapes;
-    shapes.push_back(Points(skPolygon, { { 10, 30 }, { 25, 10 }, { 45, 18 }, { 40, 40 }, { 18, 42 } }, Pen(clBlack),
-        0x0080FFFF));
+    shapes.push_back(
+        Points(skPolygon, { { 10, 30 }, { 25, 10 }, { 45, 18 }, { 40, 40 }, { 18, 42 } }, Pen(clBlack), 0x0080FFFF));
     shapes.push_back(Box(skRectangle, { 55, 10, 95, 40 }, Pen(clBlue, 2), 0x00FFE0C0));
     shapes.push_back(Box(skCircle, { 105, 10, 145, 40 }, Pen(clRed), 0x00C0FFC0));
-    shapes.push_back(Points(skPolyline, { { 155, 40 }, { 165, 10 }, { 175, 40 }, { 185, 10 } }, Pen(clBlack, 2),
-        NoFillColour, leArrow));
+    shapes.push_back(Points(
+        skPolyline, { { 155, 40 }, { 165, 10 }, { 175, 40 }, { 185, 10 } }, Pen(clBlack, 2), NoFillColour, leArrow));
     shapes.push_back(Points(skLine, { { 10, 55 }, { 60, 55 } }, Pen(clBlack), NoFillColour));
     shapes.push_back(Points(skLine, { { 10, 65 }, { 60, 75 } }, Pen(clBlack), NoFillColour, leArrowMedium));
     shapes.push_back(Points(skLine, { { 10, 85 }, { 60, 85 } }, Pen(clBlack, 1, psDot), NoFillColour, leCircle));
@@ -174,7 +175,10 @@ TShapeList Texts()
     add(Text({ 20, 170, 180, 182 }, QStringLiteral("α + β → γ ≤ ∞"), { "Symbol", 12, SymbolCharset }));
     TTextStyle turned { "Liberation Sans", 12 };
     turned.Orientation = 900;
-    add(Text({ 190, 100, 202, 180 }, QStringLiteral("Turned a quarter"), turned));
+    // A frame turned with its text: lines start at the bottom and advance to the right.
+    TPolygon upwards = Text({ 190, 100, 202, 180 }, QStringLiteral("Turned a quarter"), turned);
+    upwards.FPoints = { { 190, 180 }, { 202, 180 }, { 202, 100 }, { 190, 100 } };
+    add(std::move(upwards));
     return list;
 }
 
@@ -203,10 +207,11 @@ bool SaveLibrary(const QString& fileName)
     library.AddEntry(Group({ Box(skTubeVertical, { 6, 0, 14, 30 }, Pen(clBlack), 0x00FFE0C0),
                          Box(skCircle, { 0, 26, 20, 46 }, Pen(clBlack), 0x00FFE0C0) }),
         0, "Round-bottom flask");
-    library.AddEntry(Built(skTubeBend, { 0, 0, 20, 20 }, Pen(clBlack), 0x00F0D0A0, &TPolygon::MakeTubeBend), 0,
-        "Tube bend");
+    library.AddEntry(
+        Built(skTubeBend, { 0, 0, 20, 20 }, Pen(clBlack), 0x00F0D0A0, &TPolygon::MakeTubeBend), 0, "Tube bend");
     library.AddEntry(Points(skLine, { { 0, 0 }, { 30, 0 } }, Pen(clBlack, 2), NoFillColour, leArrow), 1, "Arrow");
-    library.AddEntry(Text({ 0, 0, 20, 8 }, QStringLiteral("Δt"), { "Liberation Sans", 12, 161 }), 1, EncodeText(QStringLiteral("Délai"), DefaultCharset).value());
+    library.AddEntry(Text({ 0, 0, 20, 8 }, QStringLiteral("Δt"), { "Liberation Sans", 12, 161 }), 1,
+        EncodeText(QStringLiteral("Délai"), DefaultCharset).value());
     return library.SaveFile(fileName);
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/json_dump.h"
 #include "document/drawing.h"
+#include "document/page_export.h"
 #include "geometry/units.h"
 #include "library/poly_lib.h"
 #include "shapes/error_reporter.h"
@@ -12,44 +13,52 @@ namespace korvo {
 
 namespace {
 
+    constexpr double MaxExportScale = 8.0;
+
+    void PrintLine(std::FILE* stream, const QString& line) { std::fprintf(stream, "%s\n", qPrintable(line)); }
+
     class TCollectingReporter : public TErrorReporter {
     public:
         void ReportError(const QString& message) override { Message = message; }
         QString Message;
     };
 
-    bool IsLibraryFile(const QString& fileName)
-    {
-        return QFileInfo(fileName).suffix().compare(QLatin1String("kvl"), Qt::CaseInsensitive) == 0;
-    }
-
-    void PrintLine(std::FILE* stream, const QString& line) { std::fprintf(stream, "%s\n", qPrintable(line)); }
-
-    // Loads a drawing or a library by the file's extension, then hands the result on: the dump prints
-    // it, the conversion saves it with the editor's own save code.
-    class TFileCommand {
+    // Shapes that fail to paint during an export do not stop it; the user hears of each one.
+    class TWarningReporter : public TErrorReporter {
     public:
-        virtual ~TFileCommand() = default;
-        virtual void UseDrawing(const TDrawing& drawing) = 0;
-        virtual bool UseLibrary(TPolyLib& library) = 0;
+        explicit TWarningReporter(std::FILE* err)
+            : FErr(err)
+        {
+        }
+        void ReportError(const QString& message) override
+        {
+            QString line = message;
+            PrintLine(FErr, QStringLiteral("warning: ") + line.replace(QLatin1Char('\r'), QLatin1String(": ")));
+        }
+
+    private:
+        std::FILE* FErr;
     };
 
-    int RunOnFile(const QString& fileName, TFileCommand& command, std::FILE* err)
+    QString Suffix(const QString& fileName) { return QFileInfo(fileName).suffix().toLower(); }
+
+    bool IsLibraryFile(const QString& fileName) { return Suffix(fileName) == QLatin1String("kvl"); }
+
+    int Usage(std::FILE* err, const QString& problem)
     {
-        if (IsLibraryFile(fileName)) {
-            TCollectingReporter reporter;
-            TPolyLib library(reporter);
-            if (!library.LoadFile(fileName) || !command.UseLibrary(library)) {
-                PrintLine(err, reporter.Message);
-                return ExitBadFile;
-            }
-            return ExitSuccess;
-        }
+        PrintLine(err, problem);
+        PrintUsage(err);
+        return ExitUsage;
+    }
+
+    // Loads a drawing, hands it on and turns file errors into the bad-file exit code.
+    template <class F> int WithDrawing(const QString& fileName, std::FILE* err, F use)
+    {
         try {
             TDrawing drawing;
             drawing.SetScale(BaseScale);
             drawing.LoadFile(fileName);
-            command.UseDrawing(drawing);
+            use(drawing);
         } catch (const EFileError& e) {
             PrintLine(err, e.Message());
             return ExitBadFile;
@@ -57,44 +66,74 @@ namespace {
         return ExitSuccess;
     }
 
-    class TDump : public TFileCommand {
-    public:
-        explicit TDump(std::FILE* out)
-            : FOut(out)
-        {
-        }
-        void UseDrawing(const TDrawing& drawing) override { Write(DumpDrawing(drawing.Shapes())); }
-        bool UseLibrary(TPolyLib& library) override
-        {
-            Write(DumpLibrary(library));
-            return true;
-        }
+    // The same for a library, whose own operations report their errors.
+    template <class F> int WithLibrary(const QString& fileName, std::FILE* err, F use)
+    {
+        TCollectingReporter reporter;
+        TPolyLib library(reporter);
+        if (library.LoadFile(fileName) && use(library))
+            return ExitSuccess;
+        PrintLine(err, reporter.Message);
+        return ExitBadFile;
+    }
 
-    private:
-        void Write(const QByteArray& json) { std::fwrite(json.constData(), 1, static_cast<std::size_t>(json.size()), FOut); }
-        std::FILE* FOut;
-    };
+    void Write(std::FILE* out, const QByteArray& bytes)
+    {
+        std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), out);
+    }
 
-    class TConvert : public TFileCommand {
-    public:
-        explicit TConvert(QString target)
-            : FTarget(std::move(target))
-        {
+    int Dump(const QString& fileName, std::FILE* out, std::FILE* err)
+    {
+        if (IsLibraryFile(fileName)) {
+            return WithLibrary(fileName, err, [out](const TPolyLib& library) {
+                Write(out, DumpLibrary(library));
+                return true;
+            });
         }
-        void UseDrawing(const TDrawing& drawing) override { drawing.SaveFile(FTarget); }
-        bool UseLibrary(TPolyLib& library) override { return library.SaveFile(FTarget); }
+        return WithDrawing(
+            fileName, err, [out](const TDrawing& drawing) { Write(out, DumpDrawing(drawing.Shapes())); });
+    }
 
-    private:
-        QString FTarget;
-    };
+    int Convert(const QString& source, const QString& target, std::FILE* err)
+    {
+        if (IsLibraryFile(source))
+            return WithLibrary(source, err, [&target](TPolyLib& library) { return library.SaveFile(target); });
+        return WithDrawing(source, err, [&target](const TDrawing& drawing) { drawing.SaveFile(target); });
+    }
+
+    int Export(const QStringList& arguments, std::FILE* err)
+    {
+        double factor = 1.0;
+        if (arguments.size() == 5) {
+            bool ok = false;
+            factor = arguments[4].toDouble(&ok);
+            if (arguments[3] != QLatin1String("--scale") || !ok || !(factor > 0 && factor <= MaxExportScale))
+                return Usage(err, QStringLiteral("--scale takes a factor above 0 and at most 8"));
+        }
+        const QString& source = arguments[1];
+        const QString& target = arguments[2];
+        const QString format = Suffix(target);
+        if (IsLibraryFile(source))
+            return Usage(err, QStringLiteral("--export takes a drawing, not a library"));
+        if (format != QLatin1String("png") && format != QLatin1String("svg"))
+            return Usage(err, QStringLiteral("--export writes .png or .svg files"));
+        TWarningReporter warnings(err);
+        return WithDrawing(source, err, [&](const TDrawing& drawing) {
+            if (format == QLatin1String("png"))
+                ExportPagePng(drawing.Shapes(), target, factor, &warnings);
+            else
+                ExportPageSvg(drawing.Shapes(), target, &warnings);
+        });
+    }
 
 } // namespace
 
 void PrintUsage(std::FILE* stream)
 {
     std::fprintf(stream,
-        "usage: korvo --dump FILE        print a drawing (.kv) or library (.kvl) as JSON\n"
-        "       korvo --convert IN OUT   load IN and save it again as OUT\n");
+        "usage: korvo --dump FILE                      print a drawing (.kv) or library (.kvl) as JSON\n"
+        "       korvo --convert IN OUT                 load IN and save it again as OUT\n"
+        "       korvo --export IN OUT [--scale F]      render the page of drawing IN to OUT (.png or .svg)\n");
 }
 
 std::optional<int> RunHeadless(const QStringList& arguments, std::FILE* out, std::FILE* err)
@@ -102,18 +141,17 @@ std::optional<int> RunHeadless(const QStringList& arguments, std::FILE* out, std
     if (arguments.isEmpty() || !arguments.first().startsWith(QLatin1String("--")))
         return std::nullopt;
     const QString& command = arguments.first();
+    const auto size = arguments.size();
     if (command == QLatin1String("--help")) {
         PrintUsage(out);
         return ExitSuccess;
     }
-    if (command == QLatin1String("--dump") && arguments.size() == 2) {
-        TDump dump(out);
-        return RunOnFile(arguments[1], dump, err);
-    }
-    if (command == QLatin1String("--convert") && arguments.size() == 3) {
-        TConvert convert(arguments[2]);
-        return RunOnFile(arguments[1], convert, err);
-    }
+    if (command == QLatin1String("--dump") && size == 2)
+        return Dump(arguments[1], out, err);
+    if (command == QLatin1String("--convert") && size == 3)
+        return Convert(arguments[1], arguments[2], err);
+    if (command == QLatin1String("--export") && (size == 3 || size == 5))
+        return Export(arguments, err);
     PrintUsage(err);
     return ExitUsage;
 }

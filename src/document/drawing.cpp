@@ -6,6 +6,12 @@
 
 namespace korvo {
 
+TDrawing::TDrawing(TDrawingSurface* surface, TErrorReporter* reporter)
+    : FSurface(surface)
+    , FReporter(reporter)
+{
+}
+
 void TDrawing::ClearShapes() { FShapes.clear(); }
 
 void TDrawing::ClearSelection()

@@ -30,10 +30,7 @@ namespace {
 
 } // namespace
 
-TMatrix RotationMatrix(float angleDeg, float cx, float cy)
-{
-    return RotationFromRadians(angleDeg * Pi / 180, cx, cy);
-}
+TMatrix RotationMatrix(float angleDeg, float cx, float cy) { return RotationFromRadians(angleDeg * Pi / 180, cx, cy); }
 
 TMatrix RotationMatrixAt(QPoint centre, float angleDeg)
 {

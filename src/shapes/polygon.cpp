@@ -1,5 +1,6 @@
 #include "shapes/polygon.h"
 
+#include "geometry/device_points.h"
 #include "geometry/rounding.h"
 
 namespace korvo {
@@ -74,18 +75,8 @@ void TPolygon::CalcGrips()
 
 TPointArray TPolygon::GetDevicePoints(int offsetX, int offsetY, float scale) const
 {
-    TPointArray result(FPoints.size());
-    for (std::size_t i = 0; i < FPoints.size(); ++i) {
-        const double x = static_cast<double>(FPoints[i].X) * scale;
-        const double y = static_cast<double>(FPoints[i].Y) * scale;
-        if (!FitsInt32(x) || !FitsInt32(y))
-            return {};
-        const std::int64_t dx = static_cast<std::int64_t>(Trunc(x)) - offsetX;
-        const std::int64_t dy = static_cast<std::int64_t>(Trunc(y)) - offsetY;
-        if (dx != Saturate32(dx) || dy != Saturate32(dy))
-            return {};
-        result[i] = QPoint(static_cast<int>(dx), static_cast<int>(dy));
-    }
+    TPointArray result;
+    ToDevicePoints(FPoints, offsetX, offsetY, scale, result);
     return result;
 }
 
@@ -113,8 +104,7 @@ void TPolygon::SetFromRect(const TMMRect& r, float scale)
         const float b = r.Bottom;
         const auto f = [](double v) { return static_cast<float>(v); };
         FPoints = { { l, cy }, { l, f(cy - g) }, { f(cx - o), t }, { cx, t }, { f(cx + o), t }, { rt, f(cy - g) },
-            { rt, cy }, { rt, f(cy + g) }, { f(cx + o), b }, { cx, b }, { f(cx - o), b }, { l, f(cy + g) },
-            { l, cy } };
+            { rt, cy }, { rt, f(cy + g) }, { f(cx + o), b }, { cx, b }, { f(cx - o), b }, { l, f(cy + g) }, { l, cy } };
     } else {
         FPoints = { { r.Left, r.Top }, { r.Left, r.Bottom }, { r.Right, r.Bottom }, { r.Right, r.Top } };
     }

@@ -1,0 +1,70 @@
+#include "document/page_export.h"
+
+#include "document/shared_settings.h"
+#include "geometry/rounding.h"
+#include "geometry/units.h"
+#include "shapes/error_reporter.h"
+#include "shapes/file_io.h"
+#include "shapes/shape_painter.h"
+
+#include <QPainter>
+#include <QSvgGenerator>
+
+namespace korvo {
+
+namespace {
+
+    // SVG user units are page pixels at zoom x1; the declared size makes them true millimetres.
+    constexpr int SvgDotsPerInch = 254;
+    constexpr int SvgDotsPerMM = 10;
+
+    void PaintShapes(QPainter& painter, const TShapeList& shapes, float scale, TErrorReporter* reporter)
+    {
+        TFontCache fonts;
+        TShapePainter shapePainter(painter, TPaintTarget::Screen, ScreenPixelsPerInch(), fonts);
+        for (const TShapePtr& shape : shapes)
+            shapePainter.Draw(*shape, 0, 0, scale);
+        if (reporter)
+            shapePainter.Errors().ReportTo(*reporter);
+    }
+
+} // namespace
+
+QImage RenderPageImage(const TShapeList& shapes, double factor, TErrorReporter* reporter)
+{
+    const auto scale = static_cast<float>(BaseScale * factor);
+    QImage page(Round(PageWidthMM * static_cast<double>(scale)), Round(PageHeightMM * static_cast<double>(scale)),
+        QImage::Format_RGB32);
+    if (page.isNull())
+        throw EFileError(QStringLiteral("The page is too large to render at this scale."));
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    PaintShapes(painter, shapes, scale, reporter);
+    return page;
+}
+
+void ExportPagePng(const TShapeList& shapes, const QString& fileName, double factor, TErrorReporter* reporter)
+{
+    const QImage page = RenderPageImage(shapes, factor, reporter);
+    WriteFileWith(fileName, [&page](QIODevice& file) { return page.save(&file, "PNG"); });
+}
+
+void ExportPageSvg(const TShapeList& shapes, const QString& fileName, TErrorReporter* reporter)
+{
+    WriteFileWith(fileName, [&shapes, reporter](QIODevice& file) {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&file);
+        svg.setResolution(SvgDotsPerInch);
+        svg.setSize(QSize(PageWidthMM * SvgDotsPerMM, PageHeightMM * SvgDotsPerMM));
+        svg.setViewBox(QRectF(0, 0, PageWidthMM * BaseScale, PageHeightMM * BaseScale));
+        svg.setTitle(QStringLiteral("Korvo drawing"));
+        QPainter painter;
+        if (!painter.begin(&svg))
+            return false;
+        painter.fillRect(svg.viewBoxF(), Qt::white);
+        PaintShapes(painter, shapes, BaseScale, reporter);
+        return painter.end();
+    });
+}
+
+} // namespace korvo

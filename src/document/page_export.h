@@ -1,0 +1,23 @@
+#pragma once
+
+#include "document/drawing_file.h"
+
+#include <QImage>
+#include <QString>
+
+namespace korvo {
+
+class TErrorReporter;
+
+// The whole page as the editor shows it at zoom x1 times `factor` (4 pixels per millimetre at 1),
+// on white, every shape in list order; no grid and no selection marks.
+// Shapes that fail to paint are reported through the reporter, if one is given, after painting.
+QImage RenderPageImage(const TShapeList& shapes, double factor, TErrorReporter* reporter = nullptr);
+
+// Both write through a temporary file and throw EFileError when the file cannot be written.
+void ExportPagePng(
+    const TShapeList& shapes, const QString& fileName, double factor, TErrorReporter* reporter = nullptr);
+// Vector graphics of the page size in millimetres: shapes as paths, texts as text.
+void ExportPageSvg(const TShapeList& shapes, const QString& fileName, TErrorReporter* reporter = nullptr);
+
+} // namespace korvo

@@ -1,0 +1,236 @@
+#include "shapes/shape_painter.h"
+
+#include "geometry/device_points.h"
+#include "geometry/rounding.h"
+#include "geometry/units.h"
+#include "shapes/arrow_head.h"
+#include "shapes/colour_map.h"
+#include "shapes/graph_paper_painter.h"
+#include "shapes/paint_tools.h"
+#include "shapes/text_lines.h"
+
+#include <algorithm>
+#include <exception>
+
+namespace korvo {
+
+namespace {
+
+    bool IsBezierCount(std::size_t count) { return count >= 4 && (count - 1) % 3 == 0; }
+
+    bool HasLineEnding(std::int32_t kind)
+    {
+        switch (kind) {
+        case skPolyline:
+        case skLine:
+        case skCurve:
+        case skOpenCurve:
+        case skClosedCurveAlt:
+        case skClosedCurve:
+        case skOpenCurveFilled:
+        case skOpenPolygon:
+            return true;
+        default:
+            return false;
+        }
+    }
+
+    int PointCount(const TPointArray& points) { return static_cast<int>(points.size()); }
+
+} // namespace
+
+TShapePainter::TShapePainter(QPainter& painter, TPaintTarget target, int logPixelsY, TFontCache& fonts)
+    : FPainter(painter)
+    , FTarget(target)
+    , FLogPixelsY(logPixelsY)
+    , FFonts(fonts)
+{
+}
+
+void TShapePainter::Draw(const TPolygon& shape, int offsetX, int offsetY, float scale)
+{
+    try {
+        DrawKind(shape, { offsetX, offsetY, scale });
+    } catch (const std::exception& e) {
+        FErrors.Add(QStringLiteral("Draw "), shape.FKind, QString::fromUtf8(e.what()));
+    }
+}
+
+void TShapePainter::SetUpPen(const TPolygon& shape)
+{
+    int width = shape.FPen.Width;
+    // On a device pen widths are 1/144 inch, except that a dotted pen keeps its pixel width.
+    if (FTarget == TPaintTarget::Device && shape.FPen.Style != psDot)
+        width = std::max(MulDiv(shape.FPen.Width, FLogPixelsY, 144), 1);
+    FPen = ToQPen(shape.FPen, width);
+    FPainter.setPen(FPen);
+    FPainter.setBrush(ToQBrush(shape.FBrush));
+}
+
+void TShapePainter::DrawKind(const TPolygon& shape, const TView& view)
+{
+    if (shape.IsGroup()) {
+        for (const TPolygon& child : shape.FChildren)
+            Draw(child, view.OffsetX, view.OffsetY, view.Scale);
+        return;
+    }
+    SetUpPen(shape);
+    if (!ToDevicePoints(shape.FPoints, view.OffsetX, view.OffsetY, view.Scale, FPoints) || FPoints.empty())
+        return;
+    switch (shape.FKind) {
+    case skCircle:
+        DrawBezierShape(shape, true, true, shape.FPen.Style != psClear);
+        break;
+    case skPolyline:
+    case skLine:
+        FPainter.drawPolyline(FPoints.data(), PointCount(FPoints));
+        break;
+    case skCurve:
+    case skClosedCurveAlt:
+    case skClosedCurve:
+        DrawBezierShape(shape, true, true, false);
+        StrokeBezier(FPoints.data(), FPoints.size());
+        break;
+    case skText:
+        DrawText(shape, view);
+        break;
+    case skTubeBend:
+        DrawTubeBend(shape);
+        break;
+    case skOpenCurve:
+        StrokeBezier(FPoints.data(), FPoints.size());
+        break;
+    case skGraphPaper:
+        if (FTarget == TPaintTarget::Device)
+            DrawGraphPaperOnDevice(FPainter, shape, view.OffsetX, view.OffsetY, view.Scale, FPen, FLogPixelsY);
+        else
+            DrawGraphPaper(FPainter, shape, view.OffsetX, view.OffsetY, view.Scale, FPen);
+        break;
+    case skTube:
+    case skTubeVertical:
+        DrawTube(shape, shape.FKind == skTubeVertical);
+        break;
+    case skOpenCurveFilled:
+        DrawBezierShape(shape, false, true, false);
+        StrokeBezier(FPoints.data(), FPoints.size());
+        break;
+    case skOpenPolygon:
+        DrawOpenPolygon(shape);
+        break;
+    default:
+        FPainter.drawPolygon(FPoints.data(), PointCount(FPoints), Qt::OddEvenFill);
+        break;
+    }
+    if (HasLineEnding(shape.FKind))
+        DrawLineEnding(shape, view.Scale);
+}
+
+bool TShapePainter::BuildBezierPath(const QPoint* points, std::size_t count)
+{
+    // The platform draws nothing for a point count that does not make whole segments.
+    if (!IsBezierCount(count))
+        return false;
+    FPath.clear();
+    FPath.setFillRule(Qt::OddEvenFill);
+    FPath.moveTo(points[0]);
+    for (std::size_t i = 1; i + 2 < count; i += 3)
+        FPath.cubicTo(points[i], points[i + 1], points[i + 2]);
+    return true;
+}
+
+void TShapePainter::StrokeBezier(const QPoint* points, std::size_t count)
+{
+    if (BuildBezierPath(points, count))
+        FPainter.strokePath(FPath, FPen);
+}
+
+void TShapePainter::DrawBezierShape(const TPolygon& shape, bool closeFigure, bool fill, bool stroke)
+{
+    if (!BuildBezierPath(FPoints.data(), FPoints.size()))
+        return;
+    if (closeFigure)
+        FPath.closeSubpath();
+    if (fill)
+        FPainter.fillPath(FPath, ToQBrush(shape.FBrush));
+    if (stroke)
+        FPainter.strokePath(FPath, FPen);
+}
+
+void TShapePainter::DrawTubeBend(const TPolygon& shape)
+{
+    // Only the two arcs are outlined; the straight ends of the wall stay open.
+    DrawBezierShape(shape, true, true, false);
+    if (FPoints.size() >= 10) {
+        StrokeBezier(FPoints.data(), 4);
+        StrokeBezier(FPoints.data() + 6, 4);
+    }
+}
+
+void TShapePainter::DrawTube(const TPolygon& shape, bool vertical)
+{
+    if (FPoints.size() < 4)
+        return;
+    FPainter.setPen(Qt::NoPen);
+    FPainter.drawPolygon(FPoints.data(), PointCount(FPoints), Qt::OddEvenFill);
+    // The walls are always solid, whatever the shape's pen style.
+    TPen solid = shape.FPen;
+    solid.Style = psSolid;
+    FPainter.setPen(ToQPen(solid, FPen.width()));
+    if (vertical) {
+        FPainter.drawLine(FPoints[0], FPoints[1]);
+        FPainter.drawLine(FPoints[2], FPoints[3]);
+    } else {
+        FPainter.drawLine(FPoints[0], FPoints[3]);
+        FPainter.drawLine(FPoints[1], FPoints[2]);
+    }
+}
+
+void TShapePainter::DrawOpenPolygon(const TPolygon& shape)
+{
+    if (shape.FBrush.Style != bsClear) {
+        FPainter.setPen(Qt::NoPen);
+        FPainter.drawPolygon(FPoints.data(), PointCount(FPoints), Qt::OddEvenFill);
+        FPainter.setPen(FPen);
+    }
+    FPainter.drawPolyline(FPoints.data(), PointCount(FPoints));
+}
+
+void TShapePainter::DrawText(const TPolygon& shape, const TView& view)
+{
+    if (shape.PointCount() < 2)
+        return;
+    const auto corner = [&view](TMMPoint p) {
+        return QPoint(
+            Saturate32(static_cast<std::int64_t>(Round(static_cast<double>(p.X) * view.Scale)) - view.OffsetX),
+            Saturate32(static_cast<std::int64_t>(Round(static_cast<double>(p.Y) * view.Scale)) - view.OffsetY));
+    };
+    // On a device the characters keep their nominal point size; the frame still follows the scale.
+    const float textScale = FTarget == TPaintTarget::Device ? BaseScale : view.Scale;
+    FPainter.setBrush(Qt::NoBrush);
+    DrawTextLines(FPainter, FFonts, shape.FFont, corner(shape.GetPoint(0)), shape.FText, textScale,
+        corner(shape.GetPoint(1)), FLogPixelsY);
+}
+
+void TShapePainter::DrawLineEnding(const TPolygon& shape, float scale)
+{
+    if (shape.FLineEnd != leCircle && shape.FLineEnd != leArrow && shape.FLineEnd != leArrowMedium
+        && shape.FLineEnd != leArrowSmall)
+        return;
+    // The ending is filled with the line colour, even on a line without fill, and outlined thinly.
+    FPainter.setBrush(ToQColor(shape.FPen.Colour));
+    QPen thin = FPen;
+    thin.setWidth(1);
+    FPainter.setPen(thin);
+    const QPoint end = FPoints.back();
+    if (shape.FLineEnd == leCircle) {
+        const int m = Round(scale);
+        FPainter.drawEllipse(QRect(end.x() - m, end.y() - m, 2 * m, 2 * m));
+        return;
+    }
+    if (FPoints.size() < 2)
+        return;
+    const std::array<QPoint, 3> head = CalcArrowHead(FPoints, shape.FLineEnd, scale);
+    FPainter.drawPolygon(head.data(), 3);
+}
+
+} // namespace korvo
