@@ -4,6 +4,7 @@
 #include "support/temp_files.h"
 
 #include <QDir>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -317,6 +318,52 @@ TEST_F(CommandLine, CommittedSamplesAreWhatTheSampleToolMakes)
     EXPECT_EQ(made, QDir(SamplesDir).entryList(QDir::Files));
     for (const QString& name : made)
         EXPECT_EQ(ReadAll(FDir.filePath(name)), ReadAll(SamplesDir + QLatin1Char('/') + name)) << qPrintable(name);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(CommandLine, ExportRendersTheWholePageAsPngOrSvg)
+{
+    const QString png = Path(QStringLiteral("page.png"));
+    ASSERT_EQ(RunKorvo({ "--export", Sample("all-kinds.kv"), png }).ExitCode, 0);
+    const QImage page(png);
+    ASSERT_EQ(page.size(), QSize(840, 1120)) << "A4 at four pixels per millimetre";
+    EXPECT_EQ(page.pixel(2, 2), qRgb(255, 255, 255)) << "white, with no grid";
+    EXPECT_EQ(page.pixel(120, 120), qRgb(0xFF, 0xFF, 0x80)) << "inside the first polygon";
+
+    ASSERT_EQ(RunKorvo({ "--export", Sample("all-kinds.kv"), png, "--scale", "2" }).ExitCode, 0);
+    EXPECT_EQ(QImage(png).size(), QSize(1680, 2240));
+
+    const QString svg = Path(QStringLiteral("page.SVG"));
+    ASSERT_EQ(RunKorvo({ "--export", Sample("texts.kv"), svg }).ExitCode, 0);
+    const QByteArray vector = ReadAll(svg);
+    EXPECT_TRUE(vector.contains("width=\"210mm\" height=\"280mm\""));
+    EXPECT_TRUE(vector.contains("Liberation Sans, 12 points")) << "texts stay texts";
+}
+
+TEST_F(CommandLine, ExportRefusesWhatItCannotDoAndKeepsExistingFiles)
+{
+    const QString existing = Fixture(QStringLiteral("existing.png"), "old picture");
+    const struct {
+        const char* name;
+        QStringList arguments;
+        int exitCode;
+    } cases[] = {
+        { "unknown format", { "--export", Sample("texts.kv"), Path(QStringLiteral("page.doc")) }, 2 },
+        { "a library", { "--export", Sample("sample-library.kvl"), Path(QStringLiteral("lib.png")) }, 2 },
+        { "scale out of range", { "--export", Sample("texts.kv"), existing, "--scale", "100" }, 2 },
+        { "scale not a number", { "--export", Sample("texts.kv"), existing, "--scale", "big" }, 2 },
+        { "folder that does not exist", { "--export", Sample("texts.kv"), Path(QStringLiteral("no/such.png")) }, 1 },
+        { "damaged drawing", { "--export", Fixture(QStringLiteral("bad.kv"), "\x05\0\0\0"), existing }, 1 },
+    };
+    for (const auto& c : cases) {
+        const TRun run = RunKorvo(c.arguments);
+        EXPECT_EQ(run.ExitCode, c.exitCode) << c.name;
+        EXPECT_FALSE(run.Err.isEmpty()) << c.name;
+        EXPECT_EQ(ReadAll(existing), QByteArray("old picture")) << c.name;
+    }
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "shapes/file_io.h"
 
 #include "support/paint_helpers.h"
+#include "support/temp_files.h"
 
 #include <QTemporaryDir>
 
@@ -142,6 +143,25 @@ TEST_F(DrawingView, BackgroundPictureCountsEachPixelAs25Over96mm)
     EXPECT_TRUE(drawing.HasBackground());
     EXPECT_EQ(At(40, 5), clBlue);
     drawing.ClearBackground();
+    EXPECT_FALSE(drawing.HasBackground());
+}
+
+TEST_F(DrawingView, BackgroundPicturesComeAsJpegBitmapOrPng)
+{
+    QImage picture(8, 8, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    for (const char* format : { "jpg", "bmp", "png" }) {
+        const QString name = folder.filePath(QStringLiteral("picture.") + QLatin1String(format));
+        ASSERT_TRUE(picture.save(name)) << format;
+        drawing.ClearBackground();
+        drawing.LoadBackground(name);
+        EXPECT_TRUE(drawing.HasBackground()) << format;
+    }
+    // Bytes that are no picture at all are refused like a missing file.
+    const QString bogus = folder.filePath(QStringLiteral("bogus.jpg"));
+    ASSERT_TRUE(WriteAll(bogus, "not a picture"));
+    drawing.ClearBackground();
+    EXPECT_THROW(drawing.LoadBackground(bogus), EFileError);
     EXPECT_FALSE(drawing.HasBackground());
 }
 
