@@ -4,7 +4,16 @@
 #include "shapes/byte_stream.h"
 #include "shapes/file_io.h"
 
+#include <algorithm>
+#include <unordered_map>
+#include <unordered_set>
+
 namespace korvo {
+
+namespace {
+    // A step is dropped as soon as the history reaches this many, so at most nine are kept.
+    constexpr std::size_t UndoLimit = 10;
+}
 
 TDrawing::TDrawing(TDrawingSurface* surface, TErrorReporter* reporter)
     : FSurface(surface)
@@ -12,7 +21,30 @@ TDrawing::TDrawing(TDrawingSurface* surface, TErrorReporter* reporter)
 {
 }
 
-void TDrawing::ClearShapes() { FShapes.clear(); }
+bool TDrawing::IsSelected(const TPolygon* shape) const
+{
+    return std::find(FSelection.begin(), FSelection.end(), shape) != FSelection.end();
+}
+
+int TDrawing::IndexOf(const TPolygon* shape) const
+{
+    const auto it
+        = std::find_if(FShapes.begin(), FShapes.end(), [shape](const TShapePtr& s) { return s.get() == shape; });
+    return it == FShapes.end() ? -1 : static_cast<int>(it - FShapes.begin());
+}
+
+void TDrawing::Clear()
+{
+    ClearSelection();
+    ClearShapes();
+    ClearUndo();
+}
+
+void TDrawing::ClearShapes()
+{
+    FSelection.clear();
+    FShapes.clear();
+}
 
 void TDrawing::ClearSelection()
 {
@@ -29,12 +61,113 @@ void TDrawing::SetScale(float scale)
 
 void TDrawing::RefreshShapes()
 {
+    // Device bounds are caches, so they may be refreshed on shapes an undo step shares.
     for (const TShapePtr& shape : FShapes) {
         shape->CalcBounds(FScale);
         shape->CalcGrips();
         if (shape->IsGroup())
             shape->CalcChildBounds(FScale);
     }
+}
+
+void TDrawing::SaveUndo(TUndoLabel label)
+{
+    TUndoObject step;
+    step.FLabel = label;
+    step.FShapes = FShapes;
+    const std::unordered_set<const TPolygon*> selected(FSelection.begin(), FSelection.end());
+    for (std::size_t i = 0; i < FShapes.size() && !selected.empty(); ++i) {
+        if (selected.count(FShapes[i].get()))
+            step.FSelected.push_back(i);
+    }
+    FUndoList.push_back(std::move(step));
+    if (FUndoList.size() >= UndoLimit)
+        FUndoList.erase(FUndoList.begin());
+    MarkModified();
+}
+
+QString TDrawing::GetUndoCaption() const
+{
+    return FUndoList.empty() ? QStringLiteral("Undo") : UndoLabel(FUndoList.back().FLabel);
+}
+
+void TDrawing::Undo()
+{
+    if (FUndoList.empty())
+        return;
+    TUndoObject step = std::move(FUndoList.back());
+    FUndoList.pop_back();
+    ClearSelection();
+    FShapes = std::move(step.FShapes);
+    // The node selection belongs to the editing session, not to the step.
+    for (const TShapePtr& shape : FShapes)
+        shape->FSelNode = -1;
+    for (std::size_t index : step.FSelected)
+        FSelection.push_back(FShapes[index].get());
+    RefreshShapes();
+    // What is on screen now differs from the saved file, whatever state the document was in.
+    MarkModified();
+}
+
+TPolygon& TDrawing::Edit(int index)
+{
+    TShapePtr& slot = FShapes[static_cast<std::size_t>(index)];
+    if (slot.use_count() > 1) {
+        auto copy = std::make_shared<TPolygon>(*slot);
+        std::replace(FSelection.begin(), FSelection.end(), slot.get(), copy.get());
+        slot = std::move(copy);
+    }
+    return *slot;
+}
+
+void TDrawing::EditSelection()
+{
+    std::unordered_map<const TPolygon*, std::size_t> position;
+    for (std::size_t i = 0; i < FSelection.size(); ++i)
+        position.emplace(FSelection[i], i);
+    for (TShapePtr& slot : FShapes) {
+        const auto it = position.find(slot.get());
+        if (it == position.end() || slot.use_count() == 1)
+            continue;
+        auto copy = std::make_shared<TPolygon>(*slot);
+        FSelection[it->second] = copy.get();
+        slot = std::move(copy);
+    }
+}
+
+TShapeList TDrawing::TakeSelection()
+{
+    std::unordered_map<const TPolygon*, std::size_t> position;
+    for (std::size_t i = 0; i < FSelection.size(); ++i)
+        position.emplace(FSelection[i], i);
+    TShapeList taken(FSelection.size());
+    TShapeList kept;
+    kept.reserve(FShapes.size() - FSelection.size());
+    for (TShapePtr& slot : FShapes) {
+        const auto it = position.find(slot.get());
+        if (it == position.end())
+            kept.push_back(std::move(slot));
+        else
+            taken[it->second] = std::move(slot);
+    }
+    FShapes = std::move(kept);
+    FSelection.clear();
+    return taken;
+}
+
+void TDrawing::Append(TShapePtr shape, bool select)
+{
+    shape->CalcBounds(FScale);
+    shape->CalcGrips();
+    FShapes.push_back(std::move(shape));
+    if (select)
+        SelectAlone(FShapes.back().get());
+}
+
+void TDrawing::SelectAlone(TPolygon* shape)
+{
+    ClearSelection();
+    FSelection.push_back(shape);
 }
 
 void TDrawing::SaveFile(const QString& fileName) const
@@ -52,7 +185,7 @@ void TDrawing::LoadFile(const QString& fileName)
     } catch (const EReadError& e) {
         throw EFileError(QStringLiteral("\"%1\" is not a valid drawing file: %2.").arg(fileName, e.what()));
     }
-    ClearSelection();
+    Clear();
     FShapes.swap(shapes);
     DocState = dsSaved;
 }

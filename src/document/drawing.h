@@ -1,9 +1,11 @@
 #pragma once
 
 #include "document/drawing_file.h"
+#include "document/undo_step.h"
 #include "geometry/device_types.h"
 #include "shapes/font_cache.h"
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 
@@ -16,9 +18,31 @@ class TDrawingSurface;
 class TErrorReporter;
 class TPaintErrors;
 
+// The sine tool's number; it makes open curves with a filled chord.
+constexpr int SineTool = 12;
+
+// The text of a text shape with its font, as the text dialog edits them.
+struct TShapeText {
+    QByteArray Text;
+    TShapeFont Font;
+};
+
+// Graph paper settings: square size in millimetres and major lines (0 none, 1 every 5th, 2 every 10th).
+struct TPaperSettings {
+    int SquareSize = 10;
+    int MajorLines = 0;
+};
+
 // The editor's one document: the ordered shapes of the page (index 0 at the back), the selection,
-// the view onto the page (scale and scroll offset), the background picture and the rotation centre.
-// Shapes cache their device bounds for one scale; the drawing refreshes them when the scale changes.
+// the view onto the page (scale and scroll offset), the undo history, the background picture and the
+// rotation centre. Shapes cache their device bounds for one scale; the drawing refreshes them when
+// the scale changes.
+//
+// Every editing operation records its undo step before it changes anything, so one user action is one
+// step, and marks the document modified. Undo steps share unchanged shapes with the drawing: a shape
+// is copied only when an operation is about to change it while a step still holds it.
+// Operations given an index outside the shape list do nothing (or return -1, false or an empty
+// result); the selection only ever refers to shapes in the list.
 class TDrawing {
 public:
     // The surface receives every composed view; painting errors go to the reporter, once per paint.
@@ -29,7 +53,10 @@ public:
     const std::vector<TPolygon*>& Selection() const { return FSelection; }
     int ShapeCount() const { return static_cast<int>(FShapes.size()); }
     int SelCount() const { return static_cast<int>(FSelection.size()); }
+    bool IsSelected(const TPolygon* shape) const;
 
+    // New: selection, shapes and undo history go; clipboard, background, centre and view stay.
+    void Clear();
     void ClearShapes();
     void ClearSelection();
 
@@ -47,6 +74,9 @@ public:
     // 0: selected shapes show resize handles; 1: they show their nodes; anything else shows nothing.
     int NodeMode() const { return FNodeMode; }
     void SetNodeMode(int mode) { FNodeMode = mode; }
+    // The current drawing tool's number; the drawing only keeps it for its callers.
+    int Tool() const { return FTool; }
+    void SetTool(int tool) { FTool = tool; }
 
     QPoint MMToDevice(TMMPoint p, int offsetX, int offsetY) const;
     QPoint MMToPoint(float x, float y) const;
@@ -68,6 +98,7 @@ public:
     void ClearBackground();
     bool HasBackground() const { return FBackground.has_value(); }
     void SetBackgroundPosition(float x, float y);
+    TMMPoint BackgroundPosition() const { return { FBackgroundX, FBackgroundY }; }
 
     // The rotation centre: its marker is hit within 5 pixels (code 19), only while it is shown.
     int CentreAt(int x, int y) const;
@@ -76,12 +107,135 @@ public:
     bool ShowCentre() const { return FShowCentre; }
     void SetShowCentre(bool show) { FShowCentre = show; }
 
+    // Finding shapes under a device point (scrolled view pixels), front-most first.
+    int ShapeAt(int x, int y) const;
+    // Index in the selection of the selected shape whose box holds the point, or -1.
+    int SelectedAt(int x, int y) const;
+    // The handle of a selected shape under the point: 0..7 clockwise from top-left; for line-like
+    // shapes 7 or 3 (horizontal ends), 1 or 5 (vertical ends), -2 for a handle they do not use; -1 for
+    // none. `index` receives the shape's index.
+    int HandleAt(int x, int y, int& index) const;
+    // The node of any shape under the point, or -1 with `index` the shape under the point.
+    int NodeAt(int x, int y, int& index) const;
+    // The shape's box in scrolled view pixels; empty for a bad index.
+    TRect GetShapeRect(int index) const;
+    TRect GetSelectionBounds() const;
+    TRect GetDrawingBounds() const;
+    // The millimetre box of the selection; false when nothing is selected.
+    bool GetSelectionExtent(TMMRect& extent) const;
+    int FirstSelectedGroup() const;
+    // Whether a polyline, line or curve is selected: those take line endings.
+    bool SelectionHasLines() const;
+
+    // Selection.
+    void ToggleSelected(int index);
+    void SelectAll();
+    void Deselect() { ClearSelection(); }
+    // Adds every shape whose box meets the rectangle, given by any two opposite corners.
+    void SelectInRect(int x1, int y1, int x2, int y2);
+
+    // Arranging the selection.
+    // The canvas sets this when a drag of the selection begins, so the whole drag is one undo step.
+    void SetMoveUndoPending(bool pending) { FMoveUndoPending = pending; }
+    void MoveSelection(int dx, int dy);
+    void ResizeShape(int index, const TRect& rect);
+    void ScaleSelection(int percent);
+    void RotateSelection(float angle);
+    void RotateSelectionAboutCentre(float angle);
+    // 0 reflects x (left to right), 1 reflects y.
+    void MirrorSelection(int axis);
+    // Aligns every other selected shape with the first one: 1 centres, 2 vertical centre line,
+    // 3 horizontal centre line, 4 left, 5 right, 6 top, 7 bottom edges.
+    void AlignSelection(int mode);
+    void GroupSelection();
+    void UngroupSelection();
+    void BringToFront();
+    void SendToBack();
+    void BringForward();
+    void SendBackward();
+    void DeleteSelection();
+
+    // Undo history: at most nine steps, newest last.
+    bool CanUndo() const { return !FUndoList.empty(); }
+    QString GetUndoCaption() const;
+    void Undo();
+    void ClearUndo() { FUndoList.clear(); }
+
+    // Creating shapes from what the canvas collected, in device pixels.
+    void SetDrawPoint(int x, int y, int index);
+    TPointArray GetDrawPoints() const;
+    bool AddPolyShape(std::int32_t kind, const TBrush& brush, const TPen& pen);
+    // `tool` is the tool number: the sine tool (12) makes an open filled curve, the straight tube
+    // (17) a vertical tube when the rectangle is taller than wide.
+    void AddBoxShape(const TRect& rect, int tool, const TBrush& brush, const TPen& pen);
+    void AddLine(std::uint8_t ending, int x1, int y1, int x2, int y2, const TPen& pen);
+    void AddCurve(int x1, int y1, int x2, int y2, const TPen& pen);
+    // The stored font is 2 points larger than the given one; the frame fits the text at (x, y).
+    void AddText(const QByteArray& text, const TShapeFont& font, int x, int y);
+    void AddRegularPolygon(int sides, float cx, float cy, float radius);
+    // A copy of the library shape with its top-left corner at the device point.
+    void AddLibraryShape(const TPolygon* shape, int x, int y);
+    // The selection as one library picture with its top-left at the origin; nothing when empty.
+    std::optional<TPolygon> SelectionAsLibraryShape() const;
+
+    // Per-shape edits, by index.
+    void SetText(const QByteArray& text, const TShapeFont& font, int index);
+    std::optional<TShapeText> GetText(int index) const;
+    TPaperSettings GetPaperSettings(int index) const;
+    void SetPaperSettings(int index, const TPaperSettings& settings);
+    int GetShapeKind(int index) const;
+    void SetShapeKind(int index, std::int32_t kind);
+    TPointArray GetShapePoints(int index) const;
+    void SetShapePoints(int index, const TPointArray& points);
+    int GetSelectedNode(int index) const;
+    void SetSelectedNode(int index, int node);
+    void AddNode(int index, int node);
+    void AddCurveNode(int index, int node);
+    // A shape of two points (a curve of one segment) goes as a whole instead of losing a node.
+    void DeleteNode(int index);
+    void DeleteCurveNode(int index);
+    bool ConvertToRegularPolygon(int index, int sides);
+    bool ConvertToStar(int index, int points);
+    void ConvertToPolygon(int index);
+    void ConvertToOpenPolygon(int index);
+    bool ConvertToCurve(int index, bool closed);
+    bool ConvertCurveToPolygon(int index, bool closed);
+    void CloseCurve(int index);
+
+    // Style of the selection.
+    void SetFillColour(TColour colour);
+    void SetLineColour(TColour colour);
+    void SetLineStyle(std::uint8_t style, std::int32_t width);
+    void SetPenStyle(std::uint8_t style);
+    void SetLineEnding(std::uint8_t ending);
+
     // Both throw EFileError with a message for the user. A failed load leaves the drawing as it was;
     // a failed save leaves any existing file intact. Success leaves DocState at dsSaved.
     void SaveFile(const QString& fileName) const;
     void LoadFile(const QString& fileName);
 
 private:
+    bool ValidIndex(int index) const { return index >= 0 && index < ShapeCount(); }
+    int IndexOf(const TPolygon* shape) const;
+    // Records an undo step of the whole drawing and marks the document modified.
+    void SaveUndo(TUndoLabel label);
+    // The shape at index, made safe to change: copied first while an undo step still holds it.
+    TPolygon& Edit(int index);
+    // The same for every selected shape, so that FSelection's pointers may be changed through.
+    void EditSelection();
+    // Takes the selected shapes out of the list, in selection order, and leaves the selection empty.
+    TShapeList TakeSelection();
+    void DeleteNodeOrShape(int index, int minimumPoints, bool (TPolygon::*remove)());
+    bool ConvertCircle(int index, int n, bool (TPolygon::*convert)(int));
+    // Moves each selected shape, in selection order, one place forward (1) or back (-1) where it can.
+    void StepSelection(int step);
+    // Brings the new shape's device bounds up to date and puts it in front of all others.
+    void Append(TShapePtr shape, bool select);
+    void SelectAlone(TPolygon* shape);
+    void MoveShape(TPolygon& shape, float dx, float dy);
+    // Sets the shape's text frame to the text's extent from device point (x, y).
+    void FitTextFrame(TPolygon& shape, int x, int y);
+
     void DrawBackground(QPainter& painter) const;
     void DrawGrid(QPainter& painter) const;
     void DrawSelection(QPainter& painter, TPaintErrors& errors);
@@ -97,7 +251,11 @@ private:
     int FScrollX = 0;
     int FScrollY = 0;
     bool FShowGrid = true;
+    TMMArray FDrawPoints;
+    int FTool = 0;
     int FNodeMode = 0;
+    std::vector<TUndoObject> FUndoList;
+    bool FMoveUndoPending = false;
     std::optional<QImage> FBackground;
     float FBackgroundX = 0;
     float FBackgroundY = 0;

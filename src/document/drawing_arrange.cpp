@@ -1,0 +1,254 @@
+#include "document/drawing.h"
+
+#include "document/shared_settings.h"
+#include "geometry/matrix.h"
+#include "geometry/rounding.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+namespace korvo {
+
+namespace {
+
+    TRect ScaledRect(const TMMRect& r, float scale)
+    {
+        return { Round(static_cast<double>(r.Left) * scale), Round(static_cast<double>(r.Top) * scale),
+            Round(static_cast<double>(r.Right) * scale), Round(static_cast<double>(r.Bottom) * scale) };
+    }
+
+    // How far alignment mode `mode` moves box b to line it up with box a.
+    TMMPoint AlignOffset(int mode, const TMMRect& a, const TMMRect& b)
+    {
+        const auto half = [](double sum) { return static_cast<float>(sum / 2); };
+        const float centreX = half(static_cast<double>(a.Left) + a.Right - b.Left - b.Right);
+        const float centreY = half(static_cast<double>(a.Top) + a.Bottom - b.Top - b.Bottom);
+        switch (mode) {
+        case 1:
+            return { centreX, centreY };
+        case 2:
+            return { centreX, 0 };
+        case 3:
+            return { 0, centreY };
+        case 4:
+            return { a.Left - b.Left, 0 };
+        case 5:
+            return { a.Right - b.Right, 0 };
+        case 6:
+            return { 0, a.Top - b.Top };
+        case 7:
+            return { 0, a.Bottom - b.Bottom };
+        default:
+            return { 0, 0 };
+        }
+    }
+
+} // namespace
+
+void TDrawing::MoveShape(TPolygon& shape, float dx, float dy)
+{
+    if (shape.IsGroup())
+        shape.MoveGroupBy(dx, dy, FScale);
+    else
+        shape.MoveBy(dx, dy, FScale);
+    shape.CalcBounds(FScale);
+    shape.CalcGrips();
+}
+
+void TDrawing::MoveSelection(int dx, int dy)
+{
+    const auto mmX = static_cast<float>(dx / static_cast<double>(FScale));
+    const auto mmY = static_cast<float>(dy / static_cast<double>(FScale));
+    if (FMoveUndoPending) {
+        SaveUndo(ulMoveSelection);
+        FMoveUndoPending = false;
+    }
+    EditSelection();
+    for (TPolygon* shape : FSelection)
+        MoveShape(*shape, mmX, mmY);
+    MarkModified();
+}
+
+void TDrawing::ResizeShape(int index, const TRect& rect)
+{
+    if (!ValidIndex(index))
+        return;
+    SaveUndo(ulResizeSelection);
+    TPolygon& shape = Edit(index);
+    if (shape.IsGroup())
+        shape.ResizeGroupTo(rect, FScrollX, FScrollY, FScale);
+    else
+        shape.ResizeTo(rect, FScrollX, FScrollY, FScale);
+}
+
+void TDrawing::ScaleSelection(int percent)
+{
+    TMMRect extent;
+    if (!GetSelectionExtent(extent))
+        return;
+    const auto f = static_cast<float>(percent * 0.01);
+    SaveUndo(ulResizeSelection);
+    const auto cx = static_cast<float>((static_cast<double>(extent.Left) + extent.Right) * 0.5);
+    const auto cy = static_cast<float>((static_cast<double>(extent.Top) + extent.Bottom) * 0.5);
+    const TMatrix m = ScaleMatrix(f, f, cx, cy);
+    EditSelection();
+    for (TPolygon* shape : FSelection) {
+        if (!shape->IsGroup()) {
+            shape->ApplyScale(m, FScale);
+            continue;
+        }
+        if (!shape->ApplyGroupScale(m, FScale))
+            continue;
+        // The group's box scales about the same centre as its children.
+        const TMMPoint topLeft = TransformPoint({ shape->FBounds.Left, shape->FBounds.Top }, m);
+        const TMMPoint bottomRight = TransformPoint({ shape->FBounds.Right, shape->FBounds.Bottom }, m);
+        shape->FBounds = { std::min(topLeft.X, bottomRight.X), std::min(topLeft.Y, bottomRight.Y),
+            std::max(topLeft.X, bottomRight.X), std::max(topLeft.Y, bottomRight.Y) };
+        shape->FDevRect = ScaledRect(shape->FBounds, FScale);
+        shape->CalcGrips();
+    }
+    Paint();
+}
+
+void TDrawing::RotateSelection(float angle)
+{
+    SaveUndo(ulRotation);
+    EditSelection();
+    for (TPolygon* shape : FSelection) {
+        if (shape->IsGroup()) {
+            if (shape->RotateGroup(angle, FScale))
+                shape->CalcGroupBounds(FScale);
+        } else if (shape->Rotate(angle)) {
+            shape->CalcBounds(FScale);
+        }
+        shape->CalcGrips();
+    }
+}
+
+void TDrawing::RotateSelectionAboutCentre(float angle)
+{
+    SaveUndo(ulRotation);
+    EditSelection();
+    for (TPolygon* shape : FSelection) {
+        if (shape->IsGroup()) {
+            if (shape->RotateGroupAbout(angle, FCentreX, FCentreY, FScale))
+                shape->CalcGroupBounds(FScale);
+        } else if (shape->RotateAbout(angle, FCentreX, FCentreY)) {
+            shape->CalcBounds(FScale);
+        }
+        shape->CalcGrips();
+    }
+}
+
+void TDrawing::MirrorSelection(int axis)
+{
+    SaveUndo(ulReflection);
+    EditSelection();
+    for (TPolygon* shape : FSelection)
+        shape->Mirror(axis == 1, FScale);
+}
+
+void TDrawing::AlignSelection(int mode)
+{
+    if (FSelection.empty())
+        return;
+    SaveUndo(ulAlignment);
+    FMoveUndoPending = false;
+    EditSelection();
+    const TMMRect reference = FSelection.front()->FBounds;
+    for (std::size_t i = 1; i < FSelection.size(); ++i) {
+        const TMMPoint offset = AlignOffset(mode, reference, FSelection[i]->FBounds);
+        MoveShape(*FSelection[i], offset.X, offset.Y);
+    }
+    Paint();
+}
+
+void TDrawing::GroupSelection()
+{
+    if (FSelection.size() < 2)
+        return;
+    SaveUndo(ulGroupSelection);
+    auto group = std::make_shared<TPolygon>();
+    group->SetKind(skGroup);
+    for (TShapePtr& shape : TakeSelection()) {
+        // A shape an undo step still holds is copied; one only the drawing held is moved in whole.
+        group->AddToGroup(shape.use_count() > 1 ? TPolygon(*shape) : std::move(*shape), FScale);
+    }
+    FShapes.push_back(group);
+    FSelection.push_back(group.get());
+}
+
+void TDrawing::UngroupSelection()
+{
+    SaveUndo(ulUngroupSelection);
+    for (TShapePtr& shape : TakeSelection()) {
+        if (!shape->IsGroup()) {
+            FSelection.push_back(shape.get());
+            FShapes.push_back(std::move(shape));
+            continue;
+        }
+        const bool shared = shape.use_count() > 1;
+        for (TPolygon& child : shape->FChildren) {
+            auto freed = std::make_shared<TPolygon>(shared ? TPolygon(child) : std::move(child));
+            freed->CalcBounds(FScale);
+            freed->CalcGrips();
+            FSelection.push_back(freed.get());
+            FShapes.push_back(std::move(freed));
+        }
+    }
+}
+
+void TDrawing::BringToFront()
+{
+    SaveUndo(ulMoveToFront);
+    for (TShapePtr& shape : TakeSelection()) {
+        FSelection.push_back(shape.get());
+        FShapes.push_back(std::move(shape));
+    }
+}
+
+void TDrawing::SendToBack()
+{
+    SaveUndo(ulMoveToBack);
+    TShapeList taken = TakeSelection();
+    for (const TShapePtr& shape : taken)
+        FSelection.push_back(shape.get());
+    // Each one goes to the very back in turn, so the last selected ends backmost.
+    FShapes.insert(FShapes.begin(), std::make_move_iterator(taken.rbegin()), std::make_move_iterator(taken.rend()));
+}
+
+void TDrawing::StepSelection(int step)
+{
+    std::unordered_map<const TPolygon*, std::size_t> position;
+    for (std::size_t i = 0; i < FShapes.size(); ++i)
+        position.emplace(FShapes[i].get(), i);
+    for (const TPolygon* shape : FSelection) {
+        const std::size_t i = position[shape];
+        const std::size_t j = i + static_cast<std::size_t>(step);
+        if (j >= FShapes.size())
+            continue;
+        std::swap(FShapes[i], FShapes[j]);
+        position[FShapes[i].get()] = i;
+        position[FShapes[j].get()] = j;
+    }
+}
+
+void TDrawing::BringForward()
+{
+    SaveUndo(ulMoveForwardOne);
+    StepSelection(1);
+}
+
+void TDrawing::SendBackward()
+{
+    SaveUndo(ulMoveBackOne);
+    StepSelection(-1);
+}
+
+void TDrawing::DeleteSelection()
+{
+    SaveUndo(ulDeleteSelection);
+    TakeSelection();
+}
+
+} // namespace korvo

@@ -1,0 +1,274 @@
+#include "document/drawing.h"
+
+#include "document/shared_settings.h"
+
+#include <algorithm>
+
+namespace korvo {
+
+namespace {
+
+    // Graph paper keeps its major-line choice in its font colour.
+    constexpr TColour EveryFifthLine = 0xFF0000;
+    constexpr TColour EveryTenthLine = 255;
+
+    // A node edit that would leave fewer points than these deletes the whole shape instead.
+    constexpr int MinPolygonPoints = 2;
+    constexpr int MinCurvePoints = 4;
+
+    void RefreshBounds(TPolygon& shape, float scale)
+    {
+        shape.CalcBounds(scale);
+        shape.CalcGrips();
+    }
+
+} // namespace
+
+void TDrawing::SetText(const QByteArray& text, const TShapeFont& font, int index)
+{
+    if (!ValidIndex(index) || GetShapeKind(index) != skText)
+        return;
+    const TRect frame = GetShapeRect(index);
+    TPolygon& shape = Edit(index);
+    shape.FText = text;
+    shape.SetFont(font);
+    shape.FFont.SetSize(font.Size() + 2);
+    FitTextFrame(shape, frame.Left, frame.Top);
+    RefreshBounds(shape, FScale);
+    MarkModified();
+}
+
+std::optional<TShapeText> TDrawing::GetText(int index) const
+{
+    if (!ValidIndex(index))
+        return std::nullopt;
+    const TPolygon& shape = *FShapes[static_cast<std::size_t>(index)];
+    return TShapeText { shape.FText, shape.FFont };
+}
+
+TPaperSettings TDrawing::GetPaperSettings(int index) const
+{
+    if (!ValidIndex(index))
+        return {};
+    const TShapeFont& font = FShapes[static_cast<std::size_t>(index)]->FFont;
+    const int major = font.Colour == EveryTenthLine ? 2 : font.Colour == EveryFifthLine ? 1 : 0;
+    return { font.Size(), major };
+}
+
+void TDrawing::SetPaperSettings(int index, const TPaperSettings& settings)
+{
+    if (!ValidIndex(index))
+        return;
+    TShapeFont& font = Edit(index).FFont;
+    font.SetSize(settings.SquareSize);
+    font.Colour = settings.MajorLines == 1 ? EveryFifthLine : settings.MajorLines == 2 ? EveryTenthLine : clBlack;
+    MarkModified();
+}
+
+int TDrawing::GetShapeKind(int index) const
+{
+    return ValidIndex(index) ? FShapes[static_cast<std::size_t>(index)]->FKind : -1;
+}
+
+void TDrawing::SetShapeKind(int index, std::int32_t kind)
+{
+    if (!ValidIndex(index))
+        return;
+    Edit(index).SetKind(kind);
+    MarkModified();
+}
+
+TPointArray TDrawing::GetShapePoints(int index) const
+{
+    if (!ValidIndex(index))
+        return {};
+    return FShapes[static_cast<std::size_t>(index)]->GetDevicePoints(FScrollX, FScrollY, FScale);
+}
+
+void TDrawing::SetShapePoints(int index, const TPointArray& points)
+{
+    // A group has no points of its own to replace.
+    if (!ValidIndex(index) || points.empty() || FShapes[static_cast<std::size_t>(index)]->IsGroup())
+        return;
+    SaveUndo(ulEditNode);
+    TPolygon& shape = Edit(index);
+    shape.FPoints.clear();
+    for (const QPoint& p : points)
+        shape.FPoints.push_back(PointToMM(p));
+    RefreshBounds(shape, FScale);
+}
+
+int TDrawing::GetSelectedNode(int index) const
+{
+    return ValidIndex(index) ? FShapes[static_cast<std::size_t>(index)]->FSelNode : -1;
+}
+
+void TDrawing::SetSelectedNode(int index, int node)
+{
+    // The picked node is editing state, not part of the drawing, so no copy is needed.
+    if (ValidIndex(index))
+        FShapes[static_cast<std::size_t>(index)]->FSelNode = node;
+}
+
+void TDrawing::AddNode(int index, int node)
+{
+    if (!ValidIndex(index))
+        return;
+    TPolygon& shape = Edit(index);
+    if (shape.InsertNode(node)) {
+        RefreshBounds(shape, FScale);
+        MarkModified();
+    }
+}
+
+void TDrawing::AddCurveNode(int index, int node)
+{
+    if (!ValidIndex(index))
+        return;
+    TPolygon& shape = Edit(index);
+    if (shape.InsertCurveNode(node)) {
+        RefreshBounds(shape, FScale);
+        MarkModified();
+    }
+}
+
+void TDrawing::DeleteNodeOrShape(int index, int minimumPoints, bool (TPolygon::*remove)())
+{
+    if (!ValidIndex(index))
+        return;
+    SaveUndo(ulDeleteNode);
+    if (FShapes[static_cast<std::size_t>(index)]->PointCount() <= minimumPoints) {
+        const TPolygon* shape = FShapes[static_cast<std::size_t>(index)].get();
+        FSelection.erase(std::remove(FSelection.begin(), FSelection.end(), shape), FSelection.end());
+        FShapes.erase(FShapes.begin() + index);
+        return;
+    }
+    TPolygon& shape = Edit(index);
+    if ((shape.*remove)())
+        RefreshBounds(shape, FScale);
+}
+
+void TDrawing::DeleteNode(int index) { DeleteNodeOrShape(index, MinPolygonPoints, &TPolygon::RemoveNode); }
+
+void TDrawing::DeleteCurveNode(int index) { DeleteNodeOrShape(index, MinCurvePoints, &TPolygon::RemoveCurveNode); }
+
+bool TDrawing::ConvertCircle(int index, int n, bool (TPolygon::*convert)(int))
+{
+    if (!ValidIndex(index))
+        return false;
+    SaveUndo(ulCurveToPolygon);
+    if (GetShapeKind(index) != skCircle)
+        return false;
+    TPolygon& shape = Edit(index);
+    if (!(shape.*convert)(n))
+        return false;
+    RefreshBounds(shape, FScale);
+    return true;
+}
+
+bool TDrawing::ConvertToRegularPolygon(int index, int sides)
+{
+    return ConvertCircle(index, sides, &TPolygon::ToRegularPolygon);
+}
+
+bool TDrawing::ConvertToStar(int index, int points) { return ConvertCircle(index, points, &TPolygon::ToStar); }
+
+void TDrawing::ConvertToPolygon(int index)
+{
+    if (!ValidIndex(index))
+        return;
+    SaveUndo(ulConvertToPolygon);
+    Edit(index).SetKind(skPolygon);
+}
+
+void TDrawing::ConvertToOpenPolygon(int index)
+{
+    if (!ValidIndex(index))
+        return;
+    SaveUndo(ulConvertToOpenPolygon);
+    Edit(index).SetKind(skOpenPolygon);
+}
+
+bool TDrawing::ConvertToCurve(int index, bool closed)
+{
+    if (!ValidIndex(index))
+        return false;
+    SaveUndo(closed ? ulConvertToClosedCurve : ulConvertToOpenCurve);
+    TPolygon& shape = Edit(index);
+    if (shape.PolygonToCurve(closed))
+        RefreshBounds(shape, FScale);
+    return true;
+}
+
+bool TDrawing::ConvertCurveToPolygon(int index, bool closed)
+{
+    if (!ValidIndex(index))
+        return false;
+    SaveUndo(ulCurveToPolygon);
+    TPolygon& shape = Edit(index);
+    if (shape.CurveToPolygon(closed))
+        RefreshBounds(shape, FScale);
+    return true;
+}
+
+void TDrawing::CloseCurve(int index)
+{
+    if (!ValidIndex(index))
+        return;
+    TPolygon& shape = Edit(index);
+    if (!shape.InsertCurveNode(shape.PointCount() - 1))
+        return;
+    shape.FPoints.back() = shape.FPoints.front();
+    RefreshBounds(shape, FScale);
+    shape.SetKind(skClosedCurve);
+    shape.FSelNode = -1;
+    MarkModified();
+}
+
+void TDrawing::SetFillColour(TColour colour)
+{
+    SaveUndo(ulFillColour);
+    EditSelection();
+    for (TPolygon* shape : FSelection) {
+        if (shape->IsGroup())
+            shape->SetGroupFill(colour);
+        else if (shape->FKind == skText)
+            shape->FFont.Colour = colour;
+        else
+            shape->FBrush.SetFill(colour);
+    }
+}
+
+void TDrawing::SetLineColour(TColour colour)
+{
+    SaveUndo(ulLineColour);
+    EditSelection();
+    for (TPolygon* shape : FSelection)
+        shape->ApplyLineColour(colour);
+}
+
+void TDrawing::SetLineStyle(std::uint8_t style, std::int32_t width)
+{
+    SaveUndo(ulLineStyle);
+    EditSelection();
+    for (TPolygon* shape : FSelection)
+        shape->ApplyLineStyle(style, width);
+}
+
+void TDrawing::SetPenStyle(std::uint8_t style)
+{
+    SaveUndo(ulLineStyle);
+    EditSelection();
+    for (TPolygon* shape : FSelection)
+        shape->ApplyPenStyle(style);
+}
+
+void TDrawing::SetLineEnding(std::uint8_t ending)
+{
+    SaveUndo(ulLineEnding);
+    EditSelection();
+    for (TPolygon* shape : FSelection)
+        shape->FLineEnd = ending;
+}
+
+} // namespace korvo
