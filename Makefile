@@ -9,10 +9,16 @@ build:
 	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
 	cmake --build $(BUILD)
 
-# Builds the sample drawings and shows what the program reads from one of them.
+# Opens the editor on the sample with every kind of shape. Without a display it renders the samples
+# to pictures instead and says where they are.
 run: build
 	$(BUILD)/tools/make_samples $(BUILD)/samples
-	$(BUILD)/korvo --dump $(BUILD)/samples/all-kinds.kv
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+		$(BUILD)/korvo $(BUILD)/samples/all-kinds.kv; \
+	else \
+		for f in $(BUILD)/samples/*.kv; do $(BUILD)/korvo --export "$$f" "$${f%.kv}.png" || exit 1; done; \
+		echo "No display: the sample drawings are rendered as $(BUILD)/samples/*.png"; \
+	fi
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j 2

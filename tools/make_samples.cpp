@@ -7,6 +7,7 @@
 #include "shapes/code_page.h"
 #include "shapes/error_reporter.h"
 #include "shapes/file_io.h"
+#include "tools/shape_builders.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,93 +15,9 @@
 #include <cstdio>
 
 using namespace korvo;
+using namespace korvo::tools;
 
 namespace {
-
-constexpr float Scale = BaseScale;
-
-TPen Pen(TColour colour, std::int32_t width = 1, std::uint8_t style = psSolid) { return { colour, style, width }; }
-
-TPolygon Styled(std::int32_t kind, TPen pen, TColour fill)
-{
-    TPolygon shape;
-    shape.SetKind(kind);
-    shape.FPen = pen;
-    shape.FBrush.SetFill(fill);
-    return shape;
-}
-
-TPolygon Box(std::int32_t kind, TMMRect r, TPen pen, TColour fill)
-{
-    TPolygon shape = Styled(kind, pen, fill);
-    shape.SetFromRect(r, Scale);
-    shape.CalcGrips();
-    return shape;
-}
-
-TPolygon Points(std::int32_t kind, TMMArray points, TPen pen, TColour fill, std::uint8_t lineEnd = leNone)
-{
-    TPolygon shape = Styled(kind, pen, fill);
-    shape.FPoints = std::move(points);
-    shape.FLineEnd = lineEnd;
-    shape.CalcBounds(Scale);
-    shape.CalcGrips();
-    return shape;
-}
-
-TPolygon Built(std::int32_t kind, TMMRect r, TPen pen, TColour fill, void (TPolygon::*build)(const TMMRect&, float))
-{
-    TPolygon shape = Styled(kind, pen, fill);
-    (shape.*build)(r, Scale);
-    shape.CalcGrips();
-    return shape;
-}
-
-struct TTextStyle {
-    const char* Face;
-    std::int32_t Size;
-    std::uint8_t Charset = DefaultCharset;
-    bool Bold = false;
-    bool Italic = false;
-    bool Underline = false;
-    std::int32_t Orientation = 0;
-    TColour Colour = clBlack;
-};
-
-TPolygon Text(TMMRect frame, const QString& text, const TTextStyle& style)
-{
-    TPolygon shape;
-    shape.SetKind(skText);
-    shape.FFont.SetFace(style.Face);
-    shape.FFont.SetSize(style.Size);
-    shape.FFont.SetCharset(style.Charset);
-    shape.FFont.SetBold(style.Bold);
-    shape.FFont.SetItalic(style.Italic);
-    shape.FFont.SetUnderline(style.Underline);
-    shape.FFont.SetOrientation(style.Orientation);
-    shape.FFont.Colour = style.Colour;
-    shape.FText = EncodeText(text, style.Charset).value();
-    shape.SetFromRect(frame, Scale);
-    shape.CalcGrips();
-    return shape;
-}
-
-TPolygon GraphPaper(TMMRect r, std::int32_t squareSize, TColour majorLines)
-{
-    TPolygon shape = Built(skGraphPaper, r, Pen(0x00C08000), NoFillColour, &TPolygon::MakeGraphPaper);
-    shape.FFont.SetSize(squareSize);
-    shape.FFont.Colour = majorLines;
-    return shape;
-}
-
-TPolygon Group(std::vector<TPolygon> children)
-{
-    TPolygon group;
-    group.SetKind(skGroup);
-    for (TPolygon& child : children)
-        group.AddToGroup(std::move(child), Scale);
-    return group;
-}
 
 // A bezier curve through the given anchors with controls a third of the way along each chord.
 TMMArray Bezier(std::initializer_list<TMMPoint> anchors)

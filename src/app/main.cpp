@@ -1,6 +1,7 @@
 #include "app/command_line.h"
+#include "editor/main_window.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 
 #include <cstdio>
 
@@ -14,21 +15,35 @@ void KeepSeriousMessages(QtMsgType type, const QMessageLogContext& context, cons
         std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
 }
 
-} // namespace
+bool IsHeadlessCommand(int argc, char* argv[]) { return argc > 1 && QByteArray(argv[1]).startsWith("--"); }
 
-int main(int argc, char* argv[])
+int RunHeadless(int argc, char* argv[])
 {
     // The headless commands render and measure fonts but never open a window.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(KeepSeriousMessages);
     QGuiApplication app(argc, argv);
-    QGuiApplication::setOrganizationName(QStringLiteral("Korvo"));
-    QGuiApplication::setApplicationName(QStringLiteral("Korvo"));
-    const QStringList arguments = QGuiApplication::arguments().mid(1);
-    if (const auto exitCode = korvo::RunHeadless(arguments, stdout, stderr))
-        return *exitCode;
-    // The editor window is not part of this build yet; only the headless commands are available.
-    korvo::PrintUsage(stderr);
-    return korvo::ExitUsage;
+    return *korvo::RunHeadless(QGuiApplication::arguments().mid(1), stdout, stderr);
+}
+
+int RunEditor(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Korvo"));
+    QApplication::setApplicationName(QStringLiteral("Korvo"));
+    // A path with blanks passed without quotes arrives in pieces; joined again it names the file.
+    korvo::TMainWindowSetup setup;
+    setup.ProgramDir = QApplication::applicationDirPath();
+    setup.FileName = QApplication::arguments().mid(1).join(QLatin1Char(' '));
+    korvo::TMainDrawFrm window(setup);
+    window.show();
+    return QApplication::exec();
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    return IsHeadlessCommand(argc, argv) ? RunHeadless(argc, argv) : RunEditor(argc, argv);
 }

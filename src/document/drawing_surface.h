@@ -8,6 +8,8 @@ namespace korvo {
 class TDrawingSurface {
 public:
     virtual ~TDrawingSurface() = default;
+    // The view stays valid, unchanged, until the next call. Keeping a reference instead of a copy
+    // spares the drawing a full copy of the view on every paint.
     virtual void ShowImage(const QImage& view) = 0;
 };
 

@@ -1,0 +1,62 @@
+#include "editor/app_settings.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QtEndian>
+
+namespace korvo {
+
+namespace {
+    constexpr int WindowBoundsBytes = 16;
+}
+
+TIniSettings ReadIniSettings(const QString& programDir)
+{
+    TIniSettings result;
+    const QString iniFile = QDir(programDir).filePath(QStringLiteral("kv.ini"));
+    if (QFileInfo::exists(iniFile)) {
+        const QSettings ini(iniFile, QSettings::IniFormat);
+        result.UserDir = ini.value(QStringLiteral("UserDir/dir")).toString();
+        result.LibraryFile = ini.value(QStringLiteral("picture library/filename")).toString();
+        result.LibraryEditing = ini.value(QStringLiteral("user version/version"), 0).toInt() == 0;
+    }
+    if (result.LibraryFile.isEmpty())
+        result.LibraryFile = DefaultLibraryFile(programDir);
+    return result;
+}
+
+QString DefaultLibraryFile(const QString& programDir)
+{
+    const QDir dir(programDir);
+    const QString beside = QDir::toNativeSeparators(dir.filePath(QStringLiteral("library/PicLib.kvl")));
+    const QString installed = dir.filePath(QStringLiteral("../share/korvo/library/PicLib.kvl"));
+    if (!QFileInfo::exists(beside) && QFileInfo::exists(installed))
+        return QDir::toNativeSeparators(QDir::cleanPath(installed));
+    return beside;
+}
+
+std::unique_ptr<QSettings> OpenUserStore() { return std::make_unique<QSettings>(); }
+
+QByteArray EncodeWindowBounds(const QRect& bounds)
+{
+    QByteArray bytes(WindowBoundsBytes, '\0');
+    const qint32 values[]
+        = { bounds.left(), bounds.top(), bounds.left() + bounds.width(), bounds.top() + bounds.height() };
+    for (int i = 0; i < 4; ++i)
+        qToLittleEndian(values[i], bytes.data() + 4 * i);
+    return bytes;
+}
+
+std::optional<QRect> DecodeWindowBounds(const QByteArray& bytes)
+{
+    if (bytes.size() != WindowBoundsBytes)
+        return std::nullopt;
+    qint32 v[4];
+    for (int i = 0; i < 4; ++i)
+        v[i] = qFromLittleEndian<qint32>(bytes.constData() + 4 * i);
+    if (v[2] <= v[0] || v[3] <= v[1])
+        return std::nullopt;
+    return QRect(QPoint(v[0], v[1]), QSize(v[2] - v[0], v[3] - v[1]));
+}
+
+} // namespace korvo

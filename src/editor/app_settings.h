@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QRect>
+#include <QSettings>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+namespace korvo {
+
+// What kv.ini beside the program says. It is only ever read; a missing file or key gives the defaults.
+struct TIniSettings {
+    QString UserDir;
+    QString LibraryFile;
+    // Library maintenance commands are offered unless [user version] version is not 0.
+    bool LibraryEditing = true;
+};
+
+TIniSettings ReadIniSettings(const QString& programDir);
+
+// The library shipped with the program: "library/PicLib.kvl" beside it, or in the installed data
+// folder when the program runs from an installation.
+QString DefaultLibraryFile(const QString& programDir);
+
+// The per-user store: the window position, the theme and the recent files.
+std::unique_ptr<QSettings> OpenUserStore();
+
+// The window's bounds as stored: four little-endian 32-bit numbers left, top, right, bottom.
+QByteArray EncodeWindowBounds(const QRect& bounds);
+std::optional<QRect> DecodeWindowBounds(const QByteArray& bytes);
+
+} // namespace korvo

@@ -1,0 +1,214 @@
+#include "editor/file_commands.h"
+
+#include "document/drawing.h"
+#include "document/shared_settings.h"
+#include "editor/recent_files.h"
+#include "editor/user_prompts.h"
+#include "shapes/file_io.h"
+
+#include <QFileInfo>
+
+namespace korvo {
+
+namespace {
+
+    const QString DrawingFilter = QStringLiteral("Korvo files(*.kv)|*.kv");
+    const QString SaveFilter = QStringLiteral("Picture files(*.kv)|*.kv");
+    const QString PictureFilter = QStringLiteral("All (*.jpg;*.jpeg;*.bmp;)|*.jpg;*.jpeg;*.bmp;|JPEG Image File "
+                                                 "(*.jpg)|*.jpg|JPEG Image File (*.jpeg)|*.jpeg|Bitmaps (*.bmp)|*.bmp|"
+                                                 "PNG Image File (*.png)|*.png");
+    const QString ChangedQuestion = QStringLiteral("%1 has changed.\rDo you want to save the changes?");
+
+    bool IsUnchanged() { return DocState == dsUntitled || DocState == dsSaved; }
+
+} // namespace
+
+QString WithExtension(const QString& fileName, const QString& extension)
+{
+    const QString suffix = QFileInfo(fileName).suffix();
+    if (QLatin1Char('.') + suffix.toUpper() == extension.toUpper())
+        return fileName;
+    return (suffix.isEmpty() ? fileName : fileName.left(fileName.size() - suffix.size() - 1)) + extension;
+}
+
+TFileCommands::TFileCommands(TDrawing& drawing, TRecentFiles& recent, TUserPrompts& prompts, TCallbacks callbacks)
+    : FDrawing(drawing)
+    , FRecent(recent)
+    , FPrompts(prompts)
+    , FCallbacks(std::move(callbacks))
+{
+}
+
+QString TFileCommands::Title() const
+{
+    if (!FFileName.isEmpty()) {
+        const QString title = QStringLiteral("Korvo - ") + QFileInfo(FFileName).fileName();
+        return DocState == dsChanged ? title + QLatin1Char('*') : title;
+    }
+    return DocState == dsUntitledChanged ? QStringLiteral("Korvo*") : QStringLiteral("Korvo");
+}
+
+void TFileCommands::UpdateTitle()
+{
+    if (FCallbacks.TitleChanged)
+        FCallbacks.TitleChanged(Title());
+}
+
+bool TFileCommands::SaveChanges(const QString& question)
+{
+    switch (FPrompts.AskYesNoCancel(question)) {
+    case TAnswer::Yes:
+        // A cancelled or failed save must not lose the drawing on screen.
+        return DocState == dsUntitledChanged ? SaveAs() : Save();
+    case TAnswer::No:
+        return true;
+    case TAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+bool TFileCommands::ConfirmDiscard()
+{
+    if (IsUnchanged())
+        return true;
+    return SaveChanges(ChangedQuestion.arg(FFileName.isEmpty() ? QStringLiteral("Untitled") : FFileName));
+}
+
+bool TFileCommands::ConfirmClose()
+{
+    if (IsUnchanged())
+        return FPrompts.AskYesNo(QStringLiteral("Exit program"));
+    return SaveChanges(FFileName.isEmpty()
+            ? QStringLiteral("The current file has changed.\rDo you want to save the changes?")
+            : ChangedQuestion.arg(FFileName));
+}
+
+void TFileCommands::New()
+{
+    if (!ConfirmDiscard())
+        return;
+    FDrawing.Clear();
+    FFileName.clear();
+    DocState = dsUntitled;
+    UpdateTitle();
+    FCallbacks.ReturnToSelectionTool();
+    FDrawing.Paint();
+}
+
+void TFileCommands::Remember(const QString& fileName)
+{
+    FRecent.Add(fileName);
+    if (FCallbacks.RecentFilesChanged)
+        FCallbacks.RecentFilesChanged();
+}
+
+bool TFileCommands::OpenDrawing(const QString& fileName)
+{
+    // A file that cannot be read leaves the drawing, its name, state and title as they were.
+    try {
+        FDrawing.LoadFile(fileName);
+    } catch (const EFileError& e) {
+        FPrompts.ShowError(e.Message());
+        return false;
+    }
+    FDrawing.Paint();
+    FCallbacks.ReturnToSelectionTool();
+    FFileName = fileName;
+    UpdateTitle();
+    return true;
+}
+
+void TFileCommands::Open()
+{
+    if (!ConfirmDiscard())
+        return;
+    const QString fileName = FPrompts.OpenFileName(QString(), DrawingFilter, FUserDir);
+    if (fileName.isEmpty() || !OpenDrawing(fileName))
+        return;
+    FUserDir = QFileInfo(fileName).absolutePath();
+    Remember(fileName);
+}
+
+void TFileCommands::OpenRecent(const QString& fileName)
+{
+    // A drawing that has gone would fail again every time it is chosen, so it leaves the list.
+    if (!QFileInfo(fileName).isFile()) {
+        FRecent.Remove(fileName);
+        if (FCallbacks.RecentFilesChanged)
+            FCallbacks.RecentFilesChanged();
+        FPrompts.ShowError(QStringLiteral("\"%1\" no longer exists; it has been taken off the list.").arg(fileName));
+        return;
+    }
+    Remember(fileName);
+    if (ConfirmDiscard())
+        OpenDrawing(fileName);
+}
+
+void TFileCommands::OpenAtStart(const QString& fileName)
+{
+    if (fileName.isEmpty() || !QFileInfo(fileName).isFile())
+        return;
+    if (!OpenDrawing(fileName))
+        return;
+    FUserDir = QFileInfo(fileName).absolutePath();
+    Remember(fileName);
+}
+
+bool TFileCommands::SaveTo(const QString& fileName)
+{
+    try {
+        FDrawing.SaveFile(fileName);
+    } catch (const EFileError& e) {
+        FPrompts.ShowError(e.Message());
+        return false;
+    }
+    return true;
+}
+
+bool TFileCommands::Save()
+{
+    if (DocState == dsUntitledChanged || FFileName.isEmpty())
+        return SaveAs();
+    if (!SaveTo(FFileName))
+        return false;
+    UpdateTitle();
+    return true;
+}
+
+bool TFileCommands::SaveAs()
+{
+    const QString chosen = FPrompts.SaveFileName(QStringLiteral("Save as"), SaveFilter, FUserDir);
+    if (chosen.isEmpty())
+        return false;
+    const QString fileName = WithExtension(chosen, QStringLiteral(".kv"));
+    if (!SaveTo(fileName))
+        return false;
+    FFileName = fileName;
+    UpdateTitle();
+    FUserDir = QFileInfo(fileName).absolutePath();
+    Remember(fileName);
+    return true;
+}
+
+void TFileCommands::ImportBackground()
+{
+    const QString fileName = FPrompts.PictureFileName(PictureFilter, FUserDir);
+    if (fileName.isEmpty())
+        return;
+    try {
+        FDrawing.LoadBackground(fileName);
+    } catch (const EFileError& e) {
+        FPrompts.ShowError(e.Message());
+        return;
+    }
+    FHasBackground = true;
+}
+
+void TFileCommands::ClearBackground()
+{
+    FDrawing.ClearBackground();
+    FHasBackground = false;
+}
+
+} // namespace korvo

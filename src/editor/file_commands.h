@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+namespace korvo {
+
+class TDrawing;
+class TRecentFiles;
+class TUserPrompts;
+
+// New, Open, the recent files, Save and Save As, the unsaved-changes questions, the window title and
+// the background picture: the File menu's behaviour, without any widgets of its own.
+class TFileCommands {
+public:
+    struct TCallbacks {
+        // The window title has to change.
+        std::function<void(const QString&)> TitleChanged;
+        // A new or opened drawing starts with the selection tool.
+        std::function<void()> ReturnToSelectionTool;
+        // The recent-files list changed.
+        std::function<void()> RecentFilesChanged;
+    };
+
+    TFileCommands(TDrawing& drawing, TRecentFiles& recent, TUserPrompts& prompts, TCallbacks callbacks);
+
+    const QString& FileName() const { return FFileName; }
+    const QString& UserDir() const { return FUserDir; }
+    void SetUserDir(const QString& dir) { FUserDir = dir; }
+    bool HasBackground() const { return FHasBackground; }
+
+    // "Korvo - plan.kv*" and so on, from the file name and the document state.
+    QString Title() const;
+    void UpdateTitle();
+
+    // Whether the current drawing may be replaced, after offering to save it. A save the user
+    // cancels or that fails keeps the drawing: the answer is then no.
+    bool ConfirmDiscard();
+    // Whether the window may close: the same question for a changed drawing, "Exit program" otherwise.
+    bool ConfirmClose();
+
+    void New();
+    void Open();
+    void OpenRecent(const QString& fileName);
+    // Loads a drawing named at start-up; a name that is no existing file is ignored.
+    void OpenAtStart(const QString& fileName);
+    bool Save();
+    bool SaveAs();
+
+    void ImportBackground();
+    void ClearBackground();
+
+private:
+    bool SaveChanges(const QString& question);
+    bool OpenDrawing(const QString& fileName);
+    void Remember(const QString& fileName);
+    bool SaveTo(const QString& fileName);
+
+    TDrawing& FDrawing;
+    TRecentFiles& FRecent;
+    TUserPrompts& FPrompts;
+    TCallbacks FCallbacks;
+    QString FFileName;
+    QString FUserDir;
+    bool FHasBackground = false;
+};
+
+// Forces the extension: a name whose extension is not `extension` (ignoring case) gets it instead.
+QString WithExtension(const QString& fileName, const QString& extension);
+
+} // namespace korvo

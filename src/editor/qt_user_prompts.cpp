@@ -1,0 +1,100 @@
+#include "editor/qt_user_prompts.h"
+
+#include "editor/picture_file_dialog.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace korvo {
+
+namespace {
+
+    QString RunFileDialog(QFileDialog& dialog, const QString& title, const QString& filter, const QString& folder)
+    {
+        if (!title.isEmpty())
+            dialog.setWindowTitle(title);
+        dialog.setNameFilters(ToNameFilters(filter));
+        if (!folder.isEmpty())
+            dialog.setDirectory(folder);
+        dialog.setOption(QFileDialog::ReadOnly, false);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return {};
+        return dialog.selectedFiles().first();
+    }
+
+} // namespace
+
+QStringList ToNameFilters(const QString& filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString patterns = QLatin1Char('(')
+            + parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts).join(QLatin1Char(' ')) + QLatin1Char(')');
+        // A description that already ends in its patterns, as Qt reads them, is used as it is.
+        filters.append(parts[i].endsWith(patterns) ? parts[i] : parts[i] + QLatin1Char(' ') + patterns);
+    }
+    return filters;
+}
+
+QString DisplayText(const QString& message)
+{
+    QString text = message;
+    return text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
+TQtUserPrompts::TQtUserPrompts(QWidget* parent)
+    : FParent(parent)
+{
+}
+
+QString TQtUserPrompts::OpenFileName(const QString& title, const QString& filter, const QString& folder)
+{
+    QFileDialog dialog(FParent);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return RunFileDialog(dialog, title, filter, folder);
+}
+
+QString TQtUserPrompts::SaveFileName(const QString& title, const QString& filter, const QString& folder)
+{
+    QFileDialog dialog(FParent);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    return RunFileDialog(dialog, title, filter, folder);
+}
+
+QString TQtUserPrompts::PictureFileName(const QString& filter, const QString& folder)
+{
+    TPictureFileDialog dialog(FParent);
+    return RunFileDialog(dialog, QString(), filter, folder);
+}
+
+TAnswer TQtUserPrompts::AskYesNoCancel(const QString& question)
+{
+    const auto answer = QMessageBox::information(FParent, QApplication::applicationName(), DisplayText(question),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    if (answer == QMessageBox::Yes)
+        return TAnswer::Yes;
+    return answer == QMessageBox::No ? TAnswer::No : TAnswer::Cancel;
+}
+
+bool TQtUserPrompts::AskYesNo(const QString& question)
+{
+    return QMessageBox::question(FParent, QApplication::applicationName(), DisplayText(question),
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+        == QMessageBox::Yes;
+}
+
+void TQtUserPrompts::ShowError(const QString& message)
+{
+    QMessageBox::critical(FParent, QApplication::applicationName(), DisplayText(message));
+}
+
+void TQtUserPrompts::ShowInformation(const QString& message)
+{
+    QMessageBox::information(FParent, QApplication::applicationName(), DisplayText(message));
+}
+
+} // namespace korvo

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "editor/user_prompts.h"
+
+#include <QStringList>
+
+class QWidget;
+
+namespace korvo {
+
+// The prompts as the desktop shows them: Qt's file dialogs and message boxes over the main window.
+class TQtUserPrompts : public TUserPrompts {
+public:
+    explicit TQtUserPrompts(QWidget* parent);
+
+    QString OpenFileName(const QString& title, const QString& filter, const QString& folder) override;
+    QString SaveFileName(const QString& title, const QString& filter, const QString& folder) override;
+    QString PictureFileName(const QString& filter, const QString& folder) override;
+    TAnswer AskYesNoCancel(const QString& question) override;
+    bool AskYesNo(const QString& question) override;
+    void ShowError(const QString& message) override;
+    void ShowInformation(const QString& message) override;
+
+private:
+    QWidget* FParent;
+};
+
+// "Description|*.a;*.b|..." as Qt's name filters: "Description (*.a *.b)".
+QStringList ToNameFilters(const QString& filter);
+
+// Message texts use a carriage return for a line break; the desktop wants a line feed.
+QString DisplayText(const QString& message);
+
+} // namespace korvo

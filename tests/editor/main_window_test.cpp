@@ -1,0 +1,213 @@
+#include "editor/main_window.h"
+
+#include "document/shared_settings.h"
+#include "editor/app_settings.h"
+
+#include "support/fake_prompts.h"
+#include "support/temp_files.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QDockWidget>
+#include <QLabel>
+#include <QListWidget>
+#include <QStandardPaths>
+#include <QToolBar>
+#include <QToolButton>
+
+using namespace korvo;
+using namespace korvo::test;
+
+namespace {
+
+const QString DefaultLibrary = QStringLiteral(KORVO_DEFAULT_LIBRARY);
+const QString SamplesDir = QStringLiteral(KORVO_SAMPLES_DIR);
+
+// A program folder of its own for each test: the library beside the program and, when asked, kv.ini.
+class MainWindow : public TTempFolderTest {
+protected:
+    void SetUp() override
+    {
+        TTempFolderTest::SetUp();
+        // Each test keeps its per-user store in its own folder: ctest runs tests side by side.
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Path(QStringLiteral("user")));
+        QApplication::setOrganizationName(QStringLiteral("KorvoTest"));
+        QApplication::setApplicationName(QStringLiteral("KorvoTest"));
+        ASSERT_TRUE(QDir(FDir.path()).mkpath(QStringLiteral("library")));
+        ASSERT_TRUE(QFile::copy(DefaultLibrary, Path(QStringLiteral("library/PicLib.kvl"))));
+        DocState = dsUntitled;
+    }
+
+    std::unique_ptr<TMainDrawFrm> Start(const QString& fileName = {})
+    {
+        TMainWindowSetup setup;
+        setup.ProgramDir = FDir.path();
+        setup.FileName = fileName;
+        setup.Prompts = &prompts;
+        return std::make_unique<TMainDrawFrm>(setup);
+    }
+
+    void Ini(const QByteArray& text) { Fixture(QStringLiteral("kv.ini"), text); }
+
+    bool Enabled(const TMainDrawFrm& window, const char* name) const
+    {
+        return window.Action(QLatin1String(name))->isEnabled();
+    }
+
+    TFakePrompts prompts;
+};
+
+TEST_F(MainWindow, HasItsPartsUnderTheirNames)
+{
+    const auto window = Start();
+    for (const char* name : { "DrawMainMenu", "TopToolbar", "TBXToolbar1", "ScaleToolbar", "RotateToolbar",
+             "AlignToolbar", "PolygonToolbar", "Pic", "XRulePic", "YRulePic", "XHsb", "YHsb", "ZoomCombo", "LibPanel",
+             "LibCombo", "LibListBox", "LibTBPanel", "LibraryToolbar", "StatusBar", "XYLabel", "HintLabel", "PalPic",
+             "ColorBtn", "Panel1" })
+        EXPECT_NE(window->findChild<QObject*>(QLatin1String(name)), nullptr) << name;
+    EXPECT_EQ(window->findChild<QWidget*>(QStringLiteral("Pic"))->accessibleName(), QStringLiteral("Drawing surface"));
+    EXPECT_EQ(window->findChild<QComboBox*>(QStringLiteral("ZoomCombo"))->currentText(), QStringLiteral("x1"));
+    EXPECT_TRUE(window->Action(QStringLiteral("SelectBtn"))->isChecked());
+    for (const char* hidden : { "ScaleToolbar", "RotateToolbar", "AlignToolbar", "PolygonToolbar" })
+        EXPECT_FALSE(window->findChild<QToolBar*>(QLatin1String(hidden))->isVisibleTo(window.get())) << hidden;
+}
+
+TEST_F(MainWindow, EveryButtonIsNamedForScreenReaders)
+{
+    const auto window = Start();
+    for (const QToolButton* button : window->findChildren<QToolButton*>()) {
+        if (button->defaultAction()) {
+            EXPECT_FALSE(button->accessibleName().isEmpty()) << qPrintable(button->defaultAction()->objectName());
+        }
+    }
+    const QAction* rotate = window->Action(QStringLiteral("RotateCWBtn"));
+    EXPECT_EQ(rotate->text(), QStringLiteral("Rotate selected shapes clockwise")) << "no caption: known by its hint";
+}
+
+TEST_F(MainWindow, StartsWithTheDrawingNamedOnTheCommandLine)
+{
+    const auto window = Start(SamplesDir + QStringLiteral("/all-kinds.kv"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Korvo - all-kinds.kv"));
+    EXPECT_EQ(window->Drawing().ShapeCount(), 20);
+    EXPECT_EQ(window->RecentFiles().Names().first(), SamplesDir + QStringLiteral("/all-kinds.kv"));
+
+    const auto untitled = Start(Path(QStringLiteral("no such file.kv")));
+    EXPECT_EQ(untitled->windowTitle(), QStringLiteral("Korvo"));
+    EXPECT_TRUE(prompts.Errors.isEmpty());
+}
+
+TEST_F(MainWindow, SettingsFileChoosesTheLibraryAndLocksMaintenance)
+{
+    struct Case {
+        const char* name;
+        QByteArray ini;
+        QString library;
+        bool editing;
+    };
+    const QString beside = Path(QStringLiteral("library/PicLib.kvl"));
+    const QString other = Path(QStringLiteral("other.kvl"));
+    QFile::copy(DefaultLibrary, other);
+    const Case cases[] = {
+        { "no kv.ini", {}, beside, true },
+        { "only a user folder", "[UserDir]\ndir=/tmp\n", beside, true },
+        { "an empty library name", "[picture library]\nfilename=\n", beside, true },
+        { "another library, locked", "[picture library]\nfilename=" + other.toUtf8() + "\n[user version]\nversion=1\n",
+            other, false },
+    };
+    for (const Case& c : cases) {
+        QFile::remove(Path(QStringLiteral("kv.ini")));
+        if (!c.ini.isEmpty())
+            Ini(c.ini);
+        const auto window = Start();
+        EXPECT_EQ(QDir::cleanPath(window->LibraryFile()), QDir::cleanPath(c.library)) << c.name;
+        EXPECT_EQ(window->LibraryEditing(), c.editing) << c.name;
+        EXPECT_EQ(window->findChild<QWidget*>(QStringLiteral("LibTBPanel"))->isVisibleTo(window.get()), c.editing)
+            << c.name;
+        EXPECT_EQ(window->Action(QStringLiteral("SaveLibraryAs1"))->isVisible(), c.editing) << c.name;
+        EXPECT_GT(window->Library().Entries().size(), 0u) << c.name;
+        EXPECT_EQ(window->findChild<QListWidget*>(QStringLiteral("LibListBox"))->currentRow(), 0) << c.name;
+    }
+    EXPECT_TRUE(prompts.Errors.isEmpty());
+}
+
+TEST_F(MainWindow, MissingLibraryIsReportedAndTheWindowStillStarts)
+{
+    Ini("[picture library]\nfilename=" + Path(QStringLiteral("nowhere.kvl")).toUtf8() + "\n");
+    const auto window = Start();
+    ASSERT_EQ(prompts.Errors.size(), 1);
+    EXPECT_EQ(prompts.Errors.first(),
+        QStringLiteral("library file ") + Path(QStringLiteral("nowhere.kvl")) + QStringLiteral(" not found"));
+    EXPECT_TRUE(window->Library().Entries().empty());
+}
+
+TEST_F(MainWindow, PositionThemeAndRecentFilesSurviveARestart)
+{
+    {
+        const auto window = Start(SamplesDir + QStringLiteral("/texts.kv"));
+        window->setGeometry(QRect(40, 30, 900, 700));
+        window->Action(QStringLiteral("Black1"))->trigger();
+        EXPECT_EQ(window->CurrentTheme(), QStringLiteral("Leopard"));
+        prompts.YesNo = { true };
+        EXPECT_TRUE(window->close());
+    }
+    const auto bounds = DecodeWindowBounds(OpenUserStore()->value(QStringLiteral("position")).toByteArray());
+    ASSERT_TRUE(bounds.has_value());
+    EXPECT_EQ(*bounds, QRect(40, 30, 900, 700));
+    const auto again = Start();
+    EXPECT_EQ(again->geometry(), QRect(40, 30, 900, 700));
+    EXPECT_EQ(again->CurrentTheme(), QStringLiteral("Leopard"));
+    EXPECT_EQ(again->RecentFiles().Names(), QStringList { SamplesDir + QStringLiteral("/texts.kv") });
+}
+
+TEST_F(MainWindow, ThemeNamesAreMatchedWithoutRegardToCase)
+{
+    OpenUserStore()->setValue(QStringLiteral("Skin"), QStringLiteral("dREAM"));
+    EXPECT_EQ(Start()->CurrentTheme(), QStringLiteral("Dream"));
+    OpenUserStore()->setValue(QStringLiteral("Skin"), QStringLiteral("no such look"));
+    EXPECT_EQ(Start()->CurrentTheme(), QStringLiteral("Office 2007 Blue"));
+}
+
+TEST_F(MainWindow, ClosingAnUnchangedDrawingAsksToExit)
+{
+    const auto window = Start();
+    prompts.YesNo = { false };
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(prompts.Questions, QStringList { "Exit program" });
+}
+
+TEST_F(MainWindow, CommandsFollowTheSelection)
+{
+    const auto window = Start();
+    TDrawing& drawing = window->Drawing();
+    const char* selectionCommands[] = { "GroupBtn", "UnGroupBtn", "CopyBtn", "CutBtn", "ToFrontBtn", "ToBackBtn",
+        "MoveUpBtn", "MoveBackBtn", "RotateBtn", "RotateCWBtn", "HMirrorBtn", "VMirrorBtn", "SaveBtn", "UndoBtn" };
+    window->RefreshCommandStates();
+    for (const char* name : selectionCommands)
+        EXPECT_FALSE(Enabled(*window, name)) << "empty drawing: " << name;
+
+    drawing.AddBoxShape({ 10, 10, 50, 50 }, skRectangle, {}, {});
+    drawing.ToggleSelected(0);
+    window->RefreshCommandStates();
+    for (const char* name : { "RotateBtn", "RotateCWBtn", "HMirrorBtn", "VMirrorBtn", "SaveBtn", "UndoBtn" })
+        EXPECT_TRUE(Enabled(*window, name)) << "one shape selected: " << name;
+    for (const char* name : { "GroupBtn", "UnGroupBtn", "ToFrontBtn", "MoveUpBtn" })
+        EXPECT_FALSE(Enabled(*window, name)) << "one shape selected: " << name;
+
+    drawing.AddBoxShape({ 60, 60, 90, 90 }, skCircle, {}, {});
+    drawing.ToggleSelected(1);
+    window->RefreshCommandStates();
+    for (const char* name : { "GroupBtn", "ToFrontBtn", "ToBackBtn", "MoveUpBtn", "MoveBackBtn" })
+        EXPECT_TRUE(Enabled(*window, name)) << "two selected: " << name;
+
+    window->Action(QStringLiteral("GroupBtn"))->trigger();
+    EXPECT_EQ(drawing.ShapeCount(), 1);
+    window->RefreshCommandStates();
+    EXPECT_TRUE(Enabled(*window, "UnGroupBtn"));
+    window->RefreshMenuStates();
+    EXPECT_EQ(window->Action(QStringLiteral("Undo1"))->text(), QStringLiteral("Undo group selection"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Korvo*"));
+}
+
+} // namespace
