@@ -15,6 +15,8 @@ TSurfaceWidget::TSurfaceWidget(QWidget* parent)
         painter.fillRect(area, Qt::white);
         if (FImage)
             painter.drawImage(area.topLeft(), *FImage, area);
+        if (FOverlay)
+            FOverlay(painter);
     });
 }
 

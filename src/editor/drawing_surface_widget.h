@@ -19,6 +19,8 @@ public:
     // The view last shown; empty before the first.
     QImage Image() const { return FImage ? *FImage : QImage(); }
     void SetOnResize(std::function<void(QSize)> handler) { FOnResize = std::move(handler); }
+    // Previews painted over the view, such as the outline of a shape being dragged out.
+    void SetOverlay(std::function<void(QPainter&)> painter) { FOverlay = std::move(painter); }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -26,6 +28,7 @@ protected:
 private:
     const QImage* FImage = nullptr;
     std::function<void(QSize)> FOnResize;
+    std::function<void(QPainter&)> FOverlay;
 };
 
 } // namespace korvo

@@ -2,11 +2,13 @@
 
 #include "document/shared_settings.h"
 #include "editor/app_settings.h"
+#include "editor/canvas/canvas_controller.h"
 #include "editor/command_states.h"
 #include "editor/drawing_surface_widget.h"
 #include "editor/qt_user_prompts.h"
 #include "editor/themes.h"
 #include "editor/tool_cursors.h"
+#include "editor/view_navigator.h"
 #include "geometry/units.h"
 #include "shapes/code_page.h"
 
@@ -15,6 +17,7 @@
 #include <QComboBox>
 #include <QDockWidget>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QScreen>
@@ -24,8 +27,6 @@
 namespace korvo {
 
 namespace {
-
-    const QString SelectionToolHint = QStringLiteral("Click to select a shape. Control click to multiselect,");
 
     TUserPrompts& PromptsFor(const TMainWindowSetup& setup, std::unique_ptr<TUserPrompts>& own, QWidget* window)
     {
@@ -60,7 +61,7 @@ TMainDrawFrm::TMainDrawFrm(const TMainWindowSetup& setup)
     BuildCentre();
     BuildLibraryPanel();
     BuildStatusBar();
-    Pic->setStatusTip(SelectionToolHint);
+    BuildCanvas();
 
     if (const auto store = OpenUserStore())
         FRecent.Load(*store);
@@ -207,10 +208,14 @@ void TMainDrawFrm::ScheduleCommandRefresh()
     });
 }
 
+TCommandStates TMainDrawFrm::CurrentCommandStates() const
+{
+    return ComputeCommandStates({ FDrawing, FCanvas->HotShape, FFileCommands->HasBackground(), !FRecent.IsEmpty() });
+}
+
 void TMainDrawFrm::RefreshCommandStates()
 {
-    const TCommandStates s
-        = ComputeCommandStates({ FDrawing, FHotShape, FFileCommands->HasBackground(), !FRecent.IsEmpty() });
+    const TCommandStates s = CurrentCommandStates();
     const std::pair<const char*, bool> states[] = {
         { "GroupBtn", s.Group },
         { "UnGroupBtn", s.Ungroup },
@@ -244,8 +249,7 @@ void TMainDrawFrm::RefreshCommandStates()
 
 void TMainDrawFrm::RefreshMenuStates()
 {
-    const TCommandStates s
-        = ComputeCommandStates({ FDrawing, FHotShape, FFileCommands->HasBackground(), !FRecent.IsEmpty() });
+    const TCommandStates s = CurrentCommandStates();
     const std::pair<const char*, bool> states[] = {
         { "Save1", s.Save },
         { "Export1", s.ExportSelection },
@@ -265,13 +269,13 @@ void TMainDrawFrm::RefreshMenuStates()
     Action(QStringLiteral("Undo1"))->setText(s.UndoCaption);
 }
 
-void TMainDrawFrm::ReturnToSelectionTool()
+void TMainDrawFrm::ReturnToSelectionTool() { FCanvas->SetDrawStyle(0); }
+
+void TMainDrawFrm::keyPressEvent(QKeyEvent* event)
 {
-    FDrawing.SetTool(0);
-    FDrawing.SetNodeMode(0);
-    Action(QStringLiteral("SelectBtn"))->setChecked(true);
-    Pic->setCursor(Qt::ArrowCursor);
-    Pic->setStatusTip(SelectionToolHint);
+    // Arrow keys that no control took move the selection.
+    if (!FCanvas->ArrowKey(event->key(), event->modifiers()))
+        QMainWindow::keyPressEvent(event);
 }
 
 void TMainDrawFrm::ToggleGrid(bool on)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/drawing.h"
+#include "editor/command_states.h"
 #include "editor/file_commands.h"
 #include "editor/recent_files.h"
 #include "editor/user_prompts.h"
@@ -23,8 +24,10 @@ class QToolBar;
 
 namespace korvo {
 
+class TCanvasController;
 class TPaintPanel;
 class TSurfaceWidget;
+class TViewNavigator;
 
 // What the window is started with. Tests give their own folder and prompts.
 struct TMainWindowSetup {
@@ -60,8 +63,12 @@ public:
     // The same for the File and Edit menus, which also do it when they open.
     void RefreshMenuStates();
 
+    TCanvasController& Canvas() { return *FCanvas; }
+    TViewNavigator& Navigator() { return *FNavigator; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -85,6 +92,8 @@ private:
     void BuildLibraryPanel();
     void BuildStatusBar();
     void DescribeToolbarButtons(QToolBar* toolbar);
+    void BuildCanvas();
+    void SetSnap(bool on);
     void UpdateRecentMenu();
 
     // Start-up and closing.
@@ -94,6 +103,8 @@ private:
     void SaveWindowState();
     void PlaceWindowDefault();
     void ShowLibraryPage(int page);
+
+    TCommandStates CurrentCommandStates() const;
 
     // Commands handled here.
     void ReturnToSelectionTool();
@@ -109,11 +120,12 @@ private:
     TPolyLib FLibrary;
     TRecentFiles FRecent;
     std::unique_ptr<TFileCommands> FFileCommands;
+    std::unique_ptr<TCanvasController> FCanvas;
+    std::unique_ptr<TViewNavigator> FNavigator;
     TPen FNewPen;
     TBrush FNewBrush;
     QString FLibraryFile;
     bool FLibraryEditing = true;
-    int FHotShape = -1;
     int FTheme = 0;
     bool FRefreshPending = false;
     // Commands whose behaviour is built; the others stay disabled whatever the selection.

@@ -1,5 +1,6 @@
 #include "editor/main_window.h"
 
+#include "editor/canvas/canvas_controller.h"
 #include "editor/command_icons.h"
 #include "editor/themes.h"
 
@@ -184,8 +185,10 @@ QMenu* TMainDrawFrm::BuildViewMenu()
     QAction* grid = AddAction(QStringLiteral("Grid1"), QStringLiteral("Grid"), {}, {},
         [this] { ToggleGrid(Action(QStringLiteral("Grid1"))->isChecked()); });
     menu->addAction(grid);
-    menu->addAction(AddAction(QStringLiteral("SnapToGrid1"), QStringLiteral("Snap to grid"), {}));
-    menu->addAction(AddAction(QStringLiteral("UseCursors1"), QStringLiteral("Use special cursors"), {}));
+    menu->addAction(AddAction(QStringLiteral("SnapToGrid1"), QStringLiteral("Snap to grid"), {}, {},
+        [this] { SetSnap(Action(QStringLiteral("SnapToGrid1"))->isChecked()); }));
+    menu->addAction(AddAction(QStringLiteral("UseCursors1"), QStringLiteral("Use special cursors"), {}, {},
+        [this] { FCanvas->SetUseSpecialCursors(Action(QStringLiteral("UseCursors1"))->isChecked()); }));
     for (const char* name : { "ShowLibrary1", "LargeThumbs", "SmallThumbs", "Grid1", "SnapToGrid1", "UseCursors1" }) {
         Action(QLatin1String(name))->setCheckable(true);
         Action(QLatin1String(name))->setChecked(QLatin1String(name) != QLatin1String("SmallThumbs"));

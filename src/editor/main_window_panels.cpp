@@ -81,17 +81,19 @@ void TMainDrawFrm::BuildCentre()
     YRulePic = Ruler(QStringLiteral("YRulePic"), centre);
     YRulePic->setFixedWidth(RulerBand);
     Pic->setParent(centre);
-    Pic->SetOnResize([this](QSize size) {
-        FDrawing.SetViewSize(size.width(), size.height());
-        FDrawing.Paint();
-    });
     XHsb = new QScrollBar(Qt::Horizontal, centre);
     XHsb->setObjectName(QStringLiteral("XHsb"));
     YHsb = new QScrollBar(Qt::Vertical, centre);
     YHsb->setObjectName(QStringLiteral("YHsb"));
-    // Shown only when the page does not fit the view.
-    XHsb->hide();
-    YHsb->hide();
+    // Shown only when the page does not fit the view; their strips stay, so the surface keeps its size.
+    for (QScrollBar* bar : { XHsb, YHsb }) {
+        QSizePolicy policy = bar->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        bar->setSizePolicy(policy);
+        bar->hide();
+    }
+    XHsb->setFixedHeight(RulerBand);
+    YHsb->setFixedWidth(RulerBand);
     grid->addWidget(corner, 0, 0);
     grid->addWidget(XRulePic, 0, 1);
     grid->addWidget(YRulePic, 1, 0);

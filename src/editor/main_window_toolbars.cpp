@@ -1,5 +1,6 @@
 #include "editor/main_window.h"
 
+#include "editor/canvas/canvas_controller.h"
 #include "editor/command_icons.h"
 #include "geometry/units.h"
 
@@ -159,7 +160,6 @@ void TMainDrawFrm::BuildTopToolbar()
     ZoomCombo->setCurrentIndex(1);
     ZoomCombo->setMaxVisibleItems(11);
     ZoomCombo->setFixedWidth(60);
-    ZoomCombo->setEnabled(false);
     bar->addWidget(ZoomCombo);
     bar->addAction(AddAction(QStringLiteral("LineStyleBtn"), QStringLiteral("Line styles"),
         QStringLiteral("Line styles"), QStringLiteral("linestyle")));
@@ -183,29 +183,33 @@ void TMainDrawFrm::BuildToolPalette()
         const char* Caption;
         const char* Hint;
         const char* Icon;
+        int Tag;
     };
     const TTool tools[] = {
-        { "SelectBtn", "Selection tool", "", "select" },
-        { "NodeBtn", "node", "Bezier slection tool", "node" },
-        { "SqBtn", "square", "Rectangle", "square" },
-        { "CircleBtn", "circle", "Circle", "circle" },
-        { "PolyBtn", "polygon", "Closed polygon", "polygon" },
-        { "PolylineBtn", "polyline", "Open polygon", "polyline" },
-        { "LineBtn", "line", "Straight line", "line" },
-        { "ArrowBtn", "Arrow", "Arrow", "arrow" },
-        { "CurveBtn", "curve", "Single curve", "curve" },
-        { "SineBtn", "sine", "Wave", "sine" },
-        { "StTubeBtn", "tube", "Straight tube", "tube" },
-        { "TextBtn", "text", "Text", "text" },
-        { "BendTubeBtn", "bend", "Tube bend", "bend" },
-        { "GraphBtn", "graph", "Graph paper", "graph" },
-        { "DropperBtn", "dropper", "Select a colour", "dropper" },
+        { "SelectBtn", "Selection tool", "", "select", 0 },
+        { "NodeBtn", "node", "Bezier slection tool", "node", 5 },
+        { "SqBtn", "square", "Rectangle", "square", 2 },
+        { "CircleBtn", "circle", "Circle", "circle", 3 },
+        { "PolyBtn", "polygon", "Closed polygon", "polygon", 1 },
+        { "PolylineBtn", "polyline", "Open polygon", "polyline", 6 },
+        { "LineBtn", "line", "Straight line", "line", 7 },
+        { "ArrowBtn", "Arrow", "Arrow", "arrow", 11 },
+        { "CurveBtn", "curve", "Single curve", "curve", 8 },
+        { "SineBtn", "sine", "Wave", "sine", 12 },
+        { "StTubeBtn", "tube", "Straight tube", "tube", 17 },
+        { "TextBtn", "text", "Text", "text", 9 },
+        { "BendTubeBtn", "bend", "Tube bend", "bend", 13 },
+        { "GraphBtn", "graph", "Graph paper", "graph", 16 },
+        { "DropperBtn", "dropper", "Select a colour", "dropper", 19 },
     };
     auto* group = new QActionGroup(bar);
     for (const TTool& tool : tools) {
-        const bool select = QLatin1String(tool.Name) == QLatin1String("SelectBtn");
+        const int tag = tool.Tag;
+        // The text tool waits for the text dialog and the dropper for the palette.
+        const bool built = tag != 9 && tag != 19;
         QAction* action = AddAction(QLatin1String(tool.Name), QLatin1String(tool.Caption), QLatin1String(tool.Hint),
-            QLatin1String(tool.Icon), select ? THandler([this] { ReturnToSelectionTool(); }) : THandler());
+            QLatin1String(tool.Icon), built ? THandler([this, tag] { FCanvas->SetDrawStyle(tag); }) : THandler());
+        action->setData(tag);
         action->setCheckable(true);
         action->setActionGroup(group);
         bar->addAction(action);

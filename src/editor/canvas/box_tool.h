@@ -1,0 +1,30 @@
+#pragma once
+
+#include "editor/canvas/canvas_tool.h"
+
+namespace korvo {
+
+// The tools that drag out a box: rectangle, circle, sine wave, tube bend, graph paper and straight
+// tube. Shift makes the box square. A box without width or height makes nothing.
+class TBoxTool : public TCanvasTool {
+public:
+    TBoxTool(TCanvasServices& canvas, int tool);
+
+    void Press(const TPointerEvent& event) override;
+    void Move(const TPointerEvent& event) override;
+    void Release(const TPointerEvent& event) override;
+    void PaintOverlay(QPainter& painter) const override;
+    void Cancel() override { FActive = false; }
+    bool Busy() const override { return FActive; }
+
+private:
+    void PaintSine(QPainter& painter) const;
+    void PaintBend(QPainter& painter) const;
+
+    int FTool;
+    bool FActive = false;
+    QPoint FAnchor;
+    QPoint FCurrent;
+};
+
+} // namespace korvo

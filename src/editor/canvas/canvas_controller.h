@@ -1,0 +1,92 @@
+#pragma once
+
+#include "editor/canvas/canvas_tool.h"
+
+#include <QEvent>
+#include <QObject>
+
+#include <map>
+#include <memory>
+
+class QKeyEvent;
+class QMouseEvent;
+
+namespace korvo {
+
+class TSurfaceWidget;
+
+// What the canvas needs from the window around it.
+struct TCanvasHost {
+    // The pointer's page position for the status bar, in centimetres.
+    std::function<void(const QString&)> ShowPosition;
+    // A mouse action or key ended; the title and the command states follow it.
+    std::function<void()> ActionEnded;
+    // The tool changed; the tool palette checks its button.
+    std::function<void(int)> ToolChanged;
+    std::function<std::optional<TShapeText>()> AskForText;
+    std::function<void(QPoint)> ShowShapeMenu;
+    std::function<void(QPoint)> ShowNodeMenu;
+    // A wheel turn over the surface: one zoom step in or out about the pointer.
+    std::function<void(QPoint, bool)> ZoomStep;
+};
+
+// The editing canvas: turns mouse and key events on the drawing surface into calls on the drawing,
+// through the current tool, and draws the tools' previews over the view. It never edits a shape
+// itself.
+class TCanvasController : public QObject, public TCanvasServices {
+public:
+    TCanvasController(TDrawing& drawing, TSurfaceWidget& surface, TCanvasHost host);
+    ~TCanvasController() override;
+
+    int Tool() const { return FDrawing.Tool(); }
+    // Selects a tool by its number, as a click on its button does.
+    void SetDrawStyle(int tool);
+    bool SnapToGrid() const { return FSnap; }
+    void SetSnapToGrid(bool on) { FSnap = on; }
+    bool UseSpecialCursors() const { return FSpecialCursors; }
+    void SetUseSpecialCursors(bool on);
+    // The arrow keys of the window move the selection, or with Ctrl the background picture.
+    bool ArrowKey(int key, Qt::KeyboardModifiers modifiers);
+    // The view was zoomed or scrolled; a shape under construction follows the pointer again.
+    void ViewChanged(QPoint pointer);
+
+    // TCanvasServices.
+    TDrawing& Drawing() override { return FDrawing; }
+    QPoint Snap(QPoint p) const override;
+    const TPen& NewPen() const override { return FNewPen; }
+    const TBrush& NewBrush() const override { return FNewBrush; }
+    void Repaint() override;
+    void UpdateOverlay() override;
+    void SetCursor(const QCursor& cursor) override;
+    void CaptureMouse() override;
+    void ReleaseMouse() override;
+    void ReturnToSelectionTool() override { SetDrawStyle(0); }
+    std::optional<TShapeText> AskForText() override;
+    void ShowShapeMenu(QPoint at) override;
+    void ShowNodeMenu(QPoint at) override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    TCanvasTool& CurrentTool();
+    void MouseEvent(QEvent::Type type, const QMouseEvent& event);
+    bool KeyPress(const QKeyEvent& event);
+    void ApplyToolCursor();
+    void MoveBackground(float dx, float dy);
+    void CancelInteraction();
+
+    TDrawing& FDrawing;
+    TSurfaceWidget& FSurface;
+    TCanvasHost FHost;
+    TPen FNewPen;
+    TBrush FNewBrush;
+    bool FSnap = true;
+    bool FSpecialCursors = true;
+    std::map<int, std::unique_ptr<TCanvasTool>> FTools;
+};
+
+// The instruction the status bar shows over the drawing for a tool.
+QString ToolHint(int tool);
+
+} // namespace korvo

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "document/drawing.h"
+
+#include <QPoint>
+
+#include <functional>
+#include <optional>
+
+class QPainter;
+
+namespace korvo {
+
+// A mouse event on the drawing surface, in its client pixels.
+struct TPointerEvent {
+    QPoint Pos;
+    // The button that was pressed or released; NoButton for moves.
+    Qt::MouseButton Button = Qt::NoButton;
+    Qt::KeyboardModifiers Modifiers;
+};
+
+// What the tools share: the drawing, the state that outlives a tool (the shape under the pointer),
+// the snap setting and the window's services. Tools never edit shapes themselves; every change is
+// one call on the drawing.
+class TCanvasServices {
+public:
+    virtual ~TCanvasServices() = default;
+    virtual TDrawing& Drawing() = 0;
+    // The point rounded to whole millimetres of the page when snapping is on.
+    virtual QPoint Snap(QPoint p) const = 0;
+    virtual const TPen& NewPen() const = 0;
+    virtual const TBrush& NewBrush() const = 0;
+    // Repaints the drawing and the surface; the overlay is drawn again on top.
+    virtual void Repaint() = 0;
+    // Redraws the overlay only.
+    virtual void UpdateOverlay() = 0;
+    virtual void SetCursor(const QCursor& cursor) = 0;
+    // Keeps the mouse with the surface until ReleaseMouse, so a release outside still finishes.
+    virtual void CaptureMouse() = 0;
+    virtual void ReleaseMouse() = 0;
+    virtual void ReturnToSelectionTool() = 0;
+    // The text dialog, for a new text; nothing when it is cancelled.
+    virtual std::optional<TShapeText> AskForText() = 0;
+    // The shape context menus, opened at a surface point; both act on the hot shape.
+    virtual void ShowShapeMenu(QPoint at) = 0;
+    virtual void ShowNodeMenu(QPoint at) = 0;
+
+    // The shape last found under the pointer or pressed, -1 for none; the context menus act on it.
+    int HotShape = -1;
+};
+
+// One tool on the surface: what its presses, moves and releases do, and the preview it draws.
+class TCanvasTool {
+public:
+    explicit TCanvasTool(TCanvasServices& canvas)
+        : FCanvas(canvas)
+    {
+    }
+    virtual ~TCanvasTool() = default;
+
+    virtual void Press(const TPointerEvent& event) = 0;
+    virtual void Move(const TPointerEvent& event) = 0;
+    virtual void Release(const TPointerEvent& event) = 0;
+    // The preview drawn over the view; nothing when the tool is idle.
+    virtual void PaintOverlay(QPainter& painter) const;
+    // The interaction in progress ends at once, as if the mouse had been released where it is,
+    // or is dropped when it would leave half a shape: the grab was lost or the tool changed.
+    virtual void Cancel() = 0;
+    // Whether an interaction is in progress.
+    virtual bool Busy() const = 0;
+    // The drawing's zoom or scroll changed while the tool was busy.
+    virtual void ViewChanged(QPoint pointer);
+
+protected:
+    TCanvasServices& FCanvas;
+};
+
+} // namespace korvo

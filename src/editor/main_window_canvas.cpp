@@ -1,0 +1,49 @@
+#include "editor/main_window.h"
+
+#include "editor/canvas/canvas_controller.h"
+#include "editor/drawing_surface_widget.h"
+#include "editor/paint_panel.h"
+#include "editor/view_navigator.h"
+
+#include <QActionGroup>
+#include <QComboBox>
+#include <QLabel>
+#include <QScrollBar>
+
+namespace korvo {
+
+void TMainDrawFrm::BuildCanvas()
+{
+    TCanvasHost host;
+    host.ShowPosition = [this](const QString& position) { XYLabel->setText(position); };
+    host.ActionEnded = [this] { ScheduleCommandRefresh(); };
+    host.ToolChanged = [this](int tool) {
+        for (QAction* button : Action(QStringLiteral("SelectBtn"))->actionGroup()->actions()) {
+            if (button->data().toInt() == tool)
+                button->setChecked(true);
+        }
+    };
+    host.ZoomStep = [this](QPoint at, bool out) { FNavigator->ZoomStep(at, out); };
+    FCanvas = std::make_unique<TCanvasController>(FDrawing, *Pic, std::move(host));
+    FNavigator = std::make_unique<TViewNavigator>(
+        FDrawing, TViewNavigator::TWidgets { *Pic, *XHsb, *YHsb, *XRulePic, *YRulePic, *ZoomCombo });
+    Pic->SetOnResize([this](QSize size) { FNavigator->SurfaceResized(size); });
+    connect(ZoomCombo, &QComboBox::activated, this, [this](int index) { FNavigator->ZoomChosen(index); });
+    for (QScrollBar* bar : { XHsb, YHsb })
+        connect(bar, &QScrollBar::valueChanged, this, [this] { FNavigator->Scrolled(); });
+    XRulePic->SetOnPaint(
+        [this](QPainter& painter, const QRect& area) { FNavigator->PaintHorizontalRuler(painter, area); });
+    YRulePic->SetOnPaint(
+        [this](QPainter& painter, const QRect& area) { FNavigator->PaintVerticalRuler(painter, area); });
+    FCanvas->SetDrawStyle(0);
+}
+
+void TMainDrawFrm::SetSnap(bool on)
+{
+    // The tool bar button and the menu item always agree.
+    FCanvas->SetSnapToGrid(on);
+    Action(QStringLiteral("SnapBtn"))->setChecked(on);
+    Action(QStringLiteral("SnapToGrid1"))->setChecked(on);
+}
+
+} // namespace korvo
