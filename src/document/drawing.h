@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/drawing_file.h"
+#include "document/paint_layers.h"
 #include "document/undo_step.h"
 #include "geometry/device_types.h"
 #include "shapes/font_cache.h"
@@ -91,6 +92,9 @@ public:
     // it to the surface; errors met while painting are reported once afterwards.
     void Paint();
     const QImage& ViewImage() const { return FView; }
+    // While a drag moves the selected shapes, the shapes around them are painted once and reused by
+    // every Paint until the hold ends. Only the selected shapes may change meanwhile.
+    void HoldUnselectedShapes(bool hold);
 
     // The background picture, each of its pixels 25/96 mm on the page. A picture that cannot be read
     // throws EFileError and leaves the previous picture in place.
@@ -236,6 +240,11 @@ private:
     // Sets the shape's text frame to the text's extent from device point (x, y).
     void FitTextFrame(TPolygon& shape, int x, int y);
 
+    void PaintPaper(QPainter& painter) const;
+    void PaintShapes(QPainter& painter, std::size_t begin, std::size_t end, TPaintErrors& errors);
+    void PaintWholeView(QPainter& painter, TPaintErrors& errors);
+    void PaintOverLayers(QPainter& painter, TPaintErrors& errors);
+    TPaintLayers::TKey LayerKey() const;
     void DrawBackground(QPainter& painter) const;
     void DrawGrid(QPainter& painter) const;
     void DrawSelection(QPainter& painter, TPaintErrors& errors);
@@ -264,6 +273,8 @@ private:
     bool FShowCentre = false;
     // Kept between paints: the composed view and the fonts matched for it.
     QImage FView;
+    bool FHoldLayers = false;
+    TPaintLayers FLayers;
     TFontCache FFonts;
     TPointArray FNodePoints;
 };

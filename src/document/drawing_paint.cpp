@@ -1,5 +1,7 @@
 #include "document/drawing.h"
 
+#include "document/paint_layers.h"
+
 #include "document/drawing_surface.h"
 #include "document/shared_settings.h"
 #include "geometry/rounding.h"
@@ -13,6 +15,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <unordered_set>
 
 namespace korvo {
 
@@ -37,17 +40,13 @@ void TDrawing::Paint()
     try {
         if (FView.size() != QSize(FViewWidth, FViewHeight))
             FView = QImage(FViewWidth, FViewHeight, QImage::Format_RGB32);
-        FView.fill(Qt::white);
         TPaintErrors errors;
         if (!FView.isNull()) {
             QPainter painter(&FView);
-            DrawBackground(painter);
-            if (FShowGrid)
-                DrawGrid(painter);
-            TShapePainter shapes(painter, TPaintTarget::Screen, ScreenPixelsPerInch(), FFonts);
-            for (const TShapePtr& shape : FShapes)
-                shapes.Draw(*shape, FScrollX, FScrollY, FScale);
-            errors = std::move(shapes.Errors());
+            if (FHoldLayers)
+                PaintOverLayers(painter, errors);
+            else
+                PaintWholeView(painter, errors);
             DrawSelection(painter, errors);
             DrawCentre(painter);
         }
@@ -59,6 +58,73 @@ void TDrawing::Paint()
         if (FReporter)
             FReporter->ReportError(QString::fromUtf8(e.what()));
     }
+}
+
+void TDrawing::HoldUnselectedShapes(bool hold)
+{
+    FHoldLayers = hold;
+    if (!hold)
+        FLayers = {};
+}
+
+void TDrawing::PaintPaper(QPainter& painter) const
+{
+    painter.fillRect(QRect(0, 0, painter.device()->width(), painter.device()->height()), Qt::white);
+    DrawBackground(painter);
+    if (FShowGrid)
+        DrawGrid(painter);
+}
+
+void TDrawing::PaintShapes(QPainter& painter, std::size_t begin, std::size_t end, TPaintErrors& errors)
+{
+    TShapePainter shapes(painter, TPaintTarget::Screen, ScreenPixelsPerInch(), FFonts);
+    for (std::size_t i = begin; i < end; ++i)
+        shapes.Draw(*FShapes[i], FScrollX, FScrollY, FScale);
+    errors.Merge(shapes.Errors());
+}
+
+void TDrawing::PaintWholeView(QPainter& painter, TPaintErrors& errors)
+{
+    PaintPaper(painter);
+    PaintShapes(painter, 0, FShapes.size(), errors);
+}
+
+TPaintLayers::TKey TDrawing::LayerKey() const
+{
+    // The selected shapes lie between the first and the last selected index; everything else is held.
+    const std::unordered_set<const TPolygon*> selected(FSelection.begin(), FSelection.end());
+    std::size_t first = FShapes.size();
+    std::size_t last = 0;
+    for (std::size_t i = 0; i < FShapes.size() && !selected.empty(); ++i) {
+        if (selected.count(FShapes[i].get())) {
+            first = std::min(first, i);
+            last = i + 1;
+        }
+    }
+    return { std::min(first, last), last, FShapes.size(), FScale, FScrollX, FScrollY, FView.size(), FShowGrid,
+        FBackground ? FBackground->cacheKey() : 0, FBackgroundX, FBackgroundY, PageWidthMM, PageHeightMM };
+}
+
+void TDrawing::PaintOverLayers(QPainter& painter, TPaintErrors& errors)
+{
+    const TPaintLayers::TKey key = LayerKey();
+    if (!FLayers.Valid || !(FLayers.Key == key)) {
+        FLayers.Key = key;
+        FLayers.Valid = true;
+        FLayers.Below = QImage(FView.size(), QImage::Format_RGB32);
+        QPainter below(&FLayers.Below);
+        PaintPaper(below);
+        PaintShapes(below, 0, key.First, errors);
+        FLayers.Above = QImage(FView.size(), QImage::Format_ARGB32_Premultiplied);
+        FLayers.Above.fill(Qt::transparent);
+        QPainter above(&FLayers.Above);
+        PaintShapes(above, key.Last, FShapes.size(), errors);
+    }
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(0, 0, FLayers.Below);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    PaintShapes(painter, key.First, key.Last, errors);
+    painter.drawImage(0, 0, FLayers.Above);
 }
 
 void TDrawing::DrawBackground(QPainter& painter) const

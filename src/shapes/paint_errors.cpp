@@ -11,6 +11,14 @@ void TPaintErrors::Add(const QString& prefix, int kind, const QString& message)
         FMessages.append(text);
 }
 
+void TPaintErrors::Merge(const TPaintErrors& other)
+{
+    for (const QString& message : other.FMessages) {
+        if (!FMessages.contains(message))
+            FMessages.append(message);
+    }
+}
+
 void TPaintErrors::ReportTo(TErrorReporter& reporter)
 {
     const QStringList messages = std::exchange(FMessages, {});

@@ -13,6 +13,8 @@ class TPaintErrors {
 public:
     // "Draw " or "Node selection " + the kind number, a carriage return and the message.
     void Add(const QString& prefix, int kind, const QString& message);
+    // Takes over the other's errors that are not here yet.
+    void Merge(const TPaintErrors& other);
     bool IsEmpty() const { return FMessages.isEmpty(); }
     const QStringList& Messages() const { return FMessages; }
     // Reports every collected error through the reporter and forgets them.

@@ -216,3 +216,27 @@ TEST(Zoom, ScaleAndZoomIndex)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(DrawingView, HeldLayersPaintExactlyWhatAFullPaintDoes)
+{
+    drawing.SetViewSize(840, 1120);
+    drawing.LoadFile(QStringLiteral(KORVO_SAMPLES_DIR "/all-kinds.kv"));
+    for (int index : { 0, 9, 19 }) {
+        drawing.Deselect();
+        drawing.ToggleSelected(index);
+        drawing.SetMoveUndoPending(true);
+        drawing.HoldUnselectedShapes(true);
+        for (int step = 0; step < 3; ++step) {
+            drawing.MoveSelection(7, 5);
+            drawing.Paint();
+        }
+        const QImage held = drawing.ViewImage().copy();
+        drawing.HoldUnselectedShapes(false);
+        drawing.Paint();
+        EXPECT_EQ(held, drawing.ViewImage()) << "moving shape " << index;
+    }
+}
+
+} // namespace

@@ -67,6 +67,7 @@ void TSelectionTool::Press(const TPointerEvent& event)
     TDrawing& drawing = FCanvas.Drawing();
     if (drawing.CentreAt(event.Pos.x(), event.Pos.y()) == CentreCode) {
         FMode = TMode::DraggingCentre;
+        drawing.HoldUnselectedShapes(true);
         return;
     }
     if (event.Button == Qt::LeftButton)
@@ -123,6 +124,8 @@ void TSelectionTool::BeginMove(QPoint at)
     const QPoint corner(FResizeRect.Left, FResizeRect.Top);
     FCurrent = FCanvas.Snap(at) + (corner - FCanvas.Snap(corner));
     FCanvas.Drawing().SetMoveUndoPending(true);
+    // Only the selection moves, so the rest of the page is painted once for the whole drag.
+    FCanvas.Drawing().HoldUnselectedShapes(true);
 }
 
 void TSelectionTool::Move(const TPointerEvent& event)
@@ -189,6 +192,7 @@ void TSelectionTool::Release(const TPointerEvent& event)
     TDrawing& drawing = FCanvas.Drawing();
     const TMode mode = FMode;
     FMode = TMode::Idle;
+    drawing.HoldUnselectedShapes(false);
     switch (mode) {
     case TMode::MovingShape:
     case TMode::MovingSelection:
@@ -225,6 +229,7 @@ void TSelectionTool::Cancel()
     // A move already happened step by step and stays, as one undo step; a frame or band just goes.
     FMode = TMode::Idle;
     FBand.Cancel();
+    FCanvas.Drawing().HoldUnselectedShapes(false);
     FCanvas.Repaint();
 }
 
