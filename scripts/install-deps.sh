@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-image-formats-plugins libqt6svg6
     libgl-dev libxkbcommon-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-liberation xvfb xauth xdotool imagemagick librsvg2-bin
+    fonts-liberation xvfb xauth xdotool imagemagick librsvg2-bin python3
 )
 
 missing=()

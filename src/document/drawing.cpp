@@ -172,7 +172,12 @@ void TDrawing::SelectAlone(TPolygon* shape)
 
 void TDrawing::SaveFile(const QString& fileName) const
 {
-    WriteFileBytes(fileName, EncodeDrawing(FShapes));
+    // Written as it is encoded, a buffer at a time, so a large drawing is never held twice.
+    WriteFileWith(fileName, [this](QIODevice& file) {
+        TByteWriter stream(&file);
+        WriteDrawing(stream, FShapes);
+        return stream.Flush();
+    });
     DocState = dsSaved;
 }
 

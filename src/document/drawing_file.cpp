@@ -5,13 +5,22 @@
 
 namespace korvo {
 
-QByteArray EncodeDrawing(const TShapeList& shapes)
+void WriteDrawing(TByteWriter& stream, const TShapeList& shapes)
 {
-    TByteWriter stream;
     stream.WriteInt32(static_cast<std::int32_t>(shapes.size()));
     for (const TShapePtr& shape : shapes)
         shape->SaveToStream(stream);
-    return stream.Data();
+}
+
+QByteArray EncodeDrawing(const TShapeList& shapes)
+{
+    qsizetype size = 4;
+    for (const TShapePtr& shape : shapes)
+        size += ShapeRecordSize(*shape);
+    TByteWriter stream;
+    stream.Reserve(size);
+    WriteDrawing(stream, shapes);
+    return stream.Take();
 }
 
 TShapeList DecodeDrawing(QByteArrayView bytes, float scale)

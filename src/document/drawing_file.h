@@ -13,7 +13,10 @@ namespace korvo {
 using TShapePtr = std::shared_ptr<TPolygon>;
 using TShapeList = std::vector<TShapePtr>;
 
+class TByteWriter;
+
 // The drawing file: the number of top-level shapes, then one shape record each, back to front.
+void WriteDrawing(TByteWriter& stream, const TShapeList& shapes);
 QByteArray EncodeDrawing(const TShapeList& shapes);
 
 // Reads the shapes of a drawing file and brings their device bounds and handles up to date at the

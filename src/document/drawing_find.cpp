@@ -61,7 +61,9 @@ int TDrawing::ShapeAt(int x, int y) const
         else if (shape.ChildCount() > 0 || shape.FKind == skLine || shape.FKind == skCurve)
             hit = BoxHolds(r, px, py);
         else
-            hit = shape.ContainsPoint(x, y, FScrollX, FScrollY, FScale);
+            // The device outline lies within a pixel of the box, so a point further out cannot hit it.
+            hit = BoxHolds({ r.Left - 1, r.Top - 1, r.Right + 1, r.Bottom + 1 }, px, py)
+                && shape.ContainsPoint(x, y, FScrollX, FScrollY, FScale);
         if (hit)
             return i;
     }

@@ -47,7 +47,7 @@ QByteArray EncodeLibrary(const QList<QByteArray>& pages, const TLibEntries& entr
     stream.WriteInt32(static_cast<std::int32_t>(entries.size()));
     for (const auto& entry : entries)
         entry->WriteEntry(stream);
-    return stream.Data();
+    return stream.Take();
 }
 
 TLibraryContent DecodeLibrary(QByteArrayView bytes)

@@ -1,8 +1,11 @@
 #include "shapes/byte_stream.h"
 
+#include <QIODevice>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace korvo {
 
@@ -59,6 +62,8 @@ float TByteReader::ReadFloat32()
 QByteArray TByteReader::ReadBytes(qsizetype size)
 {
     Require(size);
+    if (size == 0)
+        return {};
     QByteArray bytes(FPos, size);
     FPos += size;
     return bytes;
@@ -72,16 +77,43 @@ std::int32_t TByteReader::ReadCount(qsizetype minItemBytes)
     return count;
 }
 
-void TByteWriter::WriteInt32(std::int32_t v) { WriteUInt32(static_cast<std::uint32_t>(v)); }
-
-void TByteWriter::WriteUInt32(std::uint32_t v)
-{
-    char bytes[4];
-    qToLittleEndian(v, bytes);
-    FData.append(bytes, 4);
+namespace {
+    constexpr qsizetype SinkBufferBytes = 1 << 20;
 }
 
-void TByteWriter::WriteUInt8(std::uint8_t v) { FData.append(static_cast<char>(v)); }
+TByteWriter::TByteWriter(QIODevice* sink)
+    : FSink(sink)
+    , FData(SinkBufferBytes, Qt::Uninitialized)
+{
+}
+
+bool TByteWriter::Flush()
+{
+    if (FSink && FSize > 0) {
+        FSinkFailed = FSinkFailed || FSink->write(FData.constData(), FSize) != FSize;
+        FSize = 0;
+    }
+    return !FSinkFailed;
+}
+
+char* TByteWriter::Grow(qsizetype size)
+{
+    if (FSink && FSize + size > FData.size())
+        Flush();
+    if (FSize + size > FData.size())
+        FData.resize(std::max(FData.size() * 2, FSize + size + 64));
+    char* at = FData.data() + FSize;
+    FSize += size;
+    return at;
+}
+
+void TByteWriter::Reserve(qsizetype size)
+{
+    if (size > FData.size())
+        FData.resize(size);
+}
+
+void TByteWriter::WriteUInt32(std::uint32_t v) { qToLittleEndian(v, Grow(4)); }
 
 void TByteWriter::WriteFloat32(float v)
 {
@@ -90,6 +122,17 @@ void TByteWriter::WriteFloat32(float v)
     WriteUInt32(bits);
 }
 
-void TByteWriter::WriteRaw(const void* data, qsizetype size) { FData.append(static_cast<const char*>(data), size); }
+void TByteWriter::WriteRaw(const void* data, qsizetype size)
+{
+    if (size > 0)
+        std::memcpy(Grow(size), data, static_cast<std::size_t>(size));
+}
+
+QByteArray TByteWriter::Take()
+{
+    FData.resize(FSize);
+    FSize = 0;
+    return std::exchange(FData, QByteArray());
+}
 
 } // namespace korvo

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <stdexcept>
 
+class QIODevice;
+
 namespace korvo {
 
 // Damaged or foreign data. The message says what is wrong with the data, without naming a file.
@@ -40,20 +42,33 @@ private:
     const char* FEnd;
 };
 
+// Little-endian writing into a buffer that grows by doubling; each field is a bounds check and a copy.
+// With a sink the buffer stays small: whenever it fills, it goes to the sink and is used again.
 class TByteWriter {
 public:
-    void WriteInt32(std::int32_t v);
+    TByteWriter() = default;
+    explicit TByteWriter(QIODevice* sink);
+
+    void WriteInt32(std::int32_t v) { WriteUInt32(static_cast<std::uint32_t>(v)); }
     void WriteUInt32(std::uint32_t v);
-    void WriteUInt8(std::uint8_t v);
+    void WriteUInt8(std::uint8_t v) { *Grow(1) = static_cast<char>(v); }
     void WriteFloat32(float v);
     void WriteRaw(const void* data, qsizetype size);
     void WriteBytes(QByteArrayView bytes) { WriteRaw(bytes.data(), bytes.size()); }
 
-    const QByteArray& Data() const { return FData; }
-    void Reserve(qsizetype size) { FData.reserve(size); }
+    // The bytes written so far; the writer is left empty.
+    QByteArray Take();
+    void Reserve(qsizetype size);
+    // Hands what is buffered to the sink; false when any write to it failed.
+    bool Flush();
 
 private:
+    char* Grow(qsizetype size);
+
+    QIODevice* FSink = nullptr;
+    bool FSinkFailed = false;
     QByteArray FData;
+    qsizetype FSize = 0;
 };
 
 } // namespace korvo

@@ -32,6 +32,14 @@ namespace {
 
 } // namespace
 
+qsizetype ShapeRecordSize(const TPolygon& shape)
+{
+    qsizetype size = ShapeRecordMinBytes + shape.FText.size() + 8 * qsizetype(shape.PointCount());
+    for (const TPolygon& child : shape.FChildren)
+        size += ShapeRecordSize(child);
+    return size;
+}
+
 void WriteLogFont(TByteWriter& stream, const TLogFont& font)
 {
     stream.WriteInt32(font.Height);

@@ -67,7 +67,7 @@ QByteArray Save(const TPolygon& shape)
 {
     TByteWriter writer;
     shape.SaveToStream(writer);
-    return writer.Data();
+    return writer.Take();
 }
 
 TPolygon Load(const QByteArray& bytes)

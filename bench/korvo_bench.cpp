@@ -1,0 +1,240 @@
+// The figures Korvo is held to, each beside the baseline it is compared with in the same run.
+
+#include "bench/bench_drawings.h"
+#include "document/drawing.h"
+#include "geometry/units.h"
+#include "shapes/file_io.h"
+#include "shapes/paint_tools.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPainterPath>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <map>
+#include <memory>
+#include <vector>
+
+using namespace korvo;
+
+namespace {
+
+constexpr int PageWidth = 840;
+constexpr int PageHeight = 1120;
+
+QTemporaryDir& Folder()
+{
+    static QTemporaryDir folder;
+    return folder;
+}
+
+// The synthetic drawing of `count` shapes as a file, made once per run.
+QString DrawingFile(int count)
+{
+    const QString name = Folder().filePath(QStringLiteral("drawing-%1.kv").arg(count));
+    if (!QFile::exists(name))
+        WriteFileBytes(name, EncodeDrawing(bench::SyntheticDrawing(count)));
+    return name;
+}
+
+TDrawing& LoadedDrawing(int count)
+{
+    static std::map<int, std::unique_ptr<TDrawing>> drawings;
+    auto& drawing = drawings[count];
+    if (!drawing) {
+        drawing = std::make_unique<TDrawing>();
+        drawing->SetScale(BaseScale);
+        drawing->SetViewSize(PageWidth, PageHeight);
+        drawing->SetShowGrid(false);
+        drawing->LoadFile(DrawingFile(count));
+    }
+    return *drawing;
+}
+
+void ReadFileIntoMemory(benchmark::State& state)
+{
+    const QString name = DrawingFile(static_cast<int>(state.range(0)));
+    qint64 bytes = 0;
+    for (auto _ : state)
+        bytes += ReadFileBytes(name).size();
+    state.SetBytesProcessed(bytes);
+}
+BENCHMARK(ReadFileIntoMemory)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void LoadDrawing(benchmark::State& state)
+{
+    const QString name = DrawingFile(static_cast<int>(state.range(0)));
+    const qint64 size = QFile(name).size();
+    for (auto _ : state) {
+        auto drawing = std::make_unique<TDrawing>();
+        drawing->SetScale(BaseScale);
+        drawing->LoadFile(name);
+        // Freeing the loaded shapes is not part of loading them.
+        state.PauseTiming();
+        drawing.reset();
+        state.ResumeTiming();
+    }
+    state.SetBytesProcessed(size * static_cast<qint64>(state.iterations()));
+}
+BENCHMARK(LoadDrawing)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void WriteSameBytes(benchmark::State& state)
+{
+    const QByteArray bytes = EncodeDrawing(LoadedDrawing(static_cast<int>(state.range(0))).Shapes());
+    const QString name = Folder().filePath(QStringLiteral("plain.bin"));
+    for (auto _ : state) {
+        QFile file(name);
+        file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        file.write(bytes);
+    }
+    state.SetBytesProcessed(bytes.size() * static_cast<qint64>(state.iterations()));
+}
+BENCHMARK(WriteSameBytes)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void SaveDrawing(benchmark::State& state)
+{
+    const TDrawing& drawing = LoadedDrawing(static_cast<int>(state.range(0)));
+    const QString name = Folder().filePath(QStringLiteral("saved.kv"));
+    for (auto _ : state)
+        drawing.SaveFile(name);
+    state.SetBytesProcessed(QFile(name).size() * static_cast<qint64>(state.iterations()));
+}
+BENCHMARK(SaveDrawing)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The same shapes as device geometry with their pens and brushes, drawn with bare QPainter calls.
+struct TBareShape {
+    QPen Pen;
+    QBrush Brush;
+    QPainterPath Path;
+    QPolygon Polygon;
+    QString Text;
+    QPoint TextAt;
+};
+
+std::vector<TBareShape> BareShapes(const TShapeList& shapes)
+{
+    std::vector<TBareShape> bare;
+    const auto add = [&bare](const TPolygon& s) {
+        TBareShape b { ToQPen(s.FPen, s.FPen.Width), ToQBrush(s.FBrush), {}, {}, {}, {} };
+        const TPointArray p = s.GetDevicePoints(0, 0, BaseScale);
+        if (s.FKind == skText) {
+            b.Text = QString::fromLatin1(s.FText);
+            b.TextAt = p.empty() ? QPoint() : p.front();
+        } else if (s.FKind == skCircle || s.FKind == skCurve || s.FKind == skOpenCurveFilled) {
+            b.Path.moveTo(p[0]);
+            for (std::size_t i = 1; i + 2 < p.size(); i += 3)
+                b.Path.cubicTo(p[i], p[i + 1], p[i + 2]);
+        } else {
+            b.Polygon = QPolygon(QList<QPoint>(p.begin(), p.end()));
+        }
+        bare.push_back(std::move(b));
+    };
+    for (const TShapePtr& shape : shapes) {
+        if (shape->IsGroup()) {
+            for (const TPolygon& child : shape->FChildren)
+                add(child);
+        } else {
+            add(*shape);
+        }
+    }
+    return bare;
+}
+
+void BarePainter(benchmark::State& state)
+{
+    const std::vector<TBareShape> shapes = BareShapes(LoadedDrawing(static_cast<int>(state.range(0))).Shapes());
+    QImage image(PageWidth, PageHeight, QImage::Format_RGB32);
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(13);
+    for (auto _ : state) {
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setFont(font);
+        for (const TBareShape& s : shapes) {
+            painter.setPen(s.Pen);
+            painter.setBrush(s.Brush);
+            if (!s.Text.isEmpty())
+                painter.drawText(s.TextAt, s.Text);
+            else if (!s.Path.isEmpty())
+                painter.drawPath(s.Path);
+            else
+                painter.drawPolygon(s.Polygon, Qt::OddEvenFill);
+        }
+    }
+}
+BENCHMARK(BarePainter)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+void PaintView(benchmark::State& state)
+{
+    TDrawing& drawing = LoadedDrawing(static_cast<int>(state.range(0)));
+    drawing.Deselect();
+    for (auto _ : state)
+        drawing.Paint();
+}
+BENCHMARK(PaintView)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+void DragOneShape(benchmark::State& state)
+{
+    TDrawing& drawing = LoadedDrawing(static_cast<int>(state.range(0)));
+    drawing.Deselect();
+    drawing.ToggleSelected(drawing.ShapeCount() / 2);
+    drawing.SetMoveUndoPending(true);
+    drawing.HoldUnselectedShapes(true);
+    int step = 1;
+    for (auto _ : state) {
+        drawing.MoveSelection(step, 0);
+        drawing.Paint();
+        step = -step;
+    }
+    drawing.HoldUnselectedShapes(false);
+    drawing.Deselect();
+}
+BENCHMARK(DragOneShape)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+void DeepCopyVector(benchmark::State& state)
+{
+    std::vector<TPolygon> shapes;
+    for (const TShapePtr& shape : LoadedDrawing(static_cast<int>(state.range(0))).Shapes())
+        shapes.push_back(*shape);
+    for (auto _ : state) {
+        std::vector<TPolygon> copy = shapes;
+        benchmark::DoNotOptimize(copy.data());
+    }
+}
+BENCHMARK(DeepCopyVector)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+void RecordUndoStep(benchmark::State& state)
+{
+    TDrawing& drawing = LoadedDrawing(static_cast<int>(state.range(0)));
+    drawing.Deselect();
+    // Mirroring nothing records a step of the whole drawing and changes no shape.
+    for (auto _ : state)
+        drawing.MirrorSelection(0);
+}
+BENCHMARK(RecordUndoStep)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+void HitTest(benchmark::State& state)
+{
+    TDrawing& drawing = LoadedDrawing(static_cast<int>(state.range(0)));
+    int x = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(drawing.ShapeAt(x % PageWidth, (x * 7) % PageHeight));
+        x += 13;
+    }
+}
+BENCHMARK(HitTest)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

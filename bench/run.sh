@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Builds the benchmarks in release mode and prints every figure beside its baseline and target.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DKORVO_BENCH=ON >/dev/null
+cmake --build build-bench --target korvo_bench memory_probe make_bench_drawing korvo >/dev/null
+exec python3 bench/report.py build-bench
