@@ -2,7 +2,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: build run test samples format
+.PHONY: build run test test-asan samples format bench
 
 build:
 	scripts/install-deps.sh
@@ -22,6 +22,16 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j 2
+
+# The whole suite again under the address and undefined-behaviour sanitizers.
+test-asan:
+	scripts/install-deps.sh
+	cmake --preset asan
+	cmake --build --preset asan
+	ctest --preset asan
+
+bench:
+	bench/run.sh
 
 # Regenerates the committed sample files after a deliberate change to what the tool builds.
 samples: build
