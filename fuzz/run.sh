@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets with clang and runs each for SECONDS (60 by default), starting from seed
+# corpora made from the sample files. Findings are written to build-fuzz/findings/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-60}
+scripts/install-deps.sh
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVO_FUZZ=ON \
+    -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer" >/dev/null
+cmake --build build-fuzz --target fuzz_drawing fuzz_library fuzz_record >/dev/null
+corpus=build-fuzz/corpus
+mkdir -p "$corpus/drawing" "$corpus/library" "$corpus/record" build-fuzz/findings
+cp data/samples/*.kv "$corpus/drawing/"
+cp data/samples/*.kvl "$corpus/library/"
+# A drawing without its shape count starts with its first shape record.
+for f in data/samples/*.kv; do tail -c +5 "$f" >"$corpus/record/$(basename "$f" .kv).rec"; done
+for target in drawing library record; do
+    echo "fuzzing the $target reader for $seconds s"
+    build-fuzz/fuzz/fuzz_$target "$corpus/$target" -max_total_time="$seconds" -rss_limit_mb=2048 \
+        -artifact_prefix=build-fuzz/findings/$target- -print_final_stats=1 2>&1 | grep -E "^(stat::number_of_executed_units|#[0-9]+ *DONE)|ERROR" || true
+done
+ls build-fuzz/findings | grep . && { echo "fuzz: findings in build-fuzz/findings"; exit 1; }
+echo "fuzz: no findings"
