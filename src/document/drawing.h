@@ -237,6 +237,9 @@ private:
     void Append(TShapePtr shape, bool select);
     void SelectAlone(TPolygon* shape);
     void MoveShape(TPolygon& shape, float dx, float dy);
+    void RefreshChildren(TPolygon& shape) const;
+    // About the centre of each shape's own box, or about the given point.
+    void RotateSelectionBy(float angle, std::optional<TMMPoint> centre);
     // Sets the shape's text frame to the text's extent from device point (x, y).
     void FitTextFrame(TPolygon& shape, int x, int y);
 

@@ -45,6 +45,14 @@ namespace {
 
 } // namespace
 
+void TDrawing::RefreshChildren(TPolygon& shape) const
+{
+    // A group's transforms leave most children's own boxes behind; kept stale, they would be saved
+    // as such and give wrong boxes to groups built from them later.
+    if (shape.IsGroup())
+        shape.CalcChildBounds(FScale);
+}
+
 void TDrawing::MoveShape(TPolygon& shape, float dx, float dy)
 {
     if (shape.IsGroup())
@@ -53,6 +61,7 @@ void TDrawing::MoveShape(TPolygon& shape, float dx, float dy)
         shape.MoveBy(dx, dy, FScale);
     shape.CalcBounds(FScale);
     shape.CalcGrips();
+    RefreshChildren(shape);
 }
 
 void TDrawing::MoveSelection(int dx, int dy)
@@ -79,6 +88,7 @@ void TDrawing::ResizeShape(int index, const TRect& rect)
         shape.ResizeGroupTo(rect, FScrollX, FScrollY, FScale);
     else
         shape.ResizeTo(rect, FScrollX, FScrollY, FScale);
+    RefreshChildren(shape);
 }
 
 void TDrawing::ScaleSelection(int percent)
@@ -106,46 +116,41 @@ void TDrawing::ScaleSelection(int percent)
             std::max(topLeft.X, bottomRight.X), std::max(topLeft.Y, bottomRight.Y) };
         shape->FDevRect = ScaledRect(shape->FBounds, FScale);
         shape->CalcGrips();
+        RefreshChildren(*shape);
     }
     Paint();
 }
 
-void TDrawing::RotateSelection(float angle)
+void TDrawing::RotateSelectionBy(float angle, std::optional<TMMPoint> centre)
 {
     SaveUndo(ulRotation);
     EditSelection();
     for (TPolygon* shape : FSelection) {
         if (shape->IsGroup()) {
-            if (shape->RotateGroup(angle, FScale))
+            const bool turned = centre ? shape->RotateGroupAbout(angle, centre->X, centre->Y, FScale)
+                                       : shape->RotateGroup(angle, FScale);
+            if (turned)
                 shape->CalcGroupBounds(FScale);
-        } else if (shape->Rotate(angle)) {
+            RefreshChildren(*shape);
+        } else if (centre ? shape->RotateAbout(angle, centre->X, centre->Y) : shape->Rotate(angle)) {
             shape->CalcBounds(FScale);
         }
         shape->CalcGrips();
     }
 }
 
-void TDrawing::RotateSelectionAboutCentre(float angle)
-{
-    SaveUndo(ulRotation);
-    EditSelection();
-    for (TPolygon* shape : FSelection) {
-        if (shape->IsGroup()) {
-            if (shape->RotateGroupAbout(angle, FCentreX, FCentreY, FScale))
-                shape->CalcGroupBounds(FScale);
-        } else if (shape->RotateAbout(angle, FCentreX, FCentreY)) {
-            shape->CalcBounds(FScale);
-        }
-        shape->CalcGrips();
-    }
-}
+void TDrawing::RotateSelection(float angle) { RotateSelectionBy(angle, std::nullopt); }
+
+void TDrawing::RotateSelectionAboutCentre(float angle) { RotateSelectionBy(angle, TMMPoint { FCentreX, FCentreY }); }
 
 void TDrawing::MirrorSelection(int axis)
 {
     SaveUndo(ulReflection);
     EditSelection();
-    for (TPolygon* shape : FSelection)
+    for (TPolygon* shape : FSelection) {
         shape->Mirror(axis == 1, FScale);
+        RefreshChildren(*shape);
+    }
 }
 
 void TDrawing::AlignSelection(int mode)

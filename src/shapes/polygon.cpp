@@ -1,5 +1,7 @@
 #include "shapes/polygon.h"
 
+#include <cmath>
+
 #include "geometry/device_points.h"
 #include "geometry/rounding.h"
 
@@ -82,7 +84,20 @@ TPointArray TPolygon::GetDevicePoints(int offsetX, int offsetY, float scale) con
 
 void TPolygon::SetBoundsDirectly(const TMMRect& r, float scale)
 {
+    // The box must be the box of the points, as the one a reader recomputes is. The given rectangle
+    // is that box but for rounding, except where the points cannot fill it: a bend dragged much wider
+    // than high, or a flat line stretched across. Then the points decide.
     FBounds = r;
+    if (!FPoints.empty()) {
+        CalcBounds(scale);
+        constexpr double Slack = 0.01;
+        const TMMRect& box = FBounds;
+        const bool fits = std::fabs(box.Left - r.Left) <= Slack && std::fabs(box.Top - r.Top) <= Slack
+            && std::fabs(box.Right - r.Right) <= Slack && std::fabs(box.Bottom - r.Bottom) <= Slack;
+        if (!fits)
+            return;
+        FBounds = r;
+    }
     FDevRect = ScaledRect(r, scale);
 }
 
