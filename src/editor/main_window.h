@@ -25,6 +25,7 @@ class QToolBar;
 namespace korvo {
 
 class TCanvasController;
+class TTextFrm;
 class TPaintPanel;
 class TSurfaceWidget;
 class TViewNavigator;
@@ -65,6 +66,7 @@ public:
 
     TCanvasController& Canvas() { return *FCanvas; }
     TViewNavigator& Navigator() { return *FNavigator; }
+    TTextFrm& TextDialog() { return *FTextFrm; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -122,6 +124,8 @@ private:
     std::unique_ptr<TFileCommands> FFileCommands;
     std::unique_ptr<TCanvasController> FCanvas;
     std::unique_ptr<TViewNavigator> FNavigator;
+    // The text dialog lives for the whole run and keeps what it last showed.
+    TTextFrm* FTextFrm = nullptr;
     TPen FNewPen;
     TBrush FNewBrush;
     QString FLibraryFile;

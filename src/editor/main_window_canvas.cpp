@@ -1,5 +1,6 @@
 #include "editor/main_window.h"
 
+#include "dialogs/text_dialog.h"
 #include "editor/canvas/canvas_controller.h"
 #include "editor/drawing_surface_widget.h"
 #include "editor/paint_panel.h"
@@ -24,6 +25,8 @@ void TMainDrawFrm::BuildCanvas()
         }
     };
     host.ZoomStep = [this](QPoint at, bool out) { FNavigator->ZoomStep(at, out); };
+    FTextFrm = new TTextFrm(this);
+    host.AskForText = [this] { return FTextFrm->Ask(); };
     FCanvas = std::make_unique<TCanvasController>(FDrawing, *Pic, std::move(host));
     FNavigator = std::make_unique<TViewNavigator>(
         FDrawing, TViewNavigator::TWidgets { *Pic, *XHsb, *YHsb, *XRulePic, *YRulePic, *ZoomCombo });

@@ -205,8 +205,8 @@ void TMainDrawFrm::BuildToolPalette()
     auto* group = new QActionGroup(bar);
     for (const TTool& tool : tools) {
         const int tag = tool.Tag;
-        // The text tool waits for the text dialog and the dropper for the palette.
-        const bool built = tag != 9 && tag != 19;
+        // The dropper waits for the colour palette.
+        const bool built = tag != 19;
         QAction* action = AddAction(QLatin1String(tool.Name), QLatin1String(tool.Caption), QLatin1String(tool.Hint),
             QLatin1String(tool.Icon), built ? THandler([this, tag] { FCanvas->SetDrawStyle(tag); }) : THandler());
         action->setData(tag);
