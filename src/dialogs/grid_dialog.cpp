@@ -7,24 +7,40 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <iterator>
+
 namespace korvo {
 
 namespace {
 
+    // By row of the square size choice; the last row also stands for every size not offered.
     constexpr int Sizes[] = { 1, 2, 5, 10 };
 
     QGroupBox* RadioGroup(
-        const QString& name, const QString& caption, const QStringList& items, QButtonGroup* group, QWidget* parent)
+        const char* name, const QString& caption, const QStringList& items, QButtonGroup* group, QWidget* parent)
     {
         auto* box = new QGroupBox(caption, parent);
-        box->setObjectName(name);
+        box->setObjectName(QLatin1String(name));
         auto* layout = new QVBoxLayout(box);
+        // Only the chosen button takes the focus, so Tab enters a group at its choice and the arrow keys
+        // move the choice from there, as in every desktop's radio groups.
+        QObject::connect(group, &QButtonGroup::buttonToggled, box,
+            [](QAbstractButton* item, bool on) { item->setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus); });
         for (int row = 0; row < items.size(); ++row) {
             auto* item = new QRadioButton(items[row], box);
+            item->setFocusPolicy(Qt::NoFocus);
             group->addButton(item, row);
             layout->addWidget(item);
         }
         return box;
+    }
+
+    QPushButton* Button(const char* name, const QString& caption, QWidget* parent)
+    {
+        auto* button = new QPushButton(caption, parent);
+        button->setObjectName(QLatin1String(name));
+        return button;
     }
 
 } // namespace
@@ -36,23 +52,21 @@ TGridFrm::TGridFrm(QWidget* parent)
 {
     setObjectName(QStringLiteral("GridFrm"));
     setWindowTitle(QStringLiteral("Graph paper settings"));
-    auto* squares = RadioGroup(QStringLiteral("GridSqRG"), QStringLiteral(" Grid spacing  "),
+    auto* squares = RadioGroup("GridSqRG", QStringLiteral(" Grid spacing  "),
         { QStringLiteral("1 mm squares"), QStringLiteral("2 mm squares"), QStringLiteral("5 mm squares"),
             QStringLiteral("10 mm squares") },
         FSquares, this);
-    auto* major = RadioGroup(QStringLiteral("MajorLineRG"), QStringLiteral(" Major lines "),
+    auto* major = RadioGroup("MajorLineRG", QStringLiteral(" Major lines "),
         { QStringLiteral("none"), QStringLiteral("every  5"), QStringLiteral("every 10") }, FMajorLines, this);
-    auto* apply = new QPushButton(QStringLiteral("apply"), this);
-    apply->setObjectName(QStringLiteral("SpeedButton1"));
+    QPushButton* apply = Button("SpeedButton1", QStringLiteral("apply"), this);
     apply->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("cancel"), this);
-    cancel->setObjectName(QStringLiteral("SpeedButton2"));
+    QPushButton* cancel = Button("SpeedButton2", QStringLiteral("cancel"), this);
     connect(apply, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* groups = new QHBoxLayout;
     groups->addWidget(squares);
-    groups->addWidget(major);
+    groups->addWidget(major, 0, Qt::AlignTop);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(apply);
@@ -61,27 +75,20 @@ TGridFrm::TGridFrm(QWidget* parent)
     layout->addLayout(groups);
     layout->addLayout(buttons);
     setFixedSize(sizeHint());
-    FSquares->button(1)->setChecked(true);
-    FMajorLines->button(0)->setChecked(true);
+    SetSettings({ 2, 0 });
 }
 
 int TGridFrm::SquareSize() const
 {
     const int row = FSquares->checkedId();
-    return row >= 0 && row < 3 ? Sizes[row] : 10;
+    return row >= 0 && row < static_cast<int>(std::size(Sizes)) ? Sizes[row] : Sizes[std::size(Sizes) - 1];
 }
 
 void TGridFrm::SetSquareSize(int size)
 {
-    int row = 3;
-    for (int i = 0; i < 3; ++i) {
-        if (Sizes[i] == size)
-            row = i;
-    }
-    // A damaged file may hold no size at all; the finest squares are the nearest offered.
-    if (size <= 0)
-        row = 0;
-    FSquares->button(row)->setChecked(true);
+    // A damaged file may hold a size of nothing or less; the finest squares are the nearest offered.
+    const int* offered = std::find(std::begin(Sizes), std::end(Sizes) - 1, size);
+    FSquares->button(size <= 0 ? 0 : static_cast<int>(offered - std::begin(Sizes)))->setChecked(true);
 }
 
 int TGridFrm::MajorLines() const
@@ -93,6 +100,21 @@ int TGridFrm::MajorLines() const
 void TGridFrm::SetMajorLines(int choice)
 {
     FMajorLines->button(choice == 1 || choice == 2 ? choice : 0)->setChecked(true);
+}
+
+void TGridFrm::SetSettings(const TPaperSettings& settings)
+{
+    SetSquareSize(settings.SquareSize);
+    SetMajorLines(settings.MajorLines);
+}
+
+std::optional<TPaperSettings> EditPaperSettings(const TPaperSettings& current, QWidget* parent)
+{
+    TGridFrm dialog(parent);
+    dialog.SetSettings(current);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.Settings();
 }
 
 } // namespace korvo

@@ -1,8 +1,9 @@
 #include "dialogs/text_dialog.h"
 
+#include "dialogs/stored_text.h"
+#include "dialogs/typeface_list.h"
 #include "shapes/code_page.h"
 
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,148 +14,147 @@
 #include <QRegularExpressionValidator>
 #include <QToolButton>
 
+#include <algorithm>
+#include <iterator>
+
 namespace korvo {
 
 namespace {
 
     const int FixedSizes[] = { 8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48, 72 };
+    constexpr int StartSize = 10;
     constexpr int StoredSizeOffset = 2;
+    // Four digits: far beyond any page, and the drawing's 2 points more can never overflow.
+    constexpr int SizeDigits = 4;
+    constexpr int LargestSize = 9999;
 
-    QToolButton* StyleButton(const QString& name, const QString& caption, QWidget* parent)
+    QToolButton* StyleButton(const char* name, const QString& caption, void (QFont::*style)(bool), QWidget* parent)
     {
         auto* button = new QToolButton(parent);
-        button->setObjectName(name);
+        button->setObjectName(QLatin1String(name));
         button->setText(caption);
+        QFont look = button->font();
+        (look.*style)(true);
+        button->setFont(look);
         button->setCheckable(true);
         button->setFixedSize(28, 28);
         return button;
     }
 
-    QPushButton* Button(const QString& name, const QString& caption, QWidget* parent)
+    template <class T> T* Named(T* widget, const char* name, const char* spoken)
     {
-        auto* button = new QPushButton(caption, parent);
-        button->setObjectName(name);
-        // Enter in the text makes a new line, so no button is pressed by it.
-        button->setAutoDefault(false);
-        return button;
-    }
-
-    // Stored texts end lines with CR LF; the editor shows plain line breaks.
-    QString ToEditor(const QString& stored)
-    {
-        QString text = stored;
-        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        return text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    }
-
-    QString ToStored(const QString& edited)
-    {
-        QString text = edited;
-        return text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+        widget->setObjectName(QLatin1String(name));
+        widget->setAccessibleName(QLatin1String(spoken));
+        return widget;
     }
 
 } // namespace
 
 TTextFrm::TTextFrm(QWidget* parent)
     : QDialog(parent)
-    , FontListbox(new QListWidget(this))
-    , SizeEdit(new QLineEdit(QStringLiteral("10"), this))
-    , SizeListbox(new QListWidget(this))
-    , BoldBtn(StyleButton(QStringLiteral("BoldBtn"), QStringLiteral("B"), this))
-    , ItalicBtn(StyleButton(QStringLiteral("ItalicBtn"), QStringLiteral("I"), this))
-    , UnderLineBtn(StyleButton(QStringLiteral("UnderLineBtn"), QStringLiteral("U"), this))
-    , Memo(new QPlainTextEdit(this))
-    , FCharsetNote(new QLabel(this))
-    , OKBtn(Button(QStringLiteral("OKBtn"), QStringLiteral("apply"), this))
-    , CancelBtn(Button(QStringLiteral("CancelBtn"), QStringLiteral("cancel"), this))
+    , FFace(QStringLiteral("Arial"))
+    , FontListbox(Named(new QListWidget(this), "FontListbox", "Typeface"))
+    , SizeEdit(Named(new QLineEdit(QString::number(StartSize), this), "SizeEdit", "Size"))
+    , SizeListbox(Named(new QListWidget(this), "SizeListbox", "Sizes"))
+    , Label2(Named(new QLabel(QStringLiteral("style"), this), "Label2", "style"))
+    , BoldBtn(StyleButton("BoldBtn", QStringLiteral("B"), &QFont::setBold, this))
+    , ItalicBtn(StyleButton("ItalicBtn", QStringLiteral("I"), &QFont::setItalic, this))
+    , UnderLineBtn(StyleButton("UnderLineBtn", QStringLiteral("U"), &QFont::setUnderline, this))
+    , Memo(Named(new QPlainTextEdit(this), "Memo", "Text"))
+    , FCharsetNote(Named(new QLabel(this), "CharsetNote", "Note"))
+    , OKBtn(Named(new QPushButton(QStringLiteral("apply"), this), "OKBtn", "apply"))
+    , CancelBtn(Named(new QPushButton(QStringLiteral("cancel"), this), "CancelBtn", "cancel"))
 {
     setObjectName(QStringLiteral("TextFrm"));
     setWindowTitle(QStringLiteral("Text properties"));
-    FontListbox->setObjectName(QStringLiteral("FontListbox"));
-    FontListbox->setAccessibleName(QStringLiteral("Typeface"));
-    SizeEdit->setObjectName(QStringLiteral("SizeEdit"));
-    SizeEdit->setAccessibleName(QStringLiteral("Size"));
+    FFont.Colour = clBlack;
     SizeEdit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), SizeEdit));
-    SizeListbox->setObjectName(QStringLiteral("SizeListbox"));
-    SizeListbox->setAccessibleName(QStringLiteral("Sizes"));
+    SizeEdit->setMaxLength(SizeDigits);
     for (int size : FixedSizes)
         SizeListbox->addItem(QString::number(size));
-    SizeListbox->setFixedWidth(56);
-    Memo->setObjectName(QStringLiteral("Memo"));
-    Memo->setAccessibleName(QStringLiteral("Text"));
-    FCharsetNote->setObjectName(QStringLiteral("CharsetNote"));
+    FontListbox->addItems(InstalledTypefaces());
+    Memo->setTabChangesFocus(true);
+    FCharsetNote->setText(
+        QStringLiteral("No single character set holds all of these characters; write them as separate texts."));
     FCharsetNote->setWordWrap(true);
-    auto* style = new QLabel(QStringLiteral("style"), this);
-    style->setObjectName(QStringLiteral("Label2"));
+    BuildLayout();
+    SetTabOrder();
+    SelectFace();
+    SizeTyped(SizeEdit->text());
+    Connect();
+    UpdateApply();
+}
 
-    auto* grid = new QGridLayout(this);
+void TTextFrm::BuildLayout()
+{
     auto* styles = new QHBoxLayout;
     for (QToolButton* b : { BoldBtn, ItalicBtn, UnderLineBtn })
         styles->addWidget(b);
     styles->addStretch();
-    grid->addWidget(FontListbox, 0, 0, 3, 1);
-    grid->addWidget(SizeEdit, 0, 1);
-    grid->addWidget(SizeListbox, 1, 1, 2, 1);
-    grid->addWidget(style, 0, 2);
-    grid->addLayout(styles, 1, 2);
-    grid->addWidget(Memo, 3, 0, 1, 3);
-    grid->addWidget(FCharsetNote, 4, 0, 1, 3);
+    // No button is the default: Enter belongs to the text, where it makes a new line, and presses a
+    // button only when that button has the focus.
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(OKBtn);
     buttons->addWidget(CancelBtn);
+
+    SizeEdit->setFixedWidth(64);
+    SizeListbox->setFixedWidth(64);
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(FontListbox, 0, 0, 3, 1);
+    grid->addWidget(SizeEdit, 0, 1);
+    grid->addWidget(SizeListbox, 1, 1, 2, 1);
+    grid->addWidget(Label2, 0, 2);
+    grid->addLayout(styles, 1, 2);
+    grid->addWidget(Memo, 3, 0, 1, 3);
+    grid->addWidget(FCharsetNote, 4, 0, 1, 3);
     grid->addLayout(buttons, 5, 0, 1, 3);
-    setFixedSize(520, 380);
+    grid->setRowStretch(2, 1);
+    grid->setRowStretch(3, 1);
+    grid->setColumnStretch(0, 1);
+    setFixedSize(520, 400);
+}
 
-    FillTypefaces();
-    FFont.SetFace("Arial");
-    FFont.Colour = clBlack;
-    setTabOrder(Memo, FontListbox);
-    setTabOrder(FontListbox, SizeEdit);
-    setTabOrder(SizeEdit, SizeListbox);
-    setTabOrder(SizeListbox, BoldBtn);
-    setTabOrder(BoldBtn, ItalicBtn);
-    setTabOrder(ItalicBtn, UnderLineBtn);
-    setTabOrder(UnderLineBtn, OKBtn);
-    setTabOrder(OKBtn, CancelBtn);
-    Memo->setTabChangesFocus(true);
+void TTextFrm::SetTabOrder()
+{
+    // The text has the focus when the dialog opens; the other controls follow it in reading order.
+    QWidget* order[] = { Memo, FontListbox, SizeEdit, SizeListbox, BoldBtn, ItalicBtn, UnderLineBtn, OKBtn, CancelBtn };
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
 
+void TTextFrm::Connect()
+{
+    // Clicking the row already current must still apply its face after a shape with an unlisted one.
     connect(FontListbox, &QListWidget::itemClicked, this, [this] { FontChosen(); });
     connect(FontListbox, &QListWidget::currentRowChanged, this, [this] { FontChosen(); });
     connect(SizeListbox, &QListWidget::itemClicked, this, [this] { SizeChosen(); });
+    connect(SizeListbox, &QListWidget::currentRowChanged, this, [this] { SizeChosen(); });
     connect(SizeEdit, &QLineEdit::textEdited, this, [this](const QString& text) { SizeTyped(text); });
     for (QToolButton* b : { BoldBtn, ItalicBtn, UnderLineBtn })
         connect(b, &QToolButton::toggled, this, [this] { StyleChanged(); });
-    connect(Memo, &QPlainTextEdit::textChanged, this, [this] { TextChanged(); });
+    connect(Memo, &QPlainTextEdit::textChanged, this, [this] { UpdateApply(); });
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    SizeListbox->setCurrentRow(2);
-    ShowFont();
-    TextChanged();
 }
 
-void TTextFrm::FillTypefaces()
+void TTextFrm::SelectFace()
 {
-    // Scalable faces only: a text grows and shrinks with the zoom.
-    QStringList faces;
-    for (const QString& family : QFontDatabase::families()) {
-        if (QFontDatabase::isScalable(family) && !QFontDatabase::isPrivateFamily(family))
-            faces.append(family);
-    }
-    faces.sort(Qt::CaseInsensitive);
-    FontListbox->addItems(faces);
+    // A face that is not installed stays the font's face; the list keeps its selection.
+    const QList<QListWidgetItem*> listed = FontListbox->findItems(FFace, Qt::MatchFixedString);
+    if (listed.isEmpty())
+        return;
+    const QSignalBlocker quiet(FontListbox);
+    FontListbox->setCurrentItem(listed.first());
 }
 
 void TTextFrm::LoadFrom(const TShapeFont& font, const QByteArray& text)
 {
     FFont = font;
-    FFont.SetSize(font.Size() - StoredSizeOffset);
-    const QString face = DecodeText(FFont.Face(), FFont.Charset());
-    const auto listed = FontListbox->findItems(face, Qt::MatchFixedString);
-    if (!listed.isEmpty()) {
-        const QSignalBlocker quiet(FontListbox);
-        FontListbox->setCurrentItem(listed.first());
-    }
+    // A damaged file may hold any size; it shows as the nearest one the size field can hold.
+    FFont.SetSize(std::clamp(font.Size() - StoredSizeOffset, 0, LargestSize));
+    FFace = DecodeText(font.Face(), font.Charset());
+    SelectFace();
     for (auto [button, on] : { std::pair { BoldBtn, font.Bold() }, std::pair { ItalicBtn, font.Italic() },
              std::pair { UnderLineBtn, font.Underline() } }) {
         const QSignalBlocker quiet(button);
@@ -162,7 +162,7 @@ void TTextFrm::LoadFrom(const TShapeFont& font, const QByteArray& text)
     }
     SizeEdit->setText(QString::number(FFont.Size()));
     SizeTyped(SizeEdit->text());
-    Memo->setPlainText(ToEditor(DecodeText(text, FFont.Charset())));
+    Memo->setPlainText(EditorText(text, font.Charset()));
     ShowFont();
 }
 
@@ -175,15 +175,16 @@ void TTextFrm::showEvent(QShowEvent* event)
 void TTextFrm::FontChosen()
 {
     if (const QListWidgetItem* item = FontListbox->currentItem()) {
-        FFont.SetFace(EncodeText(item->text(), FFont.Charset()).value_or(item->text().toLatin1()));
+        FFace = item->text();
         ShowFont();
+        UpdateApply();
     }
 }
 
 void TTextFrm::SizeChosen()
 {
     const QListWidgetItem* item = SizeListbox->currentItem();
-    const int size = item ? item->text().toInt() : 10;
+    const int size = item ? item->text().toInt() : StartSize;
     SizeEdit->setText(QString::number(size));
     FFont.SetSize(size);
     ShowFont();
@@ -196,9 +197,11 @@ void TTextFrm::SizeTyped(const QString& text)
     if (!number)
         return;
     FFont.SetSize(size);
-    const auto rows = SizeListbox->findItems(text, Qt::MatchExactly);
-    if (!rows.isEmpty())
+    const QList<QListWidgetItem*> rows = SizeListbox->findItems(text, Qt::MatchExactly);
+    if (!rows.isEmpty()) {
+        const QSignalBlocker quiet(SizeListbox);
         SizeListbox->setCurrentItem(rows.first());
+    }
     ShowFont();
 }
 
@@ -210,25 +213,16 @@ void TTextFrm::StyleChanged()
     ShowFont();
 }
 
-void TTextFrm::TextChanged()
+void TTextFrm::UpdateApply()
 {
-    // A character set is chosen that holds what was typed; a text no single one holds cannot be kept.
-    const QString text = Memo->toPlainText();
-    const std::optional<std::uint8_t> charset = CharsetFor(text, FFont.Charset());
-    if (charset && *charset != FFont.Charset()) {
-        const QByteArray face = EncodeText(DecodeText(FFont.Face(), FFont.Charset()), *charset).value_or(FFont.Face());
-        FFont.SetCharset(*charset);
-        FFont.SetFace(face);
-    }
-    FCharsetNote->setText(charset ? QString()
-                                  : QStringLiteral("This text mixes characters that no single character set holds; "
-                                                   "write it as two texts."));
-    OKBtn->setEnabled(!text.isEmpty() && charset.has_value());
+    const bool storable = Result().has_value();
+    FCharsetNote->setVisible(!storable);
+    OKBtn->setEnabled(storable && !Memo->toPlainText().isEmpty());
 }
 
 void TTextFrm::ShowFont()
 {
-    QFont preview(DecodeText(FFont.Face(), FFont.Charset()));
+    QFont preview(FFace);
     preview.setPointSize(std::max(FFont.Size(), 1));
     preview.setBold(FFont.Bold());
     preview.setItalic(FFont.Italic());
@@ -236,13 +230,23 @@ void TTextFrm::ShowFont()
     Memo->setFont(preview);
 }
 
-TShapeText TTextFrm::Result() const
-{
-    const QString text = ToStored(Memo->toPlainText());
-    return { EncodeText(text, FFont.Charset()).value_or(QByteArray()), FFont };
-}
+std::optional<TShapeText> TTextFrm::Result() const { return StoredText(Memo->toPlainText(), FFace, FFont); }
 
 std::optional<TShapeText> TTextFrm::Ask()
+{
+    FFont.SetOrientation(0);
+    FFont.Colour = clBlack;
+    return Run();
+}
+
+std::optional<TShapeText> TTextFrm::Edit(const std::optional<TShapeText>& shown)
+{
+    if (shown)
+        LoadFrom(shown->Font, shown->Text);
+    return Run();
+}
+
+std::optional<TShapeText> TTextFrm::Run()
 {
     if (exec() != QDialog::Accepted)
         return std::nullopt;

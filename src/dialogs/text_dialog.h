@@ -16,35 +16,49 @@ class QToolButton;
 namespace korvo {
 
 // The dialog in which a text is written and its typeface, size and style chosen. One lives for the
-// whole run and keeps what it last showed. The text shape's font is 2 points larger than the size the
-// dialog shows; the dialog takes that off when loading and the drawing adds it back when storing.
+// whole run and keeps what it last showed. A text shape's font is 2 points larger than the size the
+// dialog shows; the dialog takes them off when loading and the drawing adds them back when storing.
 class TTextFrm : public QDialog {
 public:
     explicit TTextFrm(QWidget* parent = nullptr);
 
     // Shows an existing text and its font.
     void LoadFrom(const TShapeFont& font, const QByteArray& text);
-    // The text as stored bytes, lines ending in CR LF, and the font it is shown in.
-    TShapeText Result() const;
-    // Runs the dialog modally: the result, or nothing when cancelled.
+    // The text and font as a shape stores them; nothing while no single character set holds them.
+    std::optional<TShapeText> Result() const;
+
+    // For a new text: runs the dialog with what it last held and gives the result, or nothing when
+    // cancelled. A new text is black and level even when the last one edited was coloured or turned,
+    // since the dialog shows neither.
     std::optional<TShapeText> Ask();
+    // For an existing text: loads it when there is one, runs the dialog and gives the result, or
+    // nothing when cancelled.
+    std::optional<TShapeText> Edit(const std::optional<TShapeText>& shown);
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void FillTypefaces();
+    void BuildLayout();
+    void SetTabOrder();
+    void Connect();
+    void SelectFace();
+    std::optional<TShapeText> Run();
+
     void FontChosen();
     void SizeChosen();
     void SizeTyped(const QString& text);
     void StyleChanged();
-    void TextChanged();
+    void UpdateApply();
     void ShowFont();
 
+    // The face as the user sees it; the stored bytes depend on the character set the text needs.
+    QString FFace;
     TShapeFont FFont;
     QListWidget* FontListbox;
     QLineEdit* SizeEdit;
     QListWidget* SizeListbox;
+    QLabel* Label2;
     QToolButton* BoldBtn;
     QToolButton* ItalicBtn;
     QToolButton* UnderLineBtn;

@@ -1,9 +1,10 @@
 #include "dialogs/grid_dialog.h"
 
+#include "dialog_test_support.h"
+
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -11,58 +12,80 @@ using namespace korvo;
 
 namespace {
 
-TEST(GridDialog, StartsAtTwoMillimetresWithoutMajorLines)
+QRadioButton* Radio(const QWidget& dialog, const char* text)
 {
-    TGridFrm dialog;
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Graph paper settings"));
-    EXPECT_EQ(dialog.SquareSize(), 2);
-    EXPECT_EQ(dialog.MajorLines(), 0);
+    for (QRadioButton* radio : dialog.findChildren<QRadioButton*>()) {
+        if (radio->text() == QLatin1String(text))
+            return radio;
+    }
+    return nullptr;
 }
+
+void Click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
 
 TEST(GridDialog, SettingsShowAsTheNearestOfferedChoice)
 {
+    EXPECT_EQ(TGridFrm().Settings().SquareSize, 2) << "a new dialog";
+    EXPECT_EQ(TGridFrm().Settings().MajorLines, 0) << "a new dialog";
     struct Case {
-        int size, choice, shownSize, shownChoice;
+        TPaperSettings stored;
+        const char *squares, *major;
     };
     const Case cases[] = {
-        { 5, 2, 5, 2 },
-        { 1, 1, 1, 1 },
-        { 10, 0, 10, 0 },
-        { 3, 7, 10, 0 }, // sizes not offered show as 10 mm; unknown choices as none
-        { 0, -1, 1, 0 }, // a damaged file's size of nothing shows as the finest squares
-        { -4, 2, 1, 2 },
-        { 1000000, 1, 10, 1 },
+        { { 5, 2 }, "5 mm squares", "every 10" },
+        { { 1, 1 }, "1 mm squares", "every  5" },
+        { { 10, 0 }, "10 mm squares", "none" },
+        { { 3, 7 }, "10 mm squares", "none" }, // sizes not offered show as 10 mm, unknown choices as none
+        { { 0, -1 }, "1 mm squares", "none" }, // a damaged file: no size shows as the finest squares
+        { { -4, 2 }, "1 mm squares", "every 10" },
+        { { 1000000, 1 }, "10 mm squares", "every  5" },
     };
     for (const Case& c : cases) {
         TGridFrm dialog;
-        dialog.SetSquareSize(c.size);
-        dialog.SetMajorLines(c.choice);
-        EXPECT_EQ(dialog.SquareSize(), c.shownSize) << c.size;
-        EXPECT_EQ(dialog.MajorLines(), c.shownChoice) << c.choice;
+        dialog.SetSettings(c.stored);
+        EXPECT_TRUE(Radio(dialog, c.squares)->isChecked()) << c.stored.SquareSize;
+        EXPECT_TRUE(Radio(dialog, c.major)->isChecked()) << c.stored.MajorLines;
     }
 }
 
-TEST(GridDialog, ChoicesMadeWithTheMouseComeBackOnApply)
+TEST(GridDialog, MouseChoicesAreAppliedToTheGraphPaperAndCancelKeepsThem)
 {
-    TGridFrm dialog;
-    const auto radio = [&dialog](const char* text) {
-        for (QRadioButton* r : dialog.findChildren<QRadioButton*>()) {
-            if (r->text() == QLatin1String(text))
-                return r;
-        }
-        return static_cast<QRadioButton*>(nullptr);
-    };
-    QTimer::singleShot(0, &dialog, [&] {
-        QTest::mouseClick(radio("5 mm squares"), Qt::LeftButton);
-        QTest::mouseClick(radio("every 10"), Qt::LeftButton);
-        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("SpeedButton1")), Qt::LeftButton);
+    TDrawing drawing;
+    drawing.AddBoxShape({ 0, 0, 200, 100 }, skGraphPaper, TBrush {}, TPen {});
+    WhenShown([](QWidget& dialog) {
+        EXPECT_TRUE(Radio(dialog, "10 mm squares")->isChecked());
+        Click(Radio(dialog, "5 mm squares"));
+        Click(Radio(dialog, "every 10"));
+        Click(Part<QPushButton>(dialog, "SpeedButton1"));
     });
-    ASSERT_EQ(dialog.exec(), QDialog::Accepted);
-    EXPECT_EQ(dialog.SquareSize(), 5);
-    EXPECT_EQ(dialog.MajorLines(), 2);
+    drawing.SetPaperSettings(0, EditPaperSettings(drawing.GetPaperSettings(0)).value());
+    EXPECT_EQ(drawing.GetPaperSettings(0).SquareSize, 5);
+    EXPECT_EQ(drawing.GetPaperSettings(0).MajorLines, 2);
 
-    QTimer::singleShot(0, &dialog, [&] { QTest::keyClick(&dialog, Qt::Key_Escape); });
-    EXPECT_EQ(dialog.exec(), QDialog::Rejected);
+    WhenShown([](QWidget& dialog) {
+        Click(Radio(dialog, "1 mm squares"));
+        Click(Part<QPushButton>(dialog, "SpeedButton2"));
+    });
+    EXPECT_FALSE(EditPaperSettings(drawing.GetPaperSettings(0)).has_value());
+}
+
+TEST(GridDialog, ArrowKeysChooseEnterAppliesEscapeCancels)
+{
+    WhenShown([](QWidget& dialog) {
+        EXPECT_EQ(QApplication::focusWidget(), Radio(dialog, "2 mm squares"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), Radio(dialog, "every  5")) << "Tab enters a group at its choice";
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    const std::optional<TPaperSettings> applied = EditPaperSettings({ 2, 1 });
+    ASSERT_TRUE(applied.has_value());
+    EXPECT_EQ(applied->SquareSize, 5);
+    EXPECT_EQ(applied->MajorLines, 2);
+
+    WhenShown([](QWidget& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
+    EXPECT_FALSE(EditPaperSettings({ 5, 2 }).has_value());
 }
 
 } // namespace
