@@ -115,14 +115,18 @@ namespace {
         const QString format = Suffix(target);
         if (IsLibraryFile(source))
             return Usage(err, QStringLiteral("--export takes a drawing, not a library"));
-        if (format != QLatin1String("png") && format != QLatin1String("svg"))
-            return Usage(err, QStringLiteral("--export writes .png or .svg files"));
+        const QStringList formats { QStringLiteral("png"), QStringLiteral("svg"), QStringLiteral("pdf"),
+            QStringLiteral("emf") };
+        if (!formats.contains(format))
+            return Usage(err, QStringLiteral("--export writes .png, .svg, .pdf or .emf files"));
         TWarningReporter warnings(err);
         return WithDrawing(source, err, [&](const TDrawing& drawing) {
             if (format == QLatin1String("png"))
                 ExportPagePng(drawing.Shapes(), target, factor, &warnings);
-            else
+            else if (format == QLatin1String("svg"))
                 ExportPageSvg(drawing.Shapes(), target, &warnings);
+            else
+                ExportPagePicture(drawing.Shapes(), target, &warnings);
         });
     }
 
@@ -133,7 +137,8 @@ void PrintUsage(std::FILE* stream)
     std::fprintf(stream,
         "usage: korvo --dump FILE                      print a drawing (.kv) or library (.kvl) as JSON\n"
         "       korvo --convert IN OUT                 load IN and save it again as OUT\n"
-        "       korvo --export IN OUT [--scale F]      render the page of drawing IN to OUT (.png or .svg)\n");
+        "       korvo --export IN OUT [--scale F]      render the page of drawing IN to OUT\n"
+        "                                              (.png, .svg, .pdf or .emf)\n");
 }
 
 std::optional<int> RunHeadless(const QStringList& arguments, std::FILE* out, std::FILE* err)

@@ -159,6 +159,7 @@ void TDrawing::Append(TShapePtr shape, bool select)
 {
     shape->CalcBounds(FScale);
     shape->CalcGrips();
+    RefreshChildren(*shape);
     FShapes.push_back(std::move(shape));
     if (select)
         SelectAlone(FShapes.back().get());

@@ -2,6 +2,7 @@
 
 #include "document/drawing_file.h"
 #include "document/paint_layers.h"
+#include "document/picture.h"
 #include "document/undo_step.h"
 #include "geometry/device_types.h"
 #include "shapes/font_cache.h"
@@ -10,8 +11,12 @@
 #include <QImage>
 #include <QString>
 
+#include <memory>
 #include <optional>
 #include <vector>
+
+class QMimeData;
+class QPainter;
 
 namespace korvo {
 
@@ -213,6 +218,28 @@ public:
     void SetPenStyle(std::uint8_t style);
     void SetLineEnding(std::uint8_t ending);
 
+    // The internal clipboard of shape copies, which survives New and Open.
+    void CopySelection();
+    int ClipboardCount() const { return static_cast<int>(FClipboard.size()); }
+    // Copies 2 mm right of and below the copied shapes, selected; one undo step, then a paint.
+    void Paste();
+    // Copies where the copied shapes are, selected; no undo step and no paint.
+    void PasteInPlace();
+
+    // Pictures of shapes, true to size at the printer's resolution.
+    // The selection on the system clipboard; nothing there is ever read back.
+    void CopyAsMetafile() const;
+    // What CopyAsMetafile puts on the clipboard: the picture as EMF, SVG and transparent PNG.
+    std::unique_ptr<QMimeData> SelectionMimeData() const;
+    // The selection with a margin of 10 points, as .emf, .svg, .pdf or .png by the name's extension.
+    // Throws EFileError and leaves any existing file intact when the file cannot be written.
+    void ExportMetafile(const QString& fileName) const;
+    // Paints every shape, or the selected ones, onto a target whose pixels are the printer's, then
+    // the caption at the bottom left of the area. Layout 1 centres the picture in the area, 2 fits it
+    // to the area, anything else keeps the shapes where they are on the page.
+    void RenderDrawing(QPainter& target, const TRect& area, const QString& caption, int layout) const;
+    void RenderSelection(QPainter& target, const TRect& area, const QString& caption, int layout) const;
+
     // Both throw EFileError with a message for the user. A failed load leaves the drawing as it was;
     // a failed save leaves any existing file intact. Success leaves DocState at dsSaved.
     void SaveFile(const QString& fileName) const;
@@ -243,6 +270,11 @@ private:
     // Sets the shape's text frame to the text's extent from device point (x, y).
     void FitTextFrame(TPolygon& shape, int x, int y);
 
+    // The shapes, in list order or in selection order, as a picture at k pixels per millimetre.
+    TPicture Picture(bool selectionOnly, float k) const;
+    static void Render(
+        QPainter& target, const TPicture& picture, const TRect& area, const QString& caption, int layout);
+
     void PaintPaper(QPainter& painter) const;
     void PaintShapes(QPainter& painter, std::size_t begin, std::size_t end, TPaintErrors& errors);
     void PaintWholeView(QPainter& painter, TPaintErrors& errors);
@@ -257,6 +289,7 @@ private:
     TErrorReporter* FReporter;
     TShapeList FShapes;
     std::vector<TPolygon*> FSelection;
+    TShapeList FClipboard;
     float FScale = 10.0f;
     int FViewWidth = 0;
     int FViewHeight = 0;

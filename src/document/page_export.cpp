@@ -1,5 +1,6 @@
 #include "document/page_export.h"
 
+#include "document/picture.h"
 #include "document/shared_settings.h"
 #include "geometry/rounding.h"
 #include "geometry/units.h"
@@ -65,6 +66,22 @@ void ExportPageSvg(const TShapeList& shapes, const QString& fileName, TErrorRepo
         PaintShapes(painter, shapes, BaseScale, reporter);
         return painter.end();
     });
+}
+
+void ExportPagePicture(const TShapeList& shapes, const QString& fileName, TErrorReporter* reporter)
+{
+    TPicture page;
+    for (const TShapePtr& shape : shapes)
+        page.Shapes.push_back(shape.get());
+    page.PixelsPerInch = PrinterPixelsPerInch();
+    const float scale = static_cast<float>(page.PixelsPerInch / 25.4);
+    page.Geometry = { QPoint(0, 0),
+        QSize(Round(PageWidthMM * static_cast<double>(scale)), Round(PageHeightMM * static_cast<double>(scale))),
+        scale };
+    page.CanvasSize = page.Geometry.Size;
+    page.OnWhite = true;
+    page.Reporter = reporter;
+    ExportPicture(fileName, page);
 }
 
 } // namespace korvo

@@ -19,5 +19,8 @@ void ExportPagePng(
     const TShapeList& shapes, const QString& fileName, double factor, TErrorReporter* reporter = nullptr);
 // Vector graphics of the page size in millimetres: shapes as paths, texts as text.
 void ExportPageSvg(const TShapeList& shapes, const QString& fileName, TErrorReporter* reporter = nullptr);
+// The page as a printed picture, .emf or .pdf by the name's extension: the page size at the printer's
+// resolution, on white, every shape in list order.
+void ExportPagePicture(const TShapeList& shapes, const QString& fileName, TErrorReporter* reporter = nullptr);
 
 } // namespace korvo

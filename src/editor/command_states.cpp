@@ -13,7 +13,7 @@ TCommandStates ComputeCommandStates(const TCommandContext& context)
     TCommandStates states;
     states.Group = s > 1;
     states.Ungroup = drawing.FirstSelectedGroup() != -1;
-    states.Paste = context.ClipboardCount > 0;
+    states.Paste = context.Drawing.ClipboardCount() > 0;
     states.CopyCut = s > 0;
     states.Depth = s > 0 && n > 1;
     states.Rotate = s > 0;

@@ -38,8 +38,6 @@ struct TCommandContext {
     int HotShape = -1;
     bool HasBackground = false;
     bool HasRecentFiles = false;
-    // Shapes in the drawing's own paste buffer.
-    int ClipboardCount = 0;
 };
 
 TCommandStates ComputeCommandStates(const TCommandContext& context);

@@ -14,6 +14,8 @@ namespace {
 
     const QString DrawingFilter = QStringLiteral("Korvo files(*.kv)|*.kv");
     const QString SaveFilter = QStringLiteral("Picture files(*.kv)|*.kv");
+    const QString ExportFilter = QStringLiteral("windows metafile(*.emf)|*.emf|SVG picture(*.svg)|*.svg|"
+                                                "PDF document(*.pdf)|*.pdf|PNG picture(*.png)|*.png");
     const QString PictureFilter = QStringLiteral("All (*.jpg;*.jpeg;*.bmp;)|*.jpg;*.jpeg;*.bmp;|JPEG Image File "
                                                  "(*.jpg)|*.jpg|JPEG Image File (*.jpeg)|*.jpeg|Bitmaps (*.bmp)|*.bmp|"
                                                  "PNG Image File (*.png)|*.png");
@@ -203,6 +205,21 @@ void TFileCommands::ImportBackground()
         return;
     }
     FHasBackground = true;
+}
+
+void TFileCommands::ExportSelection()
+{
+    const QString chosen = FPrompts.SaveFileName(QStringLiteral("Export as metafile"), ExportFilter, FUserDir);
+    if (chosen.isEmpty())
+        return;
+    const QStringList otherFormats { QStringLiteral("svg"), QStringLiteral("pdf"), QStringLiteral("png") };
+    const bool otherFormat = otherFormats.contains(QFileInfo(chosen).suffix().toLower());
+    const QString fileName = otherFormat ? chosen : WithExtension(chosen, QStringLiteral(".emf"));
+    try {
+        FDrawing.ExportMetafile(fileName);
+    } catch (const EFileError& e) {
+        FPrompts.ShowError(e.Message());
+    }
 }
 
 void TFileCommands::ClearBackground()

@@ -50,6 +50,8 @@ public:
 
     void ImportBackground();
     void ClearBackground();
+    // Exports the selection as a metafile; a name ending in .svg, .pdf or .png gets that format.
+    void ExportSelection();
 
 private:
     bool SaveChanges(const QString& question);

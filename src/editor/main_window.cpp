@@ -286,6 +286,29 @@ void TMainDrawFrm::ToggleGrid(bool on)
     FDrawing.Paint();
 }
 
+void TMainDrawFrm::Copy()
+{
+    FDrawing.CopySelection();
+    try {
+        FDrawing.CopyAsMetafile();
+    } catch (const std::exception& e) {
+        FPrompts.ShowError(QString::fromUtf8(e.what()));
+    }
+}
+
+void TMainDrawFrm::Cut()
+{
+    FDrawing.CopySelection();
+    FDrawing.DeleteSelection();
+    FDrawing.Paint();
+}
+
+void TMainDrawFrm::CopyInPlace()
+{
+    FDrawing.CopySelection();
+    FDrawing.PasteInPlace();
+}
+
 void TMainDrawFrm::RunOnSelection(const THandler& change)
 {
     change();

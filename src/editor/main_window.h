@@ -112,6 +112,11 @@ private:
     void ReturnToSelectionTool();
     void ToggleGrid(bool on);
     void RunOnSelection(const THandler& change);
+    // The Edit menu's clipboard commands.
+    void Copy();
+    void Cut();
+    // The selection doubled where it is, the copies selected, for "Apply to copy".
+    void CopyInPlace();
     void ScheduleCommandRefresh();
     void ReportError(const QString& message) override;
 

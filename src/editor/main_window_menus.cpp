@@ -73,7 +73,8 @@ QMenu* TMainDrawFrm::BuildFileMenu()
     menu->addSeparator();
     menu->addAction(AddAction(
         QStringLiteral("Import1"), QStringLiteral("Import.."), {}, {}, [&files] { files.ImportBackground(); }));
-    menu->addAction(AddAction(QStringLiteral("Export1"), QStringLiteral("Export selected as metafile"), {}));
+    menu->addAction(AddAction(QStringLiteral("Export1"), QStringLiteral("Export selected as metafile"), {}, {},
+        [&files] { files.ExportSelection(); }));
     menu->addSeparator();
     menu->addAction(AddAction(QStringLiteral("Print1"), QStringLiteral("Print..."), {}));
     menu->addAction(AddAction(QStringLiteral("PrintSelected"), QStringLiteral("Print selected"), {}));
@@ -115,9 +116,10 @@ QMenu* TMainDrawFrm::BuildEditMenu()
         FDrawing.Undo();
         FDrawing.Paint();
     }));
-    menu->addAction(AddAction(QStringLiteral("Cut1"), QStringLiteral("Cu&t"), {}));
-    menu->addAction(AddAction(QStringLiteral("Copy1"), QStringLiteral("&Copy"), {}));
-    menu->addAction(AddAction(QStringLiteral("Paste1"), QStringLiteral("&Paste"), {}));
+    menu->addAction(AddAction(QStringLiteral("Cut1"), QStringLiteral("Cu&t"), {}, {}, [this] { Cut(); }));
+    menu->addAction(AddAction(QStringLiteral("Copy1"), QStringLiteral("&Copy"), {}, {}, [this] { Copy(); }));
+    menu->addAction(
+        AddAction(QStringLiteral("Paste1"), QStringLiteral("&Paste"), {}, {}, [this] { FDrawing.Paste(); }));
     menu->addAction(AddAction(QStringLiteral("Selectall1"), QStringLiteral("Select all"), {}, {}, [this] {
         FDrawing.SelectAll();
         FDrawing.Paint();

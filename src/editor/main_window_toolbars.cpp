@@ -91,11 +91,11 @@ void TMainDrawFrm::BuildTopToolbar()
         QStringLiteral("print")));
     bar->addSeparator();
     bar->addAction(AddAction(QStringLiteral("CopyBtn"), QStringLiteral("copy"),
-        QStringLiteral("Copy selected items (Ctrl+C)"), QStringLiteral("copy")));
+        QStringLiteral("Copy selected items (Ctrl+C)"), QStringLiteral("copy"), [this] { Copy(); }));
     bar->addAction(AddAction(QStringLiteral("PasteBtn"), QStringLiteral("paste"), QStringLiteral("Paste (Ctrl+V)"),
-        QStringLiteral("paste")));
+        QStringLiteral("paste"), [this] { FDrawing.Paste(); }));
     bar->addAction(AddAction(QStringLiteral("CutBtn"), QStringLiteral("cut"),
-        QStringLiteral("Cut selected items (Ctrl+X)"), QStringLiteral("cut")));
+        QStringLiteral("Cut selected items (Ctrl+X)"), QStringLiteral("cut"), [this] { Cut(); }));
     bar->addAction(AddAction(QStringLiteral("UndoBtn"), QStringLiteral("undo"),
         QStringLiteral("Undo last action (Ctrl+Z)"), QStringLiteral("undo"), [this] {
             FDrawing.Undo();
@@ -227,14 +227,20 @@ void TMainDrawFrm::BuildTransformToolbars()
     QLineEdit* angle = NumberEdit(
         RotateToolbar, QStringLiteral("AngleEdit"), QStringLiteral("60"), QStringLiteral("Rotation angle"));
     RotateToolbar->addWidget(angle);
+    const auto rotate = [this, angle](bool copy) {
+        double degrees;
+        if (!ReadNumber(angle, degrees))
+            return;
+        RunOnSelection([this, degrees, copy] {
+            if (copy)
+                CopyInPlace();
+            FDrawing.RotateSelectionAboutCentre(static_cast<float>(degrees));
+        });
+    };
     RotateToolbar->addAction(AddAction(QStringLiteral("ApplyRotBtn"), QStringLiteral("Apply"),
-        QStringLiteral("Rotate the selected shape"), {}, [this, angle] {
-            double degrees;
-            if (ReadNumber(angle, degrees))
-                RunOnSelection([this, degrees] { FDrawing.RotateSelectionAboutCentre(static_cast<float>(degrees)); });
-        }));
+        QStringLiteral("Rotate the selected shape"), {}, [rotate] { rotate(false); }));
     RotateToolbar->addAction(AddAction(QStringLiteral("ApplyToCopyBtn"), QStringLiteral("Apply to copy"),
-        QStringLiteral("Rotate a copy of the selected shape")));
+        QStringLiteral("Rotate a copy of the selected shape"), {}, [rotate] { rotate(true); }));
     // Closing the tool bar by its own button hides the rotation centre with it.
     connect(RotateToolbar, &QToolBar::visibilityChanged, this, [this](bool visible) {
         if (!visible && FDrawing.ShowCentre()) {
@@ -248,11 +254,17 @@ void TMainDrawFrm::BuildTransformToolbars()
     QSpinBox* percent
         = Spin(scale, QStringLiteral("ScaleUpDn"), 1, 500, 100, QStringLiteral("Set the scale factor in %"));
     scale->addWidget(percent);
-    scale->addAction(
-        AddAction(QStringLiteral("ApplyScaleBtn"), QStringLiteral("Apply"), QStringLiteral("Scale the selected shapes"),
-            {}, [this, percent] { RunOnSelection([this, percent] { FDrawing.ScaleSelection(percent->value()); }); }));
+    const auto rescale = [this, percent](bool copy) {
+        RunOnSelection([this, percent, copy] {
+            if (copy)
+                CopyInPlace();
+            FDrawing.ScaleSelection(percent->value());
+        });
+    };
+    scale->addAction(AddAction(QStringLiteral("ApplyScaleBtn"), QStringLiteral("Apply"),
+        QStringLiteral("Scale the selected shapes"), {}, [rescale] { rescale(false); }));
     scale->addAction(AddAction(QStringLiteral("ApplyScaleCopyBtn"), QStringLiteral("Apply to copy"),
-        QStringLiteral("Copy and scale the selected shapes")));
+        QStringLiteral("Copy and scale the selected shapes"), {}, [rescale] { rescale(true); }));
 
     QToolBar* align = NewToolbar(this, QStringLiteral("AlignToolbar"), QStringLiteral("Aligment toolbar"));
     const std::pair<const char*, const char*> modes[] = {
