@@ -1,8 +1,10 @@
 #include "editor/main_window.h"
 
+#include "document/shared_settings.h"
 #include "editor/canvas/canvas_controller.h"
 #include "editor/command_icons.h"
 #include "editor/themes.h"
+#include "editor/view_navigator.h"
 
 #include <QActionGroup>
 #include <QDockWidget>
@@ -80,8 +82,23 @@ QMenu* TMainDrawFrm::BuildFileMenu()
     menu->addAction(AddAction(QStringLiteral("PrintSelected"), QStringLiteral("Print selected"), {}));
     menu->addAction(AddAction(QStringLiteral("PrinterSetup1"), QStringLiteral("Printer setup"), {}));
     QMenu* page = menu->addMenu(QStringLiteral("Page setup"));
-    page->addAction(AddAction(QStringLiteral("A41"), QStringLiteral("A4"), {}));
-    page->addAction(AddAction(QStringLiteral("A31"), QStringLiteral("A3"), {}));
+    auto* sizes = new QActionGroup(page);
+    const auto pageSize = [this](std::int32_t width, std::int32_t height) {
+        if (PageWidthMM == width)
+            return;
+        PageWidthMM = width;
+        PageHeightMM = height;
+        FNavigator->PageChanged();
+    };
+    for (QAction* size :
+        { AddAction(QStringLiteral("A41"), QStringLiteral("A4"), {}, {}, [pageSize] { pageSize(210, 280); }),
+            AddAction(QStringLiteral("A31"), QStringLiteral("A3"), {}, {}, [pageSize] { pageSize(420, 560); }) }) {
+        size->setCheckable(true);
+        sizes->addAction(size);
+        page->addAction(size);
+    }
+    Action(QStringLiteral("A41"))->setChecked(PageWidthMM != 420);
+    Action(QStringLiteral("A31"))->setChecked(PageWidthMM == 420);
     menu->addSeparator();
     menu->addAction(AddAction(QStringLiteral("Exit1"), QStringLiteral("E&xit"), {}, {}, [this] { close(); }));
     Action(QStringLiteral("New1"))->setShortcut(QKeySequence::New);

@@ -9,6 +9,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -341,6 +342,25 @@ TEST_F(CommandLine, ExportRendersTheWholePageAsPngOrSvg)
     const QByteArray vector = ReadAll(svg);
     EXPECT_TRUE(vector.contains("width=\"210mm\" height=\"280mm\""));
     EXPECT_TRUE(vector.contains("Liberation Sans, 12 points")) << "texts stay texts";
+}
+
+TEST_F(CommandLine, ExportWritesThePageAsPdfOrMetafile)
+{
+    const QString pdf = Path(QStringLiteral("page.pdf"));
+    ASSERT_EQ(RunKorvo({ "--export", Sample("all-kinds.kv"), pdf }).ExitCode, 0);
+    const QByteArray document = ReadAll(pdf);
+    EXPECT_TRUE(document.startsWith("%PDF-"));
+    const QRegularExpressionMatch box = QRegularExpression(QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]"))
+                                            .match(QString::fromLatin1(document));
+    ASSERT_TRUE(box.hasMatch());
+    EXPECT_NEAR(box.captured(1).toDouble(), 210 / 25.4 * 72, 1) << "page width in points";
+    EXPECT_NEAR(box.captured(2).toDouble(), 280 / 25.4 * 72, 1);
+
+    const QString emf = Path(QStringLiteral("page.EMF"));
+    ASSERT_EQ(RunKorvo({ "--export", Sample("all-kinds.kv"), emf }).ExitCode, 0);
+    const QByteArray metafile = ReadAll(emf);
+    ASSERT_GE(metafile.size(), 108);
+    EXPECT_EQ(metafile.mid(40, 4), QByteArray(" EMF")) << "metafile signature";
 }
 
 TEST_F(CommandLine, ExportRefusesWhatItCannotDoAndKeepsExistingFiles)
