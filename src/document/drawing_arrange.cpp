@@ -177,7 +177,10 @@ void TDrawing::GroupSelection()
     group->SetKind(skGroup);
     for (TShapePtr& shape : TakeSelection()) {
         // A shape an undo step still holds is copied; one only the drawing held is moved in whole.
-        group->AddToGroup(shape.use_count() > 1 ? TPolygon(*shape) : std::move(*shape), FScale);
+        TPolygon child = shape.use_count() > 1 ? TPolygon(*shape) : std::move(*shape);
+        // Leaving the selection ends node editing, as ClearSelection ends it for the others.
+        child.FSelNode = -1;
+        group->AddToGroup(std::move(child), FScale);
     }
     FShapes.push_back(group);
     FSelection.push_back(group.get());

@@ -12,7 +12,7 @@ namespace {
     constexpr TColour EveryFifthLine = 0xFF0000;
     constexpr TColour EveryTenthLine = 255;
 
-    // A node edit that would leave fewer points than these deletes the whole shape instead.
+    // Deleting a node of a shape with just these many points deletes the whole shape instead.
     constexpr int MinPolygonPoints = 2;
     constexpr int MinCurvePoints = 4;
 
@@ -137,7 +137,8 @@ void TDrawing::DeleteNodeOrShape(int index, int minimumPoints, bool (TPolygon::*
     if (!ValidIndex(index))
         return;
     SaveUndo(ulDeleteNode);
-    if (FShapes[static_cast<std::size_t>(index)]->PointCount() <= minimumPoints) {
+    // Only a shape down to its last segment goes whole; a group has no points and is not one.
+    if (FShapes[static_cast<std::size_t>(index)]->PointCount() == minimumPoints) {
         const TPolygon* shape = FShapes[static_cast<std::size_t>(index)].get();
         FSelection.erase(std::remove(FSelection.begin(), FSelection.end(), shape), FSelection.end());
         FShapes.erase(FShapes.begin() + index);
@@ -175,7 +176,8 @@ bool TDrawing::ConvertToStar(int index, int points) { return ConvertCircle(index
 
 void TDrawing::ConvertToPolygon(int index)
 {
-    if (!ValidIndex(index))
+    // A group given another kind would neither paint its children nor ungroup.
+    if (!ValidIndex(index) || FShapes[static_cast<std::size_t>(index)]->IsGroup())
         return;
     SaveUndo(ulConvertToPolygon);
     Edit(index).SetKind(skPolygon);
@@ -183,7 +185,7 @@ void TDrawing::ConvertToPolygon(int index)
 
 void TDrawing::ConvertToOpenPolygon(int index)
 {
-    if (!ValidIndex(index))
+    if (!ValidIndex(index) || FShapes[static_cast<std::size_t>(index)]->IsGroup())
         return;
     SaveUndo(ulConvertToOpenPolygon);
     Edit(index).SetKind(skOpenPolygon);

@@ -8,6 +8,7 @@
 #include "support/temp_files.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 using namespace korvo;
 using namespace korvo::test;
@@ -247,6 +248,42 @@ TEST(RecentFiles, SurviveTheStoreInTheirOrderSkippingEmptyValues)
     again.Load(store);
     EXPECT_EQ(again.Names(), QStringList({ "/new.kv", "/a.kv", "/c.kv" }));
     EXPECT_FALSE(store.contains(QStringLiteral("MRUList/4")));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(FileCommands, ExportSelectionForcesTheMetafileExtensionUnlessAnotherFormatIsNamed)
+{
+    DrawSomething();
+    drawing.SelectAll();
+    const struct {
+        const char* chosen;
+        const char* written;
+    } cases[] = {
+        { "pic", "pic.emf" },
+        { "pic.txt", "pic.emf" },
+        { "PIC.EMF", "PIC.EMF" },
+        { "pic.svg", "pic.svg" },
+        { "pic.PDF", "pic.PDF" },
+        { "pic.png", "pic.png" },
+    };
+    for (const auto& c : cases) {
+        prompts.FileNames.push_back(Path(QLatin1String(c.chosen)));
+        commands.ExportSelection();
+        EXPECT_TRUE(QFileInfo::exists(Path(QLatin1String(c.written)))) << c.chosen;
+    }
+    EXPECT_EQ(prompts.FileTitles.front(), QStringLiteral("Export as metafile"));
+    EXPECT_TRUE(prompts.FileFilters.front().startsWith(QStringLiteral("windows metafile(*.emf)|*.emf")));
+    EXPECT_TRUE(prompts.Errors.isEmpty());
+
+    commands.ExportSelection();
+    EXPECT_EQ(QDir(FDir.path()).entryList(QDir::Files).size(), 5) << "a cancelled dialog writes nothing";
+
+    prompts.FileNames.push_back(Path(QStringLiteral("missing/pic.emf")));
+    commands.ExportSelection();
+    EXPECT_EQ(prompts.Errors.size(), 1) << "a failed write is reported";
 }
 
 } // namespace

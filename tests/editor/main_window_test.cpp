@@ -8,10 +8,13 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDockWidget>
 #include <QLabel>
 #include <QListWidget>
+#include <QMimeData>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QToolBar>
 #include <QToolButton>
@@ -208,6 +211,58 @@ TEST_F(MainWindow, CommandsFollowTheSelection)
     window->RefreshMenuStates();
     EXPECT_EQ(window->Action(QStringLiteral("Undo1"))->text(), QStringLiteral("Undo group selection"));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Korvo*"));
+}
+
+TEST_F(MainWindow, ClipboardCommandsCopyCutPasteAndApplyToCopy)
+{
+    const auto window = Start();
+    TDrawing& drawing = window->Drawing();
+    drawing.AddBoxShape({ 10, 10, 50, 50 }, skRectangle, {}, {});
+    drawing.ToggleSelected(0);
+    window->RefreshCommandStates();
+    EXPECT_TRUE(Enabled(*window, "CopyBtn"));
+    EXPECT_FALSE(Enabled(*window, "PasteBtn")) << "nothing copied yet";
+
+    window->Action(QStringLiteral("Copy1"))->trigger();
+    const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(copied, nullptr);
+    EXPECT_TRUE(copied->hasFormat(QStringLiteral("image/x-emf")));
+    window->RefreshCommandStates();
+    EXPECT_TRUE(Enabled(*window, "PasteBtn"));
+    window->Action(QStringLiteral("PasteBtn"))->trigger();
+    EXPECT_EQ(drawing.ShapeCount(), 2);
+
+    QGuiApplication::clipboard()->clear();
+    window->Action(QStringLiteral("Cut1"))->trigger();
+    EXPECT_EQ(drawing.ShapeCount(), 1);
+    const QMimeData* afterCut = QGuiApplication::clipboard()->mimeData();
+    EXPECT_TRUE(!afterCut || !afterCut->hasFormat(QStringLiteral("image/x-emf")))
+        << "cut leaves the system clipboard alone";
+
+    drawing.SelectAll();
+    window->RefreshCommandStates();
+    window->Action(QStringLiteral("ApplyScaleCopyBtn"))->trigger();
+    ASSERT_EQ(drawing.ShapeCount(), 2);
+    EXPECT_EQ(drawing.Selection().front(), drawing.Shapes().back().get()) << "the scaled copy is selected";
+    EXPECT_EQ(drawing.Shapes().front()->FBounds, drawing.Shapes().back()->FBounds) << "scale 100% keeps its size";
+}
+
+TEST_F(MainWindow, PageSetupSwitchesBetweenA4AndA3)
+{
+    const auto window = Start();
+    auto* vertical = window->findChild<QScrollBar*>(QStringLiteral("YHsb"));
+    ASSERT_NE(vertical, nullptr);
+    window->Action(QStringLiteral("A31"))->trigger();
+    EXPECT_EQ(PageWidthMM, 420);
+    EXPECT_EQ(PageHeightMM, 560);
+    EXPECT_TRUE(window->Action(QStringLiteral("A31"))->isChecked());
+    const int a3Range = vertical->maximum();
+
+    window->Action(QStringLiteral("A41"))->trigger();
+    EXPECT_EQ(PageWidthMM, 210);
+    EXPECT_EQ(PageHeightMM, 280);
+    EXPECT_FALSE(window->Action(QStringLiteral("A31"))->isChecked());
+    EXPECT_GT(a3Range, vertical->maximum()) << "an A3 page scrolls further";
 }
 
 } // namespace
