@@ -102,8 +102,8 @@ void TMainDrawFrm::BuildTopToolbar()
             FDrawing.Paint();
         }));
     bar->addSeparator();
-    QAction* snap = AddAction(
-        QStringLiteral("SnapBtn"), QStringLiteral("snap"), QStringLiteral("Snap to grid"), QStringLiteral("snap"));
+    QAction* snap = AddAction(QStringLiteral("SnapBtn"), QStringLiteral("snap"), QStringLiteral("Snap to grid"),
+        QStringLiteral("snap"), [this] { SetSnap(Action(QStringLiteral("SnapBtn"))->isChecked()); });
     QAction* grid = AddAction(QStringLiteral("GridBtn"), QStringLiteral("grid"), QStringLiteral("Show / hide the grid"),
         QStringLiteral("grid"), [this] { ToggleGrid(Action(QStringLiteral("GridBtn"))->isChecked()); });
     for (QAction* check : { snap, grid }) {

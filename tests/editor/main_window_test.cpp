@@ -265,4 +265,16 @@ TEST_F(MainWindow, PageSetupSwitchesBetweenA4AndA3)
     EXPECT_GT(a3Range, vertical->maximum()) << "an A3 page scrolls further";
 }
 
+TEST_F(MainWindow, SnapButtonAndMenuItemAgree)
+{
+    const auto window = Start();
+    QAction* button = window->Action(QStringLiteral("SnapBtn"));
+    QAction* item = window->Action(QStringLiteral("SnapToGrid1"));
+    ASSERT_TRUE(button->isEnabled());
+    button->trigger();
+    EXPECT_FALSE(item->isChecked());
+    item->trigger();
+    EXPECT_TRUE(button->isChecked());
+}
+
 } // namespace

@@ -63,6 +63,13 @@ void TBoxTool::Release(const TPointerEvent&)
     FCanvas.Repaint();
 }
 
+void TBoxTool::Cancel()
+{
+    FActive = false;
+    // The outline goes from the screen with the drag.
+    FCanvas.UpdateOverlay();
+}
+
 void TBoxTool::PaintOverlay(QPainter& painter) const
 {
     if (!FActive)

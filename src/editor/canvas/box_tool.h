@@ -14,7 +14,7 @@ public:
     void Move(const TPointerEvent& event) override;
     void Release(const TPointerEvent& event) override;
     void PaintOverlay(QPainter& painter) const override;
-    void Cancel() override { FActive = false; }
+    void Cancel() override;
     bool Busy() const override { return FActive; }
 
 private:

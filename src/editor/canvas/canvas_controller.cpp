@@ -9,9 +9,11 @@
 #include "editor/drawing_surface_widget.h"
 #include "editor/tool_cursors.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMouseEvent>
+#include <QStatusTipEvent>
 #include <QWheelEvent>
 
 namespace korvo {
@@ -124,6 +126,12 @@ void TCanvasController::SetDrawStyle(int tool)
     }
     ApplyToolCursor();
     FSurface.setStatusTip(ToolHint(tool));
+    // The status bar shows the hint of what is under the pointer; after a text or a sheet of graph
+    // paper the tool changes with the pointer still on the surface.
+    if (FSurface.underMouse()) {
+        QStatusTipEvent tip(FSurface.statusTip());
+        QCoreApplication::sendEvent(&FSurface, &tip);
+    }
     Repaint();
 }
 
@@ -239,19 +247,33 @@ void TCanvasController::MouseEvent(QEvent::Type type, const QMouseEvent& event)
         if (FHost.ShowPosition)
             FHost.ShowPosition(
                 QStringLiteral("x = %1 y=%2").arg(locale.toString(cm.X, 'f', 2), locale.toString(cm.Y, 'f', 2)));
+        if (FButtonHeld && event.buttons() == Qt::NoButton)
+            ReleaseLost();
         CurrentTool().Move(pointer);
         break;
     }
     case QEvent::MouseButtonRelease:
+        FButtonHeld = event.buttons() != Qt::NoButton;
         CurrentTool().Release(pointer);
         if (FHost.ActionEnded)
             FHost.ActionEnded();
         break;
     default:
+        FButtonHeld = true;
         FSurface.setFocus(Qt::MouseFocusReason);
         CurrentTool().Press(pointer);
         break;
     }
+}
+
+void TCanvasController::ReleaseLost()
+{
+    // Another window took the mouse and the release went there: the drag ends now rather than
+    // following a pointer whose button is up.
+    FButtonHeld = false;
+    CancelInteraction();
+    if (FHost.ActionEnded)
+        FHost.ActionEnded();
 }
 
 void TCanvasController::MoveBackground(float dx, float dy)

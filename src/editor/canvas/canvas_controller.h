@@ -75,6 +75,7 @@ private:
     void ApplyToolCursor();
     void MoveBackground(float dx, float dy);
     void CancelInteraction();
+    void ReleaseLost();
 
     TDrawing& FDrawing;
     TSurfaceWidget& FSurface;
@@ -83,6 +84,8 @@ private:
     TBrush FNewBrush;
     bool FSnap = true;
     bool FSpecialCursors = true;
+    // A button went down on the surface and its release has not been seen yet.
+    bool FButtonHeld = false;
     std::map<int, std::unique_ptr<TCanvasTool>> FTools;
 };
 
