@@ -10,6 +10,7 @@
 
 #include "support/fake_prompts.h"
 #include "support/temp_files.h"
+#include "window_setup.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,8 +18,6 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScrollBar>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -63,15 +62,11 @@ protected:
     void SetUp() override
     {
         TTempFolderTest::SetUp();
-        QStandardPaths::setTestModeEnabled(true);
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Path(QStringLiteral("user")));
+        UseOwnSettings(Path(QStringLiteral("user")));
         DocState = dsUntitled;
         PageWidthMM = 210;
         PageHeightMM = 280;
-        TMainWindowSetup setup;
-        setup.ProgramDir = FDir.path();
-        setup.Prompts = &prompts;
-        window = std::make_unique<TMainDrawFrm>(setup);
+        window = StartWindow(FDir.path(), prompts);
         pic = window->findChild<TSurfaceWidget*>(QStringLiteral("Pic"));
         ASSERT_NE(pic, nullptr);
         pic->setFixedSize(SurfaceSize);

@@ -5,6 +5,7 @@
 
 #include "support/fake_prompts.h"
 #include "support/temp_files.h"
+#include "window_setup.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -15,7 +16,6 @@
 #include <QListWidget>
 #include <QMimeData>
 #include <QScrollBar>
-#include <QStandardPaths>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -33,9 +33,7 @@ protected:
     void SetUp() override
     {
         TTempFolderTest::SetUp();
-        // Each test keeps its per-user store in its own folder: ctest runs tests side by side.
-        QStandardPaths::setTestModeEnabled(true);
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Path(QStringLiteral("user")));
+        UseOwnSettings(Path(QStringLiteral("user")));
         QApplication::setOrganizationName(QStringLiteral("KorvoTest"));
         QApplication::setApplicationName(QStringLiteral("KorvoTest"));
         ASSERT_TRUE(QDir(FDir.path()).mkpath(QStringLiteral("library")));
@@ -45,11 +43,7 @@ protected:
 
     std::unique_ptr<TMainDrawFrm> Start(const QString& fileName = {})
     {
-        TMainWindowSetup setup;
-        setup.ProgramDir = FDir.path();
-        setup.FileName = fileName;
-        setup.Prompts = &prompts;
-        return std::make_unique<TMainDrawFrm>(setup);
+        return StartWindow(FDir.path(), prompts, fileName);
     }
 
     void Ini(const QByteArray& text) { Fixture(QStringLiteral("kv.ini"), text); }

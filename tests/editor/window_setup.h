@@ -1,0 +1,31 @@
+#pragma once
+
+// How editor tests start the main window: settings of their own, the program in a folder of theirs.
+
+#include "editor/main_window.h"
+
+#include <QSettings>
+#include <QStandardPaths>
+
+#include <memory>
+
+namespace korvo::test {
+
+// Each test keeps its per-user store in its own folder: ctest runs tests side by side.
+inline void UseOwnSettings(const QString& folder)
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
+}
+
+inline std::unique_ptr<TMainDrawFrm> StartWindow(
+    const QString& programDir, TUserPrompts& prompts, const QString& fileName = {})
+{
+    TMainWindowSetup setup;
+    setup.ProgramDir = programDir;
+    setup.FileName = fileName;
+    setup.Prompts = &prompts;
+    return std::make_unique<TMainDrawFrm>(setup);
+}
+
+} // namespace korvo::test
