@@ -45,7 +45,10 @@ namespace {
     private:
         int Pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(FRandom); }
         float Coordinate(float limit) { return std::uniform_real_distribution<float>(5, limit)(FRandom); }
-        TColour Colour() { return static_cast<TColour>(std::uniform_int_distribution<std::uint32_t>(0, 0xFFFFFF)(FRandom)); }
+        TColour Colour()
+        {
+            return static_cast<TColour>(std::uniform_int_distribution<std::uint32_t>(0, 0xFFFFFF)(FRandom));
+        }
 
         TMMRect RandomBox()
         {
