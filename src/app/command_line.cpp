@@ -3,6 +3,7 @@
 #include "app/json_dump.h"
 #include "document/drawing.h"
 #include "document/page_export.h"
+#include "document/picture.h"
 #include "geometry/units.h"
 #include "library/poly_lib.h"
 #include "shapes/error_reporter.h"
@@ -115,9 +116,8 @@ namespace {
         const QString format = Suffix(target);
         if (IsLibraryFile(source))
             return Usage(err, QStringLiteral("--export takes a drawing, not a library"));
-        const QStringList formats { QStringLiteral("png"), QStringLiteral("svg"), QStringLiteral("pdf"),
-            QStringLiteral("emf") };
-        if (!formats.contains(format))
+        // The page is written in every format a picture can be.
+        if (!IsPictureFormat(format))
             return Usage(err, QStringLiteral("--export writes .png, .svg, .pdf or .emf files"));
         TWarningReporter warnings(err);
         return WithDrawing(source, err, [&](const TDrawing& drawing) {

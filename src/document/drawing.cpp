@@ -62,12 +62,8 @@ void TDrawing::SetScale(float scale)
 void TDrawing::RefreshShapes()
 {
     // Device bounds are caches, so they may be refreshed on shapes an undo step shares.
-    for (const TShapePtr& shape : FShapes) {
-        shape->CalcBounds(FScale);
-        shape->CalcGrips();
-        if (shape->IsGroup())
-            shape->CalcChildBounds(FScale);
-    }
+    for (const TShapePtr& shape : FShapes)
+        Refresh(*shape);
 }
 
 void TDrawing::SaveUndo(TUndoLabel label)
@@ -157,9 +153,7 @@ TShapeList TDrawing::TakeSelection()
 
 void TDrawing::Append(TShapePtr shape, bool select)
 {
-    shape->CalcBounds(FScale);
-    shape->CalcGrips();
-    RefreshChildren(*shape);
+    Refresh(*shape);
     FShapes.push_back(std::move(shape));
     if (select)
         SelectAlone(FShapes.back().get());

@@ -265,6 +265,8 @@ private:
     void SelectAlone(TPolygon* shape);
     void MoveShape(TPolygon& shape, float dx, float dy);
     void RefreshChildren(TPolygon& shape) const;
+    // Brings the shape's device box, handles and, for a group, its children's boxes up to the scale.
+    void Refresh(TPolygon& shape) const;
     // About the centre of each shape's own box, or about the given point.
     void RotateSelectionBy(float angle, std::optional<TMMPoint> centre);
     // Sets the shape's text frame to the text's extent from device point (x, y).

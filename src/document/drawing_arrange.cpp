@@ -53,15 +53,20 @@ void TDrawing::RefreshChildren(TPolygon& shape) const
         shape.CalcChildBounds(FScale);
 }
 
+void TDrawing::Refresh(TPolygon& shape) const
+{
+    shape.CalcBounds(FScale);
+    shape.CalcGrips();
+    RefreshChildren(shape);
+}
+
 void TDrawing::MoveShape(TPolygon& shape, float dx, float dy)
 {
     if (shape.IsGroup())
         shape.MoveGroupBy(dx, dy, FScale);
     else
         shape.MoveBy(dx, dy, FScale);
-    shape.CalcBounds(FScale);
-    shape.CalcGrips();
-    RefreshChildren(shape);
+    Refresh(shape);
 }
 
 void TDrawing::MoveSelection(int dx, int dy)
@@ -198,8 +203,7 @@ void TDrawing::UngroupSelection()
         const bool shared = shape.use_count() > 1;
         for (TPolygon& child : shape->FChildren) {
             auto freed = std::make_shared<TPolygon>(shared ? TPolygon(child) : std::move(child));
-            freed->CalcBounds(FScale);
-            freed->CalcGrips();
+            Refresh(*freed);
             FSelection.push_back(freed.get());
             FShapes.push_back(std::move(freed));
         }

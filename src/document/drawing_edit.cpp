@@ -16,12 +16,6 @@ namespace {
     constexpr int MinPolygonPoints = 2;
     constexpr int MinCurvePoints = 4;
 
-    void RefreshBounds(TPolygon& shape, float scale)
-    {
-        shape.CalcBounds(scale);
-        shape.CalcGrips();
-    }
-
 } // namespace
 
 void TDrawing::SetText(const QByteArray& text, const TShapeFont& font, int index)
@@ -34,7 +28,7 @@ void TDrawing::SetText(const QByteArray& text, const TShapeFont& font, int index
     shape.SetFont(font);
     shape.FFont.SetSize(font.Size() + 2);
     FitTextFrame(shape, frame.Left, frame.Top);
-    RefreshBounds(shape, FScale);
+    Refresh(shape);
     MarkModified();
 }
 
@@ -95,7 +89,7 @@ void TDrawing::SetShapePoints(int index, const TPointArray& points)
     shape.FPoints.clear();
     for (const QPoint& p : points)
         shape.FPoints.push_back(PointToMM(p));
-    RefreshBounds(shape, FScale);
+    Refresh(shape);
 }
 
 int TDrawing::GetSelectedNode(int index) const
@@ -116,7 +110,7 @@ void TDrawing::AddNode(int index, int node)
         return;
     TPolygon& shape = Edit(index);
     if (shape.InsertNode(node)) {
-        RefreshBounds(shape, FScale);
+        Refresh(shape);
         MarkModified();
     }
 }
@@ -127,7 +121,7 @@ void TDrawing::AddCurveNode(int index, int node)
         return;
     TPolygon& shape = Edit(index);
     if (shape.InsertCurveNode(node)) {
-        RefreshBounds(shape, FScale);
+        Refresh(shape);
         MarkModified();
     }
 }
@@ -146,7 +140,7 @@ void TDrawing::DeleteNodeOrShape(int index, int minimumPoints, bool (TPolygon::*
     }
     TPolygon& shape = Edit(index);
     if ((shape.*remove)())
-        RefreshBounds(shape, FScale);
+        Refresh(shape);
 }
 
 void TDrawing::DeleteNode(int index) { DeleteNodeOrShape(index, MinPolygonPoints, &TPolygon::RemoveNode); }
@@ -163,7 +157,7 @@ bool TDrawing::ConvertCircle(int index, int n, bool (TPolygon::*convert)(int))
     TPolygon& shape = Edit(index);
     if (!(shape.*convert)(n))
         return false;
-    RefreshBounds(shape, FScale);
+    Refresh(shape);
     return true;
 }
 
@@ -198,7 +192,7 @@ bool TDrawing::ConvertToCurve(int index, bool closed)
     SaveUndo(closed ? ulConvertToClosedCurve : ulConvertToOpenCurve);
     TPolygon& shape = Edit(index);
     if (shape.PolygonToCurve(closed))
-        RefreshBounds(shape, FScale);
+        Refresh(shape);
     return true;
 }
 
@@ -209,7 +203,7 @@ bool TDrawing::ConvertCurveToPolygon(int index, bool closed)
     SaveUndo(ulCurveToPolygon);
     TPolygon& shape = Edit(index);
     if (shape.CurveToPolygon(closed))
-        RefreshBounds(shape, FScale);
+        Refresh(shape);
     return true;
 }
 
@@ -221,7 +215,7 @@ void TDrawing::CloseCurve(int index)
     if (!shape.InsertCurveNode(shape.PointCount() - 1))
         return;
     shape.FPoints.back() = shape.FPoints.front();
-    RefreshBounds(shape, FScale);
+    Refresh(shape);
     shape.SetKind(skClosedCurve);
     shape.FSelNode = -1;
     MarkModified();

@@ -152,6 +152,8 @@ TRect FitRect(const TRect& content, const TRect& area)
     return { Saturate32(left), Saturate32(top), Saturate32(left + a), Saturate32(top + b) };
 }
 
+bool IsPictureFormat(const QString& extension) { return WriterFor(extension.toLower()) != nullptr; }
+
 void ExportPicture(const QString& fileName, const TPicture& picture)
 {
     const TPictureWriter write = WriterFor(QFileInfo(fileName).suffix().toLower());

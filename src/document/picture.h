@@ -60,6 +60,9 @@ TRect FitRect(const TRect& content, const TRect& area);
 // Written through a temporary file; throws EFileError, also for an extension it does not know.
 void ExportPicture(const QString& fileName, const TPicture& picture);
 
+// Whether pictures can be written in the format of this file name extension, in any case.
+bool IsPictureFormat(const QString& extension);
+
 // The same picture as the bytes of a file of that format ("emf", "svg", "pdf" or "png").
 QByteArray PictureBytes(const QString& format, const TPicture& picture);
 

@@ -1,6 +1,7 @@
 #include "editor/file_commands.h"
 
 #include "document/drawing.h"
+#include "document/picture.h"
 #include "document/shared_settings.h"
 #include "editor/recent_files.h"
 #include "editor/user_prompts.h"
@@ -212,9 +213,8 @@ void TFileCommands::ExportSelection()
     const QString chosen = FPrompts.SaveFileName(QStringLiteral("Export as metafile"), ExportFilter, FUserDir);
     if (chosen.isEmpty())
         return;
-    const QStringList otherFormats { QStringLiteral("svg"), QStringLiteral("pdf"), QStringLiteral("png") };
-    const bool otherFormat = otherFormats.contains(QFileInfo(chosen).suffix().toLower());
-    const QString fileName = otherFormat ? chosen : WithExtension(chosen, QStringLiteral(".emf"));
+    const bool known = IsPictureFormat(QFileInfo(chosen).suffix());
+    const QString fileName = known ? chosen : WithExtension(chosen, QStringLiteral(".emf"));
     try {
         FDrawing.ExportMetafile(fileName);
     } catch (const EFileError& e) {

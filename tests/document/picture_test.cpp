@@ -140,6 +140,10 @@ TEST_F(Pictures, EveryRecordOfTheSampleIsWellFormed)
         EXPECT_NE(type, 14u) << "one end only";
         seen.insert(type);
         paths += type == 59 ? 1 : type == 60 ? -1 : 0;
+        if (type == 84) {
+            EXPECT_GT(EmfInt(emf, records[i].Offset + 20) - EmfInt(emf, records[i].Offset + 12), 10)
+                << "a text's bounds hold its letters, not just its baseline";
+        }
         EXPECT_GE(paths, 0);
         EXPECT_LE(paths, 1) << "paths do not nest";
     }

@@ -1,6 +1,7 @@
 #include "document/emf/emf_recorder.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace korvo {
 
@@ -102,15 +103,9 @@ void TEmfRecorder::WriteUtf16(const QString& text, int units)
     }
 }
 
-void TEmfRecorder::Include(QPoint p) { FBounds = FBounds.isNull() ? QRect(p, p) : FBounds.united(QRect(p, p)); }
+void TEmfRecorder::Include(const QRect& r) { FBounds = FBounds.isNull() ? r : FBounds.united(r); }
 
-void TEmfRecorder::Include(const std::vector<QPoint>& points)
-{
-    for (const QPoint& p : points)
-        Include(p);
-}
-
-QRect TEmfRecorder::BoundsOf(const std::vector<QPoint>& points) const
+QRect TEmfRecorder::BoundsOf(const std::vector<QPoint>& points)
 {
     QRect r;
     for (const QPoint& p : points)
@@ -147,6 +142,7 @@ void TEmfRecorder::SelectBrush(std::uint32_t style, QRgb colour, std::uint32_t h
 void TEmfRecorder::SelectFont(
     int height, int escapement, int weight, bool italic, bool underline, bool strikeOut, const QString& face)
 {
+    FFontHeight = std::abs(height);
     Select(SystemFont);
     Record(EmrDeleteObject, { FontHandle });
     BeginRecord(EmrExtCreateFontIndirectW, 12 + 92);
@@ -167,11 +163,12 @@ void TEmfRecorder::SetFillMode(TFill fill) { Record(EmrSetPolyFillMode, { static
 
 void TEmfRecorder::PointsRecord(std::uint32_t type, const std::vector<QPoint>& points)
 {
+    const QRect bounds = BoundsOf(points);
     BeginRecord(type, static_cast<std::uint32_t>(28 + 8 * points.size()));
-    WriteRect(BoundsOf(points));
+    WriteRect(bounds);
     FBody.WriteUInt32(static_cast<std::uint32_t>(points.size()));
     WritePoints(points);
-    Include(points);
+    Include(bounds);
 }
 
 void TEmfRecorder::Polygon(const std::vector<QPoint>& points) { PointsRecord(EmrPolygon, points); }
@@ -213,9 +210,10 @@ void TEmfRecorder::EndPath(bool fill, bool stroke)
     if (!fill && !stroke)
         return;
     const std::uint32_t type = fill && stroke ? EmrStrokeAndFillPath : fill ? EmrFillPath : EmrStrokePath;
+    const QRect bounds = BoundsOf(FPath);
     BeginRecord(type, 24);
-    WriteRect(BoundsOf(FPath));
-    Include(FPath);
+    WriteRect(bounds);
+    Include(bounds);
 }
 
 void TEmfRecorder::Text(QPoint at, const QString& text, const std::vector<int>& advances)
@@ -228,7 +226,8 @@ void TEmfRecorder::Text(QPoint at, const QString& text, const std::vector<int>& 
     int width = 0;
     for (int a : advances)
         width += a;
-    const QRect bounds(at.x(), at.y() - 1, std::max(width, 1), 1);
+    // The text's cell: the font's height above the baseline and a quarter of it below, for descenders.
+    const QRect bounds(at.x(), at.y() - FFontHeight, std::max(width, 1), std::max(FFontHeight * 5 / 4, 1));
     WriteRect(bounds);
     FBody.WriteUInt32(GraphicsModeCompatible);
     // Scales from page units to 0.01 mm.
@@ -245,8 +244,7 @@ void TEmfRecorder::Text(QPoint at, const QString& text, const std::vector<int>& 
     WriteUtf16(text, static_cast<int>(stringBytes / 2));
     for (std::uint32_t i = 0; i < chars; ++i)
         FBody.WriteInt32(i < advances.size() ? advances[i] : 0);
-    Include(bounds.topLeft());
-    Include(bounds.bottomRight());
+    Include(bounds);
 }
 
 QByteArray TEmfRecorder::Finish()

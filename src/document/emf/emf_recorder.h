@@ -56,9 +56,8 @@ private:
     void PointsRecord(std::uint32_t type, const std::vector<QPoint>& points);
     // The text as 16-bit units, cut or padded with zeros to `units`.
     void WriteUtf16(const QString& text, int units);
-    void Include(QPoint p);
-    void Include(const std::vector<QPoint>& points);
-    QRect BoundsOf(const std::vector<QPoint>& points) const;
+    void Include(const QRect& r);
+    static QRect BoundsOf(const std::vector<QPoint>& points);
     void Select(std::uint32_t handle);
 
     QSize FSize;
@@ -66,6 +65,7 @@ private:
     TByteWriter FBody;
     std::uint32_t FRecords = 0;
     QRect FBounds;
+    int FFontHeight = 0;
     std::vector<QPoint> FPath;
 };
 
