@@ -99,7 +99,7 @@ namespace {
     {
         if (IsLibraryFile(source))
             return WithLibrary(source, err, [&target](TPolyLib& library) { return library.SaveFile(target); });
-        return WithDrawing(source, err, [&target](const TDrawing& drawing) { drawing.SaveFile(target); });
+        return WithDrawing(source, err, [&target](TDrawing& drawing) { drawing.SaveFile(target); });
     }
 
     int Export(const QStringList& arguments, std::FILE* err)

@@ -21,9 +21,30 @@ TDrawing::TDrawing(TDrawingSurface* surface, TErrorReporter* reporter)
 {
 }
 
-bool TDrawing::IsSelected(const TPolygon* shape) const
+void TDrawing::EndUpdate()
 {
-    return std::find(FSelection.begin(), FSelection.end(), shape) != FSelection.end();
+    if (--FUpdateDepth > 0 || !FPending)
+        return;
+    const TDrawingChanges changes = FPending;
+    FPending = {};
+    for (const TDrawingListener& listener : FListeners)
+        listener(changes);
+}
+
+void TDrawing::SetDocState(TDocState state)
+{
+    const TDrawingUpdate update(*this);
+    if (DocState != state)
+        Touch(TDrawingChange::DocState);
+    DocState = state;
+}
+
+void TDrawing::Modified()
+{
+    const TDocState before = DocState;
+    MarkModified();
+    if (DocState != before)
+        Touch(TDrawingChange::DocState);
 }
 
 int TDrawing::IndexOf(const TPolygon* shape) const
@@ -35,6 +56,7 @@ int TDrawing::IndexOf(const TPolygon* shape) const
 
 void TDrawing::Clear()
 {
+    const TDrawingUpdate update(*this);
     ClearSelection();
     ClearShapes();
     ClearUndo();
@@ -42,19 +64,39 @@ void TDrawing::Clear()
 
 void TDrawing::ClearShapes()
 {
+    const TDrawingUpdate update(*this);
+    Touch(TDrawingChange::Shapes | TDrawingChange::Selection);
     FSelection.clear();
     FShapes.clear();
 }
 
-void TDrawing::ClearSelection()
+void TDrawing::DropSelection()
 {
+    if (!FSelection.empty())
+        Touch(TDrawingChange::Selection);
     for (TPolygon* shape : FSelection)
         shape->FSelNode = -1;
     FSelection.clear();
 }
 
+void TDrawing::ClearSelection()
+{
+    const TDrawingUpdate update(*this);
+    DropSelection();
+}
+
+void TDrawing::ClearUndo()
+{
+    const TDrawingUpdate update(*this);
+    Touch(TDrawingChange::History);
+    FUndoList.clear();
+}
+
 void TDrawing::SetScale(float scale)
 {
+    const TDrawingUpdate update(*this);
+    if (scale != FScale)
+        Touch(TDrawingChange::View);
     FScale = scale;
     RefreshShapes();
 }
@@ -79,7 +121,8 @@ void TDrawing::SaveUndo(TUndoLabel label)
     FUndoList.push_back(std::move(step));
     if (FUndoList.size() >= UndoLimit)
         FUndoList.erase(FUndoList.begin());
-    MarkModified();
+    Touch(TDrawingChange::History);
+    Modified();
 }
 
 QString TDrawing::GetUndoCaption() const
@@ -91,9 +134,11 @@ void TDrawing::Undo()
 {
     if (FUndoList.empty())
         return;
+    const TDrawingUpdate update(*this);
+    Touch(TDrawingChange::Shapes | TDrawingChange::Selection | TDrawingChange::History);
     TUndoObject step = std::move(FUndoList.back());
     FUndoList.pop_back();
-    ClearSelection();
+    DropSelection();
     FShapes = std::move(step.FShapes);
     // The node selection belongs to the editing session, not to the step.
     for (const TShapePtr& shape : FShapes)
@@ -102,7 +147,7 @@ void TDrawing::Undo()
         FSelection.push_back(FShapes[index].get());
     RefreshShapes();
     // What is on screen now differs from the saved file, whatever state the document was in.
-    MarkModified();
+    Modified();
 }
 
 TPolygon& TDrawing::Edit(int index)
@@ -153,6 +198,7 @@ TShapeList TDrawing::TakeSelection()
 
 void TDrawing::Append(TShapePtr shape, bool select)
 {
+    Touch(TDrawingChange::Shapes);
     Refresh(*shape);
     FShapes.push_back(std::move(shape));
     if (select)
@@ -161,11 +207,12 @@ void TDrawing::Append(TShapePtr shape, bool select)
 
 void TDrawing::SelectAlone(TPolygon* shape)
 {
-    ClearSelection();
+    DropSelection();
+    Touch(TDrawingChange::Selection);
     FSelection.push_back(shape);
 }
 
-void TDrawing::SaveFile(const QString& fileName) const
+void TDrawing::SaveFile(const QString& fileName)
 {
     // Written as it is encoded, a buffer at a time, so a large drawing is never held twice.
     WriteFileWith(fileName, [this](QIODevice& file) {
@@ -173,7 +220,7 @@ void TDrawing::SaveFile(const QString& fileName) const
         WriteDrawing(stream, FShapes);
         return stream.Flush();
     });
-    DocState = dsSaved;
+    SetDocState(dsSaved);
 }
 
 void TDrawing::LoadFile(const QString& fileName)
@@ -185,9 +232,10 @@ void TDrawing::LoadFile(const QString& fileName)
     } catch (const EReadError& e) {
         throw EFileError(QStringLiteral("\"%1\" is not a valid drawing file: %2.").arg(fileName, e.what()));
     }
+    const TDrawingUpdate update(*this);
     Clear();
     FShapes.swap(shapes);
-    DocState = dsSaved;
+    SetDocState(dsSaved);
 }
 
 } // namespace korvo

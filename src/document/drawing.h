@@ -1,8 +1,11 @@
 #pragma once
 
+#include "document/drawing_change.h"
 #include "document/drawing_file.h"
+#include "document/drawing_modes.h"
 #include "document/paint_layers.h"
 #include "document/picture.h"
+#include "document/shared_settings.h"
 #include "document/undo_step.h"
 #include "geometry/device_types.h"
 #include "shapes/font_cache.h"
@@ -23,9 +26,6 @@ namespace korvo {
 class TDrawingSurface;
 class TErrorReporter;
 class TPaintErrors;
-
-// The sine tool's number; it makes open curves with a filled chord.
-constexpr int SineTool = 12;
 
 // The text of a text shape with its font, as the text dialog edits them.
 struct TShapeText {
@@ -49,6 +49,10 @@ struct TPaperSettings {
 // is copied only when an operation is about to change it while a step still holds it.
 // Operations given an index outside the shape list do nothing (or return -1, false or an empty
 // result); the selection only ever refers to shapes in the list.
+//
+// Repainting: no operation paints. Every operation that changes the drawing, its selection, its
+// history, the document state or the view tells the listeners once what it changed, when it ends;
+// the editor repaints on that notice. A TDrawingUpdate makes several operations one notice.
 class TDrawing {
 public:
     // The surface receives every composed view; painting errors go to the reporter, once per paint.
@@ -59,7 +63,10 @@ public:
     const std::vector<TPolygon*>& Selection() const { return FSelection; }
     int ShapeCount() const { return static_cast<int>(FShapes.size()); }
     int SelCount() const { return static_cast<int>(FSelection.size()); }
-    bool IsSelected(const TPolygon* shape) const;
+
+    void AddListener(TDrawingListener listener) { FListeners.push_back(std::move(listener)); }
+    // Sets the process-wide document state and tells the listeners.
+    void SetDocState(TDocState state);
 
     // New: selection, shapes and undo history go; clipboard, background, centre and view stay.
     void Clear();
@@ -68,21 +75,20 @@ public:
 
     // View. The scroll offset is in page pixels; the view size is the surface's client size.
     float Scale() const { return FScale; }
-    // Sets the scale and refreshes every shape's device bounds and handles for it. Does not paint.
+    // Sets the scale and refreshes every shape's device bounds and handles for it.
     void SetScale(float scale);
-    void RefreshShapes();
     void SetViewSize(int width, int height);
     void SetScroll(int x, int y);
     int ScrollX() const { return FScrollX; }
     int ScrollY() const { return FScrollY; }
-    bool ShowGrid() const { return FShowGrid; }
-    void SetShowGrid(bool show) { FShowGrid = show; }
-    // 0: selected shapes show resize handles; 1: they show their nodes; anything else shows nothing.
-    int NodeMode() const { return FNodeMode; }
-    void SetNodeMode(int mode) { FNodeMode = mode; }
-    // The current drawing tool's number; the drawing only keeps it for its callers.
-    int Tool() const { return FTool; }
-    void SetTool(int tool) { FTool = tool; }
+    void SetShowGrid(bool show);
+    // The page, 210 x 280 mm for A4 or 420 x 560 mm for A3, kept in the process-wide page size.
+    void SetPageSize(std::int32_t widthMM, std::int32_t heightMM);
+    TNodeMode NodeMode() const { return FNodeMode; }
+    void SetNodeMode(TNodeMode mode);
+    // The current drawing tool; the drawing only keeps it for its callers.
+    TTool Tool() const { return FTool; }
+    void SetTool(TTool tool) { FTool = tool; }
 
     QPoint MMToDevice(TMMPoint p, int offsetX, int offsetY) const;
     QPoint MMToPoint(float x, float y) const;
@@ -109,21 +115,21 @@ public:
     void SetBackgroundPosition(float x, float y);
     TMMPoint BackgroundPosition() const { return { FBackgroundX, FBackgroundY }; }
 
-    // The rotation centre: its marker is hit within 5 pixels (code 19), only while it is shown.
-    int CentreAt(int x, int y) const;
+    // The rotation centre: its marker is hit within 5 pixels, only while it is shown.
+    THandle CentreAt(int x, int y) const;
     void SetCentre(int x, int y);
     TMMPoint Centre() const { return { FCentreX, FCentreY }; }
     bool ShowCentre() const { return FShowCentre; }
-    void SetShowCentre(bool show) { FShowCentre = show; }
+    void SetShowCentre(bool show);
 
     // Finding shapes under a device point (scrolled view pixels), front-most first.
     int ShapeAt(int x, int y) const;
     // Index in the selection of the selected shape whose box holds the point, or -1.
     int SelectedAt(int x, int y) const;
-    // The handle of a selected shape under the point: 0..7 clockwise from top-left; for line-like
-    // shapes 7 or 3 (horizontal ends), 1 or 5 (vertical ends), -2 for a handle they do not use; -1 for
-    // none. `index` receives the shape's index.
-    int HandleAt(int x, int y, int& index) const;
+    // The handle of a selected shape under the point. Line-like shapes offer only the handles at
+    // their ends (left and right, or top and bottom); their other handles only move them. `index`
+    // receives the shape's index.
+    THandle HandleAt(int x, int y, int& index) const;
     // The node of any shape under the point, or -1 with `index` the shape under the point.
     int NodeAt(int x, int y, int& index) const;
     // The shape's box in scrolled view pixels; empty for a bad index.
@@ -151,11 +157,9 @@ public:
     void ScaleSelection(int percent);
     void RotateSelection(float angle);
     void RotateSelectionAboutCentre(float angle);
-    // 0 reflects x (left to right), 1 reflects y.
-    void MirrorSelection(int axis);
-    // Aligns every other selected shape with the first one: 1 centres, 2 vertical centre line,
-    // 3 horizontal centre line, 4 left, 5 right, 6 top, 7 bottom edges.
-    void AlignSelection(int mode);
+    void MirrorSelection(TMirrorAxis axis);
+    // Aligns every other selected shape with the first one.
+    void AlignSelection(TAlignment alignment);
     void GroupSelection();
     void UngroupSelection();
     void BringToFront();
@@ -168,15 +172,15 @@ public:
     bool CanUndo() const { return !FUndoList.empty(); }
     QString GetUndoCaption() const;
     void Undo();
-    void ClearUndo() { FUndoList.clear(); }
+    void ClearUndo();
 
     // Creating shapes from what the canvas collected, in device pixels.
     void SetDrawPoint(int x, int y, int index);
     TPointArray GetDrawPoints() const;
     bool AddPolyShape(std::int32_t kind, const TBrush& brush, const TPen& pen);
-    // `tool` is the tool number: the sine tool (12) makes an open filled curve, the straight tube
-    // (17) a vertical tube when the rectangle is taller than wide.
-    void AddBoxShape(const TRect& rect, int tool, const TBrush& brush, const TPen& pen);
+    // The sine tool makes an open filled curve, the straight tube a vertical tube when the rectangle
+    // is taller than wide; the other box tools make the shape of their own kind.
+    void AddBoxShape(const TRect& rect, TTool tool, const TBrush& brush, const TPen& pen);
     void AddLine(std::uint8_t ending, int x1, int y1, int x2, int y2, const TPen& pen);
     void AddCurve(int x1, int y1, int x2, int y2, const TPen& pen);
     // The stored font is 2 points larger than the given one; the frame fits the text at (x, y).
@@ -221,9 +225,9 @@ public:
     // The internal clipboard of shape copies, which survives New and Open.
     void CopySelection();
     int ClipboardCount() const { return static_cast<int>(FClipboard.size()); }
-    // Copies 2 mm right of and below the copied shapes, selected; one undo step, then a paint.
+    // Copies 2 mm right of and below the copied shapes, selected; one undo step.
     void Paste();
-    // Copies where the copied shapes are, selected; no undo step and no paint.
+    // Copies where the copied shapes are, selected; no undo step.
     void PasteInPlace();
 
     // Pictures of shapes, true to size at the printer's resolution.
@@ -235,17 +239,26 @@ public:
     // Throws EFileError and leaves any existing file intact when the file cannot be written.
     void ExportMetafile(const QString& fileName) const;
     // Paints every shape, or the selected ones, onto a target whose pixels are the printer's, then
-    // the caption at the bottom left of the area. Layout 1 centres the picture in the area, 2 fits it
-    // to the area, anything else keeps the shapes where they are on the page.
-    void RenderDrawing(QPainter& target, const TRect& area, const QString& caption, int layout) const;
-    void RenderSelection(QPainter& target, const TRect& area, const QString& caption, int layout) const;
+    // the caption at the bottom left of the area.
+    void RenderDrawing(QPainter& target, const TRect& area, const QString& caption, TPageLayout layout) const;
+    void RenderSelection(QPainter& target, const TRect& area, const QString& caption, TPageLayout layout) const;
 
     // Both throw EFileError with a message for the user. A failed load leaves the drawing as it was;
     // a failed save leaves any existing file intact. Success leaves DocState at dsSaved.
-    void SaveFile(const QString& fileName) const;
+    void SaveFile(const QString& fileName);
     void LoadFile(const QString& fileName);
 
 private:
+    friend class TDrawingUpdate;
+
+    // Notes what the operation in progress changes; the listeners hear of it when it ends.
+    void Touch(TDrawingChanges changes) { FPending |= changes; }
+    void EndUpdate();
+    // The selection emptied without a notice, for operations that select anew.
+    void DropSelection();
+    void RefreshShapes();
+    // MarkModified, noted for the listeners when the state changes.
+    void Modified();
     bool ValidIndex(int index) const { return index >= 0 && index < ShapeCount(); }
     int IndexOf(const TPolygon* shape) const;
     // Records an undo step of the whole drawing and marks the document modified.
@@ -275,7 +288,7 @@ private:
     // The shapes, in list order or in selection order, as a picture at k pixels per millimetre.
     TPicture Picture(bool selectionOnly, float k) const;
     static void Render(
-        QPainter& target, const TPicture& picture, const TRect& area, const QString& caption, int layout);
+        QPainter& target, const TPicture& picture, const TRect& area, const QString& caption, TPageLayout layout);
 
     void PaintPaper(QPainter& painter) const;
     void PaintShapes(QPainter& painter, std::size_t begin, std::size_t end, TPaintErrors& errors);
@@ -299,8 +312,8 @@ private:
     int FScrollY = 0;
     bool FShowGrid = true;
     TMMArray FDrawPoints;
-    int FTool = 0;
-    int FNodeMode = 0;
+    TTool FTool = TTool::Selection;
+    TNodeMode FNodeMode = TNodeMode::Handles;
     std::vector<TUndoObject> FUndoList;
     bool FMoveUndoPending = false;
     std::optional<QImage> FBackground;
@@ -315,6 +328,27 @@ private:
     TPaintLayers FLayers;
     TFontCache FFonts;
     TPointArray FNodePoints;
+    std::vector<TDrawingListener> FListeners;
+    int FUpdateDepth = 0;
+    TDrawingChanges FPending;
+};
+
+// While one lives, the drawing holds its change notices back; when the last one ends, the listeners
+// hear of everything changed meanwhile in one notice. Every changing operation opens one, and so can
+// a caller that makes several changes for one command.
+class TDrawingUpdate {
+public:
+    explicit TDrawingUpdate(TDrawing& drawing)
+        : FDrawing(drawing)
+    {
+        ++FDrawing.FUpdateDepth;
+    }
+    ~TDrawingUpdate() { FDrawing.EndUpdate(); }
+    TDrawingUpdate(const TDrawingUpdate&) = delete;
+    TDrawingUpdate& operator=(const TDrawingUpdate&) = delete;
+
+private:
+    TDrawing& FDrawing;
 };
 
 } // namespace korvo

@@ -17,30 +17,29 @@ namespace {
             Round(static_cast<double>(r.Right) * scale), Round(static_cast<double>(r.Bottom) * scale) };
     }
 
-    // How far alignment mode `mode` moves box b to line it up with box a.
-    TMMPoint AlignOffset(int mode, const TMMRect& a, const TMMRect& b)
+    // How far box b moves to line it up with box a.
+    TMMPoint AlignOffset(TAlignment alignment, const TMMRect& a, const TMMRect& b)
     {
         const auto half = [](double sum) { return static_cast<float>(sum / 2); };
         const float centreX = half(static_cast<double>(a.Left) + a.Right - b.Left - b.Right);
         const float centreY = half(static_cast<double>(a.Top) + a.Bottom - b.Top - b.Bottom);
-        switch (mode) {
-        case 1:
+        switch (alignment) {
+        case TAlignment::Centres:
             return { centreX, centreY };
-        case 2:
+        case TAlignment::CentresOnVertical:
             return { centreX, 0 };
-        case 3:
+        case TAlignment::CentresOnHorizontal:
             return { 0, centreY };
-        case 4:
+        case TAlignment::Left:
             return { a.Left - b.Left, 0 };
-        case 5:
+        case TAlignment::Right:
             return { a.Right - b.Right, 0 };
-        case 6:
+        case TAlignment::Top:
             return { 0, a.Top - b.Top };
-        case 7:
+        case TAlignment::Bottom:
             return { 0, a.Bottom - b.Bottom };
-        default:
-            return { 0, 0 };
         }
+        return { 0, 0 };
     }
 
 } // namespace
@@ -71,6 +70,8 @@ void TDrawing::MoveShape(TPolygon& shape, float dx, float dy)
 
 void TDrawing::MoveSelection(int dx, int dy)
 {
+    const TDrawingUpdate update(*this);
+    Touch(TDrawingChange::Shapes);
     const auto mmX = static_cast<float>(dx / static_cast<double>(FScale));
     const auto mmY = static_cast<float>(dy / static_cast<double>(FScale));
     if (FMoveUndoPending) {
@@ -80,13 +81,15 @@ void TDrawing::MoveSelection(int dx, int dy)
     EditSelection();
     for (TPolygon* shape : FSelection)
         MoveShape(*shape, mmX, mmY);
-    MarkModified();
+    Modified();
 }
 
 void TDrawing::ResizeShape(int index, const TRect& rect)
 {
     if (!ValidIndex(index))
         return;
+    const TDrawingUpdate update(*this);
+    Touch(TDrawingChange::Shapes);
     SaveUndo(ulResizeSelection);
     TPolygon& shape = Edit(index);
     if (shape.IsGroup())
@@ -98,10 +101,12 @@ void TDrawing::ResizeShape(int index, const TRect& rect)
 
 void TDrawing::ScaleSelection(int percent)
 {
+    const TDrawingUpdate update(*this);
     TMMRect extent;
     if (!GetSelectionExtent(extent))
         return;
     const auto f = static_cast<float>(percent * 0.01);
+    Touch(TDrawingChange::Shapes);
     SaveUndo(ulResizeSelection);
     const auto cx = static_cast<float>((static_cast<double>(extent.Left) + extent.Right) * 0.5);
     const auto cy = static_cast<float>((static_cast<double>(extent.Top) + extent.Bottom) * 0.5);
@@ -123,11 +128,12 @@ void TDrawing::ScaleSelection(int percent)
         shape->CalcGrips();
         RefreshChildren(*shape);
     }
-    Paint();
 }
 
 void TDrawing::RotateSelectionBy(float angle, std::optional<TMMPoint> centre)
 {
+    const TDrawingUpdate update(*this);
+    Touch(TDrawingChange::Shapes);
     SaveUndo(ulRotation);
     EditSelection();
     for (TPolygon* shape : FSelection) {
@@ -148,35 +154,40 @@ void TDrawing::RotateSelection(float angle) { RotateSelectionBy(angle, std::null
 
 void TDrawing::RotateSelectionAboutCentre(float angle) { RotateSelectionBy(angle, TMMPoint { FCentreX, FCentreY }); }
 
-void TDrawing::MirrorSelection(int axis)
+void TDrawing::MirrorSelection(TMirrorAxis axis)
 {
+    const TDrawingUpdate update(*this);
+    Touch(TDrawingChange::Shapes);
     SaveUndo(ulReflection);
     EditSelection();
     for (TPolygon* shape : FSelection) {
-        shape->Mirror(axis == 1, FScale);
+        shape->Mirror(axis == TMirrorAxis::Vertical, FScale);
         RefreshChildren(*shape);
     }
 }
 
-void TDrawing::AlignSelection(int mode)
+void TDrawing::AlignSelection(TAlignment alignment)
 {
+    const TDrawingUpdate update(*this);
     if (FSelection.empty())
         return;
+    Touch(TDrawingChange::Shapes);
     SaveUndo(ulAlignment);
     FMoveUndoPending = false;
     EditSelection();
     const TMMRect reference = FSelection.front()->FBounds;
     for (std::size_t i = 1; i < FSelection.size(); ++i) {
-        const TMMPoint offset = AlignOffset(mode, reference, FSelection[i]->FBounds);
+        const TMMPoint offset = AlignOffset(alignment, reference, FSelection[i]->FBounds);
         MoveShape(*FSelection[i], offset.X, offset.Y);
     }
-    Paint();
 }
 
 void TDrawing::GroupSelection()
 {
+    const TDrawingUpdate update(*this);
     if (FSelection.size() < 2)
         return;
+    Touch(TDrawingChange::Shapes | TDrawingChange::Selection);
     SaveUndo(ulGroupSelection);
     auto group = std::make_shared<TPolygon>();
     group->SetKind(skGroup);
@@ -193,6 +204,8 @@ void TDrawing::GroupSelection()
 
 void TDrawing::UngroupSelection()
 {
+    const TDrawingUpdate update(*this);
+    Touch(TDrawingChange::Shapes | TDrawingChange::Selection);
     SaveUndo(ulUngroupSelection);
     for (TShapePtr& shape : TakeSelection()) {
         if (!shape->IsGroup()) {
@@ -212,6 +225,8 @@ void TDrawing::UngroupSelection()
 
 void TDrawing::BringToFront()
 {
+    const TDrawingUpdate update(*this);
+    Touch(TDrawingChange::Shapes);
     SaveUndo(ulMoveToFront);
     for (TShapePtr& shape : TakeSelection()) {
         FSelection.push_back(shape.get());
@@ -221,6 +236,8 @@ void TDrawing::BringToFront()
 
 void TDrawing::SendToBack()
 {
+    const TDrawingUpdate update(*this);
+    Touch(TDrawingChange::Shapes);
     SaveUndo(ulMoveToBack);
     TShapeList taken = TakeSelection();
     for (const TShapePtr& shape : taken)
@@ -247,18 +264,24 @@ void TDrawing::StepSelection(int step)
 
 void TDrawing::BringForward()
 {
+    const TDrawingUpdate update(*this);
+    Touch(TDrawingChange::Shapes);
     SaveUndo(ulMoveForwardOne);
     StepSelection(1);
 }
 
 void TDrawing::SendBackward()
 {
+    const TDrawingUpdate update(*this);
+    Touch(TDrawingChange::Shapes);
     SaveUndo(ulMoveBackOne);
     StepSelection(-1);
 }
 
 void TDrawing::DeleteSelection()
 {
+    const TDrawingUpdate update(*this);
+    Touch(TDrawingChange::Shapes | TDrawingChange::Selection);
     SaveUndo(ulDeleteSelection);
     TakeSelection();
 }

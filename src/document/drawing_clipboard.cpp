@@ -31,35 +31,49 @@ namespace {
         return picture;
     }
 
+    // A copy as the shape class assigns one: the picked node stays with the original, so a pasted
+    // shape shows no node marker.
+    TShapePtr CopyOf(const TPolygon& shape)
+    {
+        auto copy = std::make_shared<TPolygon>();
+        copy->Assign(shape);
+        return copy;
+    }
+
 } // namespace
 
 void TDrawing::CopySelection()
 {
+    const TDrawingUpdate update(*this);
+    Touch(TDrawingChange::History);
     FClipboard.clear();
     for (const TPolygon* shape : FSelection)
-        FClipboard.push_back(std::make_shared<TPolygon>(*shape));
+        FClipboard.push_back(CopyOf(*shape));
 }
 
 void TDrawing::Paste()
 {
     if (FClipboard.empty())
         return;
+    const TDrawingUpdate update(*this);
+    Touch(TDrawingChange::Selection);
     SaveUndo(ulPaste);
-    ClearSelection();
+    DropSelection();
     for (const TShapePtr& copied : FClipboard) {
-        auto shape = std::make_shared<TPolygon>(*copied);
+        TShapePtr shape = CopyOf(*copied);
         MoveShape(*shape, PasteOffsetMM, PasteOffsetMM);
         Append(std::move(shape), false);
         FSelection.push_back(FShapes.back().get());
     }
-    Paint();
 }
 
 void TDrawing::PasteInPlace()
 {
-    ClearSelection();
+    const TDrawingUpdate update(*this);
+    Touch(TDrawingChange::Selection);
+    DropSelection();
     for (const TShapePtr& copied : FClipboard) {
-        Append(std::make_shared<TPolygon>(*copied), false);
+        Append(CopyOf(*copied), false);
         FSelection.push_back(FShapes.back().get());
     }
 }

@@ -16,14 +16,14 @@ namespace {
     // The polygon toolbar offers far fewer; this only keeps a wild caller from allocating without end.
     constexpr int MaxRegularPolygonSides = 1000;
 
-    TUndoLabel BoxLabel(int tool)
+    TUndoLabel BoxLabel(TTool tool)
     {
         switch (tool) {
-        case skCircle:
+        case TTool::Circle:
             return ulCreateCircle;
-        case skTubeBend:
+        case TTool::TubeBend:
             return ulCreateTube;
-        case SineTool:
+        case TTool::Sine:
             return ulCreateSine;
         default:
             return ulCreateRectangle;
@@ -70,6 +70,7 @@ bool TDrawing::AddPolyShape(std::int32_t kind, const TBrush& brush, const TPen& 
 {
     if (FDrawPoints.size() <= 1)
         return false;
+    const TDrawingUpdate update(*this);
     SaveUndo(kind == skPolyline ? ulCreatePolyline : ulCreatePolygon);
     auto shape = std::make_shared<TPolygon>();
     shape->SetKind(kind);
@@ -80,13 +81,14 @@ bool TDrawing::AddPolyShape(std::int32_t kind, const TBrush& brush, const TPen& 
     return true;
 }
 
-void TDrawing::AddBoxShape(const TRect& rect, int tool, const TBrush& brush, const TPen& pen)
+void TDrawing::AddBoxShape(const TRect& rect, TTool tool, const TBrush& brush, const TPen& pen)
 {
     const TRect r { std::min(rect.Left, rect.Right), std::min(rect.Top, rect.Bottom), std::max(rect.Left, rect.Right),
         std::max(rect.Top, rect.Bottom) };
     // A box without extent would make a shape nobody can see or pick.
     if (r.IsEmpty())
         return;
+    const TDrawingUpdate update(*this);
     SaveUndo(BoxLabel(tool));
     const TMMPoint topLeft = DeviceToMM(r.Left, r.Top);
     const TMMPoint bottomRight = DeviceToMM(r.Right, r.Bottom);
@@ -95,24 +97,26 @@ void TDrawing::AddBoxShape(const TRect& rect, int tool, const TBrush& brush, con
     shape->FBrush = brush;
     shape->FPen = pen;
     switch (tool) {
-    case SineTool:
+    case TTool::Sine:
         shape->SetKind(skOpenCurveFilled);
         shape->MakeSine(box, FScale);
         break;
-    case skTubeBend:
+    case TTool::TubeBend:
         shape->SetKind(skTubeBend);
         shape->MakeTubeBend(box, FScale);
         break;
-    case skGraphPaper:
+    case TTool::GraphPaper:
         shape->SetKind(skGraphPaper);
         shape->MakeGraphPaper(box, FScale);
         break;
     default:
-        shape->SetKind(tool == skTube && r.Right - r.Left < r.Bottom - r.Top ? skTubeVertical : tool);
+        shape->SetKind(tool == TTool::Tube && r.Right - r.Left < r.Bottom - r.Top ? skTubeVertical
+                                                                                  : static_cast<std::int32_t>(tool));
         shape->SetFromRect(box, FScale);
         break;
     }
     shape->CalcGrips();
+    Touch(TDrawingChange::Shapes);
     FShapes.push_back(std::move(shape));
 }
 
@@ -120,6 +124,7 @@ void TDrawing::AddLine(std::uint8_t ending, int x1, int y1, int x2, int y2, cons
 {
     if (x1 == x2 && y1 == y2)
         return;
+    const TDrawingUpdate update(*this);
     SaveUndo(ulCreateLine);
     auto shape = std::make_shared<TPolygon>();
     shape->SetKind(skLine);
@@ -133,6 +138,7 @@ void TDrawing::AddCurve(int x1, int y1, int x2, int y2, const TPen& pen)
 {
     if (x1 == x2 && y1 == y2)
         return;
+    const TDrawingUpdate update(*this);
     SaveUndo(ulCreateCurve);
     // The control points start at the thirds of the chord, in whole pixels.
     const int dx = (x2 - x1) / 3;
@@ -168,6 +174,7 @@ void TDrawing::AddText(const QByteArray& text, const TShapeFont& font, int x, in
     // An empty text would be an invisible shape that nothing can pick.
     if (text.isEmpty())
         return;
+    const TDrawingUpdate update(*this);
     SaveUndo(ulCreateText);
     auto shape = std::make_shared<TPolygon>();
     shape->SetKind(skText);
@@ -176,6 +183,7 @@ void TDrawing::AddText(const QByteArray& text, const TShapeFont& font, int x, in
     shape->FFont.SetSize(font.Size() + 2);
     FitTextFrame(*shape, x, y);
     Append(std::move(shape), false);
+    Touch(TDrawingChange::Selection);
     FSelection.push_back(FShapes.back().get());
 }
 
@@ -183,6 +191,7 @@ void TDrawing::AddRegularPolygon(int sides, float cx, float cy, float radius)
 {
     if (sides < 3 || sides > MaxRegularPolygonSides)
         return;
+    const TDrawingUpdate update(*this);
     SaveUndo(ulAddObject);
     // Half a step back from the x axis, so a square stands on a side.
     const float step = 6.2831855f / static_cast<float>(sides);
@@ -194,6 +203,7 @@ void TDrawing::AddRegularPolygon(int sides, float cx, float cy, float radius)
             { static_cast<float>(cx + radius * std::cos(angle)), static_cast<float>(cy + radius * std::sin(angle)) });
     }
     Append(std::move(shape), true);
+    Touch(TDrawingChange::View);
     FCentreX = cx;
     FCentreY = cy;
 }
@@ -202,6 +212,7 @@ void TDrawing::AddLibraryShape(const TPolygon* shape, int x, int y)
 {
     if (!shape)
         return;
+    const TDrawingUpdate update(*this);
     SaveUndo(ulAddObject);
     auto copy = std::make_shared<TPolygon>();
     copy->Assign(*shape);

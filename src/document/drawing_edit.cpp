@@ -22,6 +22,8 @@ void TDrawing::SetText(const QByteArray& text, const TShapeFont& font, int index
 {
     if (!ValidIndex(index) || GetShapeKind(index) != skText)
         return;
+    const TDrawingUpdate update(*this);
+    Touch(TDrawingChange::Shapes);
     const TRect frame = GetShapeRect(index);
     TPolygon& shape = Edit(index);
     shape.FText = text;
@@ -29,7 +31,7 @@ void TDrawing::SetText(const QByteArray& text, const TShapeFont& font, int index
     shape.FFont.SetSize(font.Size() + 2);
     FitTextFrame(shape, frame.Left, frame.Top);
     Refresh(shape);
-    MarkModified();
+    Modified();
 }
 
 std::optional<TShapeText> TDrawing::GetText(int index) const
@@ -53,10 +55,12 @@ void TDrawing::SetPaperSettings(int index, const TPaperSettings& settings)
 {
     if (!ValidIndex(index))
         return;
+    const TDrawingUpdate update(*this);
+    Touch(TDrawingChange::Shapes);
     TShapeFont& font = Edit(index).FFont;
     font.SetSize(settings.SquareSize);
     font.Colour = settings.MajorLines == 1 ? EveryFifthLine : settings.MajorLines == 2 ? EveryTenthLine : clBlack;
-    MarkModified();
+    Modified();
 }
 
 int TDrawing::GetShapeKind(int index) const
@@ -68,8 +72,10 @@ void TDrawing::SetShapeKind(int index, std::int32_t kind)
 {
     if (!ValidIndex(index))
         return;
+    const TDrawingUpdate update(*this);
+    Touch(TDrawingChange::Shapes);
     Edit(index).SetKind(kind);
-    MarkModified();
+    Modified();
 }
 
 TPointArray TDrawing::GetShapePoints(int index) const
@@ -84,6 +90,8 @@ void TDrawing::SetShapePoints(int index, const TPointArray& points)
     // A group has no points of its own to replace.
     if (!ValidIndex(index) || points.empty() || FShapes[static_cast<std::size_t>(index)]->IsGroup())
         return;
+    const TDrawingUpdate update(*this);
+    Touch(TDrawingChange::Shapes);
     SaveUndo(ulEditNode);
     TPolygon& shape = Edit(index);
     shape.FPoints.clear();
@@ -100,18 +108,23 @@ int TDrawing::GetSelectedNode(int index) const
 void TDrawing::SetSelectedNode(int index, int node)
 {
     // The picked node is editing state, not part of the drawing, so no copy is needed.
-    if (ValidIndex(index))
-        FShapes[static_cast<std::size_t>(index)]->FSelNode = node;
+    if (!ValidIndex(index))
+        return;
+    const TDrawingUpdate update(*this);
+    Touch(TDrawingChange::Selection);
+    FShapes[static_cast<std::size_t>(index)]->FSelNode = node;
 }
 
 void TDrawing::AddNode(int index, int node)
 {
     if (!ValidIndex(index))
         return;
+    const TDrawingUpdate update(*this);
+    Touch(TDrawingChange::Shapes);
     TPolygon& shape = Edit(index);
     if (shape.InsertNode(node)) {
         Refresh(shape);
-        MarkModified();
+        Modified();
     }
 }
 
@@ -119,10 +132,12 @@ void TDrawing::AddCurveNode(int index, int node)
 {
     if (!ValidIndex(index))
         return;
+    const TDrawingUpdate update(*this);
+    Touch(TDrawingChange::Shapes);
     TPolygon& shape = Edit(index);
     if (shape.InsertCurveNode(node)) {
         Refresh(shape);
-        MarkModified();
+        Modified();
     }
 }
 
@@ -130,6 +145,8 @@ void TDrawing::DeleteNodeOrShape(int index, int minimumPoints, bool (TPolygon::*
 {
     if (!ValidIndex(index))
         return;
+    const TDrawingUpdate update(*this);
+    Touch(TDrawingChange::Shapes | TDrawingChange::Selection);
     SaveUndo(ulDeleteNode);
     // Only a shape down to its last segment goes whole; a group has no points and is not one.
     if (FShapes[static_cast<std::size_t>(index)]->PointCount() == minimumPoints) {
@@ -151,6 +168,8 @@ bool TDrawing::ConvertCircle(int index, int n, bool (TPolygon::*convert)(int))
 {
     if (!ValidIndex(index))
         return false;
+    const TDrawingUpdate update(*this);
+    Touch(TDrawingChange::Shapes);
     SaveUndo(ulCurveToPolygon);
     if (GetShapeKind(index) != skCircle)
         return false;
@@ -173,6 +192,8 @@ void TDrawing::ConvertToPolygon(int index)
     // A group given another kind would neither paint its children nor ungroup.
     if (!ValidIndex(index) || FShapes[static_cast<std::size_t>(index)]->IsGroup())
         return;
+    const TDrawingUpdate update(*this);
+    Touch(TDrawingChange::Shapes);
     SaveUndo(ulConvertToPolygon);
     Edit(index).SetKind(skPolygon);
 }
@@ -181,6 +202,8 @@ void TDrawing::ConvertToOpenPolygon(int index)
 {
     if (!ValidIndex(index) || FShapes[static_cast<std::size_t>(index)]->IsGroup())
         return;
+    const TDrawingUpdate update(*this);
+    Touch(TDrawingChange::Shapes);
     SaveUndo(ulConvertToOpenPolygon);
     Edit(index).SetKind(skOpenPolygon);
 }
@@ -189,6 +212,8 @@ bool TDrawing::ConvertToCurve(int index, bool closed)
 {
     if (!ValidIndex(index))
         return false;
+    const TDrawingUpdate update(*this);
+    Touch(TDrawingChange::Shapes);
     SaveUndo(closed ? ulConvertToClosedCurve : ulConvertToOpenCurve);
     TPolygon& shape = Edit(index);
     if (shape.PolygonToCurve(closed))
@@ -200,6 +225,8 @@ bool TDrawing::ConvertCurveToPolygon(int index, bool closed)
 {
     if (!ValidIndex(index))
         return false;
+    const TDrawingUpdate update(*this);
+    Touch(TDrawingChange::Shapes);
     SaveUndo(ulCurveToPolygon);
     TPolygon& shape = Edit(index);
     if (shape.CurveToPolygon(closed))
@@ -211,6 +238,8 @@ void TDrawing::CloseCurve(int index)
 {
     if (!ValidIndex(index))
         return;
+    const TDrawingUpdate update(*this);
+    Touch(TDrawingChange::Shapes);
     TPolygon& shape = Edit(index);
     if (!shape.InsertCurveNode(shape.PointCount() - 1))
         return;
@@ -218,11 +247,13 @@ void TDrawing::CloseCurve(int index)
     Refresh(shape);
     shape.SetKind(skClosedCurve);
     shape.FSelNode = -1;
-    MarkModified();
+    Modified();
 }
 
 void TDrawing::SetFillColour(TColour colour)
 {
+    const TDrawingUpdate update(*this);
+    Touch(TDrawingChange::Shapes);
     SaveUndo(ulFillColour);
     EditSelection();
     for (TPolygon* shape : FSelection) {
@@ -237,6 +268,8 @@ void TDrawing::SetFillColour(TColour colour)
 
 void TDrawing::SetLineColour(TColour colour)
 {
+    const TDrawingUpdate update(*this);
+    Touch(TDrawingChange::Shapes);
     SaveUndo(ulLineColour);
     EditSelection();
     for (TPolygon* shape : FSelection)
@@ -245,6 +278,8 @@ void TDrawing::SetLineColour(TColour colour)
 
 void TDrawing::SetLineStyle(std::uint8_t style, std::int32_t width)
 {
+    const TDrawingUpdate update(*this);
+    Touch(TDrawingChange::Shapes);
     SaveUndo(ulLineStyle);
     EditSelection();
     for (TPolygon* shape : FSelection)
@@ -253,6 +288,8 @@ void TDrawing::SetLineStyle(std::uint8_t style, std::int32_t width)
 
 void TDrawing::SetPenStyle(std::uint8_t style)
 {
+    const TDrawingUpdate update(*this);
+    Touch(TDrawingChange::Shapes);
     SaveUndo(ulLineStyle);
     EditSelection();
     for (TPolygon* shape : FSelection)
@@ -261,6 +298,8 @@ void TDrawing::SetPenStyle(std::uint8_t style)
 
 void TDrawing::SetLineEnding(std::uint8_t ending)
 {
+    const TDrawingUpdate update(*this);
+    Touch(TDrawingChange::Shapes);
     SaveUndo(ulLineEnding);
     EditSelection();
     for (TPolygon* shape : FSelection)

@@ -33,17 +33,17 @@ namespace {
         return px >= r.Left && px < r.Right && py >= r.Top && py < r.Bottom;
     }
 
-    // Which handle a line-like shape offers for a hit on handle `grip`.
-    int LineHandle(const TRect& r, int grip)
+    // Which handle a line-like shape offers for a hit on handle `grip`: the ends only.
+    THandle LineHandle(const TRect& r, int grip)
     {
         if (IsFlat(r)) {
             if (grip == 0 || grip == 6 || grip == 7)
-                return 7;
-            return grip >= 2 && grip <= 4 ? 3 : -2;
+                return THandle::Left;
+            return grip >= 2 && grip <= 4 ? THandle::Right : THandle::MoveOnly;
         }
         if (grip <= 2)
-            return 1;
-        return grip >= 4 && grip <= 6 ? 5 : -2;
+            return THandle::Top;
+        return grip >= 4 && grip <= 6 ? THandle::Bottom : THandle::MoveOnly;
     }
 
 } // namespace
@@ -82,23 +82,23 @@ int TDrawing::SelectedAt(int x, int y) const
     return -1;
 }
 
-int TDrawing::HandleAt(int x, int y, int& index) const
+THandle TDrawing::HandleAt(int x, int y, int& index) const
 {
     index = -1;
     for (auto it = FSelection.rbegin(); it != FSelection.rend(); ++it) {
         const TPolygon& shape = **it;
         // A selected text offers no handles, and hides those of shapes selected before it.
         if (shape.FKind == skText)
-            return -1;
+            return THandle::None;
         for (int grip = 0; grip < 8; ++grip) {
             if (!shape.GetGripRect(grip).Offset(-FScrollX, -FScrollY).Contains(x, y))
                 continue;
             index = IndexOf(&shape);
             const TRect& r = shape.FDevRect;
-            return IsFlat(r) || IsUpright(r) ? LineHandle(r, grip) : grip;
+            return IsFlat(r) || IsUpright(r) ? LineHandle(r, grip) : static_cast<THandle>(grip);
         }
     }
-    return -1;
+    return THandle::None;
 }
 
 int TDrawing::NodeAt(int x, int y, int& index) const
@@ -167,6 +167,8 @@ void TDrawing::ToggleSelected(int index)
 {
     if (!ValidIndex(index))
         return;
+    const TDrawingUpdate update(*this);
+    Touch(TDrawingChange::Selection);
     TPolygon* shape = FShapes[static_cast<std::size_t>(index)].get();
     const auto it = std::find(FSelection.begin(), FSelection.end(), shape);
     if (it == FSelection.end()) {
@@ -175,21 +177,24 @@ void TDrawing::ToggleSelected(int index)
     } else {
         FSelection.erase(it);
     }
-    MarkModified();
+    Modified();
 }
 
 void TDrawing::SelectAll()
 {
-    ClearSelection();
+    const TDrawingUpdate update(*this);
+    Touch(TDrawingChange::Selection);
+    DropSelection();
     for (const TShapePtr& shape : FShapes) {
         shape->CalcGrips();
         FSelection.push_back(shape.get());
     }
-    MarkModified();
+    Modified();
 }
 
 void TDrawing::SelectInRect(int x1, int y1, int x2, int y2)
 {
+    const TDrawingUpdate update(*this);
     const TRect area
         = TRect { std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2) }.Offset(FScrollX, FScrollY);
     std::unordered_set<const TPolygon*> selected(FSelection.begin(), FSelection.end());
@@ -203,8 +208,10 @@ void TDrawing::SelectInRect(int x1, int y1, int x2, int y2)
         else
             meets = std::max(r.Left, area.Left) < std::min(r.Right, area.Right)
                 && std::max(r.Top, area.Top) < std::min(r.Bottom, area.Bottom);
-        if (meets && selected.insert(slot.get()).second)
+        if (meets && selected.insert(slot.get()).second) {
+            Touch(TDrawingChange::Selection);
             FSelection.push_back(slot.get());
+        }
     }
 }
 

@@ -164,9 +164,9 @@ void TDrawing::DrawGrid(QPainter& painter) const
 void TDrawing::DrawSelection(QPainter& painter, TPaintErrors& errors)
 {
     for (const TPolygon* shape : FSelection) {
-        if (FNodeMode == 0)
+        if (FNodeMode == TNodeMode::Handles)
             DrawGrips(painter, *shape, FScrollX, FScrollY);
-        else if (FNodeMode == 1)
+        else if (FNodeMode == TNodeMode::Nodes)
             DrawNodes(painter, *shape, FScrollX, FScrollY, FScale, FNodePoints, errors);
     }
 }

@@ -48,27 +48,28 @@ void TDrawing::ExportMetafile(const QString& fileName) const
     ExportPicture(fileName, picture);
 }
 
-void TDrawing::RenderDrawing(QPainter& target, const TRect& area, const QString& caption, int layout) const
+void TDrawing::RenderDrawing(QPainter& target, const TRect& area, const QString& caption, TPageLayout layout) const
 {
     Render(target, Picture(false, PageScale()), area, caption, layout);
 }
 
-void TDrawing::RenderSelection(QPainter& target, const TRect& area, const QString& caption, int layout) const
+void TDrawing::RenderSelection(QPainter& target, const TRect& area, const QString& caption, TPageLayout layout) const
 {
     Render(target, Picture(true, PageScale()), area, caption, layout);
 }
 
-void TDrawing::Render(QPainter& target, const TPicture& picture, const TRect& area, const QString& caption, int layout)
+void TDrawing::Render(
+    QPainter& target, const TPicture& picture, const TRect& area, const QString& caption, TPageLayout layout)
 {
     const TPictureGeometry& geometry = picture.Geometry;
     if (!geometry.IsEmpty()) {
         const std::int64_t w = geometry.Size.width();
         const std::int64_t h = geometry.Size.height();
         target.save();
-        if (layout == 1) {
+        if (layout == TPageLayout::Centred) {
             target.translate(
                 static_cast<int>((area.Left + area.Right - w) / 2), static_cast<int>((area.Top + area.Bottom - h) / 2));
-        } else if (layout == 2) {
+        } else if (layout == TPageLayout::Fitted) {
             const TRect fit = FitRect({ 0, 0, static_cast<int>(w), static_cast<int>(h) }, area);
             target.translate(fit.Left, fit.Top);
             target.scale(static_cast<double>(fit.Right - fit.Left) / w, static_cast<double>(fit.Bottom - fit.Top) / h);

@@ -1,5 +1,6 @@
 #include "document/drawing.h"
 
+#include "document/shared_settings.h"
 #include "geometry/rounding.h"
 #include "shapes/file_io.h"
 
@@ -9,7 +10,6 @@ namespace korvo {
 
 namespace {
 
-    constexpr int CentreCode = 19;
     constexpr int CentreReach = 5;
 
     int ToPixels(float mm, float scale, int offset)
@@ -21,14 +21,47 @@ namespace {
 
 void TDrawing::SetViewSize(int width, int height)
 {
-    FViewWidth = std::max(width, 0);
-    FViewHeight = std::max(height, 0);
+    const TDrawingUpdate update(*this);
+    width = std::max(width, 0);
+    height = std::max(height, 0);
+    if (width != FViewWidth || height != FViewHeight)
+        Touch(TDrawingChange::View);
+    FViewWidth = width;
+    FViewHeight = height;
 }
 
 void TDrawing::SetScroll(int x, int y)
 {
+    const TDrawingUpdate update(*this);
+    if (x != FScrollX || y != FScrollY)
+        Touch(TDrawingChange::View);
     FScrollX = x;
     FScrollY = y;
+}
+
+void TDrawing::SetShowGrid(bool show)
+{
+    const TDrawingUpdate update(*this);
+    if (show != FShowGrid)
+        Touch(TDrawingChange::View);
+    FShowGrid = show;
+}
+
+void TDrawing::SetPageSize(std::int32_t widthMM, std::int32_t heightMM)
+{
+    const TDrawingUpdate update(*this);
+    if (widthMM != PageWidthMM || heightMM != PageHeightMM)
+        Touch(TDrawingChange::View);
+    PageWidthMM = widthMM;
+    PageHeightMM = heightMM;
+}
+
+void TDrawing::SetNodeMode(TNodeMode mode)
+{
+    const TDrawingUpdate update(*this);
+    if (mode != FNodeMode)
+        Touch(TDrawingChange::Selection);
+    FNodeMode = mode;
 }
 
 QPoint TDrawing::MMToDevice(TMMPoint p, int offsetX, int offsetY) const
@@ -69,37 +102,50 @@ void TDrawing::LoadBackground(const QString& fileName)
     QImage picture = reader.read();
     if (picture.isNull())
         throw EFileError(QStringLiteral("Cannot read the picture \"%1\": %2.").arg(fileName, reader.errorString()));
+    const TDrawingUpdate update(*this);
+    Touch(TDrawingChange::View);
     FBackground = std::move(picture);
-    Paint();
 }
 
 void TDrawing::ClearBackground()
 {
+    const TDrawingUpdate update(*this);
+    Touch(TDrawingChange::View);
     FBackground.reset();
-    Paint();
 }
 
 void TDrawing::SetBackgroundPosition(float x, float y)
 {
+    const TDrawingUpdate update(*this);
+    Touch(TDrawingChange::View);
     FBackgroundX = x;
     FBackgroundY = y;
 }
 
-int TDrawing::CentreAt(int x, int y) const
+THandle TDrawing::CentreAt(int x, int y) const
 {
     if (!FShowCentre)
-        return -1;
+        return THandle::None;
     const QPoint c = MMToPoint(FCentreX, FCentreY);
     const TRect marker { c.x() - CentreReach, c.y() - CentreReach, c.x() + CentreReach, c.y() + CentreReach };
-    return marker.Contains(x, y) ? CentreCode : -1;
+    return marker.Contains(x, y) ? THandle::RotationCentre : THandle::None;
 }
 
 void TDrawing::SetCentre(int x, int y)
 {
+    const TDrawingUpdate update(*this);
+    Touch(TDrawingChange::View);
     const TMMPoint centre = DeviceToMM(x, y);
     FCentreX = centre.X;
     FCentreY = centre.Y;
-    Paint();
+}
+
+void TDrawing::SetShowCentre(bool show)
+{
+    const TDrawingUpdate update(*this);
+    if (show != FShowCentre)
+        Touch(TDrawingChange::View);
+    FShowCentre = show;
 }
 
 } // namespace korvo

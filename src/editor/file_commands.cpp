@@ -91,12 +91,12 @@ void TFileCommands::New()
 {
     if (!ConfirmDiscard())
         return;
+    const TDrawingUpdate update(FDrawing);
     FDrawing.Clear();
     FFileName.clear();
-    DocState = dsUntitled;
+    FDrawing.SetDocState(dsUntitled);
     UpdateTitle();
     FCallbacks.ReturnToSelectionTool();
-    FDrawing.Paint();
 }
 
 void TFileCommands::Remember(const QString& fileName)
@@ -109,13 +109,13 @@ void TFileCommands::Remember(const QString& fileName)
 bool TFileCommands::OpenDrawing(const QString& fileName)
 {
     // A file that cannot be read leaves the drawing, its name, state and title as they were.
+    const TDrawingUpdate update(FDrawing);
     try {
         FDrawing.LoadFile(fileName);
     } catch (const EFileError& e) {
         FPrompts.ShowError(e.Message());
         return false;
     }
-    FDrawing.Paint();
     FCallbacks.ReturnToSelectionTool();
     FFileName = fileName;
     UpdateTitle();
@@ -203,9 +203,7 @@ void TFileCommands::ImportBackground()
         FDrawing.LoadBackground(fileName);
     } catch (const EFileError& e) {
         FPrompts.ShowError(e.Message());
-        return;
     }
-    FHasBackground = true;
 }
 
 void TFileCommands::ExportSelection()
@@ -220,12 +218,6 @@ void TFileCommands::ExportSelection()
     } catch (const EFileError& e) {
         FPrompts.ShowError(e.Message());
     }
-}
-
-void TFileCommands::ClearBackground()
-{
-    FDrawing.ClearBackground();
-    FHasBackground = false;
 }
 
 } // namespace korvo

@@ -11,7 +11,7 @@ class TRecentFiles;
 class TUserPrompts;
 
 // New, Open, the recent files, Save and Save As, the unsaved-changes questions, the window title and
-// the background picture: the File menu's behaviour, without any widgets of its own.
+// importing a background picture: the File menu's behaviour, without any widgets of its own.
 class TFileCommands {
 public:
     struct TCallbacks {
@@ -28,7 +28,6 @@ public:
     const QString& FileName() const { return FFileName; }
     const QString& UserDir() const { return FUserDir; }
     void SetUserDir(const QString& dir) { FUserDir = dir; }
-    bool HasBackground() const { return FHasBackground; }
 
     // "Korvo - plan.kv*" and so on, from the file name and the document state.
     QString Title() const;
@@ -49,7 +48,6 @@ public:
     bool SaveAs();
 
     void ImportBackground();
-    void ClearBackground();
     // Exports the selection as a metafile; a name ending in .svg, .pdf or .png gets that format.
     void ExportSelection();
 
@@ -65,7 +63,6 @@ private:
     TCallbacks FCallbacks;
     QString FFileName;
     QString FUserDir;
-    bool FHasBackground = false;
 };
 
 // Forces the extension: a name whose extension is not `extension` (ignoring case) gets it instead.

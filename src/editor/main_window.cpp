@@ -3,7 +3,6 @@
 #include "document/shared_settings.h"
 #include "editor/app_settings.h"
 #include "editor/canvas/canvas_controller.h"
-#include "editor/command_states.h"
 #include "editor/drawing_surface_widget.h"
 #include "editor/qt_user_prompts.h"
 #include "editor/themes.h"
@@ -22,7 +21,6 @@
 #include <QListWidget>
 #include <QScreen>
 #include <QStatusTipEvent>
-#include <QTimer>
 
 namespace korvo {
 
@@ -42,17 +40,18 @@ TMainDrawFrm::TMainDrawFrm(const TMainWindowSetup& setup)
     : FPrompts(PromptsFor(setup, FOwnPrompts, this))
     , Pic(new TSurfaceWidget)
     , FDrawing(Pic, this)
+    , FCommands(*this, FDrawing)
     , FLibrary(*this)
 {
     setObjectName(QStringLiteral("MainDrawFrm"));
+    // The screen's resolution is its horizontal pixels per inch.
     if (QScreen* screen = QGuiApplication::primaryScreen())
-        SetScreenPixelsPerInch(qRound(screen->logicalDotsPerInchY()));
+        SetScreenPixelsPerInch(qRound(screen->logicalDotsPerInchX()));
     RegisterToolCursors();
-    FNewBrush.Style = bsClear;
     FDrawing.SetScale(BaseScale);
     FFileCommands = std::make_unique<TFileCommands>(FDrawing, FRecent, FPrompts,
         TFileCommands::TCallbacks { [this](const QString& title) { setWindowTitle(title); },
-            [this] { ReturnToSelectionTool(); }, [this] { UpdateRecentMenu(); } });
+            [this] { FCanvas->SetDrawStyle(TTool::Selection); }, [this] { UpdateRecentMenu(); } });
 
     BuildMenus();
     BuildTopToolbar();
@@ -62,6 +61,8 @@ TMainDrawFrm::TMainDrawFrm(const TMainWindowSetup& setup)
     BuildLibraryPanel();
     BuildStatusBar();
     BuildCanvas();
+    BindCommands();
+    FDrawing.AddListener([this](TDrawingChanges changes) { DrawingChanged(changes); });
 
     if (const auto store = OpenUserStore())
         FRecent.Load(*store);
@@ -72,11 +73,15 @@ TMainDrawFrm::TMainDrawFrm(const TMainWindowSetup& setup)
     ApplyLibraryEditing();
     if (!LoadWindowState())
         PlaceWindowDefault();
-    qApp->installEventFilter(this);
     RefreshCommandStates();
 }
 
-TMainDrawFrm::~TMainDrawFrm() { qApp->removeEventFilter(this); }
+TMainDrawFrm::~TMainDrawFrm()
+{
+    // The child widgets outlive the window's own parts; none of their last signals may reach them.
+    for (QObject* child : findChildren<QObject*>())
+        child->disconnect(this);
+}
 
 void TMainDrawFrm::ReportError(const QString& message) { FPrompts.ShowError(message); }
 
@@ -109,8 +114,8 @@ void TMainDrawFrm::ShowLibraryPage(int page)
 
 void TMainDrawFrm::ApplyLibraryEditing()
 {
-    Action(QStringLiteral("ExportToLibrary1"))->setVisible(FLibraryEditing);
-    Action(QStringLiteral("SaveLibraryAs1"))->setVisible(FLibraryEditing);
+    Action(TCommand::AddToLibrary)->setVisible(FLibraryEditing);
+    Action(TCommand::SaveLibraryAs)->setVisible(FLibraryEditing);
     LibTBPanel->setVisible(FLibraryEditing);
 }
 
@@ -182,108 +187,26 @@ bool TMainDrawFrm::event(QEvent* event)
     return QMainWindow::event(event);
 }
 
-bool TMainDrawFrm::eventFilter(QObject* watched, QEvent* event)
+void TMainDrawFrm::DrawingChanged(TDrawingChanges changes)
 {
-    switch (event->type()) {
-    case QEvent::MouseButtonRelease:
-    case QEvent::KeyRelease:
-    case QEvent::Wheel:
-        ScheduleCommandRefresh();
-        break;
-    default:
-        break;
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void TMainDrawFrm::ScheduleCommandRefresh()
-{
-    // Refreshed once the events in hand are handled, the way an idle handler would see it.
-    if (FRefreshPending)
-        return;
-    FRefreshPending = true;
-    QTimer::singleShot(0, this, [this] {
-        FRefreshPending = false;
-        RefreshCommandStates();
-    });
-}
-
-TCommandStates TMainDrawFrm::CurrentCommandStates() const
-{
-    return ComputeCommandStates({ FDrawing, FCanvas->HotShape, FFileCommands->HasBackground(), !FRecent.IsEmpty() });
+    if (changes & VisibleChanges)
+        FDrawing.Paint();
+    if (changes & TDrawingChange::DocState)
+        FFileCommands->UpdateTitle();
+    RefreshCommandStates();
 }
 
 void TMainDrawFrm::RefreshCommandStates()
 {
-    const TCommandStates s = CurrentCommandStates();
-    const std::pair<const char*, bool> states[] = {
-        { "GroupBtn", s.Group },
-        { "UnGroupBtn", s.Ungroup },
-        { "PasteBtn", s.Paste },
-        { "CopyBtn", s.CopyCut },
-        { "CutBtn", s.CopyCut },
-        { "ToFrontBtn", s.Depth },
-        { "ToBackBtn", s.Depth },
-        { "MoveUpBtn", s.Depth },
-        { "MoveBackBtn", s.Depth },
-        { "RotateBtn", s.Rotate },
-        { "RotateCWBtn", s.Rotate },
-        { "LineStyleBtn", s.LineStyles },
-        { "LineEndBtn", s.LineEndings },
-        { "SaveBtn", s.Save },
-        { "UndoBtn", s.Undo },
-        { "ApplyRotBtn", s.ApplyTransform },
-        { "ApplyToCopyBtn", s.ApplyTransform },
-        { "ApplyScaleBtn", s.ApplyTransform },
-        { "ApplyScaleCopyBtn", s.ApplyTransform },
-        { "HMirrorBtn", s.Mirror },
-        { "VMirrorBtn", s.Mirror },
-    };
-    for (const auto& [name, enabled] : states) {
-        if (QAction* action = Action(QLatin1String(name)))
-            action->setEnabled(enabled && FWired.value(QLatin1String(name)));
-    }
-    RefreshMenuStates();
-    FFileCommands->UpdateTitle();
+    FCommands.Refresh({ FDrawing, FCanvas->HotShape, !FRecent.IsEmpty() });
+    Action(TCommand::Undo)->setText(FDrawing.GetUndoCaption());
 }
-
-void TMainDrawFrm::RefreshMenuStates()
-{
-    const TCommandStates s = CurrentCommandStates();
-    const std::pair<const char*, bool> states[] = {
-        { "Save1", s.Save },
-        { "Export1", s.ExportSelection },
-        { "PrintSelected", s.PrintSelected },
-        { "Reopen1", s.Reopen },
-        { "Paste1", s.Paste },
-        { "Copy1", s.CopyCut },
-        { "Cut1", s.CopyCut },
-        { "Undo1", s.Undo },
-        { "Selectall1", s.SelectAll },
-        { "Clearbackgroundpicture1", s.ClearBackground },
-    };
-    for (const auto& [name, enabled] : states) {
-        if (QAction* action = Action(QLatin1String(name)))
-            action->setEnabled(enabled && FWired.value(QLatin1String(name)));
-    }
-    Action(QStringLiteral("Undo1"))->setText(s.UndoCaption);
-}
-
-void TMainDrawFrm::ReturnToSelectionTool() { FCanvas->SetDrawStyle(0); }
 
 void TMainDrawFrm::keyPressEvent(QKeyEvent* event)
 {
     // Arrow keys that no control took move the selection.
     if (!FCanvas->ArrowKey(event->key(), event->modifiers()))
         QMainWindow::keyPressEvent(event);
-}
-
-void TMainDrawFrm::ToggleGrid(bool on)
-{
-    FDrawing.SetShowGrid(on);
-    Action(QStringLiteral("GridBtn"))->setChecked(on);
-    Action(QStringLiteral("Grid1"))->setChecked(on);
-    FDrawing.Paint();
 }
 
 void TMainDrawFrm::Copy()
@@ -300,20 +223,12 @@ void TMainDrawFrm::Cut()
 {
     FDrawing.CopySelection();
     FDrawing.DeleteSelection();
-    FDrawing.Paint();
 }
 
 void TMainDrawFrm::CopyInPlace()
 {
     FDrawing.CopySelection();
     FDrawing.PasteInPlace();
-}
-
-void TMainDrawFrm::RunOnSelection(const THandler& change)
-{
-    change();
-    FDrawing.Paint();
-    RefreshCommandStates();
 }
 
 } // namespace korvo

@@ -1,25 +1,27 @@
 #pragma once
 
 #include "document/drawing.h"
-#include "editor/command_states.h"
+#include "editor/commands/command_set.h"
 #include "editor/file_commands.h"
 #include "editor/recent_files.h"
 #include "editor/user_prompts.h"
 #include "library/poly_lib.h"
 #include "shapes/error_reporter.h"
 
-#include <QHash>
 #include <QMainWindow>
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 
 class QComboBox;
 class QDockWidget;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QMenu;
 class QScrollBar;
+class QSpinBox;
 class QToolBar;
 
 namespace korvo {
@@ -42,7 +44,8 @@ struct TMainWindowSetup {
 
 // The editor's main window. It builds the menus, tool bars, panels and status bar and hands every
 // command to the drawing or to a small controller; it owns the one drawing, the shape library and the
-// pen and brush given to new shapes for the whole run.
+// pen and brush given to new shapes for the whole run. It repaints the drawing and brings the
+// commands' states up to date whenever the drawing tells it of a change.
 class TMainDrawFrm : public QMainWindow, private TErrorReporter {
 public:
     explicit TMainDrawFrm(const TMainWindowSetup& setup);
@@ -54,15 +57,15 @@ public:
     const TRecentFiles& RecentFiles() const { return FRecent; }
     const QString& LibraryFile() const { return FLibraryFile; }
     bool LibraryEditing() const { return FLibraryEditing; }
-    // A command by its object name, for the shell and for tests.
-    QAction* Action(const QString& name) const { return FActions.value(name); }
+    QAction* Action(TCommand id) const { return FCommands.Action(id); }
+    bool IsBuilt(TCommand id) const { return FCommands.IsBound(id); }
+    // The tool palette's button for a tool.
+    QAction* ToolAction(TTool tool) const;
     QString CurrentTheme() const;
     void SelectTheme(int theme);
 
-    // Brings the tool bar buttons in line with the drawing; the window does this whenever it is idle.
+    // Brings every command in line with the drawing, its selection and the window.
     void RefreshCommandStates();
-    // The same for the File and Edit menus, which also do it when they open.
-    void RefreshMenuStates();
 
     TCanvasController& Canvas() { return *FCanvas; }
     TViewNavigator& Navigator() { return *FNavigator; }
@@ -72,14 +75,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool event(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    using THandler = std::function<void()>;
-
     // Building the window.
-    QAction* AddAction(const QString& name, const QString& caption, const QString& hint, const QString& icon = {},
-        THandler handler = {});
+    QMenu* NewMenu(const QString& title, const QString& name, std::initializer_list<TCommand> items);
+    void AddItems(QMenu* menu, std::initializer_list<TCommand> items);
     void BuildMenus();
     QMenu* BuildFileMenu();
     QMenu* BuildEditMenu();
@@ -90,13 +90,22 @@ private:
     void BuildTopToolbar();
     void BuildToolPalette();
     void BuildTransformToolbars();
+    QToolBar* BuildRotateToolbar();
+    QToolBar* BuildScaleToolbar();
+    QToolBar* BuildAlignToolbar();
+    QToolBar* BuildPolygonToolbar();
     void BuildCentre();
     void BuildLibraryPanel();
     void BuildStatusBar();
-    void DescribeToolbarButtons(QToolBar* toolbar);
     void BuildCanvas();
-    void SetSnap(bool on);
-    void UpdateRecentMenu();
+
+    // Binding each command to what it does.
+    void BindCommands();
+    void BindFileCommands();
+    void BindEditCommands();
+    void BindArrangeCommands();
+    void BindViewCommands();
+    void BindTransformToolbars();
 
     // Start-up and closing.
     void LoadLibraryAndSettings(const QString& programDir);
@@ -106,24 +115,27 @@ private:
     void PlaceWindowDefault();
     void ShowLibraryPage(int page);
 
-    TCommandStates CurrentCommandStates() const;
-
-    // Commands handled here.
-    void ReturnToSelectionTool();
-    void ToggleGrid(bool on);
-    void RunOnSelection(const THandler& change);
+    void DrawingChanged(TDrawingChanges changes);
+    // Opens a context menu of the surface at a surface point, unless it has no entries.
+    void Popup(QMenu* menu, QPoint at);
+    void UpdateRecentMenu();
+    void SetPageSize(std::int32_t width, std::int32_t height);
     // The Edit menu's clipboard commands.
     void Copy();
     void Cut();
     // The selection doubled where it is, the copies selected, for "Apply to copy".
     void CopyInPlace();
-    void ScheduleCommandRefresh();
+    void Rotate(float direction);
+    void RotateByAngle(bool copy);
+    void ScaleByPercent(bool copy);
+    void CreateRegularPolygon();
     void ReportError(const QString& message) override;
 
     std::unique_ptr<TUserPrompts> FOwnPrompts;
     TUserPrompts& FPrompts;
     TSurfaceWidget* Pic = nullptr;
     TDrawing FDrawing;
+    TCommandSet FCommands;
     TPolyLib FLibrary;
     TRecentFiles FRecent;
     std::unique_ptr<TFileCommands> FFileCommands;
@@ -131,15 +143,9 @@ private:
     std::unique_ptr<TViewNavigator> FNavigator;
     // The text dialog lives for the whole run and keeps what it last showed.
     TTextFrm* FTextFrm = nullptr;
-    TPen FNewPen;
-    TBrush FNewBrush;
     QString FLibraryFile;
     bool FLibraryEditing = true;
     int FTheme = 0;
-    bool FRefreshPending = false;
-    // Commands whose behaviour is built; the others stay disabled whatever the selection.
-    QHash<QString, QAction*> FActions;
-    QHash<QString, bool> FWired;
 
     TPaintPanel* XRulePic = nullptr;
     TPaintPanel* YRulePic = nullptr;
@@ -153,7 +159,17 @@ private:
     QLabel* XYLabel = nullptr;
     QLabel* HintLabel = nullptr;
     QMenu* ReopenMenu = nullptr;
+    QMenu* ConvertPUM = nullptr;
+    QMenu* NodePUM = nullptr;
+    QToolBar* TBXToolbar1 = nullptr;
     QToolBar* RotateToolbar = nullptr;
+    QToolBar* ScaleToolbar = nullptr;
+    QToolBar* AlignToolbar = nullptr;
+    QToolBar* PolygonToolbar = nullptr;
+    QLineEdit* AngleEdit = nullptr;
+    QSpinBox* ScaleUpDn = nullptr;
+    QSpinBox* PolySides = nullptr;
+    QLineEdit* PolyRadius = nullptr;
 };
 
 } // namespace korvo

@@ -6,7 +6,7 @@
 #include "editor/paint_panel.h"
 #include "editor/view_navigator.h"
 
-#include <QActionGroup>
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QScrollBar>
@@ -17,13 +17,13 @@ void TMainDrawFrm::BuildCanvas()
 {
     TCanvasHost host;
     host.ShowPosition = [this](const QString& position) { XYLabel->setText(position); };
-    host.ActionEnded = [this] { ScheduleCommandRefresh(); };
-    host.ToolChanged = [this](int tool) {
-        for (QAction* button : Action(QStringLiteral("SelectBtn"))->actionGroup()->actions()) {
-            if (button->data().toInt() == tool)
-                button->setChecked(true);
-        }
+    host.ToolChanged = [this](TTool tool) {
+        if (QAction* button = ToolAction(tool))
+            button->setChecked(true);
     };
+    host.HotShapeChanged = [this] { RefreshCommandStates(); };
+    host.ShowShapeMenu = [this](QPoint at) { Popup(ConvertPUM, at); };
+    host.ShowNodeMenu = [this](QPoint at) { Popup(NodePUM, at); };
     host.ZoomStep = [this](QPoint at, bool out) { FNavigator->ZoomStep(at, out); };
     FTextFrm = new TTextFrm(this);
     host.AskForText = [this] { return FTextFrm->Ask(); };
@@ -38,15 +38,7 @@ void TMainDrawFrm::BuildCanvas()
         [this](QPainter& painter, const QRect& area) { FNavigator->PaintHorizontalRuler(painter, area); });
     YRulePic->SetOnPaint(
         [this](QPainter& painter, const QRect& area) { FNavigator->PaintVerticalRuler(painter, area); });
-    FCanvas->SetDrawStyle(0);
-}
-
-void TMainDrawFrm::SetSnap(bool on)
-{
-    // The tool bar button and the menu item always agree.
-    FCanvas->SetSnapToGrid(on);
-    Action(QStringLiteral("SnapBtn"))->setChecked(on);
-    Action(QStringLiteral("SnapToGrid1"))->setChecked(on);
+    FCanvas->SetDrawStyle(TTool::Selection);
 }
 
 } // namespace korvo

@@ -122,30 +122,16 @@ void TMainDrawFrm::BuildLibraryPanel()
     LibListBox = new QListWidget(body);
     LibListBox->setObjectName(QStringLiteral("LibListBox"));
     LibListBox->setAccessibleName(QStringLiteral("Library shapes"));
-    LibListBox->setStatusTip(QStringLiteral("Drag a picture onto the drawing area."));
     LibTBPanel = new QWidget(body);
     LibTBPanel->setObjectName(QStringLiteral("LibTBPanel"));
     auto* tools = new QToolBar(QStringLiteral("Library tools"), LibTBPanel);
     tools->setObjectName(QStringLiteral("LibraryToolbar"));
-    struct TButton {
-        const char* Name;
-        const char* Caption;
-        const char* Hint;
-    };
-    const TButton buttons[] = {
-        { "PageBtn", "", "Change the page order" },
-        { "NewPageBtn", "New page", "Insert a new page" },
-        { "DelPageBtn", "Delete page", "Delete page" },
-        { "LBUpBtn", "Move up", "" },
-        { "LBDownBtn", "Move down", "" },
-        { "Deletebtn", "Delete", "Delete entry" },
-    };
-    for (const TButton& b : buttons)
-        tools->addAction(AddAction(QLatin1String(b.Name), QLatin1String(b.Caption), QLatin1String(b.Hint)));
+    for (const TCommand id : { TCommand::LibraryPageOrder, TCommand::LibraryNewPage, TCommand::LibraryDeletePage,
+             TCommand::LibraryMoveUp, TCommand::LibraryMoveDown, TCommand::LibraryDelete })
+        FCommands.AddButton(*tools, id);
     auto* toolsLayout = new QVBoxLayout(LibTBPanel);
     toolsLayout->setContentsMargins(0, 0, 0, 0);
     toolsLayout->addWidget(tools);
-    DescribeToolbarButtons(tools);
     layout->addWidget(LibCombo);
     layout->addWidget(LibListBox, 1);
     layout->addWidget(LibTBPanel);
@@ -154,7 +140,7 @@ void TMainDrawFrm::BuildLibraryPanel()
     resizeDocks({ LibPanel }, { 308 }, Qt::Horizontal);
     connect(LibPanel, &QDockWidget::visibilityChanged, this, [this](bool visible) {
         if (!isMinimized() && isVisible())
-            Action(QStringLiteral("ShowLibrary1"))->setChecked(visible);
+            Action(TCommand::ShowLibrary)->setChecked(visible);
     });
 }
 

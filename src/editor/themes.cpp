@@ -12,7 +12,6 @@ namespace {
 
     struct TThemeLook {
         const char* Name;
-        const char* Caption;
         QRgb Window;
         QRgb Button;
         QRgb Text;
@@ -22,9 +21,9 @@ namespace {
     };
 
     constexpr std::array<TThemeLook, ThemeCount> Looks = { {
-        { "Office 2007 Blue", "Blue", 0xDCE7F5, 0xE4EDF8, 0x15283D, 0xFFFFFF, 0x3D7BC6, 0xA9C3E4 },
-        { "Leopard", "Black", 0x3A3A3C, 0x4A4A4E, 0xF0F0F0, 0x2A2A2C, 0x8A8F99, 0x1E1E20 },
-        { "Dream", "Silver", 0xE8E8EC, 0xF1F1F4, 0x202024, 0xFFFFFF, 0x7D8597, 0xB8BBC4 },
+        { "Office 2007 Blue", 0xDCE7F5, 0xE4EDF8, 0x15283D, 0xFFFFFF, 0x3D7BC6, 0xA9C3E4 },
+        { "Leopard", 0x3A3A3C, 0x4A4A4E, 0xF0F0F0, 0x2A2A2C, 0x8A8F99, 0x1E1E20 },
+        { "Dream", 0xE8E8EC, 0xF1F1F4, 0x202024, 0xFFFFFF, 0x7D8597, 0xB8BBC4 },
     } };
 
     const TThemeLook& LookOf(int theme)
@@ -35,8 +34,6 @@ namespace {
 } // namespace
 
 QString ThemeName(int theme) { return QString::fromLatin1(LookOf(theme).Name); }
-
-QString ThemeCaption(int theme) { return QString::fromLatin1(LookOf(theme).Caption); }
 
 std::optional<int> FindTheme(const QString& name)
 {

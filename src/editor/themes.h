@@ -12,7 +12,6 @@ namespace korvo {
 constexpr int ThemeCount = 3;
 
 QString ThemeName(int theme);
-QString ThemeCaption(int theme);
 // The theme a stored name means, letter case ignored; nothing for an unknown name.
 std::optional<int> FindTheme(const QString& name);
 // The menu's notion of the current theme: exact names for the dark and silver looks, blue otherwise.

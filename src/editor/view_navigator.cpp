@@ -43,6 +43,7 @@ int TViewNavigator::ScrollFor(QScrollBar& bar, int pageMM, int viewPixels, int w
 
 void TViewNavigator::ZoomAt(QPoint at, int index)
 {
+    const TDrawingUpdate update(FDrawing);
     const TMMPoint page = FDrawing.DeviceToMM(at.x(), at.y());
     FDrawing.SetScale(ZoomToScale(index));
     const double scale = FDrawing.Scale();
@@ -52,8 +53,6 @@ void TViewNavigator::ZoomAt(QPoint at, int index)
     const int y = ScrollFor(FWidgets.Vertical, PageHeightMM, view.height(), Round(scale * page.Y) - at.y());
     FZooming = false;
     FDrawing.SetScroll(x, y);
-    FDrawing.RefreshShapes();
-    FDrawing.Paint();
     const QSignalBlocker quiet(&FWidgets.Zoom);
     FWidgets.Zoom.setCurrentIndex(ScaleToZoom(FDrawing.Scale()));
     FWidgets.HorizontalRuler.update();
@@ -76,6 +75,7 @@ void TViewNavigator::ZoomChosen(int index)
 
 void TViewNavigator::SurfaceResized(QSize size)
 {
+    const TDrawingUpdate update(FDrawing);
     FDrawing.SetViewSize(size.width(), size.height());
     PageChanged();
 }
@@ -89,7 +89,6 @@ void TViewNavigator::Scrolled()
     const int x = FWidgets.Horizontal.isVisible() ? FWidgets.Horizontal.value() : 0;
     const int y = FWidgets.Vertical.isVisible() ? FWidgets.Vertical.value() : 0;
     FDrawing.SetScroll(x, y);
-    FDrawing.Paint();
     FWidgets.HorizontalRuler.update();
     FWidgets.VerticalRuler.update();
 }

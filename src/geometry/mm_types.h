@@ -29,6 +29,4 @@ struct TMMRect {
     friend bool operator!=(const TMMRect& a, const TMMRect& b) { return !(a == b); }
 };
 
-inline TMMPoint MMPoint(float x, float y) { return { x, y }; }
-
 } // namespace korvo

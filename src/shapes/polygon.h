@@ -9,7 +9,6 @@
 
 #include <QByteArray>
 
-#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -53,8 +52,6 @@ public:
 
     TMMPoint GetPoint(int index) const { return FPoints[static_cast<std::size_t>(index)]; }
     void SetPoint(int index, TMMPoint p) { FPoints[static_cast<std::size_t>(index)] = p; }
-    // Keeps the first n points; new points are (0, 0).
-    void SetPointCount(int n) { FPoints.resize(static_cast<std::size_t>(std::max(n, 0))); }
     int PointCount() const { return static_cast<int>(FPoints.size()); }
     TRect GetGripRect(int index) const { return FGrips[static_cast<std::size_t>(index)]; }
     void SetFont(const TShapeFont& font) { FFont = font; }
@@ -78,7 +75,6 @@ public:
     // Group operations. AddToGroup takes over a group's children instead of nesting it.
     void AddToGroup(TPolygon shape, float scale);
     void MergeGroup(TPolygon& other, float scale);
-    void ClearChildren() { FChildren.clear(); }
     void SetGroupFill(TColour colour);
     // Only circles and texts need fresh bounds after a group's transform unless all is set.
     void RecalcChildBounds(bool all, float scale);

@@ -52,7 +52,6 @@ public:
     TLogFont Record() const;
     // Takes every property from the record and keeps it.
     void SetFromRecord(const TLogFont& record);
-    bool KeepsRecord() const { return FKeptRecord.has_value(); }
 
     friend bool operator==(const TShapeFont& a, const TShapeFont& b);
     friend bool operator!=(const TShapeFont& a, const TShapeFont& b) { return !(a == b); }

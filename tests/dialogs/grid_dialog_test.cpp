@@ -51,7 +51,7 @@ TEST(GridDialog, SettingsShowAsTheNearestOfferedChoice)
 TEST(GridDialog, MouseChoicesAreAppliedToTheGraphPaperAndCancelKeepsThem)
 {
     TDrawing drawing;
-    drawing.AddBoxShape({ 0, 0, 200, 100 }, skGraphPaper, TBrush {}, TPen {});
+    drawing.AddBoxShape({ 0, 0, 200, 100 }, TTool::GraphPaper, TBrush {}, TPen {});
     WhenShown([](QWidget& dialog) {
         EXPECT_TRUE(Radio(dialog, "10 mm squares")->isChecked());
         Click(Radio(dialog, "5 mm squares"));

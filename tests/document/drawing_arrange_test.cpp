@@ -105,13 +105,13 @@ TEST_F(DrawingArrange, MirrorReflectsAboutEachBoxCentreLine)
     text.Text = "T";
     Load({ PathShape(1, skPolygon, { { 10, 10 }, { 30, 10 }, { 10, 20 } }), PairGroup(10), text });
     Select({ 1, 10, 3 });
-    drawing.MirrorSelection(0);
+    drawing.MirrorSelection(TMirrorAxis::Horizontal);
     ExpectPoints(Points(1), { { 30, 10 }, { 10, 10 }, { 30, 20 } });
     ExpectBox(Box(1), 10, 10, 30, 20);
     ExpectPoints(ChildPoints(10, 0), { { 40, 10 }, { 40, 20 }, { 30, 20 }, { 30, 10 } });
     // A text on its own stays as it was, so it stays readable.
     ExpectPoints(Points(3), { { 50, 50 }, { 50, 55 }, { 60, 55 }, { 60, 50 } });
-    drawing.MirrorSelection(1);
+    drawing.MirrorSelection(TMirrorAxis::Vertical);
     ExpectPoints(Points(1), { { 30, 20 }, { 10, 20 }, { 30, 10 } });
 }
 
@@ -139,7 +139,7 @@ TEST_F(DrawingArrange, AlignmentLinesUpWithTheFirstSelectedShape)
             BoxShape(1, 10, 10, 30, 20) });
         Select({ 1, 2, 3 });
         drawing.SetMoveUndoPending(true);
-        drawing.AlignSelection(c.mode);
+        drawing.AlignSelection(static_cast<TAlignment>(c.mode));
         SCOPED_TRACE(c.mode);
         ExpectBox(Box(1), 10, 10, 30, 20);
         ExpectBox(Box(2), c.p.Left, c.p.Top, c.p.Right, c.p.Bottom);

@@ -51,23 +51,23 @@ TEST_F(DrawingCreate, PolyShapesTakeThePlacedPointsAndAreSelectedAlone)
 TEST_F(DrawingCreate, BoxShapesAreBuiltByToolInTheDraggedRectangle)
 {
     struct Case {
-        int tool;
+        TTool tool;
         TRect rect;
         std::int32_t kind;
         int count;
     };
     const TRect tall { 40, 40, 80, 120 };
     const Case cases[] = {
-        { skRectangle, tall, skRectangle, 4 }, { skCircle, tall, skCircle, 13 },
-        { SineTool, tall, skOpenCurveFilled, 10 }, { skTubeBend, tall, skTubeBend, 13 },
-        { skGraphPaper, tall, skGraphPaper, 4 }, { skTube, tall, skTubeVertical, 4 },
-        { skTube, { 40, 40, 120, 80 }, skTube, 4 }, { skTube, { 40, 40, 80, 80 }, skTube, 4 },
-        { skRectangle, { 80, 120, 40, 40 }, skRectangle, 4 }, // dragged up and left
+        { TTool::Rectangle, tall, skRectangle, 4 }, { TTool::Circle, tall, skCircle, 13 },
+        { TTool::Sine, tall, skOpenCurveFilled, 10 }, { TTool::TubeBend, tall, skTubeBend, 13 },
+        { TTool::GraphPaper, tall, skGraphPaper, 4 }, { TTool::Tube, tall, skTubeVertical, 4 },
+        { TTool::Tube, { 40, 40, 120, 80 }, skTube, 4 }, { TTool::Tube, { 40, 40, 80, 80 }, skTube, 4 },
+        { TTool::Rectangle, { 80, 120, 40, 40 }, skRectangle, 4 }, // dragged up and left
     };
     drawing.SetScroll(40, 80);
     for (const Case& c : cases) {
         drawing.AddBoxShape(c.rect, c.tool, RedBrush, BluePen);
-        SCOPED_TRACE(testing::Message() << c.tool << " " << c.rect.Right << "," << c.rect.Bottom);
+        SCOPED_TRACE(testing::Message() << static_cast<int>(c.tool) << " " << c.rect.Right << "," << c.rect.Bottom);
         EXPECT_EQ(Newest().FKind, c.kind);
         EXPECT_EQ(Newest().PointCount(), c.count);
         const TRect page = c.rect.Offset(40, 80);
@@ -213,11 +213,11 @@ TEST_F(DrawingCreate, DegenerateInputMakesNothingOrASoundShape)
         { "no sides", [](TDrawing& d) { d.AddRegularPolygon(0, 50, 50, 10); } },
         { "negative sides", [](TDrawing& d) { d.AddRegularPolygon(-3, 50, 50, 10); } },
     };
-    for (const int tool :
-        std::initializer_list<int> { skRectangle, skCircle, SineTool, skTubeBend, skGraphPaper, skTube })
+    for (const TTool tool :
+        { TTool::Rectangle, TTool::Circle, TTool::Sine, TTool::TubeBend, TTool::GraphPaper, TTool::Tube })
         for (const TRect& r : { TRect { 40, 40, 40, 40 }, TRect { 40, 40, 40, 80 }, TRect { 40, 40, 80, 40 } })
-            cases.emplace_back("box of tool " + std::to_string(tool) + " ending at " + std::to_string(r.Right) + ", "
-                    + std::to_string(r.Bottom),
+            cases.emplace_back("box of tool " + std::to_string(static_cast<int>(tool)) + " ending at "
+                    + std::to_string(r.Right) + ", " + std::to_string(r.Bottom),
                 [=](TDrawing& d) { d.AddBoxShape(r, tool, {}, {}); });
     for (const auto& [name, create] : cases) {
         SCOPED_TRACE(name);

@@ -55,21 +55,22 @@ TEST_F(DrawingSelect, HandleAtMapsLineLikeHandlesToTheirEnds)
     struct Case {
         std::vector<std::uint32_t> selected;
         int x, y;
-        int handle;
+        THandle handle;
         std::uint32_t owner;
     };
+    using H = THandle;
     const Case cases[] = {
-        { { Back }, 35, 35, 0, Back },
-        { { Back }, 124, 124, 4, Back },
-        { { Back }, 80, 80, -1, None },
-        { { Back, Upright }, 205, 75, 1, Upright }, // its top-right handle is its top end
-        { { Upright }, 205, 165, 5, Upright },
-        { { Upright }, 205, 120, -2, Upright },
-        { { Flat }, 195, 40, 7, Flat },
-        { { Flat }, 284, 40, 3, Flat },
-        { { Flat }, 240, 35, -2, Flat },
-        { { Back, Text }, 35, 35, -1, None }, // a text selected last hides every handle
-        { { Text, Back }, 35, 35, 0, Back },
+        { { Back }, 35, 35, H::TopLeft, Back },
+        { { Back }, 124, 124, H::BottomRight, Back },
+        { { Back }, 80, 80, H::None, None },
+        { { Back, Upright }, 205, 75, H::Top, Upright }, // its top-right handle is its top end
+        { { Upright }, 205, 165, H::Bottom, Upright },
+        { { Upright }, 205, 120, H::MoveOnly, Upright },
+        { { Flat }, 195, 40, H::Left, Flat },
+        { { Flat }, 284, 40, H::Right, Flat },
+        { { Flat }, 240, 35, H::MoveOnly, Flat },
+        { { Back, Text }, 35, 35, H::None, None }, // a text selected last hides every handle
+        { { Text, Back }, 35, 35, H::TopLeft, Back },
     };
     for (const Case& c : cases) {
         Select(c.selected);
@@ -80,7 +81,7 @@ TEST_F(DrawingSelect, HandleAtMapsLineLikeHandlesToTheirEnds)
     Select({ Back });
     drawing.SetScroll(20, 20);
     int index = -1;
-    EXPECT_EQ(drawing.HandleAt(15, 15, index), 0) << "handles are hit in scrolled pixels";
+    EXPECT_EQ(drawing.HandleAt(15, 15, index), THandle::TopLeft) << "handles are hit in scrolled pixels";
 }
 
 TEST_F(DrawingSelect, SelectedAtAndNodeAt)

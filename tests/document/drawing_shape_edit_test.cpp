@@ -208,7 +208,7 @@ TEST_F(DrawingShapeEdit, ConversionsRefreshTheBox)
         Load({ PathShape(1, skPolygon, { { 0, 0 }, { 6, 0 }, { 0, 6 } }),
             PathShape(2, skOpenCurveFilled,
                 { { 0, 10 }, { 2, 5 }, { 4, 5 }, { 6, 10 }, { 8, 15 }, { 10, 15 }, { 12, 10 } }) });
-        drawing.AddBoxShape({ 40, 40, 120, 80 }, skCircle, {}, {}); // (10, 10)-(30, 20) mm
+        drawing.AddBoxShape({ 40, 40, 120, 80 }, TTool::Circle, {}, {}); // (10, 10)-(30, 20) mm
         ASSERT_TRUE(c.convert(drawing));
         const TPolygon& shape = At(c.index);
         SCOPED_TRACE(c.count);

@@ -27,7 +27,7 @@ protected:
             PathShape(Wave, skOpenCurveFilled,
                 { { 70, 10 }, { 72, 5 }, { 78, 5 }, { 80, 10 }, { 82, 15 }, { 88, 15 }, { 90, 10 } }),
             GroupShape(Pair, { BoxShape(Pair + 1, 10, 40, 20, 50), BoxShape(Pair + 2, 30, 40, 40, 50) }) });
-        drawing.AddBoxShape({ 160, 40, 240, 100 }, skCircle, {}, { Circle });
+        drawing.AddBoxShape({ 160, 40, 240, 100 }, TTool::Circle, {}, { Circle });
         drawing.ClearUndo();
         Select({ Circle, Rect });
     }
@@ -35,7 +35,7 @@ protected:
 
 using TEdit = std::function<void(TDrawing&)>;
 
-TEdit Box(int tool)
+TEdit Box(TTool tool)
 {
     return [tool](TDrawing& d) { d.AddBoxShape({ 0, 0, 40, 40 }, tool, {}, {}); };
 }
@@ -72,12 +72,12 @@ TEST_F(DrawingUndo, EveryEditIsUndoneWithItsOwnCaption)
         { "Undo create polygon", Poly(skPolygon) },
         { "Undo create polygon", Poly(skOpenPolygon) },
         { "Undo create polyline", Poly(skPolyline) },
-        { "Undo create circle", Box(skCircle) },
-        { "Undo create tube", Box(skTubeBend) },
-        { "Undo create sine", Box(SineTool) },
-        { "Undo create rectangle", Box(skRectangle) },
-        { "Undo create rectangle", Box(skGraphPaper) },
-        { "Undo create rectangle", Box(skTube) },
+        { "Undo create circle", Box(TTool::Circle) },
+        { "Undo create tube", Box(TTool::TubeBend) },
+        { "Undo create sine", Box(TTool::Sine) },
+        { "Undo create rectangle", Box(TTool::Rectangle) },
+        { "Undo create rectangle", Box(TTool::GraphPaper) },
+        { "Undo create rectangle", Box(TTool::Tube) },
         { "Undo create curve", [](TDrawing& d) { d.AddCurve(0, 0, 40, 40, {}); } },
         { "Undo create text", [](TDrawing& d) { d.AddText("abc", {}, 0, 0); } },
         { "Undo move selection",
@@ -105,7 +105,7 @@ TEST_F(DrawingUndo, EveryEditIsUndoneWithItsOwnCaption)
         { "Undo line ending style", [](TDrawing& d) { d.SetLineEnding(leArrow); } },
         { "Undo rotation", [](TDrawing& d) { d.RotateSelection(10); } },
         { "Undo rotation", [](TDrawing& d) { d.RotateSelectionAboutCentre(-10); } },
-        { "Undo reflection", [](TDrawing& d) { d.MirrorSelection(0); } },
+        { "Undo reflection", [](TDrawing& d) { d.MirrorSelection(TMirrorAxis::Horizontal); } },
         { "Undo delete selection", [](TDrawing& d) { d.DeleteSelection(); } },
         { "Undo move back one", [](TDrawing& d) { d.SendBackward(); } },
         { "Undo move forward one", [](TDrawing& d) { d.BringForward(); } },
@@ -116,7 +116,7 @@ TEST_F(DrawingUndo, EveryEditIsUndoneWithItsOwnCaption)
         { "Undo convert to polygon", [](TDrawing& d) { d.ConvertToRegularPolygon(CircleAt, 5); } },
         { "Undo convert to polygon", [](TDrawing& d) { d.ConvertToStar(CircleAt, 12); } },
         { "Undo convert to polygon", [](TDrawing& d) { d.ConvertCurveToPolygon(WaveAt, true); } },
-        { "Undo alignment", [](TDrawing& d) { d.AlignSelection(4); } },
+        { "Undo alignment", [](TDrawing& d) { d.AlignSelection(TAlignment::Left); } },
         { "Undo convert to polygon", [](TDrawing& d) { d.ConvertToPolygon(RectAt); } },
         { "Undo convert to open polygon", [](TDrawing& d) { d.ConvertToOpenPolygon(RectAt); } },
     };
@@ -167,7 +167,7 @@ TEST_F(DrawingUndo, UndoAfterZoomingGivesBoxesForTheNewZoom)
     EXPECT_EQ(Shape(Pair).FDevRect, (TRect { 240, 240, 320, 320 }));
     EXPECT_EQ(Shape(Pair).FChildren[0].FDevRect, (TRect { 240, 240, 320, 320 }));
     int index = -1;
-    EXPECT_EQ(drawing.HandleAt(244, 164, index), 4);
+    EXPECT_EQ(drawing.HandleAt(244, 164, index), THandle::BottomRight);
 }
 
 TEST_F(DrawingUndo, UndoAfterSavingMarksTheDrawingChanged)
@@ -266,14 +266,14 @@ TEST_F(DrawingUndo, AnEmptySelectionIsLeftAsItIs)
     drawing.Deselect();
     const QByteArray before = Snapshot();
     drawing.ScaleSelection(200);
-    drawing.AlignSelection(1);
+    drawing.AlignSelection(TAlignment::Centres);
     drawing.GroupSelection();
     EXPECT_FALSE(drawing.CanUndo()) << "these three return at once";
     drawing.SetMoveUndoPending(true);
     drawing.MoveSelection(8, 8);
     drawing.RotateSelection(90);
     drawing.RotateSelectionAboutCentre(90);
-    drawing.MirrorSelection(1);
+    drawing.MirrorSelection(TMirrorAxis::Vertical);
     drawing.UngroupSelection();
     drawing.BringToFront();
     drawing.SendToBack();

@@ -53,6 +53,11 @@ protected:
     DrawingView()
         : drawing(&surface, &reporter)
     {
+        // As the editor does: the view is composed again for every change that shows.
+        drawing.AddListener([this](TDrawingChanges changes) {
+            if (changes & VisibleChanges)
+                drawing.Paint();
+        });
         drawing.SetScale(BaseScale);
         drawing.SetViewSize(400, 300);
     }
@@ -65,11 +70,7 @@ protected:
         drawing.LoadFile(name);
     }
 
-    TColour At(int x, int y)
-    {
-        drawing.Paint();
-        return PixelColour(surface.Shown, { x, y });
-    }
+    TColour At(int x, int y) { return PixelColour(surface.Shown, { x, y }); }
 
     QTemporaryDir folder;
     TFakeSurface surface;
@@ -90,7 +91,6 @@ TEST_F(DrawingView, GridSpacingAndColoursFollowTheZoom)
     };
     for (const Case& c : cases) {
         drawing.SetScale(ZoomToScale(c.zoom));
-        drawing.Paint();
         for (const auto& [x, colour] : c.columns)
             EXPECT_EQ(PixelColour(surface.Shown, { x, 5 }), colour) << "zoom " << c.zoom << " x " << x;
     }
@@ -99,13 +99,11 @@ TEST_F(DrawingView, GridSpacingAndColoursFollowTheZoom)
 TEST_F(DrawingView, GridEndsAtThePageEdgeAndCanBeHidden)
 {
     drawing.SetViewSize(1000, 300);
-    drawing.Paint();
     EXPECT_EQ(PixelColour(surface.Shown, { 840, 5 }), Light) << "the last line on the page";
     EXPECT_EQ(PixelColour(surface.Shown, { 880, 5 }), clWhite) << "no line past the page";
     EXPECT_EQ(PixelColour(surface.Shown, { 860, 40 }), clWhite) << "horizontal lines stop at the page";
 
     drawing.SetShowGrid(false);
-    drawing.Paint();
     EXPECT_EQ(InkIn(surface.Shown, QRect(0, 0, 1000, 300)), 0);
     EXPECT_EQ(surface.Shown.size(), QSize(1000, 300));
 }
@@ -168,11 +166,11 @@ TEST_F(DrawingView, BackgroundPicturesComeAsJpegBitmapOrPng)
 TEST_F(DrawingView, RotationCentreIsHitWithinFivePixelsOnlyWhenShown)
 {
     // The centre starts at (100, 100) mm: pixel (400, 400) at scale 4.
-    EXPECT_EQ(drawing.CentreAt(400, 400), -1);
+    EXPECT_EQ(drawing.CentreAt(400, 400), THandle::None);
     drawing.SetShowCentre(true);
-    EXPECT_EQ(drawing.CentreAt(404, 400), 19);
-    EXPECT_EQ(drawing.CentreAt(405, 400), -1);
-    EXPECT_EQ(drawing.CentreAt(395, 395), 19);
+    EXPECT_EQ(drawing.CentreAt(404, 400), THandle::RotationCentre);
+    EXPECT_EQ(drawing.CentreAt(405, 400), THandle::None);
+    EXPECT_EQ(drawing.CentreAt(395, 395), THandle::RotationCentre);
 
     drawing.SetViewSize(500, 500);
     drawing.SetShowGrid(false);
@@ -228,10 +226,8 @@ TEST_F(DrawingView, HeldLayersPaintExactlyWhatAFullPaintDoes)
         drawing.ToggleSelected(index);
         drawing.SetMoveUndoPending(true);
         drawing.HoldUnselectedShapes(true);
-        for (int step = 0; step < 3; ++step) {
+        for (int step = 0; step < 3; ++step)
             drawing.MoveSelection(7, 5);
-            drawing.Paint();
-        }
         const QImage held = drawing.ViewImage().copy();
         drawing.HoldUnselectedShapes(false);
         drawing.Paint();

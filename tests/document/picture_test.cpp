@@ -56,7 +56,7 @@ protected:
         brush.SetFill(clBlack);
         TPen pen;
         pen.Style = psClear;
-        drawing.AddBoxShape(pagePixels, skRectangle, brush, pen);
+        drawing.AddBoxShape(pagePixels, TTool::Rectangle, brush, pen);
         drawing.SelectAll();
     }
 
@@ -186,7 +186,7 @@ TEST_F(Pictures, FailedExportReportsAndKeepsTheOldFile)
 // Renders onto a printer-sized page: the 10 mm square is 236 printer pixels at 600 per inch.
 class Layouts : public Pictures {
 protected:
-    QImage Rendered(int layout, const TRect& area, const QString& caption = {})
+    QImage Rendered(TPageLayout layout, const TRect& area, const QString& caption = {})
     {
         QImage page(1200, 1100, QImage::Format_RGB32);
         page.fill(Qt::white);
@@ -203,31 +203,31 @@ TEST_F(Layouts, PlaceThePictureByLayout)
 {
     AddSquare({ 40, 40, 80, 80 });
     const struct {
-        int Layout;
+        TPageLayout Layout;
         int Left, Top, Right, Bottom;
     } cases[] = {
-        { 0, 236, 236, 472, 472 }, // where the shapes are on the page
-        { 7, 236, 236, 472, 472 }, // unknown layouts as the default
-        { 1, 482, 382, 718, 618 }, // (100 + 1100 - 236) / 2, (0 + 1000 - 236) / 2
-        { 2, 100, 0, 1100, 1000 }, // fitted to the square area
+        { TPageLayout::AsOnPage, 236, 236, 472, 472 },
+        { TPageLayout::Centred, 482, 382, 718, 618 }, // (100 + 1100 - 236) / 2, (0 + 1000 - 236) / 2
+        { TPageLayout::Fitted, 100, 0, 1100, 1000 }, // fitted to the square area
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.Layout));
         const QImage page = Rendered(c.Layout, Area);
         const int midY = (c.Top + c.Bottom) / 2;
         const int midX = (c.Left + c.Right) / 2;
-        EXPECT_TRUE(Dark(page, c.Left + 2, midY)) << "layout " << c.Layout;
-        EXPECT_FALSE(Dark(page, c.Left - 3, midY)) << "layout " << c.Layout;
-        EXPECT_TRUE(Dark(page, c.Right - 3, midY)) << "layout " << c.Layout;
-        EXPECT_FALSE(c.Right + 2 < page.width() && Dark(page, c.Right + 2, midY)) << "layout " << c.Layout;
-        EXPECT_TRUE(Dark(page, midX, c.Top + 2)) << "layout " << c.Layout;
-        EXPECT_FALSE(c.Top >= 3 && Dark(page, midX, c.Top - 3)) << "layout " << c.Layout;
+        EXPECT_TRUE(Dark(page, c.Left + 2, midY));
+        EXPECT_FALSE(Dark(page, c.Left - 3, midY));
+        EXPECT_TRUE(Dark(page, c.Right - 3, midY));
+        EXPECT_FALSE(c.Right + 2 < page.width() && Dark(page, c.Right + 2, midY));
+        EXPECT_TRUE(Dark(page, midX, c.Top + 2));
+        EXPECT_FALSE(c.Top >= 3 && Dark(page, midX, c.Top - 3));
     }
 }
 
 TEST_F(Layouts, CaptionSitsAtTheBottomLeftEvenWithoutShapes)
 {
     const TRect area { 100, 100, 900, 900 };
-    const QImage page = Rendered(1, area, QStringLiteral("MMMM"));
+    const QImage page = Rendered(TPageLayout::Centred, area, QStringLiteral("MMMM"));
     int top = page.height();
     int left = page.width();
     int bottom = -1;

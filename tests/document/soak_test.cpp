@@ -36,7 +36,8 @@ protected:
         const QPoint b = a + QPoint(Pick(-120, 120), Pick(-120, 120));
         switch (Pick(0, 4)) {
         case 0: {
-            const int tools[] = { skRectangle, skCircle, SineTool, skTubeBend, skGraphPaper, skTube };
+            const TTool tools[]
+                = { TTool::Rectangle, TTool::Circle, TTool::Sine, TTool::TubeBend, TTool::GraphPaper, TTool::Tube };
             drawing.AddBoxShape({ a.x(), a.y(), b.x(), b.y() }, tools[Pick(0, 5)], {}, {});
             break;
         }
@@ -97,10 +98,10 @@ protected:
             Pick(0, 1) ? drawing.RotateSelection(Pick(-180, 180)) : drawing.RotateSelectionAboutCentre(Pick(-90, 90));
             break;
         case 4:
-            drawing.MirrorSelection(Pick(0, 1));
+            drawing.MirrorSelection(static_cast<TMirrorAxis>(Pick(0, 1)));
             break;
         case 5:
-            drawing.AlignSelection(Pick(0, 8));
+            drawing.AlignSelection(static_cast<TAlignment>(Pick(0, 8)));
             break;
         case 6:
             Pick(0, 1) ? drawing.GroupSelection() : drawing.UngroupSelection();

@@ -83,17 +83,17 @@ protected:
         PageHeightMM = 280;
     }
 
-    QAction* Action(const char* name) const { return window->Action(QLatin1String(name)); }
+    QAction* Action(TCommand id) const { return window->Action(id); }
     template <class T> T* Widget(const char* name) const { return window->findChild<T*>(QLatin1String(name)); }
     TDrawing& Drawing() { return window->Drawing(); }
     const TPolygon& Shape(int index) { return *Drawing().Shapes().at(static_cast<std::size_t>(index)); }
 
-    void UseTool(const char* button) { Action(button)->trigger(); }
+    void UseTool(TTool tool) { window->ToolAction(tool)->trigger(); }
     // Through the View menu, which keeps the tool bar button in step.
     void SetSnap(bool on)
     {
-        if (Action("SnapToGrid1")->isChecked() != on)
-            Action("SnapToGrid1")->trigger();
+        if (Action(TCommand::SnapToGrid)->isChecked() != on)
+            Action(TCommand::SnapToGrid)->trigger();
         ASSERT_EQ(window->Canvas().SnapToGrid(), on);
     }
 

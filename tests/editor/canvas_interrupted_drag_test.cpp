@@ -47,7 +47,7 @@ TEST_F(InterruptedDrag, EndsWithOneStepOrNoneAndNoPreviewLeft)
     // the mouse, or the surface lost the keyboard focus.
     struct Interaction {
         const char* name;
-        const char* tool;
+        TTool tool;
         bool withShape;
         Qt::MouseButton button;
         std::function<void()> start;
@@ -63,25 +63,27 @@ TEST_F(InterruptedDrag, EndsWithOneStepOrNoneAndNoPreviewLeft)
         };
     };
     const Interaction interactions[] = {
-        { "rectangle", "SqBtn", false, Qt::LeftButton, drag({ 300, 300 }, { 400, 380 }), 1, "Undo create rectangle", 0,
-            nullptr },
-        { "line", "LineBtn", false, Qt::LeftButton, drag({ 300, 300 }, { 400, 380 }), 1, "Undo create line", 0,
+        { "rectangle", TTool::Rectangle, false, Qt::LeftButton, drag({ 300, 300 }, { 400, 380 }), 1,
+            "Undo create rectangle", 0, nullptr },
+        { "line", TTool::Line, false, Qt::LeftButton, drag({ 300, 300 }, { 400, 380 }), 1, "Undo create line", 0,
             nullptr },
         // The steps already made stay: the move is kept as far as it went.
-        { "move", "SelectBtn", true, Qt::LeftButton, drag({ 150, 130 }, { 180, 150 }), 1, "Undo move selection", 1,
+        { "move", TTool::Selection, true, Qt::LeftButton, drag({ 150, 130 }, { 180, 150 }), 1, "Undo move selection", 1,
             "Undo move selection" },
-        { "resize", "SelectBtn", true, Qt::LeftButton, drag({ 204, 164 }, { 240, 200 }), 1, "Undo resize selection", 1,
+        { "resize", TTool::Selection, true, Qt::LeftButton, drag({ 204, 164 }, { 240, 200 }), 1,
+            "Undo resize selection", 1, nullptr },
+        { "selection rectangle", TTool::Selection, true, Qt::LeftButton, drag({ 300, 300 }, { 150, 130 }), 1, nullptr,
+            1, nullptr },
+        { "node", TTool::Node, true, Qt::LeftButton, drag({ 200, 160 }, { 240, 200 }), 1, "Undo edit node", 1,
             nullptr },
-        { "selection rectangle", "SelectBtn", true, Qt::LeftButton, drag({ 300, 300 }, { 150, 130 }), 1, nullptr, 1,
-            nullptr },
-        { "node", "NodeBtn", true, Qt::LeftButton, drag({ 200, 160 }, { 240, 200 }), 1, "Undo edit node", 1, nullptr },
-        { "polygon's last point", "PolyBtn", false, Qt::RightButton,
+        { "polygon's last point", TTool::Polygon, false, Qt::RightButton,
             [this] {
                 Click({ 300, 300 });
                 Move({ 400, 380 }, Qt::NoButton);
                 Press({ 400, 380 }, Qt::RightButton);
             },
-            1, "Undo create polygon", 0, nullptr },
+            // The release after the last point is as good as given: the polygon is made.
+            1, "Undo create polygon", 1, "Undo create polygon" },
     };
     enum class How { ReleasedOutside, GrabLost, FocusLost };
     const QPoint outside(-60, 700);
@@ -95,7 +97,7 @@ TEST_F(InterruptedDrag, EndsWithOneStepOrNoneAndNoPreviewLeft)
                                                : ", focus lost"));
             Drawing().Clear();
             if (i.withShape) {
-                Drawing().AddBoxShape({ 100, 100, 200, 160 }, skRectangle, {}, {});
+                Drawing().AddBoxShape({ 100, 100, 200, 160 }, TTool::Rectangle, {}, {});
                 Drawing().ToggleSelected(0);
                 Drawing().ClearUndo();
             }

@@ -17,8 +17,8 @@ protected:
     // A rectangle, a circle and a horizontal line, apart from one another, none selected.
     void ThreeShapes()
     {
-        Drawing().AddBoxShape({ 100, 100, 200, 160 }, skRectangle, {}, {});
-        Drawing().AddBoxShape({ 300, 100, 400, 200 }, skCircle, {}, {});
+        Drawing().AddBoxShape({ 100, 100, 200, 160 }, TTool::Rectangle, {}, {});
+        Drawing().AddBoxShape({ 300, 100, 400, 200 }, TTool::Circle, {}, {});
         Drawing().AddLine(leNone, 100, 300, 250, 300, {});
         Drawing().Deselect();
         Drawing().ClearUndo();
@@ -116,7 +116,7 @@ TEST_F(CanvasSelection, DragMovesTheShapeKeepingItsCornerOnWholeMillimetres)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.snap);
         Drawing().Clear();
-        Drawing().AddBoxShape({ 101, 102, 201, 162 }, skRectangle, {}, {});
+        Drawing().AddBoxShape({ 101, 102, 201, 162 }, TTool::Rectangle, {}, {});
         Drawing().ClearUndo();
         SetSnap(c.snap);
         Press({ 150, 130 });
@@ -171,7 +171,7 @@ TEST_F(CanvasSelection, HandlesResizeTheShapeAndLinesOnlyByTheirEnds)
         if (c.line) {
             Drawing().AddLine(leNone, c.shape.Left, c.shape.Top, c.shape.Right, c.shape.Bottom, {});
         } else {
-            Drawing().AddBoxShape(c.shape, skRectangle, {}, {});
+            Drawing().AddBoxShape(c.shape, TTool::Rectangle, {}, {});
             Drawing().ToggleSelected(0);
         }
         Drawing().ClearUndo();
@@ -217,7 +217,7 @@ TEST_F(CanvasSelection, KeysMoveTheSelectionByPixelsOfTheViewOrTheBackgroundByMi
         Drawing().ClearBackground();
         Drawing().SetBackgroundPosition(0, 0);
         window->Navigator().ZoomAt({ 0, 0 }, 1);
-        Drawing().AddBoxShape({ 4, 4, 40, 40 }, skRectangle, {}, {});
+        Drawing().AddBoxShape({ 4, 4, 40, 40 }, TTool::Rectangle, {}, {});
         if (c.background)
             Drawing().LoadBackground(pictureFile);
         window->Navigator().ZoomAt({ 0, 0 }, c.zoom);

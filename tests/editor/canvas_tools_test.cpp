@@ -35,7 +35,7 @@ TEST_F(CanvasTools, DraggingToolsMakeTheirKindFromTheSnappedDrag)
 {
     struct Case {
         const char* name;
-        const char* button;
+        TTool tool;
         bool snap;
         QPoint from, to;
         Qt::KeyboardModifiers modifiers;
@@ -48,91 +48,95 @@ TEST_F(CanvasTools, DraggingToolsMakeTheirKindFromTheSnappedDrag)
     const char* rectangle = "Undo create rectangle";
     const Case cases[] = {
         // Multiples of 4 pixels at x1; 10 / 4 = 2.5 and 50 / 4 = 12.5 round to the even 2 and 12.
-        { "snapped", "SqBtn", true, { 11, 9 }, { 61, 41 }, {}, skRectangle, 4, { 12, 8, 60, 40 },
+        { "snapped", TTool::Rectangle, true, { 11, 9 }, { 61, 41 }, {}, skRectangle, 4, { 12, 8, 60, 40 },
             { { 0, { 12, 8 } }, { 1, { 12, 40 } }, { 2, { 60, 40 } }, { 3, { 60, 8 } } }, rectangle },
-        { "snapped ties", "SqBtn", true, { 10, 14 }, { 50, 50 }, {}, skRectangle, 4, { 8, 16, 48, 48 }, {}, rectangle },
-        { "unsnapped", "SqBtn", false, { 11, 9 }, { 61, 41 }, {}, skRectangle, 4, { 11, 9, 61, 41 }, {}, rectangle },
-        { "square with Shift", "SqBtn", true, { 100, 100 }, { 160, 120 }, Qt::ShiftModifier, skRectangle, 4,
+        { "snapped ties", TTool::Rectangle, true, { 10, 14 }, { 50, 50 }, {}, skRectangle, 4, { 8, 16, 48, 48 }, {},
+            rectangle },
+        { "unsnapped", TTool::Rectangle, false, { 11, 9 }, { 61, 41 }, {}, skRectangle, 4, { 11, 9, 61, 41 }, {},
+            rectangle },
+        { "square with Shift", TTool::Rectangle, true, { 100, 100 }, { 160, 120 }, Qt::ShiftModifier, skRectangle, 4,
             { 100, 100, 160, 160 }, {}, rectangle },
-        { "square with Shift, up and left", "SqBtn", true, { 100, 100 }, { 40, 120 }, Qt::ShiftModifier, skRectangle, 4,
-            { 40, 40, 100, 100 }, { { 0, { 40, 40 } } }, rectangle },
-        { "circle", "CircleBtn", true, { 100, 100 }, { 200, 180 }, {}, skCircle, 13, { 100, 100, 200, 180 },
+        { "square with Shift, up and left", TTool::Rectangle, true, { 100, 100 }, { 40, 120 }, Qt::ShiftModifier,
+            skRectangle, 4, { 40, 40, 100, 100 }, { { 0, { 40, 40 } } }, rectangle },
+        { "circle", TTool::Circle, true, { 100, 100 }, { 200, 180 }, {}, skCircle, 13, { 100, 100, 200, 180 },
             { { 0, { 100, 140 } }, { 3, { 150, 100 } }, { 6, { 200, 140 } }, { 9, { 150, 180 } },
                 { 12, { 100, 140 } } },
             "Undo create circle" },
-        { "sine", "SineBtn", true, { 100, 100 }, { 200, 180 }, {}, skOpenCurveFilled, 10, { 100, 100, 200, 180 },
+        { "sine", TTool::Sine, true, { 100, 100 }, { 200, 180 }, {}, skOpenCurveFilled, 10, { 100, 100, 200, 180 },
             { { 0, { 100, 140 } }, { 3, { 125, 100 } }, { 6, { 175, 180 } }, { 9, { 200, 140 } } },
             "Undo create sine" },
-        { "tube bend", "BendTubeBtn", true, { 100, 100 }, { 200, 200 }, {}, skTubeBend, 13, { 100, 100, 200, 200 },
+        // Only the boxes previewed as the shape itself square up.
+        { "sine with Shift", TTool::Sine, true, { 100, 100 }, { 200, 180 }, Qt::ShiftModifier, skOpenCurveFilled, 10,
+            { 100, 100, 200, 180 }, {}, "Undo create sine" },
+        { "tube bend", TTool::TubeBend, true, { 100, 100 }, { 200, 200 }, {}, skTubeBend, 13, { 100, 100, 200, 200 },
             { { 0, { 100, 200 } }, { 3, { 200, 100 } }, { 6, { 200, 125 } }, { 9, { 125, 200 } },
                 { 12, { 100, 200 } } },
             "Undo create tube" },
-        { "tube wider than high", "StTubeBtn", true, { 100, 100 }, { 200, 140 }, {}, skTube, 4, { 100, 100, 200, 140 },
+        { "tube wider than high", TTool::Tube, true, { 100, 100 }, { 200, 140 }, {}, skTube, 4, { 100, 100, 200, 140 },
             {}, rectangle },
-        { "tube as wide as high", "StTubeBtn", true, { 100, 100 }, { 140, 140 }, {}, skTube, 4, { 100, 100, 140, 140 },
+        { "tube as wide as high", TTool::Tube, true, { 100, 100 }, { 140, 140 }, {}, skTube, 4, { 100, 100, 140, 140 },
             {}, rectangle },
-        { "tube higher than wide", "StTubeBtn", true, { 100, 100 }, { 140, 200 }, {}, skTubeVertical, 4,
+        { "tube higher than wide", TTool::Tube, true, { 100, 100 }, { 140, 200 }, {}, skTubeVertical, 4,
             { 100, 100, 140, 200 }, {}, rectangle },
-        { "graph paper", "GraphBtn", true, { 100, 100 }, { 200, 180 }, {}, skGraphPaper, 4, { 100, 100, 200, 180 },
-            { { 1, { 100, 180 } }, { 3, { 200, 100 } } }, rectangle },
-        { "line", "LineBtn", true, { 11, 9 }, { 50, 50 }, {}, skLine, 2, { 12, 8, 48, 48 },
+        { "graph paper", TTool::GraphPaper, true, { 100, 100 }, { 200, 180 }, {}, skGraphPaper, 4,
+            { 100, 100, 200, 180 }, { { 1, { 100, 180 } }, { 3, { 200, 100 } } }, rectangle },
+        { "line", TTool::Line, true, { 11, 9 }, { 50, 50 }, {}, skLine, 2, { 12, 8, 48, 48 },
             { { 0, { 12, 8 } }, { 1, { 48, 48 } } }, "Undo create line" },
-        { "arrow", "ArrowBtn", false, { 100, 100 }, { 150, 80 }, {}, skLine, 2, { 100, 80, 150, 100 },
+        { "arrow", TTool::Arrow, false, { 100, 100 }, { 150, 80 }, {}, skLine, 2, { 100, 80, 150, 100 },
             { { 0, { 100, 100 } }, { 1, { 150, 80 } } }, "Undo create line" },
         // The controls sit a third of the chord from each end; 50 / 3 and -20 / 3 truncate to 16 and -6.
-        { "curve", "CurveBtn", false, { 100, 100 }, { 150, 80 }, {}, skCurve, 4, { 100, 80, 150, 100 },
+        { "curve", TTool::Curve, false, { 100, 100 }, { 150, 80 }, {}, skCurve, 4, { 100, 80, 150, 100 },
             { { 0, { 100, 100 } }, { 1, { 116, 94 } }, { 2, { 134, 86 } }, { 3, { 150, 80 } } }, "Undo create curve" },
-        { "snapped curve", "CurveBtn", true, { 101, 101 }, { 150, 80 }, {}, skCurve, 4, { 100, 80, 152, 100 },
+        { "snapped curve", TTool::Curve, true, { 101, 101 }, { 150, 80 }, {}, skCurve, 4, { 100, 80, 152, 100 },
             { { 1, { 117, 94 } }, { 2, { 135, 86 } }, { 3, { 152, 80 } } }, "Undo create curve" },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Drawing().Clear();
         SetSnap(c.snap);
-        UseTool(c.button);
-        const int tool = Drawing().Tool();
+        UseTool(c.tool);
         Drag(c.from, c.to, c.modifiers);
         ASSERT_EQ(Drawing().ShapeCount(), 1);
         const TPolygon& shape = Shape(0);
         EXPECT_EQ(shape.FKind, c.kind);
-        EXPECT_EQ(shape.FLineEnd, std::string(c.button) == "ArrowBtn" ? leArrowMedium : leNone);
+        EXPECT_EQ(shape.FLineEnd, c.tool == TTool::Arrow ? leArrowMedium : leNone);
         EXPECT_EQ(shape.PointCount(), c.points);
         EXPECT_EQ(shape.FBounds, Mm(c.box));
         EXPECT_TRUE(HasNodes(shape, c.nodes));
         EXPECT_EQ(Drawing().Selection(), std::vector<TPolygon*> { Drawing().Shapes()[0].get() });
         // One sheet of graph paper is enough; every other tool stays for the next shape.
-        EXPECT_EQ(Drawing().Tool(), c.kind == skGraphPaper ? 0 : tool);
-        EXPECT_TRUE(Action(c.kind == skGraphPaper ? "SelectBtn" : c.button)->isChecked());
+        const TTool next = c.tool == TTool::GraphPaper ? TTool::Selection : c.tool;
+        EXPECT_EQ(Drawing().Tool(), next);
+        EXPECT_TRUE(window->ToolAction(next)->isChecked());
         EXPECT_TRUE(NoPreviewShown());
         EXPECT_TRUE(OneUndoStep(c.undo));
     }
-    EXPECT_EQ(Drawing().NodeMode(), 1) << "the curve tool shows the new curve's nodes";
+    EXPECT_EQ(Drawing().NodeMode(), TNodeMode::Nodes) << "the curve tool shows the new curve's nodes";
 }
 
 TEST_F(CanvasTools, DragsWithoutAreaOrLengthMakeNothing)
 {
     struct Case {
-        const char* button;
+        TTool tool;
         QPoint from, to;
     };
     const Case cases[] = {
-        { "SqBtn", { 100, 100 }, { 100, 160 } },
+        { TTool::Rectangle, { 100, 100 }, { 100, 160 } },
         // 101 snaps back to 100: no width left.
-        { "CircleBtn", { 100, 100 }, { 101, 160 } },
-        { "GraphBtn", { 100, 100 }, { 180, 101 } },
-        { "SineBtn", { 100, 100 }, { 100, 100 } },
-        { "LineBtn", { 100, 100 }, { 101, 99 } },
-        { "ArrowBtn", { 100, 100 }, { 100, 100 } },
-        { "CurveBtn", { 100, 100 }, { 99, 101 } },
+        { TTool::Circle, { 100, 100 }, { 101, 160 } },
+        { TTool::GraphPaper, { 100, 100 }, { 180, 101 } },
+        { TTool::Sine, { 100, 100 }, { 100, 100 } },
+        { TTool::Line, { 100, 100 }, { 101, 99 } },
+        { TTool::Arrow, { 100, 100 }, { 100, 100 } },
+        { TTool::Curve, { 100, 100 }, { 99, 101 } },
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.button);
-        UseTool(c.button);
-        const int tool = Drawing().Tool();
+        SCOPED_TRACE(static_cast<int>(c.tool));
+        UseTool(c.tool);
         Drag(c.from, c.to);
         EXPECT_EQ(Drawing().ShapeCount(), 0);
         EXPECT_FALSE(Drawing().CanUndo());
-        EXPECT_EQ(Drawing().Tool(), tool) << "the tool stays for another try";
+        EXPECT_EQ(Drawing().Tool(), c.tool) << "the tool stays for another try";
         EXPECT_TRUE(NoPreviewShown());
     }
 }
@@ -147,13 +151,13 @@ TEST_F(CanvasTools, PolygonsTakeAPointPerPressAndEndWithTheRightButton)
     };
     struct Case {
         const char* name;
-        const char* button;
+        TTool tool;
         std::function<void()> clicks;
         std::int32_t kind;
         std::vector<Node> nodes;
     };
     const Case cases[] = {
-        { "two left clicks and a right click", "PolyBtn",
+        { "two left clicks and a right click", TTool::Polygon,
             [&] {
                 Click({ 101, 99 });
                 Move({ 150, 150 }, Qt::NoButton);
@@ -161,7 +165,7 @@ TEST_F(CanvasTools, PolygonsTakeAPointPerPressAndEndWithTheRightButton)
                 Click({ 150, 201 }, Qt::RightButton);
             },
             skPolygon, { { 0, { 100, 100 } }, { 1, { 200, 100 } }, { 2, { 152, 200 } } } },
-        { "the middle button places a point", "PolylineBtn",
+        { "the middle button places a point", TTool::Polyline,
             [&] {
                 Click({ 100, 100 });
                 Click({ 200, 100 }, Qt::MiddleButton);
@@ -169,18 +173,27 @@ TEST_F(CanvasTools, PolygonsTakeAPointPerPressAndEndWithTheRightButton)
                 Click({ 100, 200 }, Qt::RightButton);
             },
             skOpenPolygon, { { 0, { 100, 100 } }, { 1, { 200, 100 } }, { 2, { 200, 200 } }, { 3, { 100, 200 } } } },
-        { "a double click", "PolylineBtn",
+        { "a double click", TTool::Polyline,
             [&] {
                 Click({ 100, 100 });
                 doubleClick({ 200, 100 });
                 Click({ 100, 200 }, Qt::RightButton);
             },
             skOpenPolygon, { { 0, { 100, 100 } }, { 1, { 200, 100 } }, { 2, { 200, 100 } }, { 3, { 100, 200 } } } },
+        // A shape under construction is finished or abandoned only by the mouse.
+        { "another tool chosen meanwhile", TTool::Polygon,
+            [&] {
+                Click({ 100, 100 });
+                UseTool(TTool::Rectangle);
+                Click({ 200, 100 });
+                Click({ 200, 200 }, Qt::RightButton);
+            },
+            skPolygon, { { 0, { 100, 100 } }, { 1, { 200, 100 } }, { 2, { 200, 200 } } } },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Drawing().Clear();
-        UseTool(c.button);
+        UseTool(c.tool);
         c.clicks();
         ASSERT_EQ(Drawing().ShapeCount(), 1);
         EXPECT_EQ(Shape(0).FKind, c.kind);
@@ -194,11 +207,11 @@ TEST_F(CanvasTools, PolygonsTakeAPointPerPressAndEndWithTheRightButton)
 
 TEST_F(CanvasTools, TextIsPlacedAtTheUnsnappedClickAndTheSelectionToolReturns)
 {
-    UseTool("TextBtn");
+    UseTool(TTool::Text);
     WhenShown([this](QWidget& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
     Click({ 123, 77 });
     EXPECT_EQ(Drawing().ShapeCount(), 0);
-    EXPECT_EQ(Drawing().Tool(), 9) << "a cancelled text keeps the text tool";
+    EXPECT_EQ(Drawing().Tool(), TTool::Text) << "a cancelled text keeps the text tool";
 
     WhenShown([](QWidget& dialog) {
         QTest::keyClicks(Part<QPlainTextEdit>(dialog, "Memo"), QStringLiteral("Beaker"));
@@ -209,8 +222,8 @@ TEST_F(CanvasTools, TextIsPlacedAtTheUnsnappedClickAndTheSelectionToolReturns)
     EXPECT_EQ(Shape(0).FKind, skText);
     EXPECT_EQ(Shape(0).FText, QByteArray("Beaker"));
     EXPECT_EQ(Shape(0).GetPoint(0), Mm(QPoint(123, 77)));
-    EXPECT_EQ(Drawing().Tool(), 0);
-    EXPECT_TRUE(Action("SelectBtn")->isChecked());
+    EXPECT_EQ(Drawing().Tool(), TTool::Selection);
+    EXPECT_TRUE(window->ToolAction(TTool::Selection)->isChecked());
     EXPECT_TRUE(OneUndoStep("Undo create text"));
 }
 
@@ -232,7 +245,7 @@ TEST_F(CanvasTools, StatusBarShowsTheUnsnappedPointerInCentimetres)
             },
             { 0, 0 }, "x = 1.25 y=1.25" },
     };
-    UseTool("SqBtn");
+    UseTool(TTool::Rectangle);
     const QLabel* label = Widget<QLabel>("XYLabel");
     for (const Case& c : cases) {
         c.arrange();
@@ -245,7 +258,7 @@ TEST_F(CanvasTools, StatusBarShowsTheUnsnappedPointerInCentimetres)
 TEST_F(CanvasTools, TitleAndHintFollowTheReleaseAtOnce)
 {
     const QLabel* hint = Widget<QLabel>("HintLabel");
-    UseTool("GraphBtn");
+    UseTool(TTool::GraphPaper);
     QTest::mouseMove(pic, { 300, 300 });
     EXPECT_EQ(hint->text(), QStringLiteral("Click and drag to draw a grid."));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Korvo"));

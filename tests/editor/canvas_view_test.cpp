@@ -86,7 +86,7 @@ TEST_F(CanvasView, ScrollBarsShowOnlyWhereThePageIsLargerThanTheView)
     EXPECT_TRUE(Bar(false)->isVisible());
     EXPECT_EQ(Bar(false)->maximum(), 560 - 471);
     for (const bool a3 : { false, true }) {
-        Action(a3 ? "A31" : "A41")->trigger();
+        Action(a3 ? TCommand::PageA3 : TCommand::PageA4)->trigger();
         for (int zoom = 0; zoom <= 10; ++zoom) {
             window->Navigator().ZoomChosen(zoom);
             EXPECT_TRUE(ScrollInsidePage(a3 ? "A3" : "A4")) << "zoom box at " << zoom;
@@ -96,7 +96,7 @@ TEST_F(CanvasView, ScrollBarsShowOnlyWhereThePageIsLargerThanTheView)
 
 TEST_F(CanvasView, ZoomingToTheExtremesOfAnA3PageKeepsTheViewOnThePage)
 {
-    Action("A31")->trigger();
+    Action(TCommand::PageA3)->trigger();
     ASSERT_EQ(PageWidthMM, 420);
     const QPoint pointer(600, 450);
     const auto wheelStep = [&](int delta) {
@@ -141,7 +141,7 @@ TEST_F(CanvasView, ZoomingToTheExtremesOfAnA3PageKeepsTheViewOnThePage)
 
 TEST_F(CanvasView, UnfinishedPolygonSurvivesAZoom)
 {
-    UseTool("PolyBtn");
+    UseTool(TTool::Polygon);
     Click({ 100, 100 });
     Wheel({ 0, 0 }, 120);
     Click({ 400, 200 }, Qt::RightButton);

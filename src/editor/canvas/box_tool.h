@@ -5,10 +5,11 @@
 namespace korvo {
 
 // The tools that drag out a box: rectangle, circle, sine wave, tube bend, graph paper and straight
-// tube. Shift makes the box square. A box without width or height makes nothing.
+// tube. Shift makes the box of a rectangle, circle, graph paper or tube square. A box without width
+// or height makes nothing.
 class TBoxTool : public TCanvasTool {
 public:
-    TBoxTool(TCanvasServices& canvas, int tool);
+    using TCanvasTool::TCanvasTool;
 
     void Press(const TPointerEvent& event) override;
     void Move(const TPointerEvent& event) override;
@@ -21,7 +22,6 @@ private:
     void PaintSine(QPainter& painter) const;
     void PaintBend(QPainter& painter) const;
 
-    int FTool;
     bool FActive = false;
     QPoint FAnchor;
     QPoint FCurrent;

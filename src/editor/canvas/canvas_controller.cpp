@@ -1,11 +1,6 @@
 #include "editor/canvas/canvas_controller.h"
 
-#include "editor/canvas/box_tool.h"
-#include "editor/canvas/line_tool.h"
-#include "editor/canvas/node_tool.h"
-#include "editor/canvas/poly_tool.h"
-#include "editor/canvas/selection_tool.h"
-#include "editor/canvas/text_tool.h"
+#include "editor/canvas/tool_table.h"
 #include "editor/drawing_surface_widget.h"
 #include "editor/tool_cursors.h"
 
@@ -20,67 +15,13 @@ namespace korvo {
 
 namespace {
 
-    enum : int {
-        SelectionTool = 0,
-        PolygonTool = 1,
-        NodeTool = 5,
-        PolylineTool = 6,
-        LineTool = 7,
-        CurveTool = 8,
-        TextTool = 9,
-        ArrowTool = 11,
-        DropperTool = 19,
-    };
-
-    // Each tool's cursor by its registered number; 0 for the platform arrow.
-    int CursorNumber(int tool)
-    {
-        static const std::map<int, int> numbers
-            = { { PolygonTool, 2 }, { skRectangle, 3 }, { skCircle, 4 }, { NodeTool, 5 }, { PolylineTool, 6 },
-                  { LineTool, 7 }, { CurveTool, 8 }, { TextTool, 9 }, { DropperTool, 10 }, { SineTool, 11 },
-                  { skTubeBend, 12 }, { ArrowTool, 13 }, { skGraphPaper, 14 }, { skTube, 15 } };
-        const auto it = numbers.find(tool);
-        return it == numbers.end() ? 0 : it->second;
-    }
-
     constexpr int KeypadStep = 5;
     constexpr float KeypadBackgroundStep = 0.1f;
     constexpr float ArrowBackgroundStep = 5.0f;
 
 } // namespace
 
-QString ToolHint(int tool)
-{
-    switch (tool) {
-    case NodeTool:
-        return QStringLiteral("Click to edit nodes");
-    case skRectangle:
-        return QStringLiteral("Click and drag to draw a rectangle.");
-    case skCircle:
-        return QStringLiteral("Click and drag to draw a circle.");
-    case PolygonTool:
-    case PolylineTool:
-        return QStringLiteral("Click to add a point. Right click to end drawing");
-    case LineTool:
-        return QStringLiteral("Click and drag to draw a straight line");
-    case ArrowTool:
-        return QStringLiteral("Click and drag to draw a straight line ending in an arrow.");
-    case CurveTool:
-        return QStringLiteral("Click and drag to draw a curve");
-    case SineTool:
-        return QStringLiteral("Click and drag to draw a sine wave.");
-    case skTube:
-        return QStringLiteral("Click and drag to draw a straight tube.");
-    case TextTool:
-        return QStringLiteral("Click to add text");
-    case skTubeBend:
-        return QStringLiteral("Click and drag to draw a tube bend.");
-    case skGraphPaper:
-        return QStringLiteral("Click and drag to draw a grid.");
-    default:
-        return QStringLiteral("Click to select a shape. Control click to multiselect,");
-    }
-}
+QString ToolHint(TTool tool) { return QLatin1String(ToolInfo(tool).Status); }
 
 TCanvasController::TCanvasController(TDrawing& drawing, TSurfaceWidget& surface, TCanvasHost host)
     : FDrawing(drawing)
@@ -88,41 +29,41 @@ TCanvasController::TCanvasController(TDrawing& drawing, TSurfaceWidget& surface,
     , FHost(std::move(host))
 {
     FNewBrush.Style = bsClear;
-    FTools[SelectionTool] = std::make_unique<TSelectionTool>(*this);
-    FTools[NodeTool] = std::make_unique<TNodeTool>(*this);
-    for (int tool : { int(skRectangle), int(skCircle), SineTool, int(skTubeBend), int(skGraphPaper), int(skTube) })
-        FTools[tool] = std::make_unique<TBoxTool>(*this, tool);
-    for (int tool : { LineTool, ArrowTool, CurveTool })
-        FTools[tool] = std::make_unique<TLineTool>(*this, tool);
-    for (int tool : { PolygonTool, PolylineTool })
-        FTools[tool] = std::make_unique<TPolyTool>(*this, tool);
-    FTools[TextTool] = std::make_unique<TTextTool>(*this);
-    FSurface.SetOverlay([this](QPainter& painter) { CurrentTool().PaintOverlay(painter); });
+    for (const TToolInfo& tool : ToolTable()) {
+        if (tool.Make)
+            FTools[tool.Tool] = tool.Make(tool.Tool, *this);
+    }
+    FSurface.SetOverlay([this](QPainter& painter) { ActiveTool().PaintOverlay(painter); });
     FSurface.installEventFilter(this);
 }
 
 TCanvasController::~TCanvasController() { FSurface.removeEventFilter(this); }
 
-TCanvasTool& TCanvasController::CurrentTool()
+TCanvasTool& TCanvasController::ChosenTool()
 {
     const auto it = FTools.find(FDrawing.Tool());
-    return it == FTools.end() ? *FTools[SelectionTool] : *it->second;
+    return it == FTools.end() ? *FTools.at(TTool::Selection) : *it->second;
 }
 
-void TCanvasController::SetDrawStyle(int tool)
+TCanvasTool& TCanvasController::ActiveTool()
 {
-    CancelInteraction();
+    return FInteraction && FInteraction->Busy() ? *FInteraction : ChosenTool();
+}
+
+void TCanvasController::SetDrawStyle(TTool tool)
+{
+    const TDrawingUpdate update(FDrawing);
     FDrawing.SetTool(tool);
     if (FHost.ToolChanged)
         FHost.ToolChanged(tool);
-    if (tool == SelectionTool) {
-        FDrawing.SetNodeMode(0);
-    } else if (tool == NodeTool) {
-        FDrawing.SetNodeMode(1);
-    } else if (tool != DropperTool) {
+    if (tool == TTool::Selection) {
+        FDrawing.SetNodeMode(TNodeMode::Handles);
+    } else if (tool == TTool::Node) {
+        FDrawing.SetNodeMode(TNodeMode::Nodes);
+    } else if (tool != TTool::Dropper) {
         FDrawing.Deselect();
         // A new curve shows its nodes at once.
-        FDrawing.SetNodeMode(tool == CurveTool ? 1 : 0);
+        FDrawing.SetNodeMode(tool == TTool::Curve ? TNodeMode::Nodes : TNodeMode::Handles);
     }
     ApplyToolCursor();
     FSurface.setStatusTip(ToolHint(tool));
@@ -132,7 +73,6 @@ void TCanvasController::SetDrawStyle(int tool)
         QStatusTipEvent tip(FSurface.statusTip());
         QCoreApplication::sendEvent(&FSurface, &tip);
     }
-    Repaint();
 }
 
 void TCanvasController::SetUseSpecialCursors(bool on)
@@ -143,12 +83,11 @@ void TCanvasController::SetUseSpecialCursors(bool on)
 
 void TCanvasController::ApplyToolCursor()
 {
-    const int tool = FDrawing.Tool();
-    const int number = CursorNumber(tool);
-    if (number == 0)
+    const TToolInfo& tool = ToolInfo(FDrawing.Tool());
+    if (tool.CursorUse == TCursorUse::Arrow)
         SetCursor(Qt::ArrowCursor);
-    else if (FSpecialCursors || tool == NodeTool || tool == DropperTool)
-        SetCursor(ToolCursor(number));
+    else if (tool.CursorUse == TCursorUse::Own || FSpecialCursors)
+        SetCursor(ToolCursor(tool.Cursor));
     else
         SetCursor(Qt::CrossCursor);
 }
@@ -162,8 +101,6 @@ QPoint TCanvasController::Snap(QPoint p) const
     FDrawing.SnapToGrid(x, y);
     return { x, y };
 }
-
-void TCanvasController::Repaint() { FDrawing.Paint(); }
 
 void TCanvasController::UpdateOverlay() { FSurface.update(); }
 
@@ -190,16 +127,9 @@ void TCanvasController::ShowNodeMenu(QPoint at)
         FHost.ShowNodeMenu(at);
 }
 
-void TCanvasController::CancelInteraction()
-{
-    TCanvasTool& tool = CurrentTool();
-    if (tool.Busy())
-        tool.Cancel();
-}
-
 void TCanvasController::ViewChanged(QPoint pointer)
 {
-    TCanvasTool& tool = CurrentTool();
+    TCanvasTool& tool = ActiveTool();
     if (tool.Busy())
         tool.ViewChanged(pointer);
     UpdateOverlay();
@@ -213,9 +143,16 @@ bool TCanvasController::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove:
-    case QEvent::MouseButtonRelease:
-        MouseEvent(event->type(), static_cast<const QMouseEvent&>(*event));
+    case QEvent::MouseButtonRelease: {
+        const int hot = HotShape;
+        {
+            const TDrawingUpdate update(FDrawing);
+            MouseEvent(event->type(), static_cast<const QMouseEvent&>(*event));
+        }
+        if (HotShape != hot && FHost.HotShapeChanged)
+            FHost.HotShapeChanged();
         return true;
+    }
     case QEvent::Wheel: {
         const auto& wheel = static_cast<const QWheelEvent&>(*event);
         const int delta = wheel.angleDelta().y();
@@ -225,55 +162,61 @@ bool TCanvasController::eventFilter(QObject* watched, QEvent* event)
         }
         return true;
     }
-    case QEvent::KeyPress:
+    case QEvent::KeyPress: {
+        const TDrawingUpdate update(FDrawing);
         return KeyPress(static_cast<const QKeyEvent&>(*event));
+    }
     case QEvent::FocusOut:
-        // A popup menu takes the focus on purpose; anything else ends a drag cleanly.
-        if (static_cast<const QFocusEvent&>(*event).reason() != Qt::PopupFocusReason)
-            CancelInteraction();
+        // A popup menu takes the focus on purpose; anything else ends a drag whose button is held.
+        // Points placed for a polygon stay: its next click continues it.
+        if (FButtonHeld && static_cast<const QFocusEvent&>(*event).reason() != Qt::PopupFocusReason)
+            EndLostDrag();
         return false;
     default:
         return false;
     }
+}
+
+void TCanvasController::ShowPosition(QPoint at)
+{
+    if (!FHost.ShowPosition)
+        return;
+    const TMMPoint cm = FDrawing.DeviceToCM(at.x(), at.y());
+    const QLocale locale;
+    FHost.ShowPosition(QStringLiteral("x = %1 y=%2").arg(locale.toString(cm.X, 'f', 2), locale.toString(cm.Y, 'f', 2)));
 }
 
 void TCanvasController::MouseEvent(QEvent::Type type, const QMouseEvent& event)
 {
     const TPointerEvent pointer { event.position().toPoint(), event.button(), event.modifiers() };
     switch (type) {
-    case QEvent::MouseMove: {
-        const TMMPoint cm = FDrawing.DeviceToCM(pointer.Pos.x(), pointer.Pos.y());
-        const QLocale locale;
-        if (FHost.ShowPosition)
-            FHost.ShowPosition(
-                QStringLiteral("x = %1 y=%2").arg(locale.toString(cm.X, 'f', 2), locale.toString(cm.Y, 'f', 2)));
+    case QEvent::MouseMove:
+        ShowPosition(pointer.Pos);
+        // Another window took the mouse and the release went there: the drag ends now rather than
+        // following a pointer whose button is up.
         if (FButtonHeld && event.buttons() == Qt::NoButton)
-            ReleaseLost();
-        CurrentTool().Move(pointer);
+            EndLostDrag();
+        ActiveTool().Move(pointer);
         break;
-    }
     case QEvent::MouseButtonRelease:
         FButtonHeld = event.buttons() != Qt::NoButton;
-        CurrentTool().Release(pointer);
-        if (FHost.ActionEnded)
-            FHost.ActionEnded();
+        ActiveTool().Release(pointer);
         break;
     default:
         FButtonHeld = true;
         FSurface.setFocus(Qt::MouseFocusReason);
-        CurrentTool().Press(pointer);
+        FInteraction = &ActiveTool();
+        FInteraction->Press(pointer);
         break;
     }
 }
 
-void TCanvasController::ReleaseLost()
+void TCanvasController::EndLostDrag()
 {
-    // Another window took the mouse and the release went there: the drag ends now rather than
-    // following a pointer whose button is up.
     FButtonHeld = false;
-    CancelInteraction();
-    if (FHost.ActionEnded)
-        FHost.ActionEnded();
+    TCanvasTool& tool = ActiveTool();
+    if (tool.Busy())
+        tool.Cancel();
 }
 
 void TCanvasController::MoveBackground(float dx, float dy)
@@ -301,9 +244,6 @@ bool TCanvasController::KeyPress(const QKeyEvent& event)
     } else {
         return ArrowKey(event.key(), event.modifiers());
     }
-    Repaint();
-    if (FHost.ActionEnded)
-        FHost.ActionEnded();
     return true;
 }
 
@@ -333,9 +273,6 @@ bool TCanvasController::ArrowKey(int key, Qt::KeyboardModifiers modifiers)
         const int step = (modifiers & Qt::ShiftModifier) ? 5 : 1;
         FDrawing.MoveSelection(dx * step, dy * step);
     }
-    Repaint();
-    if (FHost.ActionEnded)
-        FHost.ActionEnded();
     return true;
 }
 

@@ -19,10 +19,10 @@ class TSurfaceWidget;
 struct TCanvasHost {
     // The pointer's page position for the status bar, in centimetres.
     std::function<void(const QString&)> ShowPosition;
-    // A mouse action or key ended; the title and the command states follow it.
-    std::function<void()> ActionEnded;
     // The tool changed; the tool palette checks its button.
-    std::function<void(int)> ToolChanged;
+    std::function<void(TTool)> ToolChanged;
+    // The shape last under the pointer changed; commands that act on it follow.
+    std::function<void()> HotShapeChanged;
     std::function<std::optional<TShapeText>()> AskForText;
     std::function<void(QPoint)> ShowShapeMenu;
     std::function<void(QPoint)> ShowNodeMenu;
@@ -32,18 +32,19 @@ struct TCanvasHost {
 
 // The editing canvas: turns mouse and key events on the drawing surface into calls on the drawing,
 // through the current tool, and draws the tools' previews over the view. It never edits a shape
-// itself.
+// itself, and never paints the drawing: the window repaints when the drawing tells it of a change,
+// once for each event.
 class TCanvasController : public QObject, public TCanvasServices {
 public:
     TCanvasController(TDrawing& drawing, TSurfaceWidget& surface, TCanvasHost host);
     ~TCanvasController() override;
 
-    int Tool() const { return FDrawing.Tool(); }
-    // Selects a tool by its number, as a click on its button does.
-    void SetDrawStyle(int tool);
+    TTool Tool() const { return FDrawing.Tool(); }
+    // Selects a tool, as a click on its button does. A shape under construction stays: the tool
+    // that began it keeps the mouse until it is finished.
+    void SetDrawStyle(TTool tool);
     bool SnapToGrid() const { return FSnap; }
     void SetSnapToGrid(bool on) { FSnap = on; }
-    bool UseSpecialCursors() const { return FSpecialCursors; }
     void SetUseSpecialCursors(bool on);
     // The arrow keys of the window move the selection, or with Ctrl the background picture.
     bool ArrowKey(int key, Qt::KeyboardModifiers modifiers);
@@ -55,12 +56,11 @@ public:
     QPoint Snap(QPoint p) const override;
     const TPen& NewPen() const override { return FNewPen; }
     const TBrush& NewBrush() const override { return FNewBrush; }
-    void Repaint() override;
     void UpdateOverlay() override;
     void SetCursor(const QCursor& cursor) override;
     void CaptureMouse() override;
     void ReleaseMouse() override;
-    void ReturnToSelectionTool() override { SetDrawStyle(0); }
+    void ReturnToSelectionTool() override { SetDrawStyle(TTool::Selection); }
     std::optional<TShapeText> AskForText() override;
     void ShowShapeMenu(QPoint at) override;
     void ShowNodeMenu(QPoint at) override;
@@ -69,13 +69,15 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    TCanvasTool& CurrentTool();
+    // The tool that takes the next event: the one whose interaction is under way, else the chosen one.
+    TCanvasTool& ActiveTool();
+    TCanvasTool& ChosenTool();
     void MouseEvent(QEvent::Type type, const QMouseEvent& event);
     bool KeyPress(const QKeyEvent& event);
     void ApplyToolCursor();
+    void ShowPosition(QPoint at);
     void MoveBackground(float dx, float dy);
-    void CancelInteraction();
-    void ReleaseLost();
+    void EndLostDrag();
 
     TDrawing& FDrawing;
     TSurfaceWidget& FSurface;
@@ -86,10 +88,11 @@ private:
     bool FSpecialCursors = true;
     // A button went down on the surface and its release has not been seen yet.
     bool FButtonHeld = false;
-    std::map<int, std::unique_ptr<TCanvasTool>> FTools;
+    std::map<TTool, std::unique_ptr<TCanvasTool>> FTools;
+    TCanvasTool* FInteraction = nullptr;
 };
 
 // The instruction the status bar shows over the drawing for a tool.
-QString ToolHint(int tool);
+QString ToolHint(TTool tool);
 
 } // namespace korvo

@@ -30,9 +30,7 @@ public:
     virtual QPoint Snap(QPoint p) const = 0;
     virtual const TPen& NewPen() const = 0;
     virtual const TBrush& NewBrush() const = 0;
-    // Repaints the drawing and the surface; the overlay is drawn again on top.
-    virtual void Repaint() = 0;
-    // Redraws the overlay only.
+    // Redraws the overlay over the view. The view itself is repainted when the drawing changes.
     virtual void UpdateOverlay() = 0;
     virtual void SetCursor(const QCursor& cursor) = 0;
     // Keeps the mouse with the surface until ReleaseMouse, so a release outside still finishes.
@@ -52,8 +50,9 @@ public:
 // One tool on the surface: what its presses, moves and releases do, and the preview it draws.
 class TCanvasTool {
 public:
-    explicit TCanvasTool(TCanvasServices& canvas)
+    TCanvasTool(TCanvasServices& canvas, TTool tool)
         : FCanvas(canvas)
+        , FTool(tool)
     {
     }
     virtual ~TCanvasTool() = default;
@@ -63,16 +62,19 @@ public:
     virtual void Release(const TPointerEvent& event) = 0;
     // The preview drawn over the view; nothing when the tool is idle.
     virtual void PaintOverlay(QPainter& painter) const;
-    // The interaction in progress ends at once, as if the mouse had been released where it is,
-    // or is dropped when it would leave half a shape: the grab was lost or the tool changed.
+    // The button held for the interaction in progress was released elsewhere, or the surface lost
+    // the mouse or the focus: a drag ends at once, as far as it went or without a shape when it
+    // would leave half a one.
     virtual void Cancel() = 0;
-    // Whether an interaction is in progress.
+    // Whether an interaction is in progress. Until it ends, the tool keeps the mouse events even
+    // when another tool is chosen.
     virtual bool Busy() const = 0;
     // The drawing's zoom or scroll changed while the tool was busy.
     virtual void ViewChanged(QPoint pointer);
 
 protected:
     TCanvasServices& FCanvas;
+    const TTool FTool;
 };
 
 } // namespace korvo

@@ -6,17 +6,6 @@
 
 namespace korvo {
 
-namespace {
-    constexpr int CurveTool = 8;
-    constexpr int ArrowTool = 11;
-}
-
-TLineTool::TLineTool(TCanvasServices& canvas, int tool)
-    : TCanvasTool(canvas)
-    , FTool(tool)
-{
-}
-
 void TLineTool::Press(const TPointerEvent& event)
 {
     if (FActive || event.Button != Qt::LeftButton)
@@ -44,12 +33,12 @@ void TLineTool::Release(const TPointerEvent& event)
     FCanvas.ReleaseMouse();
     const QPoint end = FCanvas.Snap(event.Pos);
     TDrawing& drawing = FCanvas.Drawing();
-    if (FTool == CurveTool)
+    if (FTool == TTool::Curve)
         drawing.AddCurve(FAnchor.x(), FAnchor.y(), end.x(), end.y(), FCanvas.NewPen());
     else
-        drawing.AddLine(
-            FTool == ArrowTool ? leArrowMedium : leNone, FAnchor.x(), FAnchor.y(), end.x(), end.y(), FCanvas.NewPen());
-    FCanvas.Repaint();
+        drawing.AddLine(FTool == TTool::Arrow ? leArrowMedium : leNone, FAnchor.x(), FAnchor.y(), end.x(), end.y(),
+            FCanvas.NewPen());
+    FCanvas.UpdateOverlay();
 }
 
 void TLineTool::PaintOverlay(QPainter& painter) const

@@ -9,7 +9,7 @@ namespace korvo {
 // thirds. The mouse stays with the surface until the release.
 class TLineTool : public TCanvasTool {
 public:
-    TLineTool(TCanvasServices& canvas, int tool);
+    using TCanvasTool::TCanvasTool;
 
     void Press(const TPointerEvent& event) override;
     void Move(const TPointerEvent& event) override;
@@ -19,7 +19,6 @@ public:
     bool Busy() const override { return FActive; }
 
 private:
-    int FTool;
     bool FActive = false;
     QPoint FAnchor;
     QPoint FCurrent;

@@ -55,18 +55,18 @@ void TNodeTool::PressLeft(QPoint at)
     FHotNode = drawing.NodeAt(at.x(), at.y(), shape);
     FCanvas.HotShape = shape;
     if (shape == -1) {
-        FCanvas.Repaint();
+        FCanvas.UpdateOverlay();
         FBand.Start(at);
         return;
     }
     drawing.SetSelectedNode(shape, FHotNode);
     drawing.ToggleSelected(shape);
-    drawing.SetNodeMode(1);
+    drawing.SetNodeMode(TNodeMode::Nodes);
     FKind = drawing.GetShapeKind(shape);
     FShownNodes = drawing.GetShapePoints(shape);
     FNodePoints = FShownNodes;
     FDragging = FHotNode != -1;
-    FCanvas.Repaint();
+    FCanvas.UpdateOverlay();
 }
 
 void TNodeTool::Move(const TPointerEvent& event)
@@ -84,7 +84,7 @@ void TNodeTool::Release(const TPointerEvent& event)
 {
     if (FBand.Active()) {
         FBand.Finish(FCanvas.Drawing(), event.Pos);
-        FCanvas.Repaint();
+        FCanvas.UpdateOverlay();
         return;
     }
     if (!FDragging)
@@ -93,7 +93,7 @@ void TNodeTool::Release(const TPointerEvent& event)
     FDragging = false;
     FCanvas.Drawing().SetShapePoints(FCanvas.HotShape, FNodePoints);
     FShownNodes.clear();
-    FCanvas.Repaint();
+    FCanvas.UpdateOverlay();
 }
 
 void TNodeTool::PaintOverlay(QPainter& painter) const
@@ -116,7 +116,7 @@ void TNodeTool::Cancel()
     FDragging = false;
     FBand.Cancel();
     FShownNodes.clear();
-    FCanvas.Repaint();
+    FCanvas.UpdateOverlay();
 }
 
 } // namespace korvo

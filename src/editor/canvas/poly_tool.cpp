@@ -6,16 +6,6 @@
 
 namespace korvo {
 
-namespace {
-    constexpr int PolylineTool = 6;
-}
-
-TPolyTool::TPolyTool(TCanvasServices& canvas, int tool)
-    : TCanvasTool(canvas)
-    , FTool(tool)
-{
-}
-
 void TPolyTool::PlacePoint(QPoint at)
 {
     const QPoint p = FCanvas.Snap(at);
@@ -38,6 +28,8 @@ void TPolyTool::Press(const TPointerEvent& event)
     }
     if (FMode != TMode::PlacingPoints)
         return;
+    // The mouse may have gone to another window meanwhile; the surface keeps it again.
+    FCanvas.CaptureMouse();
     if (event.Button == Qt::RightButton)
         FMode = TMode::LastPoint;
     ++FPointIndex;
@@ -54,14 +46,18 @@ void TPolyTool::Move(const TPointerEvent& event)
 
 void TPolyTool::Release(const TPointerEvent&)
 {
-    if (FMode != TMode::LastPoint)
-        return;
+    if (FMode == TMode::LastPoint)
+        Finish();
+}
+
+void TPolyTool::Finish()
+{
     FMode = TMode::Idle;
     FPointIndex = 0;
     FCanvas.ReleaseMouse();
+    FCanvas.UpdateOverlay();
     FCanvas.Drawing().AddPolyShape(
-        FTool == PolylineTool ? skOpenPolygon : skPolygon, FCanvas.NewBrush(), FCanvas.NewPen());
-    FCanvas.Repaint();
+        FTool == TTool::Polyline ? skOpenPolygon : skPolygon, FCanvas.NewBrush(), FCanvas.NewPen());
 }
 
 void TPolyTool::PaintOverlay(QPainter& painter) const
@@ -90,13 +86,10 @@ void TPolyTool::ViewChanged(QPoint pointer)
 
 void TPolyTool::Cancel()
 {
-    // Half a polygon is no shape: the points placed so far are dropped.
-    if (FMode == TMode::Idle)
-        return;
-    FMode = TMode::Idle;
-    FPointIndex = 0;
-    FCanvas.ReleaseMouse();
-    FCanvas.UpdateOverlay();
+    // The points placed stay for the next click; only a lost release after the last point is
+    // taken as given, so the shape the user ended is made.
+    if (FMode == TMode::LastPoint)
+        Finish();
 }
 
 } // namespace korvo

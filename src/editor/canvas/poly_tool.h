@@ -6,10 +6,11 @@ namespace korvo {
 
 // The polygon and polyline tools: each left or middle press places a point, the right press places
 // the last one and the release after it makes the shape. The points placed so far and a rubber line
-// to the pointer stay shown, through repaints and zooms, until the shape is finished.
+// to the pointer stay shown, through repaints, zooms, tool changes and a lost focus, until the shape
+// is finished.
 class TPolyTool : public TCanvasTool {
 public:
-    TPolyTool(TCanvasServices& canvas, int tool);
+    using TCanvasTool::TCanvasTool;
 
     void Press(const TPointerEvent& event) override;
     void Move(const TPointerEvent& event) override;
@@ -23,8 +24,8 @@ private:
     enum class TMode { Idle, PlacingPoints, LastPoint };
 
     void PlacePoint(QPoint at);
+    void Finish();
 
-    int FTool;
     TMode FMode = TMode::Idle;
     int FPointIndex = 0;
     QPoint FAnchor;

@@ -16,7 +16,6 @@ void TRubberBand::Finish(TDrawing& drawing, QPoint at)
 {
     FActive = false;
     drawing.SelectInRect(FAnchor.x(), FAnchor.y(), at.x(), at.y());
-    drawing.Paint();
 }
 
 void TRubberBand::Paint(QPainter& painter) const

@@ -10,34 +10,32 @@ namespace korvo {
 
 namespace {
 
-    constexpr int CentreCode = 19;
+    using H = THandle;
 
-    enum : int { TopLeft, Top, TopRight, Right, BottomRight, Bottom, BottomLeft, Left };
-
-    bool MovesLeft(int h) { return h == TopLeft || h == Left || h == BottomLeft; }
-    bool MovesRight(int h) { return h == TopRight || h == Right || h == BottomRight; }
-    bool MovesTop(int h) { return h == TopLeft || h == Top || h == TopRight; }
-    bool MovesBottom(int h) { return h == BottomLeft || h == Bottom || h == BottomRight; }
-    bool IsCorner(int h) { return h == TopLeft || h == TopRight || h == BottomRight || h == BottomLeft; }
+    bool MovesLeft(H h) { return h == H::TopLeft || h == H::Left || h == H::BottomLeft; }
+    bool MovesRight(H h) { return h == H::TopRight || h == H::Right || h == H::BottomRight; }
+    bool MovesTop(H h) { return h == H::TopLeft || h == H::Top || h == H::TopRight; }
+    bool MovesBottom(H h) { return h == H::BottomLeft || h == H::Bottom || h == H::BottomRight; }
+    bool IsCorner(H h) { return h == H::TopLeft || h == H::TopRight || h == H::BottomRight || h == H::BottomLeft; }
 
     void Outline(QPainter& painter, const TRect& r) { DrawOutline(painter, { r.Left, r.Top }, { r.Right, r.Bottom }); }
 
 } // namespace
 
-QCursor TSelectionTool::HandleCursor(int handle)
+QCursor TSelectionTool::HandleCursor(THandle handle)
 {
     switch (handle) {
-    case TopLeft:
-    case BottomRight:
+    case H::TopLeft:
+    case H::BottomRight:
         return Qt::SizeFDiagCursor;
-    case TopRight:
-    case BottomLeft:
+    case H::TopRight:
+    case H::BottomLeft:
         return Qt::SizeBDiagCursor;
-    case Top:
-    case Bottom:
+    case H::Top:
+    case H::Bottom:
         return Qt::SizeVerCursor;
-    case Left:
-    case Right:
+    case H::Left:
+    case H::Right:
         return Qt::SizeHorCursor;
     default:
         return Qt::ArrowCursor;
@@ -47,15 +45,15 @@ QCursor TSelectionTool::HandleCursor(int handle)
 void TSelectionTool::Hover(QPoint at)
 {
     TDrawing& drawing = FCanvas.Drawing();
-    if (drawing.CentreAt(at.x(), at.y()) == CentreCode) {
+    if (drawing.CentreAt(at.x(), at.y()) == H::RotationCentre) {
         FCanvas.SetCursor(Qt::PointingHandCursor);
         return;
     }
     int owner = -1;
     FHotHandle = drawing.HandleAt(at.x(), at.y(), owner);
-    FCanvas.HotShape = FHotHandle == -1 ? drawing.ShapeAt(at.x(), at.y()) : owner;
+    FCanvas.HotShape = FHotHandle == H::None ? drawing.ShapeAt(at.x(), at.y()) : owner;
     if (drawing.SelCount() > 1)
-        FHotHandle = -1;
+        FHotHandle = H::None;
     FCanvas.SetCursor(drawing.SelCount() == 1 ? HandleCursor(FHotHandle) : QCursor(Qt::ArrowCursor));
 }
 
@@ -65,7 +63,7 @@ void TSelectionTool::Press(const TPointerEvent& event)
     if (FMode == TMode::Idle)
         Hover(event.Pos);
     TDrawing& drawing = FCanvas.Drawing();
-    if (drawing.CentreAt(event.Pos.x(), event.Pos.y()) == CentreCode) {
+    if (drawing.CentreAt(event.Pos.x(), event.Pos.y()) == H::RotationCentre) {
         FMode = TMode::DraggingCentre;
         drawing.HoldUnselectedShapes(true);
         return;
@@ -83,8 +81,7 @@ void TSelectionTool::PressLeft(const TPointerEvent& event)
     if (event.Modifiers & Qt::ControlModifier) {
         if (hot != -1) {
             drawing.ToggleSelected(hot);
-            drawing.SetNodeMode(0);
-            FCanvas.Repaint();
+            drawing.SetNodeMode(TNodeMode::Handles);
         }
         return;
     }
@@ -98,16 +95,14 @@ void TSelectionTool::PressLeft(const TPointerEvent& event)
     drawing.Deselect();
     // With two or more selected, a press on an unselected shape also starts a selection rectangle.
     if (hot == -1 || several) {
-        FCanvas.Repaint();
         FBand.Start(event.Pos);
         FMode = TMode::RubberBand;
         return;
     }
     FResizeRect = drawing.GetShapeRect(hot);
     drawing.ToggleSelected(hot);
-    drawing.SetNodeMode(0);
-    FCanvas.Repaint();
-    if (FHotHandle >= 0) {
+    drawing.SetNodeMode(TNodeMode::Handles);
+    if (IsResizeHandle(FHotHandle)) {
         FResizeHandle = FHotHandle;
         FStartRect = FResizeRect;
         FMode = TMode::Resizing;
@@ -140,7 +135,6 @@ void TSelectionTool::Move(const TPointerEvent& event)
         const QPoint at = FCanvas.Snap(event.Pos);
         drawing.MoveSelection(at.x() - FCurrent.x(), at.y() - FCurrent.y());
         FCurrent = at;
-        FCanvas.Repaint();
         break;
     }
     case TMode::Resizing:
@@ -162,7 +156,7 @@ void TSelectionTool::Move(const TPointerEvent& event)
 void TSelectionTool::DragResizeFrame(QPoint at, bool keepAspect)
 {
     TRect& r = FResizeRect;
-    const int h = FResizeHandle;
+    const THandle h = FResizeHandle;
     // A corner dragged with Shift keeps the frame's proportions while it stays on its own side.
     const bool onOwnSide
         = (MovesLeft(h) ? at.x() < r.Right : at.x() > r.Left) && (MovesTop(h) ? at.y() < r.Bottom : at.y() > r.Top);
@@ -193,23 +187,11 @@ void TSelectionTool::Release(const TPointerEvent& event)
     const TMode mode = FMode;
     FMode = TMode::Idle;
     drawing.HoldUnselectedShapes(false);
-    switch (mode) {
-    case TMode::MovingShape:
-    case TMode::MovingSelection:
-        FCanvas.Repaint();
-        break;
-    case TMode::Resizing:
+    FCanvas.UpdateOverlay();
+    if (mode == TMode::Resizing)
         drawing.ResizeShape(FCanvas.HotShape, FResizeRect);
-        FCanvas.Repaint();
-        break;
-    case TMode::RubberBand:
+    else if (mode == TMode::RubberBand)
         FBand.Finish(drawing, event.Pos);
-        FCanvas.Repaint();
-        break;
-    case TMode::Idle:
-    case TMode::DraggingCentre:
-        break;
-    }
 }
 
 void TSelectionTool::PaintOverlay(QPainter& painter) const
@@ -230,7 +212,7 @@ void TSelectionTool::Cancel()
     FMode = TMode::Idle;
     FBand.Cancel();
     FCanvas.Drawing().HoldUnselectedShapes(false);
-    FCanvas.Repaint();
+    FCanvas.UpdateOverlay();
 }
 
 } // namespace korvo

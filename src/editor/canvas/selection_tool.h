@@ -19,7 +19,7 @@ public:
     bool Busy() const override { return FMode != TMode::Idle; }
 
     // The cursor a handle shows: the size cursors along the handle's direction, the arrow otherwise.
-    static QCursor HandleCursor(int handle);
+    static QCursor HandleCursor(THandle handle);
 
 private:
     enum class TMode { Idle, MovingShape, MovingSelection, Resizing, RubberBand, DraggingCentre };
@@ -30,9 +30,9 @@ private:
     void DragResizeFrame(QPoint at, bool keepAspect);
 
     TMode FMode = TMode::Idle;
-    int FHotHandle = -1;
+    THandle FHotHandle = THandle::None;
     // The handle being dragged and the frame it drags, in view pixels; the frame's start stays shown.
-    int FResizeHandle = -1;
+    THandle FResizeHandle = THandle::None;
     TRect FResizeRect;
     TRect FStartRect;
     QPoint FCurrent;

@@ -10,7 +10,6 @@ void TTextTool::Press(const TPointerEvent& event)
     // Texts are placed where clicked, never snapped; the next click selects again.
     FCanvas.Drawing().AddText(text->Text, text->Font, event.Pos.x(), event.Pos.y());
     FCanvas.ReturnToSelectionTool();
-    FCanvas.Repaint();
 }
 
 } // namespace korvo

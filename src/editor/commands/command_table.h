@@ -1,0 +1,146 @@
+#pragma once
+
+#include <QKeySequence>
+
+#include <array>
+
+namespace korvo {
+
+// Every command of the main window's menus and tool bars. Each has one action, which its menu item
+// and its tool button share.
+enum class TCommand {
+    // File menu.
+    New,
+    Open,
+    Reopen,
+    Save,
+    SaveAs,
+    SaveLibraryAs,
+    UseAnotherLibrary,
+    Import,
+    ExportSelection,
+    Print,
+    PrintSelected,
+    PrinterSetup,
+    PageA4,
+    PageA3,
+    Exit,
+    // Edit menu.
+    Undo,
+    Cut,
+    Copy,
+    Paste,
+    SelectAll,
+    ClearBackground,
+    // Transform menu: each shows or hides its tool bar.
+    RotateToolbar,
+    ScaleToolbar,
+    AlignToolbar,
+    PolygonToolbar,
+    // View menu.
+    ShowLibrary,
+    SmallThumbnails,
+    LargeThumbnails,
+    Grid,
+    SnapToGrid,
+    UseSpecialCursors,
+    // Appearance menu.
+    ThemeBlue,
+    ThemeBlack,
+    ThemeSilver,
+    // Help menu.
+    HelpContents,
+    HelpSearch,
+    Tutorial1,
+    Tutorial2,
+    Tutorial3,
+    Tutorial4,
+    Tutorial5,
+    Tutorial6,
+    About,
+    // The main tool bar's own.
+    Help,
+    Group,
+    Ungroup,
+    ToFront,
+    ToBack,
+    MoveBack,
+    MoveForward,
+    RotateAnticlockwise,
+    RotateClockwise,
+    MirrorHorizontally,
+    MirrorVertically,
+    LineStyles,
+    LineEndings,
+    // The rotation, scale, alignment and polygon tool bars.
+    ApplyRotation,
+    ApplyRotationToCopy,
+    ApplyScale,
+    ApplyScaleToCopy,
+    AlignCentres,
+    AlignCentresVertically,
+    AlignCentresHorizontally,
+    AlignLeft,
+    AlignRight,
+    AlignTop,
+    AlignBottom,
+    CreatePolygon,
+    // The library panel's tool bar and the shape menu's library entry.
+    LibraryPageOrder,
+    LibraryNewPage,
+    LibraryDeletePage,
+    LibraryMoveUp,
+    LibraryMoveDown,
+    LibraryDelete,
+    AddToLibrary,
+};
+
+constexpr int CommandCount = static_cast<int>(TCommand::AddToLibrary) + 1;
+
+// When a command can be given. The window checks the rules whenever the drawing changes and when a
+// menu opens.
+enum class TEnableRule {
+    Always,
+    // s > 0, s the number of selected shapes.
+    Selection,
+    // s > 1.
+    SeveralSelected,
+    // The selection holds a group.
+    SelectedGroup,
+    // The drawing's own paste buffer holds shapes.
+    PasteBuffer,
+    // s > 0 and the drawing has more than one shape.
+    Depth,
+    // s > 0 and a line, polyline or curve is selected.
+    SelectedLines,
+    // Neither a lone text last under the pointer: s > 1, or s = 1 and the hot shape is no text.
+    Mirror,
+    // The drawing has changes to save.
+    Changed,
+    CanUndo,
+    RecentFiles,
+    // The drawing has any shape.
+    AnyShape,
+    Background,
+};
+
+struct TCommandInfo {
+    TCommand Id;
+    // The action's object name: the menu item's where there is one, else the tool button's.
+    const char* Name;
+    // The tool button's own object name where the button has one apart from its menu item.
+    const char* Button;
+    // The menu text, or the tool button's caption; empty for a button known only by its hint.
+    const char* Caption;
+    // Shown in the status bar and as the tool tip.
+    const char* Hint;
+    QKeySequence::StandardKey Shortcut;
+    const char* Icon;
+    TEnableRule Rule;
+    bool Checkable;
+};
+
+const TCommandInfo& CommandInfo(TCommand id);
+const std::array<TCommandInfo, CommandCount>& CommandTable();
+
+} // namespace korvo

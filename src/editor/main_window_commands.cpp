@@ -1,0 +1,152 @@
+#include "editor/main_window.h"
+
+#include "editor/canvas/canvas_controller.h"
+#include "editor/themes.h"
+#include "editor/view_navigator.h"
+
+#include <QDockWidget>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QToolBar>
+
+namespace korvo {
+
+using C = TCommand;
+
+namespace {
+
+    bool ReadNumber(const QLineEdit* edit, double& value)
+    {
+        bool ok = false;
+        value = edit->text().toDouble(&ok);
+        return ok;
+    }
+
+} // namespace
+
+void TMainDrawFrm::BindCommands()
+{
+    BindFileCommands();
+    BindEditCommands();
+    BindArrangeCommands();
+    BindViewCommands();
+    BindTransformToolbars();
+}
+
+void TMainDrawFrm::BindFileCommands()
+{
+    TFileCommands& files = *FFileCommands;
+    FCommands.Bind(C::New, [&files] { files.New(); });
+    FCommands.Bind(C::Open, [&files] { files.Open(); });
+    FCommands.Bind(C::Save, [&files] { files.Save(); });
+    FCommands.Bind(C::SaveAs, [&files] { files.SaveAs(); });
+    FCommands.Bind(C::Import, [&files] { files.ImportBackground(); });
+    FCommands.Bind(C::ExportSelection, [&files] { files.ExportSelection(); });
+    FCommands.Bind(C::PageA4, [this] { SetPageSize(210, 280); });
+    FCommands.Bind(C::PageA3, [this] { SetPageSize(420, 560); });
+    FCommands.Bind(C::Exit, [this] { close(); });
+}
+
+void TMainDrawFrm::SetPageSize(std::int32_t width, std::int32_t height)
+{
+    FDrawing.SetPageSize(width, height);
+    FNavigator->PageChanged();
+}
+
+void TMainDrawFrm::BindEditCommands()
+{
+    FCommands.Bind(C::Undo, [this] { FDrawing.Undo(); });
+    FCommands.Bind(C::Cut, [this] { Cut(); });
+    FCommands.Bind(C::Copy, [this] { Copy(); });
+    FCommands.Bind(C::Paste, [this] { FDrawing.Paste(); });
+    FCommands.Bind(C::SelectAll, [this] { FDrawing.SelectAll(); });
+    FCommands.Bind(C::ClearBackground, [this] { FDrawing.ClearBackground(); });
+}
+
+void TMainDrawFrm::BindArrangeCommands()
+{
+    FCommands.Bind(C::Group, [this] { FDrawing.GroupSelection(); });
+    FCommands.Bind(C::Ungroup, [this] { FDrawing.UngroupSelection(); });
+    FCommands.Bind(C::ToFront, [this] { FDrawing.BringToFront(); });
+    FCommands.Bind(C::ToBack, [this] { FDrawing.SendToBack(); });
+    FCommands.Bind(C::MoveBack, [this] { FDrawing.SendBackward(); });
+    FCommands.Bind(C::MoveForward, [this] { FDrawing.BringForward(); });
+    FCommands.Bind(C::RotateAnticlockwise, [this] { Rotate(-1); });
+    FCommands.Bind(C::RotateClockwise, [this] { Rotate(1); });
+    FCommands.Bind(C::MirrorHorizontally, [this] { FDrawing.MirrorSelection(TMirrorAxis::Horizontal); });
+    FCommands.Bind(C::MirrorVertically, [this] { FDrawing.MirrorSelection(TMirrorAxis::Vertical); });
+}
+
+void TMainDrawFrm::Rotate(float direction)
+{
+    // Shift turns by a quarter, a plain click by ten degrees; positive is clockwise on the page.
+    const bool quarter = QGuiApplication::keyboardModifiers() & Qt::ShiftModifier;
+    FDrawing.RotateSelection(direction * (quarter ? 90.0f : 10.0f));
+}
+
+void TMainDrawFrm::BindViewCommands()
+{
+    FCommands.BindToggle(C::RotateToolbar, [this](bool shown) {
+        RotateToolbar->setVisible(shown);
+        // The rotation centre's marker shows while the rotation tool bar is open.
+        FDrawing.SetShowCentre(shown);
+    });
+    FCommands.BindToggle(C::ScaleToolbar, [this](bool shown) { ScaleToolbar->setVisible(shown); });
+    FCommands.BindToggle(C::AlignToolbar, [this](bool shown) { AlignToolbar->setVisible(shown); });
+    FCommands.BindToggle(C::PolygonToolbar, [this](bool shown) { PolygonToolbar->setVisible(shown); });
+    FCommands.BindToggle(C::ShowLibrary, [this](bool shown) { LibPanel->setVisible(shown); });
+    FCommands.BindToggle(C::Grid, [this](bool on) { FDrawing.SetShowGrid(on); });
+    FCommands.BindToggle(C::SnapToGrid, [this](bool on) { FCanvas->SetSnapToGrid(on); });
+    FCommands.BindToggle(C::UseSpecialCursors, [this](bool on) { FCanvas->SetUseSpecialCursors(on); });
+    const TCommand themes[ThemeCount] = { C::ThemeBlue, C::ThemeBlack, C::ThemeSilver };
+    for (int theme = 0; theme < ThemeCount; ++theme) {
+        FCommands.Bind(themes[theme], [this, theme] {
+            if (theme != ThemeTag(CurrentTheme()))
+                SelectTheme(theme);
+        });
+    }
+}
+
+void TMainDrawFrm::BindTransformToolbars()
+{
+    FCommands.Bind(C::ApplyRotation, [this] { RotateByAngle(false); });
+    FCommands.Bind(C::ApplyRotationToCopy, [this] { RotateByAngle(true); });
+    FCommands.Bind(C::ApplyScale, [this] { ScaleByPercent(false); });
+    FCommands.Bind(C::ApplyScaleToCopy, [this] { ScaleByPercent(true); });
+    const std::pair<TCommand, TAlignment> alignments[]
+        = { { C::AlignCentres, TAlignment::Centres }, { C::AlignCentresVertically, TAlignment::CentresOnVertical },
+              { C::AlignCentresHorizontally, TAlignment::CentresOnHorizontal }, { C::AlignLeft, TAlignment::Left },
+              { C::AlignRight, TAlignment::Right }, { C::AlignTop, TAlignment::Top },
+              { C::AlignBottom, TAlignment::Bottom } };
+    for (const auto& [id, alignment] : alignments)
+        FCommands.Bind(id, [this, alignment = alignment] { FDrawing.AlignSelection(alignment); });
+    FCommands.Bind(C::CreatePolygon, [this] { CreateRegularPolygon(); });
+}
+
+void TMainDrawFrm::RotateByAngle(bool copy)
+{
+    double degrees;
+    if (!ReadNumber(AngleEdit, degrees))
+        return;
+    if (copy)
+        CopyInPlace();
+    FDrawing.RotateSelectionAboutCentre(static_cast<float>(degrees));
+}
+
+void TMainDrawFrm::ScaleByPercent(bool copy)
+{
+    if (copy)
+        CopyInPlace();
+    FDrawing.ScaleSelection(ScaleUpDn->value());
+}
+
+void TMainDrawFrm::CreateRegularPolygon()
+{
+    // New polygons stand in the middle of the page's upper part, where the rotation centre starts.
+    double mm;
+    if (ReadNumber(PolyRadius, mm))
+        FDrawing.AddRegularPolygon(PolySides->value(), 100, 100, static_cast<float>(mm));
+}
+
+} // namespace korvo
