@@ -92,6 +92,17 @@ TEST_F(Clipboard, CopiesDoNotFollowLaterEditsOfTheOriginals)
     ExpectBox(drawing.Shapes().back()->FBounds, 12, 12, 22, 22);
 }
 
+TEST_F(Clipboard, CopiesLeaveThePickedNodeWithTheOriginal)
+{
+    drawing.SetSelectedNode(0, 2);
+    Select({ 1 });
+    drawing.CopySelection();
+    drawing.Paste();
+    drawing.PasteInPlace();
+    EXPECT_EQ(drawing.GetSelectedNode(3), -1);
+    EXPECT_EQ(drawing.GetSelectedNode(4), -1);
+}
+
 TEST_F(Clipboard, PasteInPlaceAddsSelectedCopiesWithoutAnUndoStep)
 {
     Select({ 5, 1 });
