@@ -37,27 +37,31 @@ enum class THandle : int {
     None = -1,
     MoveOnly = -2,
     TopLeft = 0,
-    Top = 1,
-    TopRight = 2,
-    Right = 3,
-    BottomRight = 4,
-    Bottom = 5,
-    BottomLeft = 6,
-    Left = 7,
+    Top,
+    TopRight,
+    Right,
+    BottomRight,
+    Bottom,
+    BottomLeft,
+    Left,
     RotationCentre = 19,
 };
 
-inline bool IsResizeHandle(THandle h) { return static_cast<int>(h) >= 0 && static_cast<int>(h) <= 7; }
+inline bool IsResizeHandle(THandle h)
+{
+    return static_cast<int>(h) >= static_cast<int>(THandle::TopLeft)
+        && static_cast<int>(h) <= static_cast<int>(THandle::Left);
+}
 
 // Which edges or centres the other selected shapes are lined up with, on the first selected one.
 enum class TAlignment : int {
     Centres = 1,
-    CentresOnVertical = 2,
-    CentresOnHorizontal = 3,
-    Left = 4,
-    Right = 5,
-    Top = 6,
-    Bottom = 7,
+    CentresOnVertical,
+    CentresOnHorizontal,
+    Left,
+    Right,
+    Top,
+    Bottom,
 };
 
 enum class TMirrorAxis : int {

@@ -2,7 +2,6 @@
 
 #include "editor/canvas/canvas_controller.h"
 #include "editor/canvas/tool_table.h"
-#include "editor/command_icons.h"
 
 #include <QActionGroup>
 #include <QComboBox>
@@ -102,19 +101,14 @@ void TMainDrawFrm::BuildToolPalette()
     TBXToolbar1->setMovable(false);
     auto* group = new QActionGroup(TBXToolbar1);
     for (const TToolInfo& tool : ToolTable()) {
-        const QString hint = QLatin1String(tool.Hint);
-        auto* action = new QAction(hint.isEmpty() ? QLatin1String(tool.Caption) : hint, group);
-        action->setObjectName(QLatin1String(tool.Button));
-        action->setIcon(CommandIcon(QLatin1String(tool.Icon)));
-        action->setToolTip(hint);
-        action->setStatusTip(hint);
+        QAction* action = NewAction(group, tool.Text);
         action->setData(static_cast<int>(tool.Tool));
         action->setCheckable(true);
         // A tool whose behaviour is not built yet stays disabled rather than doing nothing.
         action->setEnabled(tool.Make != nullptr);
         const TTool id = tool.Tool;
         connect(action, &QAction::triggered, this, [this, id] { FCanvas->SetDrawStyle(id); });
-        AddNamedButton(*TBXToolbar1, action, action->objectName(), QLatin1String(tool.Caption));
+        AddNamedButton(*TBXToolbar1, action, action->objectName(), QLatin1String(tool.Text.Caption));
     }
     ToolAction(TTool::Selection)->setChecked(true);
     addToolBar(Qt::LeftToolBarArea, TBXToolbar1);

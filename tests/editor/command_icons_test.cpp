@@ -16,11 +16,11 @@ QStringList IconNames()
 {
     QStringList names { QStringLiteral("redo"), QStringLiteral("colour") };
     for (const TCommandInfo& command : CommandTable()) {
-        if (*command.Icon)
-            names.append(QLatin1String(command.Icon));
+        if (*command.Text.Icon)
+            names.append(QLatin1String(command.Text.Icon));
     }
     for (const TToolInfo& tool : ToolTable())
-        names.append(QLatin1String(tool.Icon));
+        names.append(QLatin1String(tool.Text.Icon));
     return names;
 }
 

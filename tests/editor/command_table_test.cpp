@@ -30,11 +30,11 @@ TEST_F(Commands, EachHasOneActionThatItsMenuItemAndButtonShare)
 {
     QStringList shortcuts;
     for (const TCommandInfo& info : CommandTable()) {
-        SCOPED_TRACE(info.Name);
+        SCOPED_TRACE(info.Text.Name);
         QAction* action = window->Action(info.Id);
         ASSERT_NE(action, nullptr);
-        EXPECT_EQ(action->objectName(), QLatin1String(info.Name));
-        EXPECT_EQ(window->findChildren<QAction*>(QLatin1String(info.Name)).size(), 1);
+        EXPECT_EQ(action->objectName(), QLatin1String(info.Text.Name));
+        EXPECT_EQ(window->findChildren<QAction*>(QLatin1String(info.Text.Name)).size(), 1);
         if (!action->shortcut().isEmpty())
             shortcuts.append(action->shortcut().toString());
         if (!info.Button)
@@ -129,7 +129,7 @@ TEST_F(Commands, EnablingFollowsTheDrawingWithoutBeingAsked)
             Move({ 303, 105 }, Qt::NoButton);
         for (const TCommandInfo& info : CommandTable()) {
             const bool holds = info.Rule == R::Always || s.holding.count(info.Rule) > 0;
-            EXPECT_EQ(window->Action(info.Id)->isEnabled(), window->IsBuilt(info.Id) && holds) << info.Name;
+            EXPECT_EQ(window->Action(info.Id)->isEnabled(), window->IsBuilt(info.Id) && holds) << info.Text.Name;
         }
     }
 }

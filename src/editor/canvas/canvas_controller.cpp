@@ -13,14 +13,6 @@
 
 namespace korvo {
 
-namespace {
-
-    constexpr int KeypadStep = 5;
-    constexpr float KeypadBackgroundStep = 0.1f;
-    constexpr float ArrowBackgroundStep = 5.0f;
-
-} // namespace
-
 QString ToolHint(TTool tool) { return QLatin1String(ToolInfo(tool).Status); }
 
 TCanvasController::TCanvasController(TDrawing& drawing, TSurfaceWidget& surface, TCanvasHost host)
@@ -238,9 +230,9 @@ bool TCanvasController::KeyPress(const QKeyEvent& event)
         const int dx = event.key() == Qt::Key_4 ? -1 : event.key() == Qt::Key_6 ? 1 : 0;
         const int dy = event.key() == Qt::Key_8 ? -1 : event.key() == Qt::Key_2 ? 1 : 0;
         if (backgroundKey)
-            MoveBackground(dx * KeypadBackgroundStep, dy * KeypadBackgroundStep);
+            MoveBackground(dx * 0.1f, dy * 0.1f);
         else
-            FDrawing.MoveSelection(dx * KeypadStep, dy * KeypadStep);
+            FDrawing.MoveSelection(dx * 5, dy * 5);
     } else {
         return ArrowKey(event.key(), event.modifiers());
     }
@@ -267,8 +259,9 @@ bool TCanvasController::ArrowKey(int key, Qt::KeyboardModifiers modifiers)
     default:
         return false;
     }
+    // With Ctrl the background picture moves by 5 mm; the selection moves by a pixel, or 5 with Shift.
     if (FDrawing.HasBackground() && (modifiers & Qt::ControlModifier)) {
-        MoveBackground(dx * ArrowBackgroundStep, dy * ArrowBackgroundStep);
+        MoveBackground(dx * 5.0f, dy * 5.0f);
     } else {
         const int step = (modifiers & Qt::ShiftModifier) ? 5 : 1;
         FDrawing.MoveSelection(dx * step, dy * step);

@@ -1,4 +1,4 @@
-#include "editor/canvas/line_tool.h"
+#include "editor/canvas/tools.h"
 
 #include "editor/canvas/previews.h"
 
@@ -6,56 +6,76 @@
 
 namespace korvo {
 
-void TLineTool::Press(const TPointerEvent& event)
-{
-    if (FActive || event.Button != Qt::LeftButton)
-        return;
-    FActive = true;
-    FAnchor = FCanvas.Snap(event.Pos);
-    FCurrent = FAnchor;
-    FCanvas.CaptureMouse();
-    FCanvas.UpdateOverlay();
-}
+namespace {
 
-void TLineTool::Move(const TPointerEvent& event)
-{
-    if (!FActive)
-        return;
-    FCurrent = FCanvas.Snap(event.Pos);
-    FCanvas.UpdateOverlay();
-}
+    // The line, arrow and curve tools: a straight rubber line from the press to the release, which
+    // becomes a line (with an arrow head for the arrow tool) or a single curve with its controls at the
+    // thirds. The mouse stays with the surface until the release.
+    class TLineTool : public TCanvasTool {
+    public:
+        using TCanvasTool::TCanvasTool;
 
-void TLineTool::Release(const TPointerEvent& event)
-{
-    if (!FActive)
-        return;
-    FActive = false;
-    FCanvas.ReleaseMouse();
-    const QPoint end = FCanvas.Snap(event.Pos);
-    TDrawing& drawing = FCanvas.Drawing();
-    if (FTool == TTool::Curve)
-        drawing.AddCurve(FAnchor.x(), FAnchor.y(), end.x(), end.y(), FCanvas.NewPen());
-    else
-        drawing.AddLine(FTool == TTool::Arrow ? leArrowMedium : leNone, FAnchor.x(), FAnchor.y(), end.x(), end.y(),
-            FCanvas.NewPen());
-    FCanvas.UpdateOverlay();
-}
+        void Press(const TPointerEvent& event) override
+        {
+            if (FSpan.Active || event.Button != Qt::LeftButton)
+                return;
+            FSpan.Start(FCanvas.Snap(event.Pos));
+            FCanvas.CaptureMouse();
+            FCanvas.UpdateOverlay();
+        }
 
-void TLineTool::PaintOverlay(QPainter& painter) const
-{
-    if (!FActive)
-        return;
-    SetInvertingPen(painter);
-    painter.drawLine(FAnchor, FCurrent);
-}
+        void Move(const TPointerEvent& event) override
+        {
+            if (!FSpan.Active)
+                return;
+            FSpan.Current = FCanvas.Snap(event.Pos);
+            FCanvas.UpdateOverlay();
+        }
 
-void TLineTool::Cancel()
+        void Release(const TPointerEvent& event) override
+        {
+            if (!FSpan.Active)
+                return;
+            FSpan.Active = false;
+            FCanvas.ReleaseMouse();
+            const QPoint end = FCanvas.Snap(event.Pos);
+            TDrawing& drawing = FCanvas.Drawing();
+            if (FTool == TTool::Curve)
+                drawing.AddCurve(FSpan.Anchor.x(), FSpan.Anchor.y(), end.x(), end.y(), FCanvas.NewPen());
+            else
+                drawing.AddLine(FTool == TTool::Arrow ? leArrowMedium : leNone, FSpan.Anchor.x(), FSpan.Anchor.y(),
+                    end.x(), end.y(), FCanvas.NewPen());
+            FCanvas.UpdateOverlay();
+        }
+
+        void PaintOverlay(QPainter& painter) const override
+        {
+            if (!FSpan.Active)
+                return;
+            SetInvertingPen(painter);
+            painter.drawLine(FSpan.Anchor, FSpan.Current);
+        }
+
+        void Cancel() override
+        {
+            if (!FSpan.Active)
+                return;
+            FSpan.Active = false;
+            FCanvas.ReleaseMouse();
+            FCanvas.UpdateOverlay();
+        }
+
+        bool Busy() const override { return FSpan.Active; }
+
+    private:
+        TDragSpan FSpan;
+    };
+
+} // namespace
+
+std::unique_ptr<TCanvasTool> MakeLineTool(TTool tool, TCanvasServices& canvas)
 {
-    if (!FActive)
-        return;
-    FActive = false;
-    FCanvas.ReleaseMouse();
-    FCanvas.UpdateOverlay();
+    return std::make_unique<TLineTool>(canvas, tool);
 }
 
 } // namespace korvo

@@ -1,4 +1,4 @@
-#include "editor/canvas/poly_tool.h"
+#include "editor/canvas/tools.h"
 
 #include "editor/canvas/previews.h"
 
@@ -6,90 +6,117 @@
 
 namespace korvo {
 
-void TPolyTool::PlacePoint(QPoint at)
-{
-    const QPoint p = FCanvas.Snap(at);
-    FCanvas.Drawing().SetDrawPoint(p.x(), p.y(), FPointIndex);
-    FAnchor = p;
-    FCurrent = p;
-    FCanvas.UpdateOverlay();
-}
+namespace {
 
-void TPolyTool::Press(const TPointerEvent& event)
-{
-    if (FMode == TMode::Idle) {
-        if (event.Button != Qt::LeftButton)
-            return;
-        FPointIndex = 0;
-        FMode = TMode::PlacingPoints;
-        FCanvas.CaptureMouse();
-        PlacePoint(event.Pos);
-        return;
-    }
-    if (FMode != TMode::PlacingPoints)
-        return;
-    // The mouse may have gone to another window meanwhile; the surface keeps it again.
-    FCanvas.CaptureMouse();
-    if (event.Button == Qt::RightButton)
-        FMode = TMode::LastPoint;
-    ++FPointIndex;
-    PlacePoint(event.Pos);
-}
+    // The polygon and polyline tools: each left or middle press places a point, the right press places
+    // the last one and the release after it makes the shape. The points placed so far and a rubber line
+    // to the pointer stay shown, through repaints, zooms, tool changes and a lost focus, until the shape
+    // is finished.
+    class TPolyTool : public TCanvasTool {
+    public:
+        using TCanvasTool::TCanvasTool;
 
-void TPolyTool::Move(const TPointerEvent& event)
-{
-    if (FMode != TMode::PlacingPoints)
-        return;
-    FCurrent = FCanvas.Snap(event.Pos);
-    FCanvas.UpdateOverlay();
-}
+        void Press(const TPointerEvent& event) override
+        {
+            if (FMode == TMode::Idle) {
+                if (event.Button != Qt::LeftButton)
+                    return;
+                FPointIndex = 0;
+                FMode = TMode::PlacingPoints;
+                FCanvas.CaptureMouse();
+                PlacePoint(event.Pos);
+                return;
+            }
+            if (FMode != TMode::PlacingPoints)
+                return;
+            // The mouse may have gone to another window meanwhile; the surface keeps it again.
+            FCanvas.CaptureMouse();
+            if (event.Button == Qt::RightButton)
+                FMode = TMode::LastPoint;
+            ++FPointIndex;
+            PlacePoint(event.Pos);
+        }
 
-void TPolyTool::Release(const TPointerEvent&)
-{
-    if (FMode == TMode::LastPoint)
-        Finish();
-}
+        void Move(const TPointerEvent& event) override
+        {
+            if (FMode != TMode::PlacingPoints)
+                return;
+            FCurrent = FCanvas.Snap(event.Pos);
+            FCanvas.UpdateOverlay();
+        }
 
-void TPolyTool::Finish()
-{
-    FMode = TMode::Idle;
-    FPointIndex = 0;
-    FCanvas.ReleaseMouse();
-    FCanvas.UpdateOverlay();
-    FCanvas.Drawing().AddPolyShape(
-        FTool == TTool::Polyline ? skOpenPolygon : skPolygon, FCanvas.NewBrush(), FCanvas.NewPen());
-}
+        void Release(const TPointerEvent&) override
+        {
+            if (FMode == TMode::LastPoint)
+                Finish();
+        }
 
-void TPolyTool::PaintOverlay(QPainter& painter) const
-{
-    if (FMode == TMode::Idle)
-        return;
-    // The points placed so far are drawn plainly, the line to the pointer inverted.
-    const TPointArray points = FCanvas.Drawing().GetDrawPoints();
-    painter.setPen(QPen(Qt::black, 1));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPolyline(points.data(), static_cast<int>(points.size()));
-    for (const QPoint& p : points)
-        DrawBox(painter, p, 3);
-    SetInvertingPen(painter);
-    painter.drawLine(FAnchor, FCurrent);
-}
+        void PaintOverlay(QPainter& painter) const override
+        {
+            if (FMode == TMode::Idle)
+                return;
+            // The points placed so far are drawn plainly, the line to the pointer inverted.
+            const TPointArray points = FCanvas.Drawing().GetDrawPoints();
+            painter.setPen(QPen(Qt::black, 1));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawPolyline(points.data(), static_cast<int>(points.size()));
+            for (const QPoint& p : points)
+                DrawBox(painter, p, 3);
+            SetInvertingPen(painter);
+            painter.drawLine(FAnchor, FCurrent);
+        }
 
-void TPolyTool::ViewChanged(QPoint pointer)
-{
-    // The last point sits elsewhere on the surface now; the rubber line starts from there again.
-    const TPointArray points = FCanvas.Drawing().GetDrawPoints();
-    if (!points.empty())
-        FAnchor = points.back();
-    FCurrent = pointer;
-}
+        void Cancel() override
+        {
+            // The points placed stay for the next click; only a lost release after the last point is
+            // taken as given, so the shape the user ended is made.
+            if (FMode == TMode::LastPoint)
+                Finish();
+        }
 
-void TPolyTool::Cancel()
+        bool Busy() const override { return FMode != TMode::Idle; }
+        void ViewChanged(QPoint pointer) override
+        {
+            // The last point sits elsewhere on the surface now; the rubber line starts from there again.
+            const TPointArray points = FCanvas.Drawing().GetDrawPoints();
+            if (!points.empty())
+                FAnchor = points.back();
+            FCurrent = pointer;
+        }
+
+    private:
+        enum class TMode { Idle, PlacingPoints, LastPoint };
+
+        void PlacePoint(QPoint at)
+        {
+            const QPoint p = FCanvas.Snap(at);
+            FCanvas.Drawing().SetDrawPoint(p.x(), p.y(), FPointIndex);
+            FAnchor = p;
+            FCurrent = p;
+            FCanvas.UpdateOverlay();
+        }
+
+        void Finish()
+        {
+            FMode = TMode::Idle;
+            FPointIndex = 0;
+            FCanvas.ReleaseMouse();
+            FCanvas.UpdateOverlay();
+            FCanvas.Drawing().AddPolyShape(
+                FTool == TTool::Polyline ? skOpenPolygon : skPolygon, FCanvas.NewBrush(), FCanvas.NewPen());
+        }
+
+        TMode FMode = TMode::Idle;
+        int FPointIndex = 0;
+        QPoint FAnchor;
+        QPoint FCurrent;
+    };
+
+} // namespace
+
+std::unique_ptr<TCanvasTool> MakePolyTool(TTool tool, TCanvasServices& canvas)
 {
-    // The points placed stay for the next click; only a lost release after the last point is
-    // taken as given, so the shape the user ended is made.
-    if (FMode == TMode::LastPoint)
-        Finish();
+    return std::make_unique<TPolyTool>(canvas, tool);
 }
 
 } // namespace korvo

@@ -9,6 +9,12 @@
 
 namespace korvo {
 
+TRect TDragSpan::Box() const
+{
+    return { std::min(Anchor.x(), Current.x()), std::min(Anchor.y(), Current.y()), std::max(Anchor.x(), Current.x()),
+        std::max(Anchor.y(), Current.y()) };
+}
+
 void SetInvertingPen(QPainter& painter, const QColor& colour)
 {
     SetPenMode(painter, TPenMode::NotXor);

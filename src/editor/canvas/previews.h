@@ -1,10 +1,28 @@
 #pragma once
 
+#include "geometry/device_types.h"
+
 #include <QPainter>
 #include <QPolygon>
 #include <QRect>
 
 namespace korvo {
+
+// A drag from where the button went down to where the pointer is now, in surface pixels.
+struct TDragSpan {
+    bool Active = false;
+    QPoint Anchor;
+    QPoint Current;
+
+    void Start(QPoint at)
+    {
+        Active = true;
+        Anchor = at;
+        Current = at;
+    }
+    // The rectangle between the two ends, smaller coordinates first.
+    TRect Box() const;
+};
 
 // The inverting pen of the previews: each pixel becomes NOT (pen XOR screen), so a black outline
 // shows on any colour and vanishes when drawn twice.

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QPoint>
-
-class QPainter;
+#include "editor/canvas/previews.h"
 
 namespace korvo {
 
@@ -12,17 +10,15 @@ class TDrawing;
 // are never snapped; on release every shape the rectangle meets joins the selection.
 class TRubberBand {
 public:
-    bool Active() const { return FActive; }
-    void Start(QPoint at);
-    void Drag(QPoint to) { FCurrent = to; }
+    bool Active() const { return FSpan.Active; }
+    void Start(QPoint at) { FSpan.Start(at); }
+    void Drag(QPoint to) { FSpan.Current = to; }
     void Finish(TDrawing& drawing, QPoint at);
-    void Cancel() { FActive = false; }
+    void Cancel() { FSpan.Active = false; }
     void Paint(QPainter& painter) const;
 
 private:
-    bool FActive = false;
-    QPoint FAnchor;
-    QPoint FCurrent;
+    TDragSpan FSpan;
 };
 
 } // namespace korvo

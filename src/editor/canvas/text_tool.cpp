@@ -1,15 +1,35 @@
-#include "editor/canvas/text_tool.h"
+#include "editor/canvas/tools.h"
 
 namespace korvo {
 
-void TTextTool::Press(const TPointerEvent& event)
+namespace {
+
+    // The text tool: a press asks for the text in the text dialog and places it at the press point.
+    class TTextTool : public TCanvasTool {
+    public:
+        using TCanvasTool::TCanvasTool;
+
+        void Press(const TPointerEvent& event) override
+        {
+            const std::optional<TShapeText> text = FCanvas.AskForText();
+            if (!text)
+                return;
+            // Texts are placed where clicked, never snapped; the next click selects again.
+            FCanvas.Drawing().AddText(text->Text, text->Font, event.Pos.x(), event.Pos.y());
+            FCanvas.ReturnToSelectionTool();
+        }
+
+        void Move(const TPointerEvent&) override { }
+        void Release(const TPointerEvent&) override { }
+        void Cancel() override { }
+        bool Busy() const override { return false; }
+    };
+
+} // namespace
+
+std::unique_ptr<TCanvasTool> MakeTextTool(TTool tool, TCanvasServices& canvas)
 {
-    const std::optional<TShapeText> text = FCanvas.AskForText();
-    if (!text)
-        return;
-    // Texts are placed where clicked, never snapped; the next click selects again.
-    FCanvas.Drawing().AddText(text->Text, text->Font, event.Pos.x(), event.Pos.y());
-    FCanvas.ReturnToSelectionTool();
+    return std::make_unique<TTextTool>(canvas, tool);
 }
 
 } // namespace korvo

@@ -1,11 +1,6 @@
 #include "editor/canvas/tool_table.h"
 
-#include "editor/canvas/box_tool.h"
-#include "editor/canvas/line_tool.h"
-#include "editor/canvas/node_tool.h"
-#include "editor/canvas/poly_tool.h"
-#include "editor/canvas/selection_tool.h"
-#include "editor/canvas/text_tool.h"
+#include "editor/canvas/tools.h"
 
 #include <algorithm>
 
@@ -18,39 +13,35 @@ namespace {
     constexpr const char* SelectStatus = "Click to select a shape. Control click to multiselect,";
     constexpr const char* PointsStatus = "Click to add a point. Right click to end drawing";
 
-    template <class TToolClass> std::unique_ptr<TCanvasTool> Make(TTool tool, TCanvasServices& canvas)
-    {
-        return std::make_unique<TToolClass>(canvas, tool);
-    }
-
     const std::array<TToolInfo, ToolCount> Table = { {
-        { T::Selection, "SelectBtn", "Selection tool", "", "select", 0, U::Arrow, SelectStatus, &Make<TSelectionTool> },
-        { T::Node, "NodeBtn", "node", "Bezier slection tool", "node", 5, U::Own, "Click to edit nodes",
-            &Make<TNodeTool> },
-        { T::Rectangle, "SqBtn", "square", "Rectangle", "square", 3, U::Special, "Click and drag to draw a rectangle.",
-            &Make<TBoxTool> },
-        { T::Circle, "CircleBtn", "circle", "Circle", "circle", 4, U::Special, "Click and drag to draw a circle.",
-            &Make<TBoxTool> },
-        { T::Polygon, "PolyBtn", "polygon", "Closed polygon", "polygon", 2, U::Special, PointsStatus,
-            &Make<TPolyTool> },
-        { T::Polyline, "PolylineBtn", "polyline", "Open polygon", "polyline", 6, U::Special, PointsStatus,
-            &Make<TPolyTool> },
-        { T::Line, "LineBtn", "line", "Straight line", "line", 7, U::Special, "Click and drag to draw a straight line",
-            &Make<TLineTool> },
-        { T::Arrow, "ArrowBtn", "Arrow", "Arrow", "arrow", 13, U::Special,
-            "Click and drag to draw a straight line ending in an arrow.", &Make<TLineTool> },
-        { T::Curve, "CurveBtn", "curve", "Single curve", "curve", 8, U::Special, "Click and drag to draw a curve",
-            &Make<TLineTool> },
-        { T::Sine, "SineBtn", "sine", "Wave", "sine", 11, U::Special, "Click and drag to draw a sine wave.",
-            &Make<TBoxTool> },
-        { T::Tube, "StTubeBtn", "tube", "Straight tube", "tube", 15, U::Special,
-            "Click and drag to draw a straight tube.", &Make<TBoxTool> },
-        { T::Text, "TextBtn", "text", "Text", "text", 9, U::Special, "Click to add text", &Make<TTextTool> },
-        { T::TubeBend, "BendTubeBtn", "bend", "Tube bend", "bend", 12, U::Special,
-            "Click and drag to draw a tube bend.", &Make<TBoxTool> },
-        { T::GraphPaper, "GraphBtn", "graph", "Graph paper", "graph", 14, U::Special, "Click and drag to draw a grid.",
-            &Make<TBoxTool> },
-        { T::Dropper, "DropperBtn", "dropper", "Select a colour", "dropper", 10, U::Own, SelectStatus, nullptr },
+        { T::Selection, { "SelectBtn", "Selection tool", "", "select" }, 0, U::Arrow, SelectStatus,
+            &MakeSelectionTool },
+        { T::Node, { "NodeBtn", "node", "Bezier slection tool", "node" }, 5, U::Own, "Click to edit nodes",
+            &MakeNodeTool },
+        { T::Rectangle, { "SqBtn", "square", "Rectangle", "square" }, 3, U::Special,
+            "Click and drag to draw a rectangle.", &MakeBoxTool },
+        { T::Circle, { "CircleBtn", "circle", "Circle", "circle" }, 4, U::Special, "Click and drag to draw a circle.",
+            &MakeBoxTool },
+        { T::Polygon, { "PolyBtn", "polygon", "Closed polygon", "polygon" }, 2, U::Special, PointsStatus,
+            &MakePolyTool },
+        { T::Polyline, { "PolylineBtn", "polyline", "Open polygon", "polyline" }, 6, U::Special, PointsStatus,
+            &MakePolyTool },
+        { T::Line, { "LineBtn", "line", "Straight line", "line" }, 7, U::Special,
+            "Click and drag to draw a straight line", &MakeLineTool },
+        { T::Arrow, { "ArrowBtn", "Arrow", "Arrow", "arrow" }, 13, U::Special,
+            "Click and drag to draw a straight line ending in an arrow.", &MakeLineTool },
+        { T::Curve, { "CurveBtn", "curve", "Single curve", "curve" }, 8, U::Special, "Click and drag to draw a curve",
+            &MakeLineTool },
+        { T::Sine, { "SineBtn", "sine", "Wave", "sine" }, 11, U::Special, "Click and drag to draw a sine wave.",
+            &MakeBoxTool },
+        { T::Tube, { "StTubeBtn", "tube", "Straight tube", "tube" }, 15, U::Special,
+            "Click and drag to draw a straight tube.", &MakeBoxTool },
+        { T::Text, { "TextBtn", "text", "Text", "text" }, 9, U::Special, "Click to add text", &MakeTextTool },
+        { T::TubeBend, { "BendTubeBtn", "bend", "Tube bend", "bend" }, 12, U::Special,
+            "Click and drag to draw a tube bend.", &MakeBoxTool },
+        { T::GraphPaper, { "GraphBtn", "graph", "Graph paper", "graph" }, 14, U::Special,
+            "Click and drag to draw a grid.", &MakeBoxTool },
+        { T::Dropper, { "DropperBtn", "dropper", "Select a colour", "dropper" }, 10, U::Own, SelectStatus, nullptr },
     } };
 
 } // namespace

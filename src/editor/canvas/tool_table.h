@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/drawing_modes.h"
+#include "editor/commands/control_text.h"
 
 #include <array>
 #include <memory>
@@ -26,10 +27,8 @@ using TToolMaker = std::unique_ptr<TCanvasTool> (*)(TTool tool, TCanvasServices&
 // numbers, names or describes a tool is here.
 struct TToolInfo {
     TTool Tool;
-    const char* Button;
-    const char* Caption;
-    const char* Hint;
-    const char* Icon;
+    // Named as the tool's button.
+    TControlText Text;
     // The tool's registered cursor number; see tool_cursors.h.
     int Cursor;
     TCursorUse CursorUse;

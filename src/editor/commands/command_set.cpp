@@ -1,56 +1,26 @@
 #include "editor/commands/command_set.h"
 
 #include "document/drawing.h"
-#include "editor/command_icons.h"
+#include "editor/commands/control_text.h"
 
 #include <QAction>
 #include <QMenu>
-#include <QToolBar>
-#include <QToolButton>
 #include <QWidget>
 
 namespace korvo {
 
-namespace {
-
-    QAction* MakeAction(QWidget& window, const TCommandInfo& info)
-    {
-        auto* action = new QAction(&window);
-        action->setObjectName(QLatin1String(info.Name));
-        const QString hint = QLatin1String(info.Hint);
-        action->setText(*info.Caption ? QLatin1String(info.Caption) : hint);
-        if (!hint.isEmpty()) {
-            action->setToolTip(hint);
-            action->setStatusTip(hint);
-        }
-        if (*info.Icon)
-            action->setIcon(CommandIcon(QLatin1String(info.Icon)));
+TCommandSet::TCommandSet(QWidget& window, TDrawing& drawing)
+    : FDrawing(drawing)
+{
+    for (const TCommandInfo& info : CommandTable()) {
+        QAction* action = NewAction(&window, info.Text);
         if (info.Shortcut != QKeySequence::UnknownKey)
             action->setShortcut(info.Shortcut);
         action->setCheckable(info.Checkable);
         action->setEnabled(false);
         window.addAction(action);
-        return action;
+        FActions[Index(info.Id)] = action;
     }
-
-} // namespace
-
-void AddNamedButton(QToolBar& toolbar, QAction* action, const QString& name, const QString& caption)
-{
-    toolbar.addAction(action);
-    auto* button = qobject_cast<QToolButton*>(toolbar.widgetForAction(action));
-    if (!button)
-        return;
-    button->setObjectName(name);
-    button->setAccessibleName(caption.isEmpty() ? action->toolTip() : caption);
-    button->setAccessibleDescription(action->toolTip());
-}
-
-TCommandSet::TCommandSet(QWidget& window, TDrawing& drawing)
-    : FDrawing(drawing)
-{
-    for (const TCommandInfo& info : CommandTable())
-        FActions[Index(info.Id)] = MakeAction(window, info);
 }
 
 void TCommandSet::Bind(TCommand id, std::function<void()> handler)
@@ -84,8 +54,8 @@ void TCommandSet::Refresh(const TCommandContext& context)
 void TCommandSet::AddButton(QToolBar& toolbar, TCommand id) const
 {
     const TCommandInfo& info = CommandInfo(id);
-    const QString caption = QString::fromLatin1(info.Caption).remove(QLatin1Char('&'));
-    AddNamedButton(toolbar, Action(id), QLatin1String(info.Button ? info.Button : info.Name), caption);
+    const QString caption = QString::fromLatin1(info.Text.Caption).remove(QLatin1Char('&'));
+    AddNamedButton(toolbar, Action(id), QLatin1String(info.Button ? info.Button : info.Text.Name), caption);
 }
 
 } // namespace korvo

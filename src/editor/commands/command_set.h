@@ -42,8 +42,4 @@ private:
     std::array<bool, CommandCount> FBound {};
 };
 
-// Places an action's button on a tool bar and names it for its owner and for screen readers, which
-// know a button without a caption by its hint.
-void AddNamedButton(QToolBar& toolbar, QAction* action, const QString& name, const QString& caption);
-
 } // namespace korvo

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/commands/control_text.h"
+
 #include <QKeySequence>
 
 #include <array>
@@ -126,16 +128,11 @@ enum class TEnableRule {
 
 struct TCommandInfo {
     TCommand Id;
-    // The action's object name: the menu item's where there is one, else the tool button's.
-    const char* Name;
+    // Named as the menu item where there is one, else as the tool button.
+    TControlText Text;
     // The tool button's own object name where the button has one apart from its menu item.
     const char* Button;
-    // The menu text, or the tool button's caption; empty for a button known only by its hint.
-    const char* Caption;
-    // Shown in the status bar and as the tool tip.
-    const char* Hint;
     QKeySequence::StandardKey Shortcut;
-    const char* Icon;
     TEnableRule Rule;
     bool Checkable;
 };
