@@ -154,9 +154,9 @@ public:
     void SetMoveUndoPending(bool pending) { FMoveUndoPending = pending; }
     void MoveSelection(int dx, int dy);
     void ResizeShape(int index, const TRect& rect);
-    void ScaleSelection(int percent);
+    void ScaleSelection(int percent, TApplyTo target = TApplyTo::Selection);
     void RotateSelection(float angle);
-    void RotateSelectionAboutCentre(float angle);
+    void RotateSelectionAboutCentre(float angle, TApplyTo target = TApplyTo::Selection);
     void MirrorSelection(TMirrorAxis axis);
     // Aligns every other selected shape with the first one.
     void AlignSelection(TAlignment alignment);
@@ -215,7 +215,7 @@ public:
     bool ConvertCurveToPolygon(int index, bool closed);
     void CloseCurve(int index);
 
-    // Style of the selection.
+    // Style of the selection. With nothing selected they change nothing and record no step.
     void SetFillColour(TColour colour);
     void SetLineColour(TColour colour);
     void SetLineStyle(std::uint8_t style, std::int32_t width);
@@ -227,8 +227,6 @@ public:
     int ClipboardCount() const { return static_cast<int>(FClipboard.size()); }
     // Copies 2 mm right of and below the copied shapes, selected; one undo step.
     void Paste();
-    // Copies where the copied shapes are, selected; no undo step.
-    void PasteInPlace();
 
     // Pictures of shapes, true to size at the printer's resolution.
     // The selection on the system clipboard; nothing there is ever read back.
@@ -281,7 +279,11 @@ private:
     // Brings the shape's device box, handles and, for a group, its children's boxes up to the scale.
     void Refresh(TPolygon& shape) const;
     // About the centre of each shape's own box, or about the given point.
-    void RotateSelectionBy(float angle, std::optional<TMMPoint> centre);
+    void RotateSelectionBy(float angle, std::optional<TMMPoint> centre, TApplyTo target);
+    // Readies what a transform changes: the selected shapes, or copies of them laid over them, which
+    // become the selection. Comes after the undo step, so one Undo takes the copies away again.
+    void PrepareTransform(TApplyTo target);
+    void DuplicateSelection();
     // Sets the shape's text frame to the text's extent from device point (x, y).
     void FitTextFrame(TPolygon& shape, int x, int y);
 

@@ -99,7 +99,15 @@ void TDrawing::ResizeShape(int index, const TRect& rect)
     RefreshChildren(shape);
 }
 
-void TDrawing::ScaleSelection(int percent)
+void TDrawing::PrepareTransform(TApplyTo target)
+{
+    if (target == TApplyTo::Copy)
+        DuplicateSelection();
+    else
+        EditSelection();
+}
+
+void TDrawing::ScaleSelection(int percent, TApplyTo target)
 {
     const TDrawingUpdate update(*this);
     TMMRect extent;
@@ -111,7 +119,7 @@ void TDrawing::ScaleSelection(int percent)
     const auto cx = static_cast<float>((static_cast<double>(extent.Left) + extent.Right) * 0.5);
     const auto cy = static_cast<float>((static_cast<double>(extent.Top) + extent.Bottom) * 0.5);
     const TMatrix m = ScaleMatrix(f, f, cx, cy);
-    EditSelection();
+    PrepareTransform(target);
     for (TPolygon* shape : FSelection) {
         if (!shape->IsGroup()) {
             shape->ApplyScale(m, FScale);
@@ -130,12 +138,12 @@ void TDrawing::ScaleSelection(int percent)
     }
 }
 
-void TDrawing::RotateSelectionBy(float angle, std::optional<TMMPoint> centre)
+void TDrawing::RotateSelectionBy(float angle, std::optional<TMMPoint> centre, TApplyTo target)
 {
     const TDrawingUpdate update(*this);
     Touch(TDrawingChange::Shapes);
     SaveUndo(ulRotation);
-    EditSelection();
+    PrepareTransform(target);
     for (TPolygon* shape : FSelection) {
         if (shape->IsGroup()) {
             const bool turned = centre ? shape->RotateGroupAbout(angle, centre->X, centre->Y, FScale)
@@ -150,9 +158,12 @@ void TDrawing::RotateSelectionBy(float angle, std::optional<TMMPoint> centre)
     }
 }
 
-void TDrawing::RotateSelection(float angle) { RotateSelectionBy(angle, std::nullopt); }
+void TDrawing::RotateSelection(float angle) { RotateSelectionBy(angle, std::nullopt, TApplyTo::Selection); }
 
-void TDrawing::RotateSelectionAboutCentre(float angle) { RotateSelectionBy(angle, TMMPoint { FCentreX, FCentreY }); }
+void TDrawing::RotateSelectionAboutCentre(float angle, TApplyTo target)
+{
+    RotateSelectionBy(angle, TMMPoint { FCentreX, FCentreY }, target);
+}
 
 void TDrawing::MirrorSelection(TMirrorAxis axis)
 {

@@ -67,13 +67,12 @@ void TDrawing::Paste()
     }
 }
 
-void TDrawing::PasteInPlace()
+void TDrawing::DuplicateSelection()
 {
-    const TDrawingUpdate update(*this);
-    Touch(TDrawingChange::Selection);
+    const std::vector<TPolygon*> originals = FSelection;
     DropSelection();
-    for (const TShapePtr& copied : FClipboard) {
-        Append(CopyOf(*copied), false);
+    for (const TPolygon* shape : originals) {
+        Append(CopyOf(*shape), false);
         FSelection.push_back(FShapes.back().get());
     }
 }

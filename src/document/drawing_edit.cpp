@@ -252,6 +252,8 @@ void TDrawing::CloseCurve(int index)
 
 void TDrawing::SetFillColour(TColour colour)
 {
+    if (FSelection.empty())
+        return;
     const TDrawingUpdate update(*this);
     Touch(TDrawingChange::Shapes);
     SaveUndo(ulFillColour);
@@ -268,6 +270,8 @@ void TDrawing::SetFillColour(TColour colour)
 
 void TDrawing::SetLineColour(TColour colour)
 {
+    if (FSelection.empty())
+        return;
     const TDrawingUpdate update(*this);
     Touch(TDrawingChange::Shapes);
     SaveUndo(ulLineColour);
@@ -278,6 +282,8 @@ void TDrawing::SetLineColour(TColour colour)
 
 void TDrawing::SetLineStyle(std::uint8_t style, std::int32_t width)
 {
+    if (FSelection.empty())
+        return;
     const TDrawingUpdate update(*this);
     Touch(TDrawingChange::Shapes);
     SaveUndo(ulLineStyle);
@@ -288,6 +294,8 @@ void TDrawing::SetLineStyle(std::uint8_t style, std::int32_t width)
 
 void TDrawing::SetPenStyle(std::uint8_t style)
 {
+    if (FSelection.empty())
+        return;
     const TDrawingUpdate update(*this);
     Touch(TDrawingChange::Shapes);
     SaveUndo(ulLineStyle);
@@ -298,6 +306,8 @@ void TDrawing::SetPenStyle(std::uint8_t style)
 
 void TDrawing::SetLineEnding(std::uint8_t ending)
 {
+    if (FSelection.empty())
+        return;
     const TDrawingUpdate update(*this);
     Touch(TDrawingChange::Shapes);
     SaveUndo(ulLineEnding);

@@ -71,6 +71,13 @@ enum class TMirrorAxis : int {
     Vertical = 1,
 };
 
+// What a rotation or scaling of the selection turns: the selected shapes, or copies of them laid over
+// them, which become the selection. The clipboard is left alone either way.
+enum class TApplyTo : int {
+    Selection,
+    Copy,
+};
+
 // How rendered shapes are placed in the area they are given.
 enum class TPageLayout : int {
     AsOnPage = 0,

@@ -225,10 +225,4 @@ void TMainDrawFrm::Cut()
     FDrawing.DeleteSelection();
 }
 
-void TMainDrawFrm::CopyInPlace()
-{
-    FDrawing.CopySelection();
-    FDrawing.PasteInPlace();
-}
-
 } // namespace korvo

@@ -17,7 +17,6 @@
 class QComboBox;
 class QDockWidget;
 class QLabel;
-class QLineEdit;
 class QListWidget;
 class QMenu;
 class QScrollBar;
@@ -27,6 +26,8 @@ class QToolBar;
 namespace korvo {
 
 class TCanvasController;
+class TNumberEdit;
+class TTypedRangeSpinBox;
 class TTextFrm;
 class TPaintPanel;
 class TSurfaceWidget;
@@ -123,11 +124,9 @@ private:
     // The Edit menu's clipboard commands.
     void Copy();
     void Cut();
-    // The selection doubled where it is, the copies selected, for "Apply to copy".
-    void CopyInPlace();
     void Rotate(float direction);
-    void RotateByAngle(bool copy);
-    void ScaleByPercent(bool copy);
+    void RotateByAngle(TApplyTo target);
+    void ScaleByPercent(TApplyTo target);
     void CreateRegularPolygon();
     void ReportError(const QString& message) override;
 
@@ -166,10 +165,10 @@ private:
     QToolBar* ScaleToolbar = nullptr;
     QToolBar* AlignToolbar = nullptr;
     QToolBar* PolygonToolbar = nullptr;
-    QLineEdit* AngleEdit = nullptr;
-    QSpinBox* ScaleUpDn = nullptr;
+    TNumberEdit* AngleEdit = nullptr;
+    TTypedRangeSpinBox* ScaleUpDn = nullptr;
     QSpinBox* PolySides = nullptr;
-    QLineEdit* PolyRadius = nullptr;
+    TNumberEdit* PolyRadius = nullptr;
 };
 
 } // namespace korvo

@@ -1,29 +1,19 @@
 #include "editor/main_window.h"
 
 #include "editor/canvas/canvas_controller.h"
+#include "editor/line_style_menus.h"
+#include "editor/number_fields.h"
 #include "editor/themes.h"
 #include "editor/view_navigator.h"
 
 #include <QDockWidget>
 #include <QGuiApplication>
-#include <QLineEdit>
 #include <QSpinBox>
 #include <QToolBar>
 
 namespace korvo {
 
 using C = TCommand;
-
-namespace {
-
-    bool ReadNumber(const QLineEdit* edit, double& value)
-    {
-        bool ok = false;
-        value = edit->text().toDouble(&ok);
-        return ok;
-    }
-
-} // namespace
 
 void TMainDrawFrm::BindCommands()
 {
@@ -32,6 +22,8 @@ void TMainDrawFrm::BindCommands()
     BindArrangeCommands();
     BindViewCommands();
     BindTransformToolbars();
+    FCommands.BindMenu(C::LineStyles, NewLineStyleMenu(this, FDrawing));
+    FCommands.BindMenu(C::LineEndings, NewLineEndMenu(this, FDrawing));
 }
 
 void TMainDrawFrm::BindFileCommands()
@@ -110,10 +102,10 @@ void TMainDrawFrm::BindViewCommands()
 
 void TMainDrawFrm::BindTransformToolbars()
 {
-    FCommands.Bind(C::ApplyRotation, [this] { RotateByAngle(false); });
-    FCommands.Bind(C::ApplyRotationToCopy, [this] { RotateByAngle(true); });
-    FCommands.Bind(C::ApplyScale, [this] { ScaleByPercent(false); });
-    FCommands.Bind(C::ApplyScaleToCopy, [this] { ScaleByPercent(true); });
+    FCommands.Bind(C::ApplyRotation, [this] { RotateByAngle(TApplyTo::Selection); });
+    FCommands.Bind(C::ApplyRotationToCopy, [this] { RotateByAngle(TApplyTo::Copy); });
+    FCommands.Bind(C::ApplyScale, [this] { ScaleByPercent(TApplyTo::Selection); });
+    FCommands.Bind(C::ApplyScaleToCopy, [this] { ScaleByPercent(TApplyTo::Copy); });
     const std::pair<TCommand, TAlignment> alignments[]
         = { { C::AlignCentres, TAlignment::Centres }, { C::AlignCentresVertically, TAlignment::CentresOnVertical },
               { C::AlignCentresHorizontally, TAlignment::CentresOnHorizontal }, { C::AlignLeft, TAlignment::Left },
@@ -124,29 +116,23 @@ void TMainDrawFrm::BindTransformToolbars()
     FCommands.Bind(C::CreatePolygon, [this] { CreateRegularPolygon(); });
 }
 
-void TMainDrawFrm::RotateByAngle(bool copy)
+void TMainDrawFrm::RotateByAngle(TApplyTo target)
 {
-    double degrees;
-    if (!ReadNumber(AngleEdit, degrees))
-        return;
-    if (copy)
-        CopyInPlace();
-    FDrawing.RotateSelectionAboutCentre(static_cast<float>(degrees));
+    if (const std::optional<double> degrees = AngleEdit->Take())
+        FDrawing.RotateSelectionAboutCentre(static_cast<float>(*degrees), target);
 }
 
-void TMainDrawFrm::ScaleByPercent(bool copy)
+void TMainDrawFrm::ScaleByPercent(TApplyTo target)
 {
-    if (copy)
-        CopyInPlace();
-    FDrawing.ScaleSelection(ScaleUpDn->value());
+    if (const std::optional<int> percent = ScaleUpDn->Take())
+        FDrawing.ScaleSelection(*percent, target);
 }
 
 void TMainDrawFrm::CreateRegularPolygon()
 {
     // New polygons stand in the middle of the page's upper part, where the rotation centre starts.
-    double mm;
-    if (ReadNumber(PolyRadius, mm))
-        FDrawing.AddRegularPolygon(PolySides->value(), 100, 100, static_cast<float>(mm));
+    if (const std::optional<double> mm = PolyRadius->Take())
+        FDrawing.AddRegularPolygon(PolySides->value(), 100, 100, static_cast<float>(*mm));
 }
 
 } // namespace korvo

@@ -2,6 +2,7 @@
 
 #include "editor/drawing_surface_widget.h"
 #include "editor/paint_panel.h"
+#include "editor/palette_panel.h"
 
 #include <QComboBox>
 #include <QDockWidget>
@@ -9,8 +10,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
-#include <QPushButton>
-#include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QToolBar>
@@ -21,37 +20,6 @@ namespace korvo {
 namespace {
 
     constexpr int RulerBand = 18;
-    constexpr int PaletteWidth = 38;
-
-    // The colour strip at the right of the drawing: the palette box and the colour button below it.
-    QWidget* PalettePanel(QWidget* parent)
-    {
-        auto* panel = new QWidget(parent);
-        panel->setObjectName(QStringLiteral("PalettePanel"));
-        panel->setFixedWidth(PaletteWidth);
-        auto* layout = new QVBoxLayout(panel);
-        layout->setContentsMargins(2, 0, 2, 0);
-        layout->setSpacing(2);
-        auto* scroller = new QScrollArea(panel);
-        scroller->setObjectName(QStringLiteral("PageScroller1"));
-        scroller->setFrameShape(QFrame::NoFrame);
-        scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        auto* box = new TPaintPanel(QStringLiteral("PalPic"));
-        box->setFixedSize(34, 784);
-        box->setAccessibleName(QStringLiteral("Colour palette"));
-        box->SetOnPaint(
-            [box](QPainter& painter, const QRect& area) { painter.fillRect(area, box->palette().window()); });
-        box->setEnabled(false);
-        scroller->setWidget(box);
-        layout->addWidget(scroller, 1);
-        auto* colour = new QPushButton(panel);
-        colour->setObjectName(QStringLiteral("ColorBtn"));
-        colour->setAccessibleName(QStringLiteral("Colour"));
-        colour->setFixedSize(34, 25);
-        colour->setEnabled(false);
-        layout->addWidget(colour);
-        return panel;
-    }
 
     TPaintPanel* Ruler(const QString& name, QWidget* parent)
     {
@@ -100,7 +68,7 @@ void TMainDrawFrm::BuildCentre()
     grid->addWidget(Pic, 1, 1);
     grid->addWidget(YHsb, 1, 2);
     grid->addWidget(XHsb, 2, 1);
-    grid->addWidget(PalettePanel(centre), 0, 3, 3, 1);
+    grid->addWidget(new TPalettePanel(FDrawing, FPrompts, centre), 0, 3, 3, 1);
     grid->setRowStretch(1, 1);
     grid->setColumnStretch(1, 1);
     setCentralWidget(centre);

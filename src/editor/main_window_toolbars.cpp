@@ -2,13 +2,15 @@
 
 #include "editor/canvas/canvas_controller.h"
 #include "editor/canvas/tool_table.h"
+#include "editor/number_fields.h"
 
 #include <QActionGroup>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpressionValidator>
 #include <QSpinBox>
+#include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -40,27 +42,28 @@ namespace {
         control->setStatusTip(hint);
     }
 
-    // Number boxes take digits, "-" and "." only.
-    QLineEdit* NumberEdit(QToolBar* toolbar, const QString& name, const QString& text, const QString& hint)
+    // A refused number is explained where hints show, for a few seconds.
+    TRefusalReport StatusReport(QMainWindow* window)
     {
-        auto* edit = new QLineEdit(text, toolbar);
-        edit->setObjectName(name);
-        edit->setFixedWidth(56);
-        edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[-.0-9]*")), edit));
-        Describe(edit, hint);
-        toolbar->addWidget(edit);
-        return edit;
+        return [window](const QString& message) { window->statusBar()->showMessage(message, 5000); };
     }
 
-    QSpinBox* Spin(QToolBar* toolbar, const QString& name, int low, int high, int value, const QString& hint)
+    void Place(QToolBar* toolbar, QWidget* control, const QString& name, const QString& hint)
     {
-        auto* spin = new QSpinBox(toolbar);
-        spin->setObjectName(name);
-        spin->setRange(low, high);
-        spin->setValue(value);
-        Describe(spin, hint);
-        toolbar->addWidget(spin);
-        return spin;
+        control->setObjectName(name);
+        Describe(control, hint);
+        toolbar->addWidget(control);
+    }
+
+    // A docked tool bar has no title bar to close it by; this button does what its close box would.
+    void AddCloseButton(QToolBar& bar)
+    {
+        auto* close = new QAction(bar.style()->standardIcon(QStyle::SP_TitleBarCloseButton),
+            QStringLiteral("Close ") + bar.windowTitle(), &bar);
+        close->setToolTip(close->text());
+        close->setStatusTip(close->text());
+        AddNamedButton(bar, close, bar.objectName() + QStringLiteral("Close"), QString());
+        QObject::connect(close, &QAction::triggered, &bar, &QWidget::hide);
     }
 
 } // namespace
@@ -89,6 +92,9 @@ void TMainDrawFrm::BuildTopToolbar()
     ZoomCombo->setFixedWidth(60);
     bar->addWidget(ZoomCombo);
     add({ C::LineStyles, C::LineEndings });
+    // They only open their menus.
+    for (const TCommand id : { C::LineStyles, C::LineEndings })
+        qobject_cast<QToolButton*>(bar->widgetForAction(Action(id)))->setPopupMode(QToolButton::InstantPopup);
     FCommands.AddButton(*bar, C::Help);
     addToolBar(Qt::TopToolBarArea, bar);
 }
@@ -104,8 +110,6 @@ void TMainDrawFrm::BuildToolPalette()
         QAction* action = NewAction(group, tool.Text);
         action->setData(static_cast<int>(tool.Tool));
         action->setCheckable(true);
-        // A tool whose behaviour is not built yet stays disabled rather than doing nothing.
-        action->setEnabled(tool.Make != nullptr);
         const TTool id = tool.Tool;
         connect(action, &QAction::triggered, this, [this, id] { FCanvas->SetDrawStyle(id); });
         AddNamedButton(*TBXToolbar1, action, action->objectName(), QLatin1String(tool.Text.Caption));
@@ -128,6 +132,7 @@ void TMainDrawFrm::BuildTransformToolbars()
     // They share the main tool bar's row, each placed beside it when shown.
     for (QToolBar* bar : { BuildScaleToolbar(), BuildRotateToolbar(), BuildAlignToolbar(), BuildPolygonToolbar() }) {
         bar->setAllowedAreas(Qt::TopToolBarArea);
+        AddCloseButton(*bar);
         addToolBar(Qt::TopToolBarArea, bar);
         bar->hide();
     }
@@ -137,8 +142,10 @@ QToolBar* TMainDrawFrm::BuildRotateToolbar()
 {
     RotateToolbar = NewToolbar(this, QStringLiteral("RotateToolbar"), QStringLiteral("Rotation toolbar"));
     AddLabel(RotateToolbar, QStringLiteral("Rotation angle"));
-    AngleEdit = NumberEdit(
-        RotateToolbar, QStringLiteral("AngleEdit"), QStringLiteral("60"), QStringLiteral("Rotation angle"));
+    AngleEdit = new TNumberEdit(QStringLiteral("60"), std::nullopt,
+        QStringLiteral("The rotation angle must be a number"), StatusReport(this), RotateToolbar);
+    AngleEdit->setFixedWidth(56);
+    Place(RotateToolbar, AngleEdit, QStringLiteral("AngleEdit"), QStringLiteral("Rotation angle"));
     FCommands.AddButton(*RotateToolbar, C::ApplyRotation);
     FCommands.AddButton(*RotateToolbar, C::ApplyRotationToCopy);
     // Closing the tool bar by its own button hides the rotation centre with it.
@@ -153,8 +160,10 @@ QToolBar* TMainDrawFrm::BuildScaleToolbar()
 {
     ScaleToolbar = NewToolbar(this, QStringLiteral("ScaleToolbar"), QStringLiteral("Scale toolbar"));
     AddLabel(ScaleToolbar, QStringLiteral("Scale (%)"));
-    ScaleUpDn
-        = Spin(ScaleToolbar, QStringLiteral("ScaleUpDn"), 1, 500, 100, QStringLiteral("Set the scale factor in %"));
+    // The arrows reach 1 to 500 %; a typed scale is held to 10 to 200 %.
+    ScaleUpDn = new TTypedRangeSpinBox(1, 500, 100, { 10, 200 },
+        QStringLiteral("The scale must be a whole number from 10 to 200"), StatusReport(this), ScaleToolbar);
+    Place(ScaleToolbar, ScaleUpDn, QStringLiteral("ScaleUpDn"), QStringLiteral("Set the scale factor in %"));
     FCommands.AddButton(*ScaleToolbar, C::ApplyScale);
     FCommands.AddButton(*ScaleToolbar, C::ApplyScaleToCopy);
     return ScaleToolbar;
@@ -175,15 +184,20 @@ QToolBar* TMainDrawFrm::BuildPolygonToolbar()
     FCommands.AddButton(*PolygonToolbar, C::CreatePolygon);
     qobject_cast<QToolButton*>(PolygonToolbar->widgetForAction(Action(C::CreatePolygon)))
         ->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    PolySides = Spin(PolygonToolbar, QStringLiteral("PolySides"), 6, 16, 6, QStringLiteral("Set the number of sides"));
+    PolySides = new QSpinBox(PolygonToolbar);
+    PolySides->setRange(6, 16);
+    PolySides->setValue(6);
+    Place(PolygonToolbar, PolySides, QStringLiteral("PolySides"), QStringLiteral("Set the number of sides"));
     // Sides are chosen with the arrows only.
     PolySides->findChild<QLineEdit*>()->setReadOnly(true);
     PolySides->setFixedWidth(40);
     AddLabel(PolygonToolbar, QStringLiteral("sides"));
     PolygonToolbar->addSeparator();
     AddLabel(PolygonToolbar, QStringLiteral("Radius (mm)"));
-    PolyRadius
-        = NumberEdit(PolygonToolbar, QStringLiteral("PolyRadius"), QStringLiteral("50"), QStringLiteral("Radius (mm)"));
+    PolyRadius = new TNumberEdit(QStringLiteral("50"), TNumberRange { 10, 200 },
+        QStringLiteral("The radius must be a number from 10 to 200"), StatusReport(this), PolygonToolbar);
+    PolyRadius->setFixedWidth(56);
+    Place(PolygonToolbar, PolyRadius, QStringLiteral("PolyRadius"), QStringLiteral("Radius (mm)"));
     return PolygonToolbar;
 }
 

@@ -3,6 +3,7 @@
 #include "editor/picture_file_dialog.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -69,6 +70,11 @@ QString TQtUserPrompts::PictureFileName(const QString& filter, const QString& fo
 {
     TPictureFileDialog dialog(FParent);
     return RunFileDialog(dialog, QString(), filter, folder);
+}
+
+QColor TQtUserPrompts::ChooseColour(const QColor& initial)
+{
+    return QColorDialog::getColor(initial, FParent, QStringLiteral("Fill colour"));
 }
 
 TAnswer TQtUserPrompts::AskYesNoCancel(const QString& question)

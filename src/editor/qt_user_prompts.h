@@ -8,7 +8,7 @@ class QWidget;
 
 namespace korvo {
 
-// The prompts as the desktop shows them: Qt's file dialogs and message boxes over the main window.
+// The prompts as the desktop shows them: Qt's file, colour and message dialogs over the main window.
 class TQtUserPrompts : public TUserPrompts {
 public:
     explicit TQtUserPrompts(QWidget* parent);
@@ -16,6 +16,7 @@ public:
     QString OpenFileName(const QString& title, const QString& filter, const QString& folder) override;
     QString SaveFileName(const QString& title, const QString& filter, const QString& folder) override;
     QString PictureFileName(const QString& filter, const QString& folder) override;
+    QColor ChooseColour(const QColor& initial) override;
     TAnswer AskYesNoCancel(const QString& question) override;
     bool AskYesNo(const QString& question) override;
     void ShowError(const QString& message) override;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
 
 namespace korvo {
@@ -17,6 +18,8 @@ public:
     virtual QString SaveFileName(const QString& title, const QString& filter, const QString& folder) = 0;
     // Like OpenFileName, with a preview of the picture under the pointer.
     virtual QString PictureFileName(const QString& filter, const QString& folder) = 0;
+    // The full colour dialog, opened on the given colour; an invalid colour when the user cancelled.
+    virtual QColor ChooseColour(const QColor& initial) = 0;
     // An information box with Yes, No and Cancel; closing it counts as Cancel.
     virtual TAnswer AskYesNoCancel(const QString& question) = 0;
     // A confirmation box with Yes and No.

@@ -53,4 +53,10 @@ QColor ToQColor(TColour colour)
         static_cast<int>((colour >> 16) & 0xFF));
 }
 
+TColour ColourFromRgb(QRgb rgb)
+{
+    return static_cast<TColour>(qRed(rgb)) | static_cast<TColour>(qGreen(rgb)) << 8
+        | static_cast<TColour>(qBlue(rgb)) << 16;
+}
+
 } // namespace korvo

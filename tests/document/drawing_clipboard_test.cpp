@@ -3,6 +3,8 @@
 #include <QMimeData>
 #include <QSvgRenderer>
 
+#include <functional>
+
 using namespace korvo;
 using namespace korvo::test;
 
@@ -98,28 +100,41 @@ TEST_F(Clipboard, CopiesLeaveThePickedNodeWithTheOriginal)
     Select({ 1 });
     drawing.CopySelection();
     drawing.Paste();
-    drawing.PasteInPlace();
     EXPECT_EQ(drawing.GetSelectedNode(3), -1);
-    EXPECT_EQ(drawing.GetSelectedNode(4), -1);
 }
 
-TEST_F(Clipboard, PasteInPlaceAddsSelectedCopiesWithoutAnUndoStep)
+TEST_F(Clipboard, TransformsOfCopiesLeaveTheClipboardAndUndoWithTheirCopies)
 {
-    Select({ 5, 1 });
-    drawing.CopySelection();
-    drawing.PasteInPlace();
-    EXPECT_EQ(Ids(), (std::vector<std::uint32_t> { 1, 2, 5, 5, 1 }));
-    EXPECT_EQ(SelectedIds(), (std::vector<std::uint32_t> { 5, 1 }));
-    EXPECT_EQ(drawing.Selection()[0], drawing.Shapes()[3].get());
-    ExpectBox(drawing.Shapes()[3]->FBounds, 60, 60, 70, 70);
-    EXPECT_FALSE(drawing.CanUndo());
+    const std::pair<const char*, std::function<void()>> transforms[] = {
+        { "Undo resize selection", [this] { drawing.ScaleSelection(200, TApplyTo::Copy); } },
+        { "Undo rotation", [this] { drawing.RotateSelectionAboutCentre(90, TApplyTo::Copy); } },
+    };
+    for (const auto& [caption, transform] : transforms) {
+        SCOPED_TRACE(caption);
+        Load({ BoxShape(1, 10, 10, 20, 20), BoxShape(2, 30, 10, 40, 20), BoxShape(5, 60, 60, 70, 70) });
+        Select({ 2 });
+        drawing.CopySelection();
+        Select({ 5, 1 });
+        const QByteArray before = Snapshot();
+        transform();
+        EXPECT_EQ(Ids(), (std::vector<std::uint32_t> { 1, 2, 5, 5, 1 }));
+        EXPECT_EQ(drawing.Selection()[0], drawing.Shapes()[3].get()) << "the copies, in selection order";
+        EXPECT_EQ(drawing.Selection()[1], drawing.Shapes()[4].get());
+        ExpectBox(drawing.Shapes()[0]->FBounds, 10, 10, 20, 20);
+        EXPECT_NE(drawing.Shapes()[4]->FBounds, drawing.Shapes()[0]->FBounds) << "the copy is transformed";
+        EXPECT_EQ(drawing.GetUndoCaption(), QLatin1String(caption));
+        drawing.Undo();
+        EXPECT_EQ(Snapshot(), before) << "one step takes the copies away";
+        EXPECT_FALSE(drawing.CanUndo());
+        drawing.Paste();
+        EXPECT_EQ(Ids(), (std::vector<std::uint32_t> { 1, 2, 5, 2 })) << "the clipboard still holds what was copied";
+    }
 }
 
 TEST_F(Clipboard, PasteWithNothingCopiedChangesNothing)
 {
     const QByteArray before = Snapshot();
     drawing.Paste();
-    drawing.PasteInPlace();
     EXPECT_EQ(Snapshot(), before);
     EXPECT_FALSE(drawing.CanUndo());
     Select({});

@@ -264,11 +264,18 @@ TEST_F(DrawingUndo, AnEmptySelectionIsLeftAsItIs)
 {
     LoadScene();
     drawing.Deselect();
+    DocState = dsSaved;
     const QByteArray before = Snapshot();
     drawing.ScaleSelection(200);
     drawing.AlignSelection(TAlignment::Centres);
     drawing.GroupSelection();
-    EXPECT_FALSE(drawing.CanUndo()) << "these three return at once";
+    drawing.SetFillColour(clRed);
+    drawing.SetLineColour(clRed);
+    drawing.SetLineStyle(psDot, 3);
+    drawing.SetPenStyle(psClear);
+    drawing.SetLineEnding(leArrow);
+    EXPECT_FALSE(drawing.CanUndo()) << "these return at once";
+    EXPECT_EQ(DocState, dsSaved) << "the title must not claim changes";
     drawing.SetMoveUndoPending(true);
     drawing.MoveSelection(8, 8);
     drawing.RotateSelection(90);
@@ -280,10 +287,6 @@ TEST_F(DrawingUndo, AnEmptySelectionIsLeftAsItIs)
     drawing.BringForward();
     drawing.SendBackward();
     drawing.DeleteSelection();
-    drawing.SetFillColour(clRed);
-    drawing.SetLineColour(clRed);
-    drawing.SetLineStyle(psDot, 3);
-    drawing.SetLineEnding(leArrow);
     EXPECT_EQ(Snapshot(), before);
     EXPECT_EQ(drawing.SelCount(), 0);
 }

@@ -76,6 +76,14 @@ TEST_F(MainWindow, EveryButtonIsNamedForScreenReaders)
     }
     const QAction* rotate = window->Action(TCommand::RotateClockwise);
     EXPECT_EQ(rotate->text(), QStringLiteral("Rotate selected shapes clockwise")) << "no caption: known by its hint";
+    for (const char* name : { "PalPic", "ColorBtn", "LineStyleMenu", "LineEndMenu" }) {
+        const auto* control = window->findChild<QWidget*>(QLatin1String(name));
+        ASSERT_NE(control, nullptr) << name;
+        EXPECT_FALSE(control->accessibleName().isEmpty()) << name;
+        EXPECT_FALSE(control->accessibleDescription().isEmpty()) << name;
+    }
+    EXPECT_EQ(
+        window->findChild<QWidget*>(QStringLiteral("PalPic"))->accessibleName(), QStringLiteral("Colour palette"));
 }
 
 TEST_F(MainWindow, StartsWithTheDrawingNamedOnTheCommandLine)

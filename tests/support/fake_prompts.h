@@ -12,10 +12,11 @@ namespace korvo::test {
 
 class TFakePrompts : public TUserPrompts {
 public:
-    // Answers handed out in order; an empty queue answers Cancel, "no" and an empty file name.
+    // Answers handed out in order; an empty queue answers Cancel, "no", an empty file name and no colour.
     std::deque<QString> FileNames;
     std::deque<TAnswer> Answers;
     std::deque<bool> YesNo;
+    std::deque<QColor> Colours;
 
     QStringList Questions;
     QStringList Errors;
@@ -31,6 +32,7 @@ public:
         return Next(title, filter);
     }
     QString PictureFileName(const QString& filter, const QString&) override { return Next({}, filter); }
+    QColor ChooseColour(const QColor&) override { return Take(Colours, QColor()); }
     TAnswer AskYesNoCancel(const QString& question) override
     {
         Questions.append(question);

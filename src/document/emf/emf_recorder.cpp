@@ -1,5 +1,7 @@
 #include "document/emf/emf_recorder.h"
 
+#include "shapes/colour_map.h"
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -46,12 +48,6 @@ namespace {
     constexpr std::uint32_t Signature = 0x464D4520;
     constexpr std::uint32_t HeaderSize = 108;
     constexpr int LogFontFaceChars = 32;
-
-    std::uint32_t ColourRef(QRgb c)
-    {
-        return static_cast<std::uint32_t>(qRed(c)) | static_cast<std::uint32_t>(qGreen(c)) << 8
-            | static_cast<std::uint32_t>(qBlue(c)) << 16;
-    }
 
     std::uint32_t U(int v) { return static_cast<std::uint32_t>(v); }
 
@@ -123,7 +119,7 @@ void TEmfRecorder::SelectPen(std::uint32_t style, int width, QRgb colour)
         Select(NullPen);
         return;
     }
-    Record(EmrCreatePen, { PenHandle, style, U(width), 0, ColourRef(colour) });
+    Record(EmrCreatePen, { PenHandle, style, U(width), 0, ColourFromRgb(colour) });
     Select(PenHandle);
 }
 
@@ -135,7 +131,7 @@ void TEmfRecorder::SelectBrush(std::uint32_t style, QRgb colour, std::uint32_t h
         Select(NullBrush);
         return;
     }
-    Record(EmrCreateBrushIndirect, { BrushHandle, style, ColourRef(colour), hatch });
+    Record(EmrCreateBrushIndirect, { BrushHandle, style, ColourFromRgb(colour), hatch });
     Select(BrushHandle);
 }
 
@@ -157,7 +153,7 @@ void TEmfRecorder::SelectFont(
     Select(FontHandle);
 }
 
-void TEmfRecorder::SetTextColour(QRgb colour) { Record(EmrSetTextColor, { ColourRef(colour) }); }
+void TEmfRecorder::SetTextColour(QRgb colour) { Record(EmrSetTextColor, { ColourFromRgb(colour) }); }
 
 void TEmfRecorder::SetFillMode(TFill fill) { Record(EmrSetPolyFillMode, { static_cast<std::uint32_t>(fill) }); }
 

@@ -21,10 +21,8 @@ TCanvasController::TCanvasController(TDrawing& drawing, TSurfaceWidget& surface,
     , FHost(std::move(host))
 {
     FNewBrush.Style = bsClear;
-    for (const TToolInfo& tool : ToolTable()) {
-        if (tool.Make)
-            FTools[tool.Tool] = tool.Make(tool.Tool, *this);
-    }
+    for (const TToolInfo& tool : ToolTable())
+        FTools[tool.Tool] = tool.Make(tool.Tool, *this);
     FSurface.SetOverlay([this](QPainter& painter) { ActiveTool().PaintOverlay(painter); });
     FSurface.installEventFilter(this);
 }

@@ -77,4 +77,15 @@ protected:
     const TTool FTool;
 };
 
+// A tool that does all it does on the press: nothing to drag, finish or cancel.
+class TClickTool : public TCanvasTool {
+public:
+    using TCanvasTool::TCanvasTool;
+
+    void Move(const TPointerEvent&) override { }
+    void Release(const TPointerEvent&) override { }
+    void Cancel() override { }
+    bool Busy() const override { return false; }
+};
+
 } // namespace korvo

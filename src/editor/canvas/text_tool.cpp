@@ -5,9 +5,9 @@ namespace korvo {
 namespace {
 
     // The text tool: a press asks for the text in the text dialog and places it at the press point.
-    class TTextTool : public TCanvasTool {
+    class TTextTool : public TClickTool {
     public:
-        using TCanvasTool::TCanvasTool;
+        using TClickTool::TClickTool;
 
         void Press(const TPointerEvent& event) override
         {
@@ -18,11 +18,6 @@ namespace {
             FCanvas.Drawing().AddText(text->Text, text->Font, event.Pos.x(), event.Pos.y());
             FCanvas.ReturnToSelectionTool();
         }
-
-        void Move(const TPointerEvent&) override { }
-        void Release(const TPointerEvent&) override { }
-        void Cancel() override { }
-        bool Busy() const override { return false; }
     };
 
 } // namespace

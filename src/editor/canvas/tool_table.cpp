@@ -41,7 +41,8 @@ namespace {
             "Click and drag to draw a tube bend.", &MakeBoxTool },
         { T::GraphPaper, { "GraphBtn", "graph", "Graph paper", "graph" }, 14, U::Special,
             "Click and drag to draw a grid.", &MakeBoxTool },
-        { T::Dropper, { "DropperBtn", "dropper", "Select a colour", "dropper" }, 10, U::Own, SelectStatus, nullptr },
+        { T::Dropper, { "DropperBtn", "dropper", "Select a colour", "dropper" }, 10, U::Own, SelectStatus,
+            &MakeDropperTool },
     } };
 
 } // namespace

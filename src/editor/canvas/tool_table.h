@@ -34,7 +34,7 @@ struct TToolInfo {
     TCursorUse CursorUse;
     // What the status bar tells the user over the drawing while the tool is chosen.
     const char* Status;
-    // Makes the canvas's handler of the tool; none for a tool whose behaviour is not built yet.
+    // Makes the canvas's handler of the tool.
     TToolMaker Make;
 };
 

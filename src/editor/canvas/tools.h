@@ -16,5 +16,6 @@ std::unique_ptr<TCanvasTool> MakeLineTool(TTool tool, TCanvasServices& canvas);
 // The polygon and polyline tools.
 std::unique_ptr<TCanvasTool> MakePolyTool(TTool tool, TCanvasServices& canvas);
 std::unique_ptr<TCanvasTool> MakeTextTool(TTool tool, TCanvasServices& canvas);
+std::unique_ptr<TCanvasTool> MakeDropperTool(TTool tool, TCanvasServices& canvas);
 
 } // namespace korvo
