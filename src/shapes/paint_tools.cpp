@@ -4,9 +4,10 @@
 #include "shapes/colour_map.h"
 
 #include <QPaintEngine>
+#include <QPainterPath>
 
 #include <algorithm>
-#include <cstdlib>
+#include <cmath>
 
 namespace korvo {
 
@@ -28,27 +29,6 @@ namespace {
         default:
             return {};
         }
-    }
-
-    // The segment's box less the column (or row, for a steep segment) of its end point. A 1-pixel line
-    // has one pixel in each column (row), so the box leaves out its end pixel alone.
-    QRect ShortOfEnd(QPoint start, QPoint end)
-    {
-        QRect box(QPoint(std::min(start.x(), end.x()), std::min(start.y(), end.y())),
-            QPoint(std::max(start.x(), end.x()), std::max(start.y(), end.y())));
-        const std::int64_t dx = static_cast<std::int64_t>(end.x()) - start.x();
-        const std::int64_t dy = static_cast<std::int64_t>(end.y()) - start.y();
-        if (std::abs(dx) >= std::abs(dy)) {
-            if (dx > 0)
-                box.setRight(Saturate32(end.x() - std::int64_t { 1 }));
-            else
-                box.setLeft(Saturate32(end.x() + std::int64_t { 1 }));
-        } else if (dy > 0) {
-            box.setBottom(Saturate32(end.y() - std::int64_t { 1 }));
-        } else {
-            box.setTop(Saturate32(end.y() + std::int64_t { 1 }));
-        }
-        return box;
     }
 
 } // namespace
@@ -84,6 +64,8 @@ bool PaintsPixels(const QPainter& painter)
     return engine && engine->type() == QPaintEngine::Raster && painter.transform().type() <= QTransform::TxTranslate;
 }
 
+bool IsThinSolid(const QPen& pen) { return pen.style() == Qt::SolidLine && pen.width() <= 1; }
+
 void DrawCircleInBox(QPainter& painter, QPoint centre, int radius)
 {
     if (radius <= 0)
@@ -95,26 +77,63 @@ void DrawCircleInBox(QPainter& painter, QPoint centre, int radius)
         Saturate32(static_cast<std::int64_t>(centre.y()) - radius), Saturate32(diameter), Saturate32(diameter)));
 }
 
+QRectF VisibleArea(const QPainter& painter)
+{
+    QRectF visible
+        = painter.transform().inverted().mapRect(QRectF(0, 0, painter.device()->width(), painter.device()->height()));
+    if (painter.hasClipping())
+        visible = visible.intersected(painter.clipBoundingRect());
+    return visible;
+}
+
+QRectF LineReach(const QPainter& painter)
+{
+    constexpr double Margin = 65536;
+    return VisibleArea(painter).adjusted(-Margin, -Margin, Margin, Margin);
+}
+
+void AddThinLine(QPainterPath& band, QPointF from, QPointF to, const QRectF& keep)
+{
+    // Along is the line's long direction, across the other one; a steep line swaps x and y.
+    const bool steep = std::abs(to.y() - from.y()) > std::abs(to.x() - from.x());
+    const auto along = [steep](QPointF p) { return steep ? p.y() : p.x(); };
+    const auto across = [steep](QPointF p) { return steep ? p.x() : p.y(); };
+    const auto point = [steep](double a, double c) { return steep ? QPointF(c, a) : QPointF(a, c); };
+    const double length = along(to) - along(from);
+    if (length == 0)
+        return;
+    // Pixel k covers k .. k + 1. Going forwards the pixels from `from` to the one before `to` cover
+    // along(from) .. along(to); going backwards, one pixel further on.
+    const double shift = length > 0 ? 0 : 1;
+    const double low = std::max(std::min(along(from), along(to)) + shift, std::floor(along(keep.topLeft())));
+    const double high = std::min(std::max(along(from), along(to)) + shift, std::ceil(along(keep.bottomRight())));
+    if (low >= high)
+        return;
+    // The band is one pixel thick around the line through the pixel centres, so each column holds the
+    // centre of one pixel. Every band is wound the same way, so overlapping ones fill as one.
+    const double slope = (across(to) - across(from)) / length;
+    const auto centre = [&](double a) { return across(from) + 0.5 + (a - along(from) - 0.5) * slope; };
+    const double side = steep ? -0.5 : 0.5;
+    band.moveTo(point(low, centre(low) - side));
+    band.lineTo(point(high, centre(high) - side));
+    band.lineTo(point(high, centre(high) + side));
+    band.lineTo(point(low, centre(low) + side));
+    band.closeSubpath();
+}
+
 void DrawPolylineOpenEnded(QPainter& painter, const QPoint* points, int count)
 {
     const QPen& pen = painter.pen();
-    if (count < 2 || pen.style() != Qt::SolidLine || pen.width() > 1 || !PaintsPixels(painter)) {
+    if (count < 2 || !IsThinSolid(pen) || !PaintsPixels(painter)) {
         painter.drawPolyline(points, count);
         return;
     }
-    // Qt's rasteriser inks both ends of a round-capped line and, with flat caps, leaves out the end
-    // further right or down whichever way the line runs; so the last segment is inked whole and clipped
-    // short of its end.
-    if (count > 2)
-        painter.drawPolyline(points, count - 1);
-    const QPoint start = points[count - 2];
-    const QPoint end = points[count - 1];
-    if (start == end)
-        return;
-    painter.save();
-    painter.setClipRect(ShortOfEnd(start, end), Qt::IntersectClip);
-    painter.drawLine(start, end);
-    painter.restore();
+    QPainterPath bands;
+    bands.setFillRule(Qt::WindingFill);
+    const QRectF keep = LineReach(painter);
+    for (int i = 1; i < count; ++i)
+        AddThinLine(bands, points[i - 1], points[i], keep);
+    painter.fillPath(bands, pen.color());
 }
 
 } // namespace korvo

@@ -1,5 +1,6 @@
 #include "shapes/shape_painter.h"
 
+#include "geometry/units.h"
 #include "support/paint_helpers.h"
 
 #include <QPainter>
@@ -186,6 +187,34 @@ TEST(GraphPaper, LinesEverySquareAndThickerMajorLines)
     EXPECT_EQ(LineWidthAt(major, { 88, 100 }), 1);
     EXPECT_EQ(LineWidthAt(major, { 112, 100 }), 1);
     EXPECT_EQ(LineWidthAt(major, { 100, 80 }, { 0, 1 }), 2);
+}
+
+// The sheet as a view of `size` pixels scrolled to `scroll` shows it, at zoom x1.
+QImage PaintView(const TPolygon& shape, QPoint scroll, QSize size)
+{
+    QImage image = WhiteCanvas(size.width(), size.height());
+    QPainter painter(&image);
+    TFontCache fonts;
+    TShapePainter(painter, TPaintTarget::Screen, 96, fonts).Draw(shape, scroll.x(), scroll.y(), BaseScale);
+    return image;
+}
+
+TEST(GraphPaper, ARotatedSheetCutByTheViewInksThereWhatTheWholeSheetInks)
+{
+    // 2 mm squares with every fifth line thicker, turned about the sheet's centre: from page pixel
+    // (-10, -10) to (330, 330), so a view from (-40, -40) holds it whole.
+    TPolygon paper = Paper({ 10, 10, 70, 70 }, 2, clBlue);
+    paper.RotateAbout(17, 40, 40);
+    const QPoint wholeAt(-40, -40);
+    const QImage whole = PaintView(paper, wholeAt, { 400, 400 });
+    for (const QPoint scroll : { QPoint(90, 110), QPoint(-25, 230) }) {
+        const QImage part = PaintView(paper, scroll, { 120, 100 });
+        int differing = 0;
+        for (int y = 0; y < part.height(); ++y)
+            for (int x = 0; x < part.width(); ++x)
+                differing += part.pixel(x, y) != whole.pixel(QPoint(x, y) + scroll - wholeAt);
+        EXPECT_EQ(differing, 0) << "view scrolled to " << scroll.x() << "," << scroll.y();
+    }
 }
 
 TEST(GraphPaper, DegenerateSquaresDrawNothingAndHugeSheetsTheirVisibleLines)
