@@ -3,8 +3,6 @@
 #include "geometry/rounding.h"
 #include "shapes/paint_tools.h"
 
-#include <QPainterPath>
-
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -100,11 +98,8 @@ namespace {
             last = std::min(last, high);
         }
         // End points are rounded to whole pixels before anything is cut, so a line keeps its pixels
-        // wherever the view cuts it. Thin solid lines on a raster image are gathered into bands that
-        // ink the same pixels however they are cut; the rest are drawn one by one.
+        // wherever the view cuts it; thin solid lines on a raster image are filled to keep them too.
         const bool raster = PaintsPixels(painter);
-        QPainterPath thin;
-        thin.setFillRule(Qt::WindingFill);
         for (double r = first; r <= last; ++r) {
             if (major != 0) {
                 pen.setWidth(std::fmod(r, major) == 0 ? widths.Major : widths.Minor);
@@ -113,11 +108,10 @@ namespace {
             QPointF a = ToDevice(from.X + r * sx, from.Y + r * sy, view);
             QPointF b = ToDevice(to.X + r * sx, to.Y + r * sy, view);
             if (raster && IsThinSolid(pen))
-                AddThinLine(thin, a, b, view.Reach);
+                FillThinLine(painter, a, b, view.Reach);
             else if (ClipLine(a, b, view.Reach))
                 painter.drawLine(QLineF(a, b));
         }
-        painter.fillPath(thin, pen.color());
     }
 
     bool DrawablePaper(const TPolygon& paper, float scale)

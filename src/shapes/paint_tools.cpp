@@ -4,7 +4,6 @@
 #include "shapes/colour_map.h"
 
 #include <QPaintEngine>
-#include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
@@ -92,7 +91,7 @@ QRectF LineReach(const QPainter& painter)
     return VisibleArea(painter).adjusted(-Margin, -Margin, Margin, Margin);
 }
 
-void AddThinLine(QPainterPath& band, QPointF from, QPointF to, const QRectF& keep)
+void FillThinLine(QPainter& painter, QPointF from, QPointF to, const QRectF& keep)
 {
     // Along is the line's long direction, across the other one; a steep line swaps x and y.
     const bool steep = std::abs(to.y() - from.y()) > std::abs(to.x() - from.x());
@@ -109,31 +108,30 @@ void AddThinLine(QPainterPath& band, QPointF from, QPointF to, const QRectF& kee
     const double high = std::min(std::max(along(from), along(to)) + shift, std::ceil(along(keep.bottomRight())));
     if (low >= high)
         return;
-    // The band is one pixel thick around the line through the pixel centres, so each column holds the
-    // centre of one pixel. Every band is wound the same way, so overlapping ones fill as one.
+    // The band is one pixel thick around the line through the pixel centres, so each column (row)
+    // holds the centre of exactly one of its pixels.
     const double slope = (across(to) - across(from)) / length;
     const auto centre = [&](double a) { return across(from) + 0.5 + (a - along(from) - 0.5) * slope; };
-    const double side = steep ? -0.5 : 0.5;
-    band.moveTo(point(low, centre(low) - side));
-    band.lineTo(point(high, centre(high) - side));
-    band.lineTo(point(high, centre(high) + side));
-    band.lineTo(point(low, centre(low) + side));
-    band.closeSubpath();
+    const QPointF band[] = { point(low, centre(low) - 0.5), point(high, centre(high) - 0.5),
+        point(high, centre(high) + 0.5), point(low, centre(low) + 0.5) };
+    const QPen pen = painter.pen();
+    const QBrush brush = painter.brush();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(pen.color());
+    painter.drawConvexPolygon(band, 4);
+    painter.setPen(pen);
+    painter.setBrush(brush);
 }
 
 void DrawPolylineOpenEnded(QPainter& painter, const QPoint* points, int count)
 {
-    const QPen& pen = painter.pen();
-    if (count < 2 || !IsThinSolid(pen) || !PaintsPixels(painter)) {
+    if (count < 2 || !IsThinSolid(painter.pen()) || !PaintsPixels(painter)) {
         painter.drawPolyline(points, count);
         return;
     }
-    QPainterPath bands;
-    bands.setFillRule(Qt::WindingFill);
     const QRectF keep = LineReach(painter);
     for (int i = 1; i < count; ++i)
-        AddThinLine(bands, points[i - 1], points[i], keep);
-    painter.fillPath(bands, pen.color());
+        FillThinLine(painter, points[i - 1], points[i], keep);
 }
 
 } // namespace korvo

@@ -4,7 +4,6 @@
 
 #include <QBrush>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPen>
 
 namespace korvo {
@@ -34,13 +33,13 @@ QRectF VisibleArea(const QPainter& painter);
 // the cut, so that coordinates stay small enough for the rasteriser.
 QRectF LineReach(const QPainter& painter);
 
-// Adds to `band` the pixels that a 1-pixel line from `from` to `to`, both whole pixels, inks on a
-// raster image, as the platform draws lines: one pixel in each column (row, for a steep line), the
-// one whose centre lies nearest the line, from `from` up to but not including `to`; only the columns
-// (rows) within `keep`. Fill the band with its own colour and the winding rule. Qt's own thin lines
-// restart wherever the view cuts them and may then pick other pixels; the band's edges follow the
-// whole line, so a cut line inks what the whole one inks there.
-void AddThinLine(QPainterPath& band, QPointF from, QPointF to, const QRectF& keep);
+// Inks in the pen's colour the pixels that a 1-pixel line from `from` to `to`, both whole pixels,
+// inks on a raster image as the platform draws lines: one pixel in each column (row, for a steep
+// line), the one whose centre lies nearest the line, from `from` up to but not including `to`; only
+// the columns (rows) within `keep`. Qt's own thin lines restart wherever the view cuts them and may
+// then pick other pixels; this fills a band one pixel thick whose edges follow the whole line, so a
+// cut line inks what the whole one inks there. The painter's pen and brush are left as they were.
+void FillThinLine(QPainter& painter, QPointF from, QPointF to, const QRectF& keep);
 
 // A polyline as the platform draws it with a 1-pixel solid pen: each segment leaves its last pixel to
 // the next one, so only the end point of the whole polyline stays uninked. Other pens and vector
