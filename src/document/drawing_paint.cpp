@@ -8,6 +8,7 @@
 #include "geometry/units.h"
 #include "shapes/colour_map.h"
 #include "shapes/error_reporter.h"
+#include "shapes/paint_tools.h"
 #include "shapes/selection_marks.h"
 #include "shapes/shape_painter.h"
 
@@ -178,7 +179,7 @@ void TDrawing::DrawCentre(QPainter& painter) const
     const QPoint c = MMToPoint(FCentreX, FCentreY);
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(ToQColor(clRed), 1));
-    painter.drawEllipse(QRect(c.x() - 10, c.y() - 10, 20, 20));
+    DrawCircleInBox(painter, c, 10);
     DrawOpenEndedLine(painter, c.x() - 15, c.y(), c.x() + 15, c.y());
     DrawOpenEndedLine(painter, c.x(), c.y() - 15, c.x(), c.y() + 15);
 }
