@@ -29,6 +29,7 @@ namespace korvo {
 class TCanvasController;
 class TTextFrm;
 class TPaintPanel;
+class TShapeCommands;
 class TSurfaceWidget;
 class TViewNavigator;
 
@@ -87,6 +88,7 @@ private:
     QMenu* BuildViewMenu();
     QMenu* BuildAppearanceMenu();
     QMenu* BuildHelpMenu();
+    void BuildShapeMenus();
     void BuildTopToolbar();
     void BuildToolPalette();
     void BuildTransformToolbars();
@@ -106,6 +108,7 @@ private:
     void BindArrangeCommands();
     void BindViewCommands();
     void BindTransformToolbars();
+    void BindShapeMenus();
 
     // Start-up and closing.
     void LoadLibraryAndSettings(const QString& programDir);
@@ -141,6 +144,7 @@ private:
     std::unique_ptr<TFileCommands> FFileCommands;
     std::unique_ptr<TCanvasController> FCanvas;
     std::unique_ptr<TViewNavigator> FNavigator;
+    std::unique_ptr<TShapeCommands> FShapeCommands;
     // The text dialog lives for the whole run and keeps what it last showed.
     TTextFrm* FTextFrm = nullptr;
     QString FLibraryFile;
