@@ -3,6 +3,7 @@
 #include "editor/canvas/canvas_controller.h"
 #include "editor/line_style_menus.h"
 #include "editor/number_fields.h"
+#include "editor/shape_commands.h"
 #include "editor/themes.h"
 #include "editor/view_navigator.h"
 
@@ -22,6 +23,7 @@ void TMainDrawFrm::BindCommands()
     BindArrangeCommands();
     BindViewCommands();
     BindTransformToolbars();
+    BindShapeMenus();
     FCommands.BindMenu(C::LineStyles, NewLineStyleMenu(this, FDrawing));
     FCommands.BindMenu(C::LineEndings, NewLineEndMenu(this, FDrawing));
 }
@@ -133,6 +135,21 @@ void TMainDrawFrm::CreateRegularPolygon()
     // New polygons stand in the middle of the page's upper part, where the rotation centre starts.
     if (const std::optional<double> mm = PolyRadius->Take())
         FDrawing.AddRegularPolygon(PolySides->value(), 100, 100, static_cast<float>(*mm));
+}
+
+void TMainDrawFrm::BindShapeMenus()
+{
+    TShapeCommands& shape = *FShapeCommands;
+    for (const TCommand id :
+        { C::ConvertToPolygon, C::ConvertToPolyline, C::ConvertToOpenCurve, C::ConvertToClosedCurve })
+        FCommands.Bind(id, [&shape, id] { shape.Convert(id); });
+    FCommands.Bind(C::ConvertToPentagon, [&shape] { shape.ToRegularPolygon(5); });
+    FCommands.Bind(C::ConvertToHexagon, [&shape] { shape.ToRegularPolygon(6); });
+    FCommands.Bind(C::ConvertToStar, [&shape] { shape.ToStar(); });
+    FCommands.Bind(C::EditText, [&shape] { shape.EditText(); });
+    FCommands.Bind(C::EditGraphPaper, [&shape] { shape.EditGraphPaper(); });
+    FCommands.Bind(C::DeleteNode, [&shape] { shape.DeleteNode(); });
+    FCommands.Bind(C::AddNode, [&shape] { shape.AddNode(); });
 }
 
 } // namespace korvo
