@@ -18,6 +18,7 @@ public:
     QString PictureFileName(const QString& filter, const QString& folder) override;
     TAnswer AskYesNoCancel(const QString& question) override;
     bool AskYesNo(const QString& question) override;
+    bool AskWarningYesCancel(const QString& question) override;
     void ShowError(const QString& message) override;
     void ShowInformation(const QString& message) override;
 

@@ -3,6 +3,7 @@
 #include "document/shared_settings.h"
 #include "editor/app_settings.h"
 #include "editor/themes.h"
+#include "library/ui/lib_panel.h"
 
 #include "support/fake_prompts.h"
 #include "support/temp_files.h"
@@ -14,7 +15,6 @@
 #include <QComboBox>
 #include <QDockWidget>
 #include <QLabel>
-#include <QListWidget>
 #include <QMimeData>
 #include <QScrollBar>
 #include <QToolBar>
@@ -120,7 +120,7 @@ TEST_F(MainWindow, SettingsFileChoosesTheLibraryAndLocksMaintenance)
             << c.name;
         EXPECT_EQ(window->Action(TCommand::SaveLibraryAs)->isVisible(), c.editing) << c.name;
         EXPECT_GT(window->Library().Entries().size(), 0u) << c.name;
-        EXPECT_EQ(window->findChild<QListWidget*>(QStringLiteral("LibListBox"))->currentRow(), 0) << c.name;
+        EXPECT_EQ(window->LibraryPanel().CurrentRow(), 0) << c.name;
     }
     EXPECT_TRUE(prompts.Errors.isEmpty());
 }
