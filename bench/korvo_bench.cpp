@@ -290,10 +290,14 @@ private:
     QImage FImage { 308, 700, QImage::Format_RGB32 };
 };
 
+// Widgets must be gone before the application object is, so they are not left to static destruction.
+std::unique_ptr<TBenchLibrary> BenchLibraryWidgets;
+
 TBenchLibrary& BenchLibrary()
 {
-    static TBenchLibrary library;
-    return library;
+    if (!BenchLibraryWidgets)
+        BenchLibraryWidgets = std::make_unique<TBenchLibrary>();
+    return *BenchLibraryWidgets;
 }
 
 // Qt's own list of 1000 plain names in rows of the same height: what scrolling costs without pictures.
@@ -319,10 +323,13 @@ struct TPlainList {
     void PaintRows() { List.viewport()->render(&Image); }
 };
 
+std::unique_ptr<TPlainList> PlainListWidgets;
+
 TPlainList& PlainList()
 {
-    static TPlainList list;
-    return list;
+    if (!PlainListWidgets)
+        PlainListWidgets = std::make_unique<TPlainList>();
+    return *PlainListWidgets;
 }
 
 // Painting the visible rows of a 1000-picture page once its thumbnails have been made, as scrolling does.
@@ -380,5 +387,7 @@ int main(int argc, char* argv[])
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    BenchLibraryWidgets.reset();
+    PlainListWidgets.reset();
     return 0;
 }
