@@ -76,7 +76,7 @@ TMainDrawFrm::TMainDrawFrm(const TMainWindowSetup& setup)
 
 TMainDrawFrm::~TMainDrawFrm()
 {
-    // The child widgets outlive the window's own parts; none of their last signals may reach them.
+    // The child widgets outlive the window's own parts; none of their last signals or notices may reach them.
     for (QObject* child : findChildren<QObject*>())
         child->disconnect(this);
     FLibraryPanel->SetOnListChanged({});
