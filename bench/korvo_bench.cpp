@@ -3,12 +3,16 @@
 #include "bench/bench_drawings.h"
 #include "document/drawing.h"
 #include "geometry/units.h"
+#include "library/poly_lib.h"
+#include "library/ui/lib_panel.h"
+#include "shapes/error_reporter.h"
 #include "shapes/file_io.h"
 #include "shapes/paint_tools.h"
 #include "shapes/shape_painter.h"
 
+#include <QApplication>
 #include <QFile>
-#include <QGuiApplication>
+#include <QListWidget>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTemporaryDir>
@@ -97,7 +101,7 @@ BENCHMARK(WriteSameBytes)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTi
 
 void SaveDrawing(benchmark::State& state)
 {
-    const TDrawing& drawing = LoadedDrawing(static_cast<int>(state.range(0)));
+    TDrawing& drawing = LoadedDrawing(static_cast<int>(state.range(0)));
     const QString name = Folder().filePath(QStringLiteral("saved.kv"));
     for (auto _ : state)
         drawing.SaveFile(name);
@@ -233,7 +237,7 @@ void RecordUndoStep(benchmark::State& state)
     drawing.Deselect();
     // Mirroring nothing records a step of the whole drawing and changes no shape.
     for (auto _ : state)
-        drawing.MirrorSelection(0);
+        drawing.MirrorSelection(TMirrorAxis::Horizontal);
 }
 BENCHMARK(RecordUndoStep)->Arg(10000)->Unit(benchmark::kMillisecond);
 
@@ -248,14 +252,142 @@ void HitTest(benchmark::State& state)
 }
 BENCHMARK(HitTest)->Arg(100000)->Unit(benchmark::kMillisecond);
 
+// The library panel with two pages of 1000 pictures each, the shipped library's pictures over and over,
+// as tall as a panel beside an A4 page on a laptop screen.
+class TBenchLibrary : private TErrorReporter {
+public:
+    static constexpr int PageSize = 1000;
+
+    TBenchLibrary()
+    {
+        TPolyLib shipped(*this);
+        shipped.LoadFile(QStringLiteral(KORVO_DEFAULT_LIBRARY));
+        const TLibEntries& pictures = shipped.Entries();
+        FLibrary.AddPage("First");
+        FLibrary.AddPage("Second");
+        for (std::int32_t page = 0; page < 2; ++page) {
+            for (std::size_t i = 0; i < PageSize && !pictures.empty(); ++i) {
+                const TLibShape& picture = *pictures[(i + static_cast<std::size_t>(page) * 67) % pictures.size()];
+                FLibrary.AddEntry(picture.FShape, page, picture.FName);
+            }
+        }
+        FPanel.resize(308, 700);
+        FPanel.ShowPages();
+        FPanel.ShowPage(0);
+        FPanel.show();
+    }
+
+    TLibraryPanel& Panel() { return FPanel; }
+    // Paints the visible rows as the screen would.
+    void PaintRows() { FPanel.List()->viewport()->render(&FImage); }
+    const QImage& Image() const { return FImage; }
+
+private:
+    void ReportError(const QString&) override { }
+
+    TPolyLib FLibrary { *this };
+    TLibraryPanel FPanel { FLibrary, *this };
+    QImage FImage { 308, 700, QImage::Format_RGB32 };
+};
+
+// Widgets must be gone before the application object is, so they are not left to static destruction.
+std::unique_ptr<TBenchLibrary> BenchLibraryWidgets;
+
+TBenchLibrary& BenchLibrary()
+{
+    if (!BenchLibraryWidgets)
+        BenchLibraryWidgets = std::make_unique<TBenchLibrary>();
+    return *BenchLibraryWidgets;
+}
+
+// Qt's own list of 1000 plain names in rows of the same height: what scrolling costs without pictures.
+struct TPlainList {
+    QListWidget List;
+    QImage Image { 308, 700, QImage::Format_RGB32 };
+
+    TPlainList()
+    {
+        List.resize(308, 700);
+        List.setUniformItemSizes(true);
+        Fill();
+        List.show();
+    }
+    void Fill()
+    {
+        List.clear();
+        for (int i = 0; i < TBenchLibrary::PageSize; ++i) {
+            auto* item = new QListWidgetItem(QStringLiteral("Picture %1").arg(i), &List);
+            item->setSizeHint(QSize(300, 60));
+        }
+    }
+    void PaintRows() { List.viewport()->render(&Image); }
+};
+
+std::unique_ptr<TPlainList> PlainListWidgets;
+
+TPlainList& PlainList()
+{
+    if (!PlainListWidgets)
+        PlainListWidgets = std::make_unique<TPlainList>();
+    return *PlainListWidgets;
+}
+
+// Painting the visible rows of a 1000-picture page once its thumbnails have been made, as scrolling does.
+void PaintLibraryRows(benchmark::State& state)
+{
+    TBenchLibrary& library = BenchLibrary();
+    library.Panel().ShowPage(0, 500);
+    library.PaintRows();
+    for (auto _ : state)
+        library.PaintRows();
+}
+BENCHMARK(PaintLibraryRows)->Unit(benchmark::kMillisecond);
+
+void PaintPlainRows(benchmark::State& state)
+{
+    TPlainList& list = PlainList();
+    list.List.scrollToItem(list.List.item(500));
+    for (auto _ : state)
+        list.PaintRows();
+}
+BENCHMARK(PaintPlainRows)->Unit(benchmark::kMillisecond);
+
+// Switching to a page of 1000 pictures and painting it, each time with no thumbnail made yet.
+void SwitchLibraryPage(benchmark::State& state)
+{
+    TBenchLibrary& library = BenchLibrary();
+    int page = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        library.Panel().ForgetThumbnails();
+        page = 1 - page;
+        state.ResumeTiming();
+        library.Panel().ChoosePage(page);
+        library.PaintRows();
+    }
+}
+BENCHMARK(SwitchLibraryPage)->Unit(benchmark::kMillisecond);
+
+void RefillPlainList(benchmark::State& state)
+{
+    TPlainList& list = PlainList();
+    for (auto _ : state) {
+        list.Fill();
+        list.PaintRows();
+    }
+}
+BENCHMARK(RefillPlainList)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    BenchLibraryWidgets.reset();
+    PlainListWidgets.reset();
     return 0;
 }

@@ -188,8 +188,10 @@ public:
     void AddRegularPolygon(int sides, float cx, float cy, float radius);
     // A copy of the library shape with its top-left corner at the device point.
     void AddLibraryShape(const TPolygon* shape, int x, int y);
-    // The selection as one library picture with its top-left at the origin; nothing when empty.
-    std::optional<TPolygon> SelectionAsLibraryShape() const;
+    // The shape at the index as one library picture with its top-left at the origin; when that shape
+    // is selected, the whole selection is the picture (several shapes as one group). Nothing for an
+    // index outside the shape list.
+    std::optional<TPolygon> LibraryShapeFor(int index) const;
 
     // Per-shape edits, by index.
     void SetText(const QByteArray& text, const TShapeFont& font, int index);

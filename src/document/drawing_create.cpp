@@ -222,18 +222,22 @@ void TDrawing::AddLibraryShape(const TPolygon* shape, int x, int y)
     Append(std::move(copy), true);
 }
 
-std::optional<TPolygon> TDrawing::SelectionAsLibraryShape() const
+std::optional<TPolygon> TDrawing::LibraryShapeFor(int index) const
 {
-    if (FSelection.empty())
+    if (!ValidIndex(index))
         return std::nullopt;
+    const TPolygon* shape = FShapes[static_cast<std::size_t>(index)].get();
+    std::vector<const TPolygon*> parts { shape };
+    if (std::find(FSelection.begin(), FSelection.end(), shape) != FSelection.end())
+        parts.assign(FSelection.begin(), FSelection.end());
     TPolygon picture;
-    if (FSelection.size() == 1) {
-        picture.Assign(*FSelection.front());
+    if (parts.size() == 1) {
+        picture.Assign(*parts.front());
     } else {
         picture.SetKind(skGroup);
-        for (const TPolygon* shape : FSelection) {
+        for (const TPolygon* part : parts) {
             TPolygon copy;
-            copy.Assign(*shape);
+            copy.Assign(*part);
             picture.AddToGroup(std::move(copy), FScale);
         }
     }

@@ -127,10 +127,22 @@ void TFileCommands::Open()
     if (!ConfirmDiscard())
         return;
     const QString fileName = FPrompts.OpenFileName(QString(), DrawingFilter, FUserDir);
-    if (fileName.isEmpty() || !OpenDrawing(fileName))
+    if (!fileName.isEmpty())
+        OpenChosen(fileName);
+}
+
+void TFileCommands::OpenChosen(const QString& fileName)
+{
+    if (!OpenDrawing(fileName))
         return;
     FUserDir = QFileInfo(fileName).absolutePath();
     Remember(fileName);
+}
+
+void TFileCommands::OpenDropped(const QString& fileName)
+{
+    if (ConfirmDiscard())
+        OpenChosen(fileName);
 }
 
 void TFileCommands::OpenRecent(const QString& fileName)
@@ -150,12 +162,8 @@ void TFileCommands::OpenRecent(const QString& fileName)
 
 void TFileCommands::OpenAtStart(const QString& fileName)
 {
-    if (fileName.isEmpty() || !QFileInfo(fileName).isFile())
-        return;
-    if (!OpenDrawing(fileName))
-        return;
-    FUserDir = QFileInfo(fileName).absolutePath();
-    Remember(fileName);
+    if (!fileName.isEmpty() && QFileInfo(fileName).isFile())
+        OpenChosen(fileName);
 }
 
 bool TFileCommands::SaveTo(const QString& fileName)

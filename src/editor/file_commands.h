@@ -44,6 +44,8 @@ public:
     void OpenRecent(const QString& fileName);
     // Loads a drawing named at start-up; a name that is no existing file is ignored.
     void OpenAtStart(const QString& fileName);
+    // A drawing dropped from the file manager opens as Open would open it.
+    void OpenDropped(const QString& fileName);
     bool Save();
     bool SaveAs();
 
@@ -54,6 +56,8 @@ public:
 private:
     bool SaveChanges(const QString& question);
     bool OpenDrawing(const QString& fileName);
+    // Opens a drawing the user chose and remembers it among the recent files and as the folder to offer.
+    void OpenChosen(const QString& fileName);
     void Remember(const QString& fileName);
     bool SaveTo(const QString& fileName);
 

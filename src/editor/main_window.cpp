@@ -4,22 +4,19 @@
 #include "editor/app_settings.h"
 #include "editor/canvas/canvas_controller.h"
 #include "editor/drawing_surface_widget.h"
+#include "editor/library_commands.h"
 #include "editor/qt_user_prompts.h"
 #include "editor/shape_commands.h"
 #include "editor/themes.h"
 #include "editor/tool_cursors.h"
 #include "editor/view_navigator.h"
 #include "geometry/units.h"
-#include "shapes/code_page.h"
+#include "library/ui/lib_panel.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QDockWidget>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QListWidget>
 #include <QScreen>
 #include <QStatusTipEvent>
 
@@ -79,9 +76,10 @@ TMainDrawFrm::TMainDrawFrm(const TMainWindowSetup& setup)
 
 TMainDrawFrm::~TMainDrawFrm()
 {
-    // The child widgets outlive the window's own parts; none of their last signals may reach them.
+    // The child widgets outlive the window's own parts; none of their last signals or notices may reach them.
     for (QObject* child : findChildren<QObject*>())
         child->disconnect(this);
+    FLibraryPanel->SetOnListChanged({});
 }
 
 void TMainDrawFrm::ReportError(const QString& message) { FPrompts.ShowError(message); }
@@ -90,34 +88,18 @@ void TMainDrawFrm::LoadLibraryAndSettings(const QString& programDir)
 {
     const TIniSettings ini = ReadIniSettings(programDir);
     FFileCommands->SetUserDir(ini.UserDir);
-    FLibraryFile = ini.LibraryFile;
     FLibraryEditing = ini.LibraryEditing;
-    if (!QFileInfo::exists(FLibraryFile)) {
-        FPrompts.ShowError(QStringLiteral("library file ") + FLibraryFile + QStringLiteral(" not found"));
-        return;
-    }
-    FLibrary.LoadFile(FLibraryFile);
-    LibCombo->clear();
-    for (const QByteArray& page : FLibrary.Pages())
-        LibCombo->addItem(DecodeText(page, DefaultCharset));
-    ShowLibraryPage(0);
+    FLibraryCommands->LoadAtStart(ini.LibraryFile);
 }
 
-void TMainDrawFrm::ShowLibraryPage(int page)
-{
-    LibCombo->setCurrentIndex(page);
-    LibListBox->clear();
-    for (const TLibShape* entry : FLibrary.PageEntries(page))
-        LibListBox->addItem(DecodeText(entry->FName, DefaultCharset));
-    if (LibListBox->count() > 0)
-        LibListBox->setCurrentRow(0);
-}
+const QString& TMainDrawFrm::LibraryFile() const { return FLibraryCommands->LibraryFile(); }
 
 void TMainDrawFrm::ApplyLibraryEditing()
 {
     Action(TCommand::AddToLibrary)->setVisible(FLibraryEditing);
     Action(TCommand::SaveLibraryAs)->setVisible(FLibraryEditing);
-    LibTBPanel->setVisible(FLibraryEditing);
+    FLibraryPanel->ToolPanel()->setVisible(FLibraryEditing);
+    FLibraryPanel->SetContextMenu(FLibraryEditing ? LibPUM : nullptr);
 }
 
 QString TMainDrawFrm::CurrentTheme() const { return ThemeName(FTheme); }
@@ -199,7 +181,11 @@ void TMainDrawFrm::DrawingChanged(TDrawingChanges changes)
 
 void TMainDrawFrm::RefreshCommandStates()
 {
-    FCommands.Refresh({ FDrawing, FCanvas->HotShape, !FRecent.IsEmpty() });
+    if (FLibraryPanel->ToolPanel()->isVisibleTo(this)) {
+        FLibraryState
+            = { FLibraryPanel->CurrentRow(), FLibraryPanel->RowCount(), static_cast<int>(FLibrary.Pages().size()) };
+    }
+    FCommands.Refresh({ FDrawing, FCanvas->HotShape, !FRecent.IsEmpty(), FLibraryState });
     Action(TCommand::Undo)->setText(FDrawing.GetUndoCaption());
 }
 

@@ -17,7 +17,7 @@
 class QComboBox;
 class QDockWidget;
 class QLabel;
-class QListWidget;
+class QLineEdit;
 class QMenu;
 class QScrollBar;
 class QSpinBox;
@@ -28,6 +28,8 @@ namespace korvo {
 class TCanvasController;
 class TNumberEdit;
 class TTypedRangeSpinBox;
+class TLibraryCommands;
+class TLibraryPanel;
 class TTextFrm;
 class TPaintPanel;
 class TShapeCommands;
@@ -57,7 +59,7 @@ public:
     TFileCommands& FileCommands() { return *FFileCommands; }
     const TPolyLib& Library() const { return FLibrary; }
     const TRecentFiles& RecentFiles() const { return FRecent; }
-    const QString& LibraryFile() const { return FLibraryFile; }
+    const QString& LibraryFile() const;
     bool LibraryEditing() const { return FLibraryEditing; }
     QAction* Action(TCommand id) const { return FCommands.Action(id); }
     bool IsBuilt(TCommand id) const { return FCommands.IsBound(id); }
@@ -72,6 +74,7 @@ public:
     TCanvasController& Canvas() { return *FCanvas; }
     TViewNavigator& Navigator() { return *FNavigator; }
     TTextFrm& TextDialog() { return *FTextFrm; }
+    TLibraryPanel& LibraryPanel() { return *FLibraryPanel; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -110,6 +113,7 @@ private:
     void BindViewCommands();
     void BindTransformToolbars();
     void BindShapeMenus();
+    void BindLibraryCommands();
 
     // Start-up and closing.
     void LoadLibraryAndSettings(const QString& programDir);
@@ -117,7 +121,6 @@ private:
     bool LoadWindowState();
     void SaveWindowState();
     void PlaceWindowDefault();
-    void ShowLibraryPage(int page);
 
     void DrawingChanged(TDrawingChanges changes);
     // Opens a context menu of the surface at a surface point, unless it has no entries.
@@ -144,10 +147,12 @@ private:
     std::unique_ptr<TCanvasController> FCanvas;
     std::unique_ptr<TViewNavigator> FNavigator;
     std::unique_ptr<TShapeCommands> FShapeCommands;
+    std::unique_ptr<TLibraryCommands> FLibraryCommands;
     // The text dialog lives for the whole run and keeps what it last showed.
     TTextFrm* FTextFrm = nullptr;
-    QString FLibraryFile;
     bool FLibraryEditing = true;
+    // The library list as the library's tool bar last saw it: its buttons keep their states while hidden.
+    TLibraryListState FLibraryState;
     int FTheme = 0;
 
     TPaintPanel* XRulePic = nullptr;
@@ -156,9 +161,8 @@ private:
     QScrollBar* YHsb = nullptr;
     QComboBox* ZoomCombo = nullptr;
     QDockWidget* LibPanel = nullptr;
-    QComboBox* LibCombo = nullptr;
-    QListWidget* LibListBox = nullptr;
-    QWidget* LibTBPanel = nullptr;
+    TLibraryPanel* FLibraryPanel = nullptr;
+    QMenu* LibPUM = nullptr;
     QLabel* XYLabel = nullptr;
     QLabel* HintLabel = nullptr;
     QMenu* ReopenMenu = nullptr;

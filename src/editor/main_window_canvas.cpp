@@ -3,6 +3,7 @@
 #include "dialogs/text_dialog.h"
 #include "editor/canvas/canvas_controller.h"
 #include "editor/drawing_surface_widget.h"
+#include "editor/drop_targets.h"
 #include "editor/paint_panel.h"
 #include "editor/shape_commands.h"
 #include "editor/view_navigator.h"
@@ -41,6 +42,11 @@ void TMainDrawFrm::BuildCanvas()
     YRulePic->SetOnPaint(
         [this](QPainter& painter, const QRect& area) { FNavigator->PaintVerticalRuler(painter, area); });
     FCanvas->SetDrawStyle(TTool::Selection);
+    new TLibraryDropTarget(*Pic, *FLibraryPanel, *FCanvas);
+    new TDrawingFileDropTarget(*this, [this](const QString& fileName) {
+        const TDrawingUpdate update(FDrawing);
+        FFileCommands->OpenDropped(fileName);
+    });
 }
 
 } // namespace korvo

@@ -3,9 +3,11 @@
 #include "editor/canvas/canvas_controller.h"
 #include "editor/line_style_menus.h"
 #include "editor/number_fields.h"
+#include "editor/library_commands.h"
 #include "editor/shape_commands.h"
 #include "editor/themes.h"
 #include "editor/view_navigator.h"
+#include "library/ui/lib_panel.h"
 
 #include <QDockWidget>
 #include <QGuiApplication>
@@ -26,6 +28,7 @@ void TMainDrawFrm::BindCommands()
     BindShapeMenus();
     FCommands.BindMenu(C::LineStyles, NewLineStyleMenu(this, FDrawing));
     FCommands.BindMenu(C::LineEndings, NewLineEndMenu(this, FDrawing));
+    BindLibraryCommands();
 }
 
 void TMainDrawFrm::BindFileCommands()
@@ -90,6 +93,8 @@ void TMainDrawFrm::BindViewCommands()
     FCommands.BindToggle(C::AlignToolbar, [this](bool shown) { AlignToolbar->setVisible(shown); });
     FCommands.BindToggle(C::PolygonToolbar, [this](bool shown) { PolygonToolbar->setVisible(shown); });
     FCommands.BindToggle(C::ShowLibrary, [this](bool shown) { LibPanel->setVisible(shown); });
+    FCommands.Bind(C::SmallThumbnails, [this] { FLibraryPanel->SetLargeThumbnails(false); });
+    FCommands.Bind(C::LargeThumbnails, [this] { FLibraryPanel->SetLargeThumbnails(true); });
     FCommands.BindToggle(C::Grid, [this](bool on) { FDrawing.SetShowGrid(on); });
     FCommands.BindToggle(C::SnapToGrid, [this](bool on) { FCanvas->SetSnapToGrid(on); });
     FCommands.BindToggle(C::UseSpecialCursors, [this](bool on) { FCanvas->SetUseSpecialCursors(on); });
@@ -150,6 +155,23 @@ void TMainDrawFrm::BindShapeMenus()
     FCommands.Bind(C::EditGraphPaper, [&shape] { shape.EditGraphPaper(); });
     FCommands.Bind(C::DeleteNode, [&shape] { shape.DeleteNode(); });
     FCommands.Bind(C::AddNode, [&shape] { shape.AddNode(); });
+}
+
+void TMainDrawFrm::BindLibraryCommands()
+{
+    TLibraryCommands& library = *FLibraryCommands;
+    FCommands.Bind(C::LibraryPageOrder, [&library] { library.ChangePageOrder(); });
+    FCommands.Bind(C::LibraryNewPage, [&library] { library.NewPage(); });
+    FCommands.Bind(C::LibraryDeletePage, [&library] { library.DeletePage(); });
+    FCommands.Bind(C::LibraryMoveUp, [&library] { library.MoveEntry(-1); });
+    FCommands.Bind(C::LibraryMoveDown, [&library] { library.MoveEntry(1); });
+    FCommands.Bind(C::LibraryDelete, [&library] { library.DeleteEntry(); });
+    FCommands.Bind(C::LibraryRenameShape, [&library] { library.RenameShape(); });
+    FCommands.Bind(C::LibraryRenamePage, [&library] { library.RenamePage(); });
+    FCommands.Bind(C::LibraryMoveToPage, [&library] { library.MoveToPage(); });
+    FCommands.Bind(C::AddToLibrary, [this, &library] { library.AddToLibrary(FCanvas->HotShape); });
+    FCommands.Bind(C::SaveLibraryAs, [&library] { library.SaveLibraryAs(); });
+    FCommands.Bind(C::UseAnotherLibrary, [&library] { library.UseAnotherLibrary(); });
 }
 
 } // namespace korvo

@@ -53,6 +53,10 @@ void TMainDrawFrm::BuildShapeMenus()
     ConvertPUM->addSeparator();
     AddItems(ConvertPUM, { C::AddToLibrary });
     NodePUM = NewMenu(QString(), QStringLiteral("NodePUM"), { C::DeleteNode, C::AddNode });
+    // The library list's menu, for the picture and the page it shows.
+    LibPUM = NewMenu(QString(), QStringLiteral("LibPUM"),
+        { C::LibraryRenameShape, C::LibraryRenamePage, C::LibraryMoveToPage, C::LibraryPageOrder,
+            C::LibraryDeletePage });
 }
 
 void TMainDrawFrm::Popup(QMenu* menu, QPoint at)

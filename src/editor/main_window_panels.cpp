@@ -1,14 +1,14 @@
 #include "editor/main_window.h"
 
 #include "editor/drawing_surface_widget.h"
+#include "editor/library_commands.h"
 #include "editor/paint_panel.h"
 #include "editor/palette_panel.h"
+#include "library/ui/lib_panel.h"
 
-#include <QComboBox>
 #include <QDockWidget>
 #include <QGridLayout>
 #include <QLabel>
-#include <QListWidget>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -80,36 +80,28 @@ void TMainDrawFrm::BuildLibraryPanel()
     LibPanel->setObjectName(QStringLiteral("LibPanel"));
     LibPanel->setFeatures(QDockWidget::DockWidgetClosable);
     LibPanel->setAllowedAreas(Qt::RightDockWidgetArea);
-    auto* body = new QWidget(LibPanel);
-    auto* layout = new QVBoxLayout(body);
-    layout->setContentsMargins(2, 2, 2, 2);
-    LibCombo = new QComboBox(body);
-    LibCombo->setObjectName(QStringLiteral("LibCombo"));
-    LibCombo->setAccessibleName(QStringLiteral("Library page"));
-    connect(LibCombo, &QComboBox::activated, this, [this](int page) { ShowLibraryPage(page); });
-    LibListBox = new QListWidget(body);
-    LibListBox->setObjectName(QStringLiteral("LibListBox"));
-    LibListBox->setAccessibleName(QStringLiteral("Library shapes"));
-    LibTBPanel = new QWidget(body);
-    LibTBPanel->setObjectName(QStringLiteral("LibTBPanel"));
-    auto* tools = new QToolBar(QStringLiteral("Library tools"), LibTBPanel);
+    FLibraryPanel = new TLibraryPanel(FLibrary, *this, LibPanel);
+    auto* tools = new QToolBar(QStringLiteral("Library tools"), FLibraryPanel->ToolPanel());
     tools->setObjectName(QStringLiteral("LibraryToolbar"));
+    tools->setIconSize(QSize(20, 20));
     for (const TCommand id : { TCommand::LibraryPageOrder, TCommand::LibraryNewPage, TCommand::LibraryDeletePage,
              TCommand::LibraryMoveUp, TCommand::LibraryMoveDown, TCommand::LibraryDelete })
         FCommands.AddButton(*tools, id);
-    auto* toolsLayout = new QVBoxLayout(LibTBPanel);
+    auto* toolsLayout = new QVBoxLayout(FLibraryPanel->ToolPanel());
     toolsLayout->setContentsMargins(0, 0, 0, 0);
     toolsLayout->addWidget(tools);
-    layout->addWidget(LibCombo);
-    layout->addWidget(LibListBox, 1);
-    layout->addWidget(LibTBPanel);
-    LibPanel->setWidget(body);
+    LibPanel->setWidget(FLibraryPanel);
     addDockWidget(Qt::RightDockWidgetArea, LibPanel);
     resizeDocks({ LibPanel }, { 308 }, Qt::Horizontal);
     connect(LibPanel, &QDockWidget::visibilityChanged, this, [this](bool visible) {
         if (!isMinimized() && isVisible())
             Action(TCommand::ShowLibrary)->setChecked(visible);
+        RefreshCommandStates();
     });
+    FLibraryPanel->SetOnListChanged([this] { RefreshCommandStates(); });
+    FLibraryCommands = std::make_unique<TLibraryCommands>(FLibrary, *FLibraryPanel, FDrawing, FPrompts, *this);
+    FLibraryPanel->List()->SetOnLibraryFileDropped(
+        [this](const QString& fileName) { FLibraryCommands->UseDroppedLibrary(fileName); });
 }
 
 void TMainDrawFrm::BuildStatusBar()

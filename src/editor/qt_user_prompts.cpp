@@ -93,6 +93,13 @@ bool TQtUserPrompts::AskYesNo(const QString& question)
         == QMessageBox::Yes;
 }
 
+bool TQtUserPrompts::AskWarningYesCancel(const QString& question)
+{
+    return QMessageBox::warning(FParent, QApplication::applicationName(), DisplayText(question),
+               QMessageBox::Yes | QMessageBox::Cancel, QMessageBox::Cancel)
+        == QMessageBox::Yes;
+}
+
 void TQtUserPrompts::ShowError(const QString& message)
 {
     QMessageBox::critical(FParent, QApplication::applicationName(), DisplayText(message));

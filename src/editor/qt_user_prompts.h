@@ -19,6 +19,7 @@ public:
     QColor ChooseColour(const QColor& initial) override;
     TAnswer AskYesNoCancel(const QString& question) override;
     bool AskYesNo(const QString& question) override;
+    bool AskWarningYesCancel(const QString& question) override;
     void ShowError(const QString& message) override;
     void ShowInformation(const QString& message) override;
 

@@ -24,6 +24,8 @@ public:
     virtual TAnswer AskYesNoCancel(const QString& question) = 0;
     // A confirmation box with Yes and No.
     virtual bool AskYesNo(const QString& question) = 0;
+    // A warning box with Yes and Cancel, for a question whose Yes loses something.
+    virtual bool AskWarningYesCancel(const QString& question) = 0;
     virtual void ShowError(const QString& message) = 0;
     virtual void ShowInformation(const QString& message) = 0;
 };

@@ -1,7 +1,6 @@
 #include "library/poly_lib.h"
 
 #include "shapes/byte_stream.h"
-#include "shapes/code_page.h"
 #include "shapes/error_reporter.h"
 
 #include <algorithm>
@@ -23,16 +22,43 @@ int TPolyLib::AddEntry(TPolygon shape, std::int32_t page, const QByteArray& name
     return static_cast<int>(FEntries.size()) - 1;
 }
 
-bool TPolyLib::SaveFile(const QString& fileName)
+std::optional<QString> TPolyLib::Write(const QString& fileName) const
 {
     try {
         WriteFileBytes(fileName, EncodeLibrary(FPages, FEntries));
     } catch (const EFileError& e) {
-        FReporter.ReportError(e.Message());
+        return e.Message();
+    }
+    return std::nullopt;
+}
+
+bool TPolyLib::SaveFile(const QString& fileName)
+{
+    if (const auto failure = Write(fileName)) {
+        FReporter.ReportError(*failure);
         return false;
     }
     FFileName = fileName;
     return true;
+}
+
+bool TPolyLib::EditAndSave(const QString& fileName, const std::function<void()>& edit)
+{
+    QList<QByteArray> pages = FPages;
+    TLibEntries entries;
+    entries.reserve(FEntries.size());
+    for (const auto& entry : FEntries)
+        entries.push_back(std::make_unique<TLibShape>(*entry));
+    edit();
+    const auto failure = Write(fileName);
+    if (!failure) {
+        FFileName = fileName;
+        return true;
+    }
+    FPages = std::move(pages);
+    FEntries = std::move(entries);
+    FReporter.ReportError(*failure + QStringLiteral("\rThe library has been left as it was."));
+    return false;
 }
 
 bool TPolyLib::LoadFile(const QString& fileName)
@@ -75,6 +101,20 @@ void TPolyLib::DeleteEntry(const TLibShape* entry)
         FEntries.erase(it);
 }
 
+void TPolyLib::RenameEntry(const TLibShape* entry, const QByteArray& name)
+{
+    const auto it = Find(entry);
+    if (it != FEntries.end())
+        (*it)->FName = name;
+}
+
+void TPolyLib::SetEntryPage(const TLibShape* entry, std::int32_t page)
+{
+    const auto it = Find(entry);
+    if (it != FEntries.end() && ValidPage(page))
+        (*it)->FPage = page;
+}
+
 void TPolyLib::ExchangeEntries(const TLibShape* a, const TLibShape* b)
 {
     const auto ia = Find(a);
@@ -93,16 +133,23 @@ void TPolyLib::RenamePage(std::int32_t page, const QByteArray& name)
 
 void TPolyLib::AddPage(const QByteArray& name) { FPages.append(name); }
 
-void TPolyLib::ReorderPages(const QList<QByteArray>& newOrder)
+bool TPolyLib::ReorderPages(const QList<int>& newOrder)
 {
-    // Page names carry no character set of their own; they are the system's ANSI text.
-    const auto caseless = [](const QByteArray& name) { return DecodeText(name, DefaultCharset).toCaseFolded(); };
-    QList<QString> folded;
-    for (const QByteArray& name : newOrder)
-        folded.append(caseless(name));
+    if (newOrder.size() != FPages.size())
+        return false;
+    QList<int> sorted = newOrder;
+    std::sort(sorted.begin(), sorted.end());
+    for (qsizetype i = 0; i < sorted.size(); ++i) {
+        if (sorted[i] != i)
+            return false;
+    }
+    QList<QByteArray> pages;
+    for (const int old : newOrder)
+        pages.append(FPages[old]);
     for (const auto& entry : FEntries)
-        entry->FPage = static_cast<std::int32_t>(folded.indexOf(caseless(GetPageName(entry->FPage))));
-    FPages = newOrder;
+        entry->FPage = static_cast<std::int32_t>(newOrder.indexOf(entry->FPage));
+    FPages = std::move(pages);
+    return true;
 }
 
 void TPolyLib::DeletePage(std::int32_t page)

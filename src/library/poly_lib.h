@@ -4,6 +4,9 @@
 
 #include <QString>
 
+#include <functional>
+#include <optional>
+
 namespace korvo {
 
 class TErrorReporter;
@@ -28,25 +31,35 @@ public:
     // a failed save leaves the previous file intact.
     bool SaveFile(const QString& fileName);
     bool LoadFile(const QString& fileName);
+    // Makes a change and writes the whole library to the file at once. When the file cannot be
+    // written the change is taken back, so the library never differs from its file, and the failure
+    // is reported; the answer is whether the change stands.
+    bool EditAndSave(const QString& fileName, const std::function<void()>& edit);
 
     // The entries of one page in display order; empty for a page without entries.
     std::vector<TLibShape*> PageEntries(std::int32_t page) const;
     void DeleteEntry(const TLibShape* entry);
+    // Both ignore an entry the library does not hold.
+    void RenameEntry(const TLibShape* entry, const QByteArray& name);
+    void SetEntryPage(const TLibShape* entry, std::int32_t page);
     void ExchangeEntries(const TLibShape* a, const TLibShape* b);
 
     // Empty for an index outside the page list.
     QByteArray GetPageName(std::int32_t page) const;
     void RenamePage(std::int32_t page, const QByteArray& name);
     void AddPage(const QByteArray& name);
-    // Adopts the same names in a new order and renumbers the entries to match; names are matched
-    // without regard to letter case, the first match winning.
-    void ReorderPages(const QList<QByteArray>& newOrder);
+    // Puts the pages in a new order, given as the present index of each page in its new place, and
+    // moves the entries with their pages. Pages are told apart by place, so two pages of the same name
+    // keep their own entries. An order that is not every present page once is refused.
+    bool ReorderPages(const QList<int>& newOrder);
     // Deletes the page with all its entries; later pages move down by one.
     void DeletePage(std::int32_t page);
 
 private:
     bool ValidPage(std::int32_t page) const { return page >= 0 && page < FPages.size(); }
     TLibEntries::iterator Find(const TLibShape* entry);
+    // The message of a failed write, or nothing when the file was written.
+    std::optional<QString> Write(const QString& fileName) const;
 
     TErrorReporter& FReporter;
     TLibEntries FEntries;

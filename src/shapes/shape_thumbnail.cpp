@@ -3,9 +3,19 @@
 #include "geometry/rounding.h"
 #include "geometry/units.h"
 
+#include <algorithm>
+
 namespace korvo {
 
 namespace {
+
+    // The shape's size in pixels at zoom x1.
+    QSize NaturalSize(const TPolygon& shape)
+    {
+        const TMMRect& b = shape.FBounds;
+        return { Round((static_cast<double>(b.Right) - b.Left) * BaseScale),
+            Round((static_cast<double>(b.Bottom) - b.Top) * BaseScale) };
+    }
 
     TRect FitIntoRow(TRect r, int w, int h)
     {
@@ -30,23 +40,31 @@ namespace {
 
 } // namespace
 
-TRect DrawThumbnail(TShapePainter& shapes, QPainter& painter, const TPolygon& shape, TRect r)
+TRect DrawThumbnail(TShapePainter& shapes, QPainter& painter, const TPolygon& shape, const TRect& r)
 {
-    const TMMRect& b = shape.FBounds;
-    const int w = Round((static_cast<double>(b.Right) - b.Left) * BaseScale);
-    const int h = Round((static_cast<double>(b.Bottom) - b.Top) * BaseScale);
-    r = FitIntoRow(r, w, h);
-    if (w <= 0 || h <= 0 || r.IsEmpty())
-        return r;
-    // The shape is painted at zoom x1 into a w x h picture, which is then stretched into r.
+    const QSize natural = NaturalSize(shape);
+    const int w = natural.width();
+    const int h = natural.height();
+    const TRect used = FitIntoRow(r, w, h);
+    // The zoom that fits the picture into `used`, taken along its longer side, so that its outline, a
+    // line on its last pixel, stays inside.
+    const auto fit
+        = [](int available, int natural) { return std::max(available - 1, 0) / static_cast<double>(natural); };
+    double zoom = 1.0;
+    if (h >= w && h > 0)
+        zoom = fit(used.Bottom - used.Top, h);
+    else if (w > h)
+        zoom = fit(used.Right - used.Left, w);
     painter.save();
-    painter.setClipRect(r.ToQRect());
-    painter.translate(r.Left, r.Top);
-    painter.scale(static_cast<double>(r.Right - r.Left) / w, static_cast<double>(r.Bottom - r.Top) / h);
-    painter.setClipRect(QRect(0, 0, w, h), Qt::IntersectClip);
-    shapes.Draw(shape, 0, 0, BaseScale);
+    // The picture is painted as the editor paints it at that zoom, rather than shrinking a picture made
+    // at zoom x1: pens keep their width in pixels, so the thin outlines of a small thumbnail stay
+    // visible, and antialiasing keeps its slopes and curves smooth. The half-pixel shift puts
+    // one-pixel lines on whole pixels instead of smearing them over two.
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(used.Left + 0.5, used.Top + 0.5 + (h == 0 ? (used.Bottom - used.Top) / 2 : 0));
+    shapes.Draw(shape, 0, 0, static_cast<float>(BaseScale * zoom));
     painter.restore();
-    return r;
+    return used;
 }
 
 } // namespace korvo

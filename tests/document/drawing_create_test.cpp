@@ -190,6 +190,33 @@ TEST_F(DrawingCreate, LibraryShapesLandWithTheirTopLeftAtTheDropPoint)
     EXPECT_EQ(Newest().FDevRect, (TRect { 80, 120, 160, 160 })) << "same size in millimetres at any zoom";
 }
 
+// "Add to library" takes the shape under the pointer, and the whole selection when that shape is in it.
+TEST_F(DrawingCreate, LibraryPictureIsTheShapeOrTheSelectionItBelongsTo)
+{
+    drawing.Clear();
+    for (const TRect& r : { TRect { 40, 40, 80, 60 }, TRect { 100, 20, 140, 100 }, TRect { 200, 200, 240, 240 } })
+        drawing.AddBoxShape(r, TTool::Rectangle, {}, {});
+    drawing.ToggleSelected(0);
+    drawing.ToggleSelected(1);
+    const QByteArray before = Snapshot();
+    struct Case {
+        int hot;
+        std::int32_t kind;
+        float width, height;
+    };
+    for (const Case& c : { Case { 2, skRectangle, 10, 10 }, Case { 1, skGroup, 25, 20 } }) {
+        SCOPED_TRACE(c.hot);
+        const std::optional<TPolygon> picture = drawing.LibraryShapeFor(c.hot);
+        ASSERT_TRUE(picture);
+        EXPECT_EQ(picture->FKind, c.kind);
+        ExpectBox(picture->FBounds, 0, 0, c.width, c.height, 0.25f);
+    }
+    EXPECT_FALSE(drawing.LibraryShapeFor(3));
+    EXPECT_FALSE(drawing.LibraryShapeFor(-1));
+    EXPECT_EQ(Snapshot(), before);
+    EXPECT_EQ(drawing.SelCount(), 2);
+}
+
 // Degenerate input makes either nothing, with no undo step, or a shape that paints and saves.
 TEST_F(DrawingCreate, DegenerateInputMakesNothingOrASoundShape)
 {

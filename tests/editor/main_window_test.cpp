@@ -1,8 +1,10 @@
 #include "editor/main_window.h"
 
+#include "dialogs/dialog_test_support.h"
 #include "document/shared_settings.h"
 #include "editor/app_settings.h"
 #include "editor/themes.h"
+#include "library/ui/lib_panel.h"
 
 #include "support/fake_prompts.h"
 #include "support/temp_files.h"
@@ -14,7 +16,8 @@
 #include <QComboBox>
 #include <QDockWidget>
 #include <QLabel>
-#include <QListWidget>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QMimeData>
 #include <QScrollBar>
 #include <QToolBar>
@@ -128,7 +131,7 @@ TEST_F(MainWindow, SettingsFileChoosesTheLibraryAndLocksMaintenance)
             << c.name;
         EXPECT_EQ(window->Action(TCommand::SaveLibraryAs)->isVisible(), c.editing) << c.name;
         EXPECT_GT(window->Library().Entries().size(), 0u) << c.name;
-        EXPECT_EQ(window->findChild<QListWidget*>(QStringLiteral("LibListBox"))->currentRow(), 0) << c.name;
+        EXPECT_EQ(window->LibraryPanel().CurrentRow(), 0) << c.name;
     }
     EXPECT_TRUE(prompts.Errors.isEmpty());
 }
@@ -141,6 +144,26 @@ TEST_F(MainWindow, MissingLibraryIsReportedAndTheWindowStillStarts)
     EXPECT_EQ(prompts.Errors.first(),
         QStringLiteral("library file ") + Path(QStringLiteral("nowhere.kvl")) + QStringLiteral(" not found"));
     EXPECT_TRUE(window->Library().Entries().empty());
+}
+
+// A damaged library may still be mended by hand: it is never written over, the first change asks where to go.
+TEST_F(MainWindow, DamagedLibraryIsReportedAndNeverWrittenOver)
+{
+    const QString damaged = Fixture(QStringLiteral("library/PicLib.kvl"), "not a library");
+    const auto window = Start();
+    EXPECT_EQ(prompts.Errors, QStringList { QStringLiteral("Invalid library file") });
+    EXPECT_TRUE(window->LibraryFile().isEmpty());
+
+    prompts.FileNames.push_back(Path(QStringLiteral("mended")));
+    WhenShown([](QWidget& dialog) {
+        Part<QLineEdit>(dialog, "NameEdit")->setText(QStringLiteral("Optics"));
+        QTest::mouseClick(Part<QPushButton>(dialog, "OKBtn"), Qt::LeftButton);
+    });
+    window->Action(TCommand::LibraryNewPage)->trigger();
+    EXPECT_EQ(prompts.FileTitles, QStringList { QStringLiteral("Save library as") });
+    EXPECT_EQ(window->LibraryFile(), Path(QStringLiteral("mended.kvl")));
+    EXPECT_EQ(window->Library().Pages(), QList<QByteArray> { "Optics" });
+    EXPECT_EQ(ReadAll(damaged), QByteArray("not a library"));
 }
 
 TEST_F(MainWindow, PositionThemeAndRecentFilesSurviveARestart)

@@ -274,4 +274,32 @@ TEST_F(LibraryFile, FailedSaveReportsAndKeepsTheOldFile)
     EXPECT_EQ(QDir(FDir.path()).entryList(QDir::Files), (QStringList { "existing.kvl", "plain.txt" }));
 }
 
+// Every change is written at once; a change the file does not take is taken back.
+TEST_F(LibraryFile, EditAndSaveKeepsTheLibraryEqualToItsFile)
+{
+    OpenSample();
+    const QString file = Fixture(QStringLiteral("lib.kvl"), ReadAll(SampleLibrary));
+    const std::function<void()> edits[] = {
+        [this] { FLibrary.DeletePage(0); },
+        [this] { FLibrary.RenameEntry(FLibrary.Entries().front().get(), "renamed"); },
+        [this] { FLibrary.AddPage("Optics"); },
+    };
+    for (const auto& edit : edits) {
+        const QByteArray before = ReadAll(file);
+        FReporter.Messages.clear();
+        {
+            const TFileSizeLimit limit(16);
+            EXPECT_FALSE(FLibrary.EditAndSave(file, edit));
+        }
+        ASSERT_EQ(FReporter.Messages.size(), 1);
+        EXPECT_TRUE(FReporter.Messages.first().endsWith(QLatin1String("The library has been left as it was.")));
+        EXPECT_EQ(ReadAll(file), before);
+        EXPECT_EQ(EncodeLibrary(FLibrary.Pages(), FLibrary.Entries()), before);
+
+        EXPECT_TRUE(FLibrary.EditAndSave(file, edit));
+        EXPECT_NE(ReadAll(file), before);
+        EXPECT_EQ(EncodeLibrary(FLibrary.Pages(), FLibrary.Entries()), ReadAll(file));
+    }
+}
+
 } // namespace

@@ -1,4 +1,5 @@
 #include "shapes/shape_painter.h"
+#include "shapes/shape_thumbnail.h"
 
 #include "geometry/units.h"
 #include "support/paint_helpers.h"
@@ -152,6 +153,39 @@ TEST(ShapePainter, GroupPaintsEveryChildAndAnEmptyGroupNothing)
     EXPECT_EQ(PixelColour(painted.Image, { 60, 60 }), Green);
     EXPECT_EQ(PixelColour(painted.Image, { 180, 180 }), Pink);
     EXPECT_TRUE(painted.Errors.isEmpty());
+}
+
+// A 40-pixel row: the picture at its natural size when it fits, else shrunk to the row's height, and a
+// level or upright line drawn across its square or along its edge.
+TEST(Thumbnail, FitsTheRowKeepingProportionsAndDrawsFlatShapes)
+{
+    struct Case {
+        const char* name;
+        TPolygon shape;
+        TRect used;
+        QPoint inked;
+    };
+    const Case cases[] = {
+        { "wide", Box(skRectangle, { 0, 0, 50, 25 }, clBlack, Green), { 2, 11, 42, 31 }, { 20, 20 } },
+        { "small", Box(skRectangle, { 0, 0, 5, 2.5f }, clBlack, Green), { 2, 16, 22, 26 }, { 12, 20 } },
+        { "tall", Box(skRectangle, { 0, 0, 10, 50 }, clBlack, Green), { 2, 1, 10, 41 }, { 6, 20 } },
+        { "level line", Shape(skLine, { { 0, 0 }, { 50, 0 } }, clBlack, NoFillColour, leArrow), { 2, 1, 42, 41 },
+            { 20, 21 } },
+        { "upright line", Shape(skLine, { { 0, 0 }, { 0, 50 } }, clBlack, NoFillColour), { 2, 1, 2, 41 }, { 2, 20 } },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QImage row = WhiteCanvas(300, 42);
+        QPainter painter(&row);
+        TFontCache fonts;
+        TShapePainter shapes(painter, TPaintTarget::Screen, 96, fonts);
+        const TRect used = DrawThumbnail(shapes, painter, c.shape, { 2, 1, 300, 41 });
+        painter.end();
+        EXPECT_EQ(used, c.used);
+        EXPECT_FALSE(IsWhite(row, c.inked));
+        const QRect around = used.ToQRect().adjusted(-2, -2, 2, 2);
+        EXPECT_EQ(InkIn(row, row.rect()), InkIn(row, around)) << "ink outside the thumbnail";
+    }
 }
 
 TPolygon Paper(TMMRect r, int square, TColour majorLines)

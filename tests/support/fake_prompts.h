@@ -43,6 +43,8 @@ public:
         Questions.append(question);
         return Take(YesNo, false);
     }
+    // Answered from YesNo too.
+    bool AskWarningYesCancel(const QString& question) override { return AskYesNo(question); }
     void ShowError(const QString& message) override { Errors.append(message); }
     void ShowInformation(const QString& message) override { Errors.append(message); }
 

@@ -64,6 +64,12 @@ bool RuleHolds(TEnableRule rule, const TCommandContext& context)
         return NodeDeletes(hotKind, hotNode);
     case TEnableRule::HotNodeAdds:
         return NodeAdds(hotKind, hotNode);
+    case TEnableRule::LibraryEntryAbove:
+        return context.Library.Row > 0;
+    case TEnableRule::LibraryEntryBelow:
+        return context.Library.Row >= 0 && context.Library.Row < context.Library.RowCount - 1;
+    case TEnableRule::LibraryPages:
+        return context.Library.PageCount > 0;
     }
     return false;
 }

@@ -6,6 +6,13 @@ namespace korvo {
 
 class TDrawing;
 
+// The library list as the library's tool bar last saw it.
+struct TLibraryListState {
+    int Row = -1;
+    int RowCount = 0;
+    int PageCount = 0;
+};
+
 // What the enabling rules look at: the drawing with its selection, paste buffer and history, and
 // the window's own state.
 struct TCommandContext {
@@ -14,6 +21,7 @@ struct TCommandContext {
     // act on it.
     int HotShape = -1;
     bool HasRecentFiles = false;
+    TLibraryListState Library;
 };
 
 bool RuleHolds(TEnableRule rule, const TCommandContext& context);

@@ -99,13 +99,16 @@ enum class TCommand {
     EditGraphPaper,
     DeleteNode,
     AddNode,
-    // The library panel's tool bar and the shape menu's library entry.
+    // The library panel's tool bar and menu, and the shape menu's library entry.
     LibraryPageOrder,
     LibraryNewPage,
     LibraryDeletePage,
     LibraryMoveUp,
     LibraryMoveDown,
     LibraryDelete,
+    LibraryRenameShape,
+    LibraryRenamePage,
+    LibraryMoveToPage,
     AddToLibrary,
 };
 
@@ -150,6 +153,11 @@ enum class TEnableRule {
     // The node last picked on h can be deleted, or have a node added after it.
     HotNodeDeletes,
     HotNodeAdds,
+    // The library list's selected row has a row above it, or one below it.
+    LibraryEntryAbove,
+    LibraryEntryBelow,
+    // The library has a page.
+    LibraryPages,
 };
 
 struct TCommandInfo {

@@ -1,0 +1,89 @@
+#include "editor/drop_targets.h"
+
+#include "editor/canvas/canvas_controller.h"
+#include "editor/drawing_surface_widget.h"
+#include "library/lib_shape.h"
+#include "library/ui/lib_panel.h"
+#include "library/ui/library_drag.h"
+
+#include <QDropEvent>
+
+namespace korvo {
+
+namespace {
+
+    bool IsDragOver(QEvent::Type type) { return type == QEvent::DragEnter || type == QEvent::DragMove; }
+
+} // namespace
+
+TLibraryDropTarget::TLibraryDropTarget(TSurfaceWidget& surface, const TLibraryPanel& panel, TCanvasController& canvas)
+    : QObject(&surface)
+    , FSurface(surface)
+    , FPanel(panel)
+    , FCanvas(canvas)
+{
+    FSurface.setAcceptDrops(true);
+    FSurface.installEventFilter(this);
+}
+
+bool TLibraryDropTarget::eventFilter(QObject*, QEvent* event)
+{
+    if (IsDragOver(event->type())) {
+        auto& drag = static_cast<QDragMoveEvent&>(*event);
+        // Anything else shows the pointer that cannot drop, and goes on to the window.
+        if (!FPanel.DraggedEntry(drag))
+            return false;
+        drag.setDropAction(Qt::CopyAction);
+        drag.accept();
+        return true;
+    }
+    if (event->type() != QEvent::Drop)
+        return false;
+    auto& drop = static_cast<QDropEvent&>(*event);
+    if (!FPanel.DraggedEntry(drop))
+        return false;
+    drop.setDropAction(Qt::CopyAction);
+    drop.accept();
+    Drop(drop);
+    return true;
+}
+
+void TLibraryDropTarget::Drop(const QDropEvent& event)
+{
+    const TLibShape* entry = FPanel.DraggedEntry(event);
+    const QPoint at = FCanvas.Snap(event.position().toPoint());
+    {
+        TDrawing& drawing = FCanvas.Drawing();
+        const TDrawingUpdate update(drawing);
+        drawing.AddLibraryShape(&entry->FShape, at.x(), at.y());
+        FCanvas.ReturnToSelectionTool();
+    }
+    FSurface.setFocus();
+}
+
+TDrawingFileDropTarget::TDrawingFileDropTarget(QWidget& window, std::function<void(const QString&)> open)
+    : QObject(&window)
+    , FOpen(std::move(open))
+{
+    window.setAcceptDrops(true);
+    window.installEventFilter(this);
+}
+
+bool TDrawingFileDropTarget::eventFilter(QObject*, QEvent* event)
+{
+    if (!IsDragOver(event->type()) && event->type() != QEvent::Drop)
+        return false;
+    auto& drop = static_cast<QDropEvent&>(*event);
+    const QString fileName = DroppedFile(*drop.mimeData(), QStringLiteral("kv"));
+    if (fileName.isEmpty())
+        return false;
+    drop.acceptProposedAction();
+    // Opened after the drop has ended: the question about unsaved changes must not keep the file
+    // manager waiting.
+    if (event->type() == QEvent::Drop)
+        QMetaObject::invokeMethod(
+            this, [this, fileName] { FOpen(fileName); }, Qt::QueuedConnection);
+    return true;
+}
+
+} // namespace korvo

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+
+class QDropEvent;
+
+namespace korvo {
+
+class TCanvasController;
+class TLibraryPanel;
+class TSurfaceWidget;
+
+// The drawing surface takes pictures dragged from the library list, and nothing else: the picture's
+// top-left corner lands at the drop point, on the grid when snapping is on.
+class TLibraryDropTarget : public QObject {
+public:
+    TLibraryDropTarget(TSurfaceWidget& surface, const TLibraryPanel& panel, TCanvasController& canvas);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Drop(const QDropEvent& event);
+
+    TSurfaceWidget& FSurface;
+    const TLibraryPanel& FPanel;
+    TCanvasController& FCanvas;
+};
+
+// A drawing file dropped from the file manager anywhere on the window is handed on to be opened.
+class TDrawingFileDropTarget : public QObject {
+public:
+    TDrawingFileDropTarget(QWidget& window, std::function<void(const QString&)> open);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    std::function<void(const QString&)> FOpen;
+};
+
+} // namespace korvo

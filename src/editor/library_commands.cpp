@@ -1,0 +1,255 @@
+#include "editor/library_commands.h"
+
+#include "document/drawing.h"
+#include "editor/command_icons.h"
+#include "editor/file_commands.h"
+#include "editor/user_prompts.h"
+#include "library/poly_lib.h"
+#include "library/ui/export_dialog.h"
+#include "library/ui/lib_edit_dialog.h"
+#include "library/ui/lib_org_dialog.h"
+#include "library/ui/lib_panel.h"
+#include "shapes/code_page.h"
+#include "shapes/shape_font.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace korvo {
+
+namespace {
+
+    const QString LibraryFilter = QStringLiteral("Korvo library(*.kvl)|*.kvl");
+
+    // Library names carry no character set of their own; they are the system's ANSI text.
+    QString Text(const QByteArray& name) { return DecodeText(name, DefaultCharset); }
+
+} // namespace
+
+TLibraryCommands::TLibraryCommands(
+    TPolyLib& library, TLibraryPanel& panel, TDrawing& drawing, TUserPrompts& prompts, QWidget& dialogParent)
+    : FLibrary(library)
+    , FPanel(panel)
+    , FDrawing(drawing)
+    , FPrompts(prompts)
+    , FDialogParent(dialogParent)
+{
+}
+
+void TLibraryCommands::LoadAtStart(const QString& fileName)
+{
+    FLibraryFile = fileName;
+    if (!QFileInfo::exists(fileName)) {
+        FPrompts.ShowError(QStringLiteral("library file ") + fileName + QStringLiteral(" not found"));
+        return;
+    }
+    // A damaged library may still be mended by hand; the first change asks where to write instead.
+    if (!FLibrary.LoadFile(fileName))
+        FLibraryFile.clear();
+    ShowPagesAnd(0);
+}
+
+QString TLibraryCommands::PageName(int page) const { return Text(FLibrary.GetPageName(page)); }
+
+QStringList TLibraryCommands::PageNames() const
+{
+    QStringList names;
+    for (const QByteArray& page : FLibrary.Pages())
+        names.append(Text(page));
+    return names;
+}
+
+QString TLibraryCommands::Folder() const
+{
+    return FLibraryFile.isEmpty() ? QString() : QFileInfo(FLibraryFile).absolutePath();
+}
+
+void TLibraryCommands::ShowPagesAnd(int page)
+{
+    FPanel.ShowPages();
+    FPanel.ShowPage(page);
+}
+
+QString TLibraryCommands::ChooseFileToSave()
+{
+    const QString chosen = FPrompts.SaveFileName(QStringLiteral("Save library as"), LibraryFilter, Folder());
+    return chosen.isEmpty() ? chosen : WithExtension(chosen, QStringLiteral(".kvl"));
+}
+
+bool TLibraryCommands::Commit(const std::function<void()>& edit)
+{
+    const QString fileName = FLibraryFile.isEmpty() ? ChooseFileToSave() : FLibraryFile;
+    if (fileName.isEmpty())
+        return false;
+    const int page = FPanel.CurrentPage();
+    const int row = FPanel.CurrentRow();
+    if (!FLibrary.EditAndSave(fileName, edit)) {
+        // The library went back to copies of its entries.
+        FPanel.ForgetThumbnails();
+        FPanel.ShowPages();
+        FPanel.ShowPage(page, row);
+        return false;
+    }
+    FLibraryFile = fileName;
+    return true;
+}
+
+void TLibraryCommands::AddToLibrary(int hotShape)
+{
+    const int page = FPanel.CurrentPage();
+    if (page < 0) {
+        FPrompts.ShowInformation(QStringLiteral("The library has no page yet. Make one with \"New page\" first."));
+        return;
+    }
+    std::optional<TPolygon> picture = FDrawing.LibraryShapeFor(hotShape);
+    if (!picture) {
+        FPrompts.ShowInformation(QStringLiteral("Point at the shape to add to the library."));
+        return;
+    }
+    const auto& selection = FDrawing.Selection();
+    const bool selected
+        = std::find(selection.begin(), selection.end(), FDrawing.Shapes()[static_cast<std::size_t>(hotShape)].get())
+        != selection.end();
+    const QString info = selected ? QStringLiteral("Add selected shapes to '") : QStringLiteral("Add this shape to '");
+    const auto name = AskLibraryName(
+        { QStringLiteral("Add to library"), info + PageName(page) + QLatin1Char('\''), QStringLiteral("OK"), {} },
+        &FDialogParent);
+    if (!name || !Commit([&] { FLibrary.AddEntry(std::move(*picture), page, *name); }))
+        return;
+    // The new picture is the page's last.
+    FPanel.ShowPage(page, FPanel.RowCount());
+}
+
+void TLibraryCommands::RenameShape()
+{
+    const TLibShape* entry = FPanel.CurrentEntry();
+    if (!entry)
+        return;
+    const auto name
+        = AskLibraryName({ QStringLiteral("Rename shape"), QStringLiteral("Enter a new name for the selected shape."),
+                             QStringLiteral("apply"), Text(entry->FName) },
+            &FDialogParent);
+    if (name && Commit([&] { FLibrary.RenameEntry(entry, *name); }))
+        FPanel.CurrentNameChanged();
+}
+
+void TLibraryCommands::RenamePage()
+{
+    const int page = FPanel.CurrentPage();
+    if (page < 0)
+        return;
+    const int row = FPanel.CurrentRow();
+    const auto name = AskLibraryName({ QStringLiteral("Rename page"), QStringLiteral("Enter a new name for the page."),
+                                         QStringLiteral("apply"), PageName(page) },
+        &FDialogParent);
+    if (!name || !Commit([&] { FLibrary.RenamePage(page, *name); }))
+        return;
+    FPanel.ShowPages();
+    FPanel.ShowPage(page, row);
+}
+
+void TLibraryCommands::MoveToPage()
+{
+    const TLibShape* entry = FPanel.CurrentEntry();
+    const int page = FPanel.CurrentPage();
+    if (!entry || page < 0)
+        return;
+    const int row = FPanel.CurrentRow();
+    const std::optional<int> target = AskTargetPage(page, Text(entry->FName), PageNames(), &FDialogParent);
+    if (!target || *target == page || !Commit([&] { FLibrary.SetEntryPage(entry, *target); }))
+        return;
+    // The picture leaves the list; the one after it takes its place.
+    FPanel.ShowPage(page, row);
+}
+
+void TLibraryCommands::ChangePageOrder()
+{
+    const auto order = AskPageOrder(
+        PageNames(), CommandIcon(QStringLiteral("up")), CommandIcon(QStringLiteral("down")), &FDialogParent);
+    if (order && Commit([&] { FLibrary.ReorderPages(*order); }))
+        ShowPagesAnd(0);
+}
+
+void TLibraryCommands::NewPage()
+{
+    const auto name
+        = AskLibraryName({ QStringLiteral("Create new page"), QStringLiteral("Enter a name for the new page."),
+                             QStringLiteral("create"), {} },
+            &FDialogParent);
+    if (name && Commit([&] { FLibrary.AddPage(*name); }))
+        ShowPagesAnd(static_cast<int>(FLibrary.Pages().size()) - 1);
+}
+
+void TLibraryCommands::DeletePage()
+{
+    const int page = FPanel.CurrentPage();
+    if (page < 0)
+        return;
+    const QString question = QStringLiteral("Deleting a page will also delete all the diagrams on the page.\r"
+                                            "Are you sure you want to delete ")
+        + PageName(page);
+    if (!FPrompts.AskWarningYesCancel(question) || !Commit([&] { FLibrary.DeletePage(page); }))
+        return;
+    FPanel.ForgetThumbnails();
+    FPanel.ShowPages();
+    FPanel.ChoosePage(FLibrary.Pages().isEmpty() ? -1 : std::max(page - 1, 0));
+}
+
+void TLibraryCommands::MoveEntry(int step)
+{
+    const int row = FPanel.CurrentRow();
+    const TLibShape* entry = FPanel.Entry(row);
+    const TLibShape* other = FPanel.Entry(row + step);
+    if (!entry || !other || !Commit([&] { FLibrary.ExchangeEntries(entry, other); }))
+        return;
+    // The highlight moves with the picture, so the next press moves it again.
+    FPanel.ShowPage(FPanel.CurrentPage(), row + step);
+}
+
+void TLibraryCommands::DeleteEntry()
+{
+    const TLibShape* entry = FPanel.CurrentEntry();
+    if (!entry)
+        return;
+    const int row = FPanel.CurrentRow();
+    if (!FPrompts.AskYesNo(QStringLiteral("Delete ") + Text(entry->FName))
+        || !Commit([&] { FLibrary.DeleteEntry(entry); }))
+        return;
+    FPanel.ForgetThumbnails();
+    FPanel.ShowPage(FPanel.CurrentPage(), row);
+}
+
+void TLibraryCommands::SaveLibraryAs()
+{
+    const QString fileName = ChooseFileToSave();
+    // Later changes go to the new file only once the library is there.
+    if (!fileName.isEmpty() && FLibrary.SaveFile(fileName))
+        FLibraryFile = fileName;
+}
+
+void TLibraryCommands::UseAnotherLibrary()
+{
+    const QString fileName = FPrompts.OpenFileName(QStringLiteral("Open library file"), LibraryFilter, Folder());
+    if (!fileName.isEmpty())
+        UseLibrary(fileName);
+}
+
+void TLibraryCommands::UseDroppedLibrary(const QString& fileName)
+{
+    if (FPrompts.AskYesNo(QStringLiteral("Use the library ") + fileName + QLatin1Char('?')))
+        UseLibrary(fileName);
+}
+
+void TLibraryCommands::UseLibrary(const QString& fileName)
+{
+    // A library that cannot be read is reported by the load and changes nothing: the library, its file
+    // and the panel stay as they were.
+    if (!FLibrary.LoadFile(fileName))
+        return;
+    FLibraryFile = fileName;
+    FPanel.ForgetThumbnails();
+    ShowPagesAnd(0);
+}
+
+} // namespace korvo

@@ -1,0 +1,71 @@
+#include "library/ui/lib_list_box.h"
+
+#include "library/ui/library_drag.h"
+
+#include <QDragEnterEvent>
+
+namespace korvo {
+
+namespace {
+
+    const QString LibrarySuffix = QStringLiteral("kvl");
+
+} // namespace
+
+TLibListBox::TLibListBox(QWidget* parent)
+    : QListView(parent)
+{
+    setObjectName(QStringLiteral("LibListBox"));
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setUniformItemSizes(true);
+    setDragEnabled(true);
+    setAcceptDrops(true);
+    setDragDropMode(QAbstractItemView::DragDrop);
+}
+
+void TLibListBox::paintEvent(QPaintEvent* event)
+{
+    QListView::paintEvent(event);
+    if (FOnPainted)
+        FOnPainted();
+}
+
+bool TLibListBox::Accepts(const QDropEvent& event) const
+{
+    if (LibraryDragItem(*event.mimeData()))
+        return true;
+    return FOnLibraryFile && !DroppedFile(*event.mimeData(), LibrarySuffix).isEmpty();
+}
+
+void TLibListBox::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (Accepts(*event))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void TLibListBox::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (Accepts(*event))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void TLibListBox::dropEvent(QDropEvent* event)
+{
+    // A picture dropped back onto the list stays where it is.
+    const QString fileName = DroppedFile(*event->mimeData(), LibrarySuffix);
+    if (!FOnLibraryFile || fileName.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    // Asked after the drop has ended, so the file manager is not kept waiting on the question.
+    QMetaObject::invokeMethod(
+        this, [this, fileName] { FOnLibraryFile(fileName); }, Qt::QueuedConnection);
+}
+
+} // namespace korvo
