@@ -2,6 +2,7 @@
 
 #include "bench/bench_drawings.h"
 #include "document/drawing.h"
+#include "document/recovery_store.h"
 #include "geometry/units.h"
 #include "shapes/file_io.h"
 #include "shapes/paint_tools.h"
@@ -97,7 +98,7 @@ BENCHMARK(WriteSameBytes)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTi
 
 void SaveDrawing(benchmark::State& state)
 {
-    const TDrawing& drawing = LoadedDrawing(static_cast<int>(state.range(0)));
+    TDrawing& drawing = LoadedDrawing(static_cast<int>(state.range(0)));
     const QString name = Folder().filePath(QStringLiteral("saved.kv"));
     for (auto _ : state)
         drawing.SaveFile(name);
@@ -197,6 +198,17 @@ void PaintGraphPaper(benchmark::State& state)
 }
 BENCHMARK(PaintGraphPaper)->Arg(PageHeight / 4)->Arg(100000000)->Unit(benchmark::kMillisecond);
 
+void KeepForRecovery(benchmark::State& state)
+{
+    const TDrawing& drawing = LoadedDrawing(static_cast<int>(state.range(0)));
+    TRecoveryStore store(Folder().filePath(QStringLiteral("recovery")), QStringLiteral("bench"));
+    const TRecoveryInfo info { QStringLiteral("/home/teacher/plan.kv"), QDateTime::currentDateTime(), 210, 280 };
+    for (auto _ : state)
+        store.Write(drawing.Shapes(), info);
+    store.Remove();
+}
+BENCHMARK(KeepForRecovery)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 void DragOneShape(benchmark::State& state)
 {
     TDrawing& drawing = LoadedDrawing(static_cast<int>(state.range(0)));
@@ -233,7 +245,7 @@ void RecordUndoStep(benchmark::State& state)
     drawing.Deselect();
     // Mirroring nothing records a step of the whole drawing and changes no shape.
     for (auto _ : state)
-        drawing.MirrorSelection(0);
+        drawing.MirrorSelection(TMirrorAxis::Horizontal);
 }
 BENCHMARK(RecordUndoStep)->Arg(10000)->Unit(benchmark::kMillisecond);
 

@@ -158,6 +158,17 @@ void TFileCommands::OpenAtStart(const QString& fileName)
     Remember(fileName);
 }
 
+bool TFileCommands::OpenRecovered(const QString& recoveryFile, const QString& fileName)
+{
+    const TDrawingUpdate update(FDrawing);
+    if (!ConfirmDiscard() || !OpenDrawing(recoveryFile))
+        return false;
+    FFileName = fileName;
+    FDrawing.SetDocState(fileName.isEmpty() ? dsUntitledChanged : dsChanged);
+    UpdateTitle();
+    return true;
+}
+
 bool TFileCommands::SaveTo(const QString& fileName)
 {
     try {

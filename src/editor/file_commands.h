@@ -44,6 +44,9 @@ public:
     void OpenRecent(const QString& fileName);
     // Loads a drawing named at start-up; a name that is no existing file is ignored.
     void OpenAtStart(const QString& fileName);
+    // Opens a drawing kept for recovery as unsaved changes of the file it came from (untitled when the
+    // name is empty), so that Save puts it back there. False when it stays unopened.
+    bool OpenRecovered(const QString& recoveryFile, const QString& fileName);
     bool Save();
     bool SaveAs();
 

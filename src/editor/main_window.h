@@ -26,7 +26,10 @@ class QToolBar;
 
 namespace korvo {
 
+class TAutosave;
 class TCanvasController;
+class TRecoveryStore;
+struct TRecoveryEntry;
 class TTextFrm;
 class TPaintPanel;
 class TSurfaceWidget;
@@ -40,6 +43,8 @@ struct TMainWindowSetup {
     QString FileName;
     // Null for the desktop's own dialogs and message boxes.
     TUserPrompts* Prompts = nullptr;
+    // Where unsaved changes are kept for recovery; empty for the per-user data folder.
+    QString RecoveryFolder;
 };
 
 // The editor's main window. It builds the menus, tool bars, panels and status bar and hands every
@@ -66,6 +71,9 @@ public:
 
     // Brings every command in line with the drawing, its selection and the window.
     void RefreshCommandStates();
+    // Offers the drawings that Korvo instances no longer running left unsaved, once the window shows.
+    void OfferRecovery();
+    TAutosave& Autosave() { return *FAutosave; }
 
     TCanvasController& Canvas() { return *FCanvas; }
     TViewNavigator& Navigator() { return *FNavigator; }
@@ -114,6 +122,7 @@ private:
     void SaveWindowState();
     void PlaceWindowDefault();
     void ShowLibraryPage(int page);
+    void Recover(TRecoveryEntry& entry);
 
     void DrawingChanged(TDrawingChanges changes);
     // Opens a context menu of the surface at a surface point, unless it has no entries.
@@ -139,6 +148,8 @@ private:
     TPolyLib FLibrary;
     TRecentFiles FRecent;
     std::unique_ptr<TFileCommands> FFileCommands;
+    std::unique_ptr<TRecoveryStore> FRecovery;
+    std::unique_ptr<TAutosave> FAutosave;
     std::unique_ptr<TCanvasController> FCanvas;
     std::unique_ptr<TViewNavigator> FNavigator;
     // The text dialog lives for the whole run and keeps what it last showed.

@@ -20,6 +20,7 @@ public:
     bool AskYesNo(const QString& question) override;
     void ShowError(const QString& message) override;
     void ShowInformation(const QString& message) override;
+    TRecoveryChoice ChooseRecovery(const std::vector<TRecoveryOffer>& offers) override;
 
 private:
     QWidget* FParent;
