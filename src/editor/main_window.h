@@ -32,6 +32,7 @@ class TRecoveryStore;
 struct TRecoveryEntry;
 class TTextFrm;
 class TPaintPanel;
+class TShapeCommands;
 class TSurfaceWidget;
 class TViewNavigator;
 
@@ -95,6 +96,7 @@ private:
     QMenu* BuildViewMenu();
     QMenu* BuildAppearanceMenu();
     QMenu* BuildHelpMenu();
+    void BuildShapeMenus();
     void BuildTopToolbar();
     void BuildToolPalette();
     void BuildTransformToolbars();
@@ -114,6 +116,7 @@ private:
     void BindArrangeCommands();
     void BindViewCommands();
     void BindTransformToolbars();
+    void BindShapeMenus();
 
     // Start-up and closing.
     void LoadLibraryAndSettings(const QString& programDir);
@@ -152,6 +155,7 @@ private:
     std::unique_ptr<TAutosave> FAutosave;
     std::unique_ptr<TCanvasController> FCanvas;
     std::unique_ptr<TViewNavigator> FNavigator;
+    std::unique_ptr<TShapeCommands> FShapeCommands;
     // The text dialog lives for the whole run and keeps what it last showed.
     TTextFrm* FTextFrm = nullptr;
     QString FLibraryFile;
