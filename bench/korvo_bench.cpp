@@ -2,6 +2,7 @@
 
 #include "bench/bench_drawings.h"
 #include "document/drawing.h"
+#include "document/recovery_store.h"
 #include "geometry/units.h"
 #include "library/poly_lib.h"
 #include "library/ui/lib_panel.h"
@@ -200,6 +201,17 @@ void PaintGraphPaper(benchmark::State& state)
     }
 }
 BENCHMARK(PaintGraphPaper)->Arg(PageHeight / 4)->Arg(100000000)->Unit(benchmark::kMillisecond);
+
+void KeepForRecovery(benchmark::State& state)
+{
+    const TDrawing& drawing = LoadedDrawing(static_cast<int>(state.range(0)));
+    TRecoveryStore store(Folder().filePath(QStringLiteral("recovery")), QStringLiteral("bench"));
+    const TRecoveryInfo info { QStringLiteral("/home/teacher/plan.kv"), QDateTime::currentDateTime(), 210, 280 };
+    for (auto _ : state)
+        store.Write(drawing.Shapes(), info);
+    store.Remove();
+}
+BENCHMARK(KeepForRecovery)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void DragOneShape(benchmark::State& state)
 {

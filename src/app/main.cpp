@@ -38,6 +38,7 @@ int RunEditor(int argc, char* argv[])
     setup.FileName = QApplication::arguments().mid(1).join(QLatin1Char(' '));
     korvo::TMainDrawFrm window(setup);
     window.show();
+    window.OfferRecovery();
     return QApplication::exec();
 }
 

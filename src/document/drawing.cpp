@@ -1,8 +1,6 @@
 #include "document/drawing.h"
 
 #include "document/shared_settings.h"
-#include "shapes/byte_stream.h"
-#include "shapes/file_io.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -29,6 +27,17 @@ void TDrawing::EndUpdate()
     FPending = {};
     for (const TDrawingListener& listener : FListeners)
         listener(changes);
+}
+
+void TDrawing::Touch(TDrawingChanges changes)
+{
+    FPending |= changes;
+    // A step undone holds the whole drawing as it was before the undo: redone after another change,
+    // it would silently throw that change away.
+    if (changes & TDrawingChange::Shapes && !FRedoList.empty()) {
+        FRedoList.clear();
+        FPending |= TDrawingChange::History;
+    }
 }
 
 void TDrawing::SetDocState(TDocState state)
@@ -90,6 +99,7 @@ void TDrawing::ClearUndo()
     const TDrawingUpdate update(*this);
     Touch(TDrawingChange::History);
     FUndoList.clear();
+    FRedoList.clear();
 }
 
 void TDrawing::SetScale(float scale)
@@ -108,7 +118,7 @@ void TDrawing::RefreshShapes()
         Refresh(*shape);
 }
 
-void TDrawing::SaveUndo(TUndoLabel label)
+TUndoObject TDrawing::Snapshot(int label) const
 {
     TUndoObject step;
     step.FLabel = label;
@@ -118,7 +128,12 @@ void TDrawing::SaveUndo(TUndoLabel label)
         if (selected.count(FShapes[i].get()))
             step.FSelected.push_back(i);
     }
-    FUndoList.push_back(std::move(step));
+    return step;
+}
+
+void TDrawing::SaveUndo(TUndoLabel label)
+{
+    FUndoList.push_back(Snapshot(label));
     if (FUndoList.size() >= UndoLimit)
         FUndoList.erase(FUndoList.begin());
     Touch(TDrawingChange::History);
@@ -130,14 +145,28 @@ QString TDrawing::GetUndoCaption() const
     return FUndoList.empty() ? QStringLiteral("Undo") : UndoLabel(FUndoList.back().FLabel);
 }
 
-void TDrawing::Undo()
+QString TDrawing::GetRedoCaption() const
 {
-    if (FUndoList.empty())
+    return FRedoList.empty() ? QStringLiteral("Redo") : RedoLabel(FRedoList.back().FLabel);
+}
+
+void TDrawing::Undo() { StepThrough(FUndoList, FRedoList); }
+
+void TDrawing::Redo() { StepThrough(FRedoList, FUndoList); }
+
+void TDrawing::StepThrough(std::vector<TUndoObject>& from, std::vector<TUndoObject>& to)
+{
+    if (from.empty())
         return;
     const TDrawingUpdate update(*this);
-    Touch(TDrawingChange::Shapes | TDrawingChange::Selection | TDrawingChange::History);
-    TUndoObject step = std::move(FUndoList.back());
-    FUndoList.pop_back();
+    // Noted directly rather than through Touch: this change of the shapes moves through the history
+    // and must keep the steps still to be redone.
+    FPending |= TDrawingChange::Shapes | TDrawingChange::Selection | TDrawingChange::History;
+    TUndoObject step = std::move(from.back());
+    from.pop_back();
+    // Steps only move between the two lists, and recording a new one empties the steps to redo, so
+    // together they never hold more than the undo history's bound.
+    to.push_back(Snapshot(step.FLabel));
     DropSelection();
     FShapes = std::move(step.FShapes);
     // The node selection belongs to the editing session, not to the step.
@@ -214,24 +243,13 @@ void TDrawing::SelectAlone(TPolygon* shape)
 
 void TDrawing::SaveFile(const QString& fileName)
 {
-    // Written as it is encoded, a buffer at a time, so a large drawing is never held twice.
-    WriteFileWith(fileName, [this](QIODevice& file) {
-        TByteWriter stream(&file);
-        WriteDrawing(stream, FShapes);
-        return stream.Flush();
-    });
+    WriteDrawingFile(fileName, FShapes);
     SetDocState(dsSaved);
 }
 
 void TDrawing::LoadFile(const QString& fileName)
 {
-    const QByteArray bytes = ReadFileBytes(fileName);
-    TShapeList shapes;
-    try {
-        shapes = DecodeDrawing(bytes, FScale);
-    } catch (const EReadError& e) {
-        throw EFileError(QStringLiteral("\"%1\" is not a valid drawing file: %2.").arg(fileName, e.what()));
-    }
+    TShapeList shapes = ReadDrawingFile(fileName, FScale);
     const TDrawingUpdate update(*this);
     Clear();
     FShapes.swap(shapes);

@@ -168,10 +168,15 @@ public:
     void SendBackward();
     void DeleteSelection();
 
-    // Undo history: at most nine steps, newest last.
+    // Undo history: at most nine steps, newest last. The steps undone can be redone until the
+    // shapes change again; undo and redo both mark the drawing changed.
     bool CanUndo() const { return !FUndoList.empty(); }
     QString GetUndoCaption() const;
     void Undo();
+    bool CanRedo() const { return !FRedoList.empty(); }
+    QString GetRedoCaption() const;
+    void Redo();
+    // Empties both the steps to undo and those to redo.
     void ClearUndo();
 
     // Creating shapes from what the canvas collected, in device pixels.
@@ -254,8 +259,9 @@ public:
 private:
     friend class TDrawingUpdate;
 
-    // Notes what the operation in progress changes; the listeners hear of it when it ends.
-    void Touch(TDrawingChanges changes) { FPending |= changes; }
+    // Notes what the operation in progress changes; the listeners hear of it when it ends. A change
+    // of the shapes ends what can be redone.
+    void Touch(TDrawingChanges changes);
     void EndUpdate();
     // The selection emptied without a notice, for operations that select anew.
     void DropSelection();
@@ -266,6 +272,11 @@ private:
     int IndexOf(const TPolygon* shape) const;
     // Records an undo step of the whole drawing and marks the document modified.
     void SaveUndo(TUndoLabel label);
+    // The drawing as it is now, as a step of the given label.
+    TUndoObject Snapshot(int label) const;
+    // Puts back the newest step of `from`, the shapes and which of them were selected, and keeps the
+    // drawing as it was on `to`: undo and redo.
+    void StepThrough(std::vector<TUndoObject>& from, std::vector<TUndoObject>& to);
     // The shape at index, made safe to change: copied first while an undo step still holds it.
     TPolygon& Edit(int index);
     // The same for every selected shape, so that FSelection's pointers may be changed through.
@@ -324,6 +335,8 @@ private:
     TTool FTool = TTool::Selection;
     TNodeMode FNodeMode = TNodeMode::Handles;
     std::vector<TUndoObject> FUndoList;
+    // The steps undone, the most recently undone last.
+    std::vector<TUndoObject> FRedoList;
     bool FMoveUndoPending = false;
     std::optional<QImage> FBackground;
     float FBackgroundX = 0;

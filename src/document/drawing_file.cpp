@@ -1,6 +1,7 @@
 #include "document/drawing_file.h"
 
 #include "shapes/byte_stream.h"
+#include "shapes/file_io.h"
 #include "shapes/shape_record.h"
 
 namespace korvo {
@@ -23,6 +24,16 @@ QByteArray EncodeDrawing(const TShapeList& shapes)
     return stream.Take();
 }
 
+void WriteDrawingFile(const QString& fileName, const TShapeList& shapes)
+{
+    // Written as it is encoded, a buffer at a time, so a large drawing is never held twice.
+    WriteFileWith(fileName, [&shapes](QIODevice& file) {
+        TByteWriter stream(&file);
+        WriteDrawing(stream, shapes);
+        return stream.Flush();
+    });
+}
+
 TShapeList DecodeDrawing(QByteArrayView bytes, float scale)
 {
     TByteReader stream(bytes);
@@ -39,6 +50,16 @@ TShapeList DecodeDrawing(QByteArrayView bytes, float scale)
         shapes.push_back(std::move(shape));
     }
     return shapes;
+}
+
+TShapeList ReadDrawingFile(const QString& fileName, float scale)
+{
+    const QByteArray bytes = ReadFileBytes(fileName);
+    try {
+        return DecodeDrawing(bytes, scale);
+    } catch (const EReadError& e) {
+        throw EFileError(QStringLiteral("\"%1\" is not a valid drawing file: %2.").arg(fileName, e.what()));
+    }
 }
 
 } // namespace korvo

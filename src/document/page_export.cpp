@@ -33,8 +33,13 @@ namespace {
 
 QImage RenderPageImage(const TShapeList& shapes, double factor, TErrorReporter* reporter)
 {
+    return RenderPageImage(shapes, QSize(PageWidthMM, PageHeightMM), factor, reporter);
+}
+
+QImage RenderPageImage(const TShapeList& shapes, QSize pageMM, double factor, TErrorReporter* reporter)
+{
     const auto scale = static_cast<float>(BaseScale * factor);
-    QImage page(Round(PageWidthMM * static_cast<double>(scale)), Round(PageHeightMM * static_cast<double>(scale)),
+    QImage page(Round(pageMM.width() * static_cast<double>(scale)), Round(pageMM.height() * static_cast<double>(scale)),
         QImage::Format_RGB32);
     if (page.isNull())
         throw EFileError(QStringLiteral("The page is too large to render at this scale."));

@@ -13,6 +13,8 @@ class TErrorReporter;
 // on white, every shape in list order; no grid and no selection marks.
 // Shapes that fail to paint are reported through the reporter, if one is given, after painting.
 QImage RenderPageImage(const TShapeList& shapes, double factor, TErrorReporter* reporter = nullptr);
+// The same for a page of the given size in millimetres rather than the editor's current page.
+QImage RenderPageImage(const TShapeList& shapes, QSize pageMM, double factor, TErrorReporter* reporter = nullptr);
 
 // Both write through a temporary file and throw EFileError when the file cannot be written.
 void ExportPagePng(

@@ -4,49 +4,58 @@
 
 namespace korvo {
 
-QString UndoLabel(int label)
-{
-    static const std::array<const char*, 36> Captions = {
-        "Undo add object",
-        "Undo create line",
-        "Undo create arrow",
-        "Undo create polygon",
-        "Undo create polyline",
-        "Undo create circle",
-        "Undo create curve",
-        "Undo create text",
-        "Undo create tube",
-        "Undo create sine",
-        "Undo move selection",
-        "Undo edit node",
-        "Undo resize selection",
-        "Undo delete node",
-        "Undo group selection",
-        "Undo ungroup selection",
-        "Undo create rectangle",
-        "Undo fill colour",
-        "Undo line colour",
-        "Undo line style",
-        "Undo line ending style",
-        "Undo rotation",
-        "Undo reflection",
-        "Undo paste",
-        "Undo delete selection",
-        "Undo move back one",
-        "Undo move forward one",
-        "Undo move to back",
-        "Undo move to front",
-        "Undo convert to curve",
-        "Undo convert to curve",
-        "Undo convert to polygon",
-        "Undo remove labels",
-        "Undo alignment",
-        "Undo convert to polygon",
-        "Undo convert to open polygon",
-    };
-    if (label < 0 || label >= static_cast<int>(Captions.size()))
-        return QStringLiteral("Undo");
-    return QString::fromLatin1(Captions[static_cast<std::size_t>(label)]);
-}
+namespace {
+
+    // "Undo " or "Redo " + the action; the verb alone for numbers no operation records.
+    QString Caption(const char* verb, int label)
+    {
+        static const std::array<const char*, 36> Actions = {
+            "add object",
+            "create line",
+            "create arrow",
+            "create polygon",
+            "create polyline",
+            "create circle",
+            "create curve",
+            "create text",
+            "create tube",
+            "create sine",
+            "move selection",
+            "edit node",
+            "resize selection",
+            "delete node",
+            "group selection",
+            "ungroup selection",
+            "create rectangle",
+            "fill colour",
+            "line colour",
+            "line style",
+            "line ending style",
+            "rotation",
+            "reflection",
+            "paste",
+            "delete selection",
+            "move back one",
+            "move forward one",
+            "move to back",
+            "move to front",
+            "convert to curve",
+            "convert to curve",
+            "convert to polygon",
+            "remove labels",
+            "alignment",
+            "convert to polygon",
+            "convert to open polygon",
+        };
+        if (label < 0 || label >= static_cast<int>(Actions.size()))
+            return QLatin1String(verb);
+        return QLatin1String(verb) + QLatin1Char(' ') + QLatin1String(Actions[static_cast<std::size_t>(label)]);
+    }
+
+} // namespace
+
+QString UndoLabel(int label) { return Caption("Undo", label); }
+
+QString RedoLabel(int label) { return Caption("Redo", label); }
 
 } // namespace korvo

@@ -51,9 +51,11 @@ enum TUndoLabel : int {
 
 // The Edit menu's caption for a step: "Undo move selection" and so on; "Undo" for unknown numbers.
 QString UndoLabel(int label);
+// The same for a step undone: "Redo move selection"; "Redo" for unknown numbers.
+QString RedoLabel(int label);
 
-// One undo step: the drawing's shapes as they were, and which of them were selected. The shapes are
-// shared with the drawing until the drawing changes one of them.
+// One undo or redo step: the drawing's shapes as they were, and which of them were selected. The
+// shapes are shared with the drawing until the drawing changes one of them.
 struct TUndoObject {
     TShapeList FShapes;
     // Indices into FShapes of the selected shapes, in depth order.

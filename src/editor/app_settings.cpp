@@ -4,10 +4,14 @@
 #include <QFileInfo>
 #include <QtEndian>
 
+#include <algorithm>
+
 namespace korvo {
 
 namespace {
     constexpr int WindowBoundsBytes = 16;
+    constexpr int DefaultRecoveryInterval = 120;
+    constexpr int LongestRecoveryInterval = 24 * 60 * 60;
 }
 
 TIniSettings ReadIniSettings(const QString& programDir)
@@ -36,6 +40,15 @@ QString DefaultLibraryFile(const QString& programDir)
 }
 
 std::unique_ptr<QSettings> OpenUserStore() { return std::make_unique<QSettings>(); }
+
+int RecoveryIntervalSeconds(const QSettings& store)
+{
+    bool ok = false;
+    const int seconds = store.value(QStringLiteral("Recovery/IntervalSeconds"), DefaultRecoveryInterval).toInt(&ok);
+    if (!ok || seconds < 0)
+        return DefaultRecoveryInterval;
+    return std::min(seconds, LongestRecoveryInterval);
+}
 
 QByteArray EncodeWindowBounds(const QRect& bounds)
 {

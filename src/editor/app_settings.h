@@ -26,6 +26,10 @@ QString DefaultLibraryFile(const QString& programDir);
 // The per-user store: the window position, the theme and the recent files.
 std::unique_ptr<QSettings> OpenUserStore();
 
+// Recovery/IntervalSeconds: how often unsaved changes are kept for recovery; 0 turns that off. A
+// missing, negative or unreadable value gives 120 seconds, and a day is the longest interval.
+int RecoveryIntervalSeconds(const QSettings& store);
+
 // The window's bounds as stored: four little-endian 32-bit numbers left, top, right, bottom.
 QByteArray EncodeWindowBounds(const QRect& bounds);
 std::optional<QRect> DecodeWindowBounds(const QByteArray& bytes);

@@ -166,6 +166,17 @@ void TFileCommands::OpenAtStart(const QString& fileName)
         OpenChosen(fileName);
 }
 
+bool TFileCommands::OpenRecovered(const QString& recoveryFile, const QString& fileName)
+{
+    const TDrawingUpdate update(FDrawing);
+    if (!ConfirmDiscard() || !OpenDrawing(recoveryFile))
+        return false;
+    FFileName = fileName;
+    FDrawing.SetDocState(fileName.isEmpty() ? dsUntitledChanged : dsChanged);
+    UpdateTitle();
+    return true;
+}
+
 bool TFileCommands::SaveTo(const QString& fileName)
 {
     try {

@@ -46,6 +46,9 @@ public:
     void OpenAtStart(const QString& fileName);
     // A drawing dropped from the file manager opens as Open would open it.
     void OpenDropped(const QString& fileName);
+    // Opens a drawing kept for recovery as unsaved changes of the file it came from (untitled when the
+    // name is empty), so that Save puts it back there. False when it stays unopened.
+    bool OpenRecovered(const QString& recoveryFile, const QString& fileName);
     bool Save();
     bool SaveAs();
 

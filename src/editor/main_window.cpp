@@ -1,7 +1,9 @@
 #include "editor/main_window.h"
 
+#include "document/recovery_store.h"
 #include "document/shared_settings.h"
 #include "editor/app_settings.h"
+#include "editor/autosave.h"
 #include "editor/canvas/canvas_controller.h"
 #include "editor/drawing_surface_widget.h"
 #include "editor/library_commands.h"
@@ -50,6 +52,11 @@ TMainDrawFrm::TMainDrawFrm(const TMainWindowSetup& setup)
     FFileCommands = std::make_unique<TFileCommands>(FDrawing, FRecent, FPrompts,
         TFileCommands::TCallbacks { [this](const QString& title) { setWindowTitle(title); },
             [this] { FCanvas->SetDrawStyle(TTool::Selection); }, [this] { UpdateRecentMenu(); } });
+    FRecovery = std::make_unique<TRecoveryStore>(
+        setup.RecoveryFolder.isEmpty() ? TRecoveryStore::DefaultFolder() : setup.RecoveryFolder);
+    FAutosave = std::make_unique<TAutosave>(FDrawing, *FRecovery, FPrompts,
+        TAutosave::TSetup {
+            [this] { return FFileCommands->FileName(); }, RecoveryIntervalSeconds(*OpenUserStore()), {} });
 
     BuildMenus();
     BuildTopToolbar();
@@ -156,6 +163,8 @@ void TMainDrawFrm::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    // Whatever was unsaved was given up on purpose.
+    FAutosave->Drop();
     SaveWindowState();
     event->accept();
 }
@@ -176,6 +185,7 @@ void TMainDrawFrm::DrawingChanged(TDrawingChanges changes)
         FDrawing.Paint();
     if (changes & TDrawingChange::DocState)
         FFileCommands->UpdateTitle();
+    FAutosave->DrawingChanged(changes);
     RefreshCommandStates();
 }
 
@@ -187,6 +197,7 @@ void TMainDrawFrm::RefreshCommandStates()
     }
     FCommands.Refresh({ FDrawing, FCanvas->HotShape, !FRecent.IsEmpty(), FLibraryState });
     Action(TCommand::Undo)->setText(FDrawing.GetUndoCaption());
+    Action(TCommand::Redo)->setText(FDrawing.GetRedoCaption());
 }
 
 void TMainDrawFrm::keyPressEvent(QKeyEvent* event)

@@ -25,11 +25,14 @@ class QToolBar;
 
 namespace korvo {
 
+class TAutosave;
 class TCanvasController;
 class TNumberEdit;
 class TTypedRangeSpinBox;
 class TLibraryCommands;
 class TLibraryPanel;
+class TRecoveryStore;
+struct TRecoveryEntry;
 class TTextFrm;
 class TPaintPanel;
 class TShapeCommands;
@@ -44,6 +47,8 @@ struct TMainWindowSetup {
     QString FileName;
     // Null for the desktop's own dialogs and message boxes.
     TUserPrompts* Prompts = nullptr;
+    // Where unsaved changes are kept for recovery; empty for the per-user data folder.
+    QString RecoveryFolder;
 };
 
 // The editor's main window. It builds the menus, tool bars, panels and status bar and hands every
@@ -70,6 +75,9 @@ public:
 
     // Brings every command in line with the drawing, its selection and the window.
     void RefreshCommandStates();
+    // Offers the drawings that Korvo instances no longer running left unsaved, once the window shows.
+    void OfferRecovery();
+    TAutosave& Autosave() { return *FAutosave; }
 
     TCanvasController& Canvas() { return *FCanvas; }
     TViewNavigator& Navigator() { return *FNavigator; }
@@ -121,6 +129,7 @@ private:
     bool LoadWindowState();
     void SaveWindowState();
     void PlaceWindowDefault();
+    void Recover(TRecoveryEntry& entry);
 
     void DrawingChanged(TDrawingChanges changes);
     // Opens a context menu of the surface at a surface point, unless it has no entries.
@@ -144,6 +153,8 @@ private:
     TPolyLib FLibrary;
     TRecentFiles FRecent;
     std::unique_ptr<TFileCommands> FFileCommands;
+    std::unique_ptr<TRecoveryStore> FRecovery;
+    std::unique_ptr<TAutosave> FAutosave;
     std::unique_ptr<TCanvasController> FCanvas;
     std::unique_ptr<TViewNavigator> FNavigator;
     std::unique_ptr<TShapeCommands> FShapeCommands;

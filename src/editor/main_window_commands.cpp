@@ -54,6 +54,7 @@ void TMainDrawFrm::SetPageSize(std::int32_t width, std::int32_t height)
 void TMainDrawFrm::BindEditCommands()
 {
     FCommands.Bind(C::Undo, [this] { FDrawing.Undo(); });
+    FCommands.Bind(C::Redo, [this] { FDrawing.Redo(); });
     FCommands.Bind(C::Cut, [this] { Cut(); });
     FCommands.Bind(C::Copy, [this] { Copy(); });
     FCommands.Bind(C::Paste, [this] { FDrawing.Paste(); });

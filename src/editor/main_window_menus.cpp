@@ -106,7 +106,7 @@ void TMainDrawFrm::UpdateRecentMenu()
 QMenu* TMainDrawFrm::BuildEditMenu()
 {
     return NewMenu(QStringLiteral("&Edit"), QStringLiteral("Edit1"),
-        { C::Undo, C::Cut, C::Copy, C::Paste, C::SelectAll, C::ClearBackground });
+        { C::Undo, C::Redo, C::Cut, C::Copy, C::Paste, C::SelectAll, C::ClearBackground });
 }
 
 QMenu* TMainDrawFrm::BuildTransformMenu()

@@ -77,7 +77,7 @@ void TMainDrawFrm::BuildTopToolbar()
         bar->addSeparator();
     };
     add({ C::New, C::Open, C::Save, C::Print });
-    add({ C::Copy, C::Paste, C::Cut, C::Undo });
+    add({ C::Copy, C::Paste, C::Cut, C::Undo, C::Redo });
     add({ C::SnapToGrid, C::Grid });
     add({ C::Group, C::Ungroup, C::ToFront, C::ToBack, C::MoveBack, C::MoveForward, C::RotateAnticlockwise,
         C::RotateClockwise, C::MirrorHorizontally, C::MirrorVertically });

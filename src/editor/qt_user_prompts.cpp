@@ -1,6 +1,7 @@
 #include "editor/qt_user_prompts.h"
 
 #include "editor/picture_file_dialog.h"
+#include "editor/recovery_dialog.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -108,6 +109,13 @@ void TQtUserPrompts::ShowError(const QString& message)
 void TQtUserPrompts::ShowInformation(const QString& message)
 {
     QMessageBox::information(FParent, QApplication::applicationName(), DisplayText(message));
+}
+
+TRecoveryChoice TQtUserPrompts::ChooseRecovery(const std::vector<TRecoveryOffer>& offers)
+{
+    TRecoveryFrm dialog(offers, FParent);
+    dialog.exec();
+    return dialog.Choice();
 }
 
 } // namespace korvo

@@ -22,6 +22,7 @@ public:
     bool AskWarningYesCancel(const QString& question) override;
     void ShowError(const QString& message) override;
     void ShowInformation(const QString& message) override;
+    TRecoveryChoice ChooseRecovery(const std::vector<TRecoveryOffer>& offers) override;
 
 private:
     QWidget* FParent;

@@ -1,11 +1,31 @@
 #pragma once
 
 #include <QColor>
+#include <QDateTime>
+#include <QImage>
 #include <QString>
+
+#include <vector>
 
 namespace korvo {
 
 enum class TAnswer { Yes, No, Cancel };
+
+// A drawing left unsaved by a Korvo that ended without closing it, as the recovery dialog shows it.
+struct TRecoveryOffer {
+    // The drawing's file name without its folder, or "Untitled".
+    QString Name;
+    QDateTime Time;
+    QImage Thumbnail;
+};
+
+enum class TRecoveryAction { Recover, Discard, Later };
+
+// What to do with which of the offered drawings.
+struct TRecoveryChoice {
+    TRecoveryAction Action = TRecoveryAction::Later;
+    int Index = -1;
+};
 
 // Every question, file choice and message the commands put to the user goes through here, so tests
 // can answer them without a modal box blocking.
@@ -28,6 +48,8 @@ public:
     virtual bool AskWarningYesCancel(const QString& question) = 0;
     virtual void ShowError(const QString& message) = 0;
     virtual void ShowInformation(const QString& message) = 0;
+    // "Recover unsaved drawings": which drawing to recover or discard; closing the dialog counts as Later.
+    virtual TRecoveryChoice ChooseRecovery(const std::vector<TRecoveryOffer>& offers) = 0;
 };
 
 } // namespace korvo

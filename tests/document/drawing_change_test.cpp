@@ -35,6 +35,7 @@ TEST_F(DrawingChange, EachOperationSendsOneNoticeOfWhatItChanged)
         { "move", [](TDrawing& d) { d.MoveSelection(4, 0); }, C::Shapes },
         { "create", [](TDrawing& d) { d.AddLine(leNone, 0, 0, 40, 40, {}); }, C::Shapes | C::Selection | C::History },
         { "undo", [](TDrawing& d) { d.Undo(); }, C::Shapes | C::Selection | C::History },
+        { "redo", [](TDrawing& d) { d.Redo(); }, C::Shapes | C::Selection | C::History },
         { "copy", [](TDrawing& d) { d.CopySelection(); }, C::History },
         { "scroll", [](TDrawing& d) { d.SetScroll(8, 8); }, C::View },
         { "show the centre", [](TDrawing& d) { d.SetShowCentre(true); }, C::View },

@@ -2,6 +2,7 @@
 
 #include <climits>
 #include <functional>
+#include <tuple>
 
 using namespace korvo;
 using namespace korvo::test;
@@ -59,7 +60,7 @@ TEdit DeleteNode(int index, int node, bool curve)
     };
 }
 
-TEST_F(DrawingUndo, EveryEditIsUndoneWithItsOwnCaption)
+TEST_F(DrawingUndo, EveryEditIsUndoneAndRedoneWithItsOwnCaptions)
 {
     TPolygon picture;
     picture.SetKind(skRectangle);
@@ -125,8 +126,13 @@ TEST_F(DrawingUndo, EveryEditIsUndoneWithItsOwnCaption)
         const QByteArray before = Snapshot();
         edit(drawing);
         SCOPED_TRACE(caption);
-        EXPECT_NE(Snapshot(), before);
+        const QByteArray after = Snapshot();
+        TIds selectedAfter = SelectedIds();
+        std::sort(selectedAfter.begin(), selectedAfter.end(),
+            [this](std::uint32_t a, std::uint32_t b) { return IndexOf(a) < IndexOf(b); });
+        EXPECT_NE(after, before);
         EXPECT_EQ(drawing.GetUndoCaption(), QString::fromLatin1(caption));
+        EXPECT_FALSE(drawing.CanRedo());
         DocState = dsSaved;
         drawing.Undo();
         EXPECT_EQ(Snapshot(), before);
@@ -134,6 +140,18 @@ TEST_F(DrawingUndo, EveryEditIsUndoneWithItsOwnCaption)
         EXPECT_EQ(DocState, dsChanged) << "what is shown no longer matches the file";
         EXPECT_FALSE(drawing.CanUndo());
         EXPECT_EQ(drawing.GetUndoCaption(), QStringLiteral("Undo"));
+        EXPECT_EQ(drawing.GetRedoCaption(), QStringLiteral("Redo") + QString::fromLatin1(caption).mid(4));
+
+        DocState = dsSaved;
+        drawing.Redo();
+        EXPECT_EQ(Snapshot(), after);
+        EXPECT_EQ(SelectedIds(), selectedAfter);
+        EXPECT_EQ(DocState, dsChanged);
+        EXPECT_EQ(drawing.GetUndoCaption(), QString::fromLatin1(caption));
+        EXPECT_EQ(drawing.GetRedoCaption(), QStringLiteral("Redo"));
+        drawing.Undo();
+        EXPECT_EQ(Snapshot(), before);
+        EXPECT_EQ(SelectedIds(), (TIds { Rect, Circle }));
     }
 }
 
@@ -152,6 +170,48 @@ TEST_F(DrawingUndo, TheHistoryKeepsNineSteps)
     drawing.Undo();
     ExpectBox(Shape(Rect).FBounds, 11, 10, 21, 20);
     EXPECT_EQ(drawing.GetUndoCaption(), QStringLiteral("Undo"));
+
+    for (int i = 0; i < 10; ++i)
+        drawing.Redo();
+    ExpectBox(Shape(Rect).FBounds, 20, 10, 30, 20);
+    EXPECT_FALSE(drawing.CanRedo()) << "nine undone, nine redone";
+    // Redoing keeps the history at nine steps.
+    for (int i = 0; i < 10; ++i)
+        drawing.Undo();
+    ExpectBox(Shape(Rect).FBounds, 11, 10, 21, 20);
+}
+
+// Redo brings back the drawing as it was before the undo, so it must end as soon as the shapes change
+// otherwise, whether or not that change records an undo step.
+TEST_F(DrawingUndo, StepsUndoneAreKeptUntilTheShapesChange)
+{
+    const std::tuple<const char*, TEdit, bool> cases[] = {
+        { "select", [](TDrawing& d) { d.ToggleSelected(0); }, true },
+        { "zoom and scroll",
+            [](TDrawing& d) {
+                d.SetScale(8);
+                d.SetScroll(40, 40);
+            },
+            true },
+        { "copy", [](TDrawing& d) { d.CopySelection(); }, true },
+        { "save", [this](TDrawing& d) { d.SaveFile(Path(QStringLiteral("saved.kv"))); }, true },
+        { "a new edit", [](TDrawing& d) { d.AddLine(leNone, 0, 0, 40, 40, {}); }, false },
+        { "a kind changed", [](TDrawing& d) { d.SetShapeKind(RectAt, skPolygon); }, false },
+        { "a node added", [](TDrawing& d) { d.AddNode(RectAt, 1); }, false },
+        { "paste", [](TDrawing& d) { d.Paste(); }, false },
+    };
+    for (const auto& [name, change, kept] : cases) {
+        SCOPED_TRACE(name);
+        LoadScene();
+        drawing.CopySelection();
+        drawing.DeleteSelection();
+        const QByteArray deleted = Snapshot();
+        drawing.Undo();
+        change(drawing);
+        EXPECT_EQ(drawing.CanRedo(), kept);
+        drawing.Redo();
+        EXPECT_EQ(Snapshot() == deleted, kept);
+    }
 }
 
 TEST_F(DrawingUndo, UndoAfterZoomingGivesBoxesForTheNewZoom)
@@ -186,8 +246,11 @@ TEST_F(DrawingUndo, UndoAfterSavingMarksTheDrawingChanged)
     EXPECT_EQ(DocState, dsUntitledChanged);
 
     drawing.AddLine(leNone, 0, 0, 4, 4, {});
+    drawing.AddLine(leNone, 0, 0, 4, 4, {});
+    drawing.Undo();
     drawing.LoadFile(Path(QStringLiteral("saved.kv")));
     EXPECT_FALSE(drawing.CanUndo()) << "loading empties the history";
+    EXPECT_FALSE(drawing.CanRedo());
 }
 
 TEST_F(DrawingUndo, TheSelectionOnlyEverHoldsShapesOfTheDrawing)

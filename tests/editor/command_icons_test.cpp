@@ -12,10 +12,10 @@ using namespace korvo;
 
 namespace {
 
-// Every name the commands and tools ask for, and the two kept for commands still to come.
+// Every name the commands and tools ask for, and the one kept for a command still to come.
 QStringList IconNames()
 {
-    QStringList names { QStringLiteral("redo"), QStringLiteral("colour") };
+    QStringList names { QStringLiteral("colour") };
     for (const TCommandInfo& command : CommandTable()) {
         if (*command.Text.Icon)
             names.append(QLatin1String(command.Text.Icon));

@@ -35,8 +35,8 @@ TEST_F(Commands, EachHasOneActionThatItsMenuItemAndButtonShare)
         ASSERT_NE(action, nullptr);
         EXPECT_EQ(action->objectName(), QLatin1String(info.Text.Name));
         EXPECT_EQ(window->findChildren<QAction*>(QLatin1String(info.Text.Name)).size(), 1);
-        if (!action->shortcut().isEmpty())
-            shortcuts.append(action->shortcut().toString());
+        for (const QKeySequence& key : action->shortcuts())
+            shortcuts.append(key.toString());
         if (!info.Button)
             continue;
         EXPECT_TRUE(window->findChildren<QAction*>(QLatin1String(info.Button)).isEmpty()) << "no twin action";
@@ -73,6 +73,12 @@ TEST_F(Commands, EnablingFollowsTheDrawingWithoutBeingAsked)
     };
     const Situation situations[] = {
         { "empty drawing", [] {}, {} },
+        { "a change undone",
+            [&] {
+                rectangleAt(100);
+                Action(TCommand::Undo)->trigger();
+            },
+            { R::Changed, R::CanRedo } },
         { "one shape selected", [&] { rectangleAt(100); }, with({ R::Selection, R::Mirror }) },
         { "two shapes selected",
             [&] {
@@ -131,6 +137,21 @@ TEST_F(Commands, EnablingFollowsTheDrawingWithoutBeingAsked)
             const bool holds = info.Rule == R::Always || s.holding.count(info.Rule) > 0;
             EXPECT_EQ(window->Action(info.Id)->isEnabled(), window->IsBuilt(info.Id) && holds) << info.Text.Name;
         }
+    }
+}
+
+TEST_F(Commands, RedoAnswersToBothItsKeysAndNamesTheStepUndone)
+{
+    const QList<QKeySequence> keys { QKeySequence(Qt::CTRL | Qt::Key_Y),
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) };
+    EXPECT_EQ(Action(TCommand::Redo)->shortcuts(), keys);
+    EXPECT_EQ(Action(TCommand::Redo)->text(), QStringLiteral("Redo"));
+    Drawing().AddBoxShape({ 100, 100, 180, 160 }, TTool::Rectangle, {}, {});
+    for (const QKeySequence& key : keys) {
+        Action(TCommand::Undo)->trigger();
+        EXPECT_EQ(Action(TCommand::Redo)->text(), QStringLiteral("Redo create rectangle"));
+        QTest::keySequence(window.get(), key);
+        EXPECT_EQ(Drawing().ShapeCount(), 1) << qPrintable(key.toString());
     }
 }
 

@@ -40,8 +40,7 @@ protected:
         UseOwnSettings(Path(QStringLiteral("user")));
         QApplication::setOrganizationName(QStringLiteral("KorvoTest"));
         QApplication::setApplicationName(QStringLiteral("KorvoTest"));
-        ASSERT_TRUE(QDir(FDir.path()).mkpath(QStringLiteral("library")));
-        ASSERT_TRUE(QFile::copy(DefaultLibrary, Path(QStringLiteral("library/PicLib.kvl"))));
+        PlaceDefaultLibrary(FDir.path());
         DocState = dsUntitled;
     }
 

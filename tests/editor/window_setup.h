@@ -4,8 +4,12 @@
 
 #include "editor/main_window.h"
 
+#include <QDir>
+#include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
+
+#include <gtest/gtest.h>
 
 #include <memory>
 
@@ -16,6 +20,14 @@ inline void UseOwnSettings(const QString& folder)
 {
     QStandardPaths::setTestModeEnabled(true);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
+}
+
+// The program folder of an installed Korvo: the default library beside the program.
+inline void PlaceDefaultLibrary(const QString& programDir)
+{
+    ASSERT_TRUE(QDir(programDir).mkpath(QStringLiteral("library")));
+    ASSERT_TRUE(QFile::copy(
+        QStringLiteral(KORVO_DEFAULT_LIBRARY), QDir(programDir).filePath(QStringLiteral("library/PicLib.kvl"))));
 }
 
 inline std::unique_ptr<TMainDrawFrm> StartWindow(

@@ -12,16 +12,20 @@ namespace korvo::test {
 
 class TFakePrompts : public TUserPrompts {
 public:
-    // Answers handed out in order; an empty queue answers Cancel, "no", an empty file name and no colour.
+    // Answers handed out in order; an empty queue answers Cancel, "no", an empty file name, no colour and
+    // Later.
     std::deque<QString> FileNames;
     std::deque<TAnswer> Answers;
     std::deque<bool> YesNo;
     std::deque<QColor> Colours;
+    std::deque<TRecoveryChoice> RecoveryChoices;
 
     QStringList Questions;
     QStringList Errors;
     QStringList FileTitles;
     QStringList FileFilters;
+    // The names offered by each recovery dialog, one line per dialog.
+    QStringList RecoveryOffers;
 
     QString OpenFileName(const QString& title, const QString& filter, const QString&) override
     {
@@ -47,6 +51,14 @@ public:
     bool AskWarningYesCancel(const QString& question) override { return AskYesNo(question); }
     void ShowError(const QString& message) override { Errors.append(message); }
     void ShowInformation(const QString& message) override { Errors.append(message); }
+    TRecoveryChoice ChooseRecovery(const std::vector<TRecoveryOffer>& offers) override
+    {
+        QStringList names;
+        for (const TRecoveryOffer& offer : offers)
+            names.append(offer.Name);
+        RecoveryOffers.append(names.join(QLatin1Char(',')));
+        return Take(RecoveryChoices, TRecoveryChoice {});
+    }
 
 private:
     template <class T> static T Take(std::deque<T>& queue, T otherwise)

@@ -38,6 +38,8 @@ bool RuleHolds(TEnableRule rule, const TCommandContext& context)
         return DocState == dsUntitledChanged || DocState == dsChanged;
     case TEnableRule::CanUndo:
         return drawing.CanUndo();
+    case TEnableRule::CanRedo:
+        return drawing.CanRedo();
     case TEnableRule::RecentFiles:
         return context.HasRecentFiles;
     case TEnableRule::AnyShape:

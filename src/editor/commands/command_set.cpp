@@ -9,13 +9,24 @@
 
 namespace korvo {
 
+namespace {
+
+    QList<QKeySequence> KeysOf(const TShortcut& shortcut)
+    {
+        if (shortcut.Keys)
+            return QKeySequence::listFromString(QLatin1String(shortcut.Keys), QKeySequence::PortableText);
+        // The platform's main key for the command, where it has one.
+        return QKeySequence::keyBindings(shortcut.Standard).mid(0, 1);
+    }
+
+} // namespace
+
 TCommandSet::TCommandSet(QWidget& window, TDrawing& drawing)
     : FDrawing(drawing)
 {
     for (const TCommandInfo& info : CommandTable()) {
         QAction* action = NewAction(&window, info.Text);
-        if (info.Shortcut != QKeySequence::UnknownKey)
-            action->setShortcut(info.Shortcut);
+        action->setShortcuts(KeysOf(info.Shortcut));
         action->setCheckable(info.Checkable);
         action->setEnabled(false);
         window.addAction(action);

@@ -29,6 +29,9 @@ namespace {
         { C::PageA3, { "A31", "A3", "", "" }, nullptr, None, R::Always, true },
         { C::Exit, { "Exit1", "E&xit", "", "" }, nullptr, K::Quit, R::Always, false },
         { C::Undo, { "Undo1", "Undo", "Undo last action", "undo" }, "UndoBtn", K::Undo, R::CanUndo, false },
+        // Both keys that teachers know from other programs, whatever the platform's own habit.
+        { C::Redo, { "Redo1", "Redo", "Redo the last action undone", "redo" }, "RedoBtn", "Ctrl+Y; Ctrl+Shift+Z",
+            R::CanRedo, false },
         { C::Cut, { "Cut1", "Cu&t", "Cut selected items", "cut" }, "CutBtn", K::Cut, R::Selection, false },
         { C::Copy, { "Copy1", "&Copy", "Copy selected items", "copy" }, "CopyBtn", K::Copy, R::Selection, false },
         { C::Paste, { "Paste1", "&Paste", "Paste", "paste" }, "PasteBtn", K::Paste, R::PasteBuffer, false },

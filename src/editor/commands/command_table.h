@@ -29,6 +29,7 @@ enum class TCommand {
     Exit,
     // Edit menu.
     Undo,
+    Redo,
     Cut,
     Copy,
     Paste,
@@ -135,6 +136,7 @@ enum class TEnableRule {
     // The drawing has changes to save.
     Changed,
     CanUndo,
+    CanRedo,
     RecentFiles,
     // The drawing has any shape.
     AnyShape,
@@ -160,13 +162,28 @@ enum class TEnableRule {
     LibraryPages,
 };
 
+// A command's keys: the platform's standard key for it, or keys it has on every platform.
+struct TShortcut {
+    constexpr TShortcut(QKeySequence::StandardKey standard)
+        : Standard(standard)
+    {
+    }
+    // In portable text, separated by "; ".
+    constexpr TShortcut(const char* keys)
+        : Keys(keys)
+    {
+    }
+    QKeySequence::StandardKey Standard = QKeySequence::UnknownKey;
+    const char* Keys = nullptr;
+};
+
 struct TCommandInfo {
     TCommand Id;
     // Named as the menu item where there is one, else as the tool button.
     TControlText Text;
     // The tool button's own object name where the button has one apart from its menu item.
     const char* Button;
-    QKeySequence::StandardKey Shortcut;
+    TShortcut Shortcut;
     TEnableRule Rule;
     bool Checkable;
 };
