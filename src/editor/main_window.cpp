@@ -4,6 +4,7 @@
 #include "editor/app_settings.h"
 #include "editor/canvas/canvas_controller.h"
 #include "editor/drawing_surface_widget.h"
+#include "editor/print_commands.h"
 #include "editor/qt_user_prompts.h"
 #include "editor/themes.h"
 #include "editor/tool_cursors.h"
@@ -52,6 +53,7 @@ TMainDrawFrm::TMainDrawFrm(const TMainWindowSetup& setup)
     FFileCommands = std::make_unique<TFileCommands>(FDrawing, FRecent, FPrompts,
         TFileCommands::TCallbacks { [this](const QString& title) { setWindowTitle(title); },
             [this] { FCanvas->SetDrawStyle(TTool::Selection); }, [this] { UpdateRecentMenu(); } });
+    FPrint = std::make_unique<TPrintCommands>(FDrawing, FPrompts, this);
 
     BuildMenus();
     BuildTopToolbar();

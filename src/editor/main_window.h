@@ -27,6 +27,7 @@ class QToolBar;
 namespace korvo {
 
 class TCanvasController;
+class TPrintCommands;
 class TTextFrm;
 class TPaintPanel;
 class TSurfaceWidget;
@@ -139,6 +140,7 @@ private:
     TPolyLib FLibrary;
     TRecentFiles FRecent;
     std::unique_ptr<TFileCommands> FFileCommands;
+    std::unique_ptr<TPrintCommands> FPrint;
     std::unique_ptr<TCanvasController> FCanvas;
     std::unique_ptr<TViewNavigator> FNavigator;
     // The text dialog lives for the whole run and keeps what it last showed.

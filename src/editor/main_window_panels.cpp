@@ -1,7 +1,7 @@
 #include "editor/main_window.h"
 
+#include "dialogs/paint_panel.h"
 #include "editor/drawing_surface_widget.h"
-#include "editor/paint_panel.h"
 
 #include <QComboBox>
 #include <QDockWidget>

@@ -18,6 +18,8 @@ public:
     QString PictureFileName(const QString& filter, const QString& folder) override;
     TAnswer AskYesNoCancel(const QString& question) override;
     bool AskYesNo(const QString& question) override;
+    bool PrintDialog(QPrinter& printer) override;
+    bool PrinterSetupDialog(QPrinter& printer) override;
     void ShowError(const QString& message) override;
     void ShowInformation(const QString& message) override;
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "printing/print_prompts.h"
+
 #include <QString>
 
 namespace korvo {
@@ -8,7 +10,7 @@ enum class TAnswer { Yes, No, Cancel };
 
 // Every question, file choice and message the commands put to the user goes through here, so tests
 // can answer them without a modal box blocking.
-class TUserPrompts {
+class TUserPrompts : public TPrintPrompts {
 public:
     virtual ~TUserPrompts() = default;
     // The chosen file, or an empty name when the user cancelled. Filters are "description|pattern"
@@ -21,7 +23,6 @@ public:
     virtual TAnswer AskYesNoCancel(const QString& question) = 0;
     // A confirmation box with Yes and No.
     virtual bool AskYesNo(const QString& question) = 0;
-    virtual void ShowError(const QString& message) = 0;
     virtual void ShowInformation(const QString& message) = 0;
 };
 

@@ -16,11 +16,15 @@ public:
     std::deque<QString> FileNames;
     std::deque<TAnswer> Answers;
     std::deque<bool> YesNo;
+    // Answers of the print and printer setup dialogs.
+    std::deque<bool> PrintAnswers;
 
     QStringList Questions;
     QStringList Errors;
     QStringList FileTitles;
     QStringList FileFilters;
+    int PrintDialogs = 0;
+    int PrinterSetups = 0;
 
     QString OpenFileName(const QString& title, const QString& filter, const QString&) override
     {
@@ -40,6 +44,16 @@ public:
     {
         Questions.append(question);
         return Take(YesNo, false);
+    }
+    bool PrintDialog(QPrinter&) override
+    {
+        ++PrintDialogs;
+        return Take(PrintAnswers, false);
+    }
+    bool PrinterSetupDialog(QPrinter&) override
+    {
+        ++PrinterSetups;
+        return Take(PrintAnswers, false);
     }
     void ShowError(const QString& message) override { Errors.append(message); }
     void ShowInformation(const QString& message) override { Errors.append(message); }
