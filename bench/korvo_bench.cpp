@@ -5,6 +5,7 @@
 #include "geometry/units.h"
 #include "shapes/file_io.h"
 #include "shapes/paint_tools.h"
+#include "shapes/shape_painter.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -175,6 +176,26 @@ void PaintView(benchmark::State& state)
         drawing.Paint();
 }
 BENCHMARK(PaintView)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// Graph paper of 1 mm squares, as many millimetres across as the argument, painted into the view. A
+// sheet far larger than the view should cost no more than one that just fills it.
+void PaintGraphPaper(benchmark::State& state)
+{
+    const auto size = static_cast<float>(state.range(0));
+    TPolygon paper;
+    paper.SetKind(skGraphPaper);
+    paper.MakeGraphPaper({ 0, 0, size, size }, BaseScale);
+    paper.FFont.SetSize(1);
+    QImage image(PageWidth, PageHeight, QImage::Format_RGB32);
+    TFontCache fonts;
+    for (auto _ : state) {
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        TShapePainter shapes(painter, TPaintTarget::Screen, 96, fonts);
+        shapes.Draw(paper, 0, 0, BaseScale);
+    }
+}
+BENCHMARK(PaintGraphPaper)->Arg(PageHeight / 4)->Arg(100000000)->Unit(benchmark::kMillisecond);
 
 void DragOneShape(benchmark::State& state)
 {

@@ -8,6 +8,7 @@
 #include "geometry/units.h"
 #include "shapes/colour_map.h"
 #include "shapes/error_reporter.h"
+#include "shapes/paint_tools.h"
 #include "shapes/selection_marks.h"
 #include "shapes/shape_painter.h"
 
@@ -24,13 +25,11 @@ namespace {
     constexpr TColour GridColour = 0x00C0C0C0;
     constexpr TColour CentimetreColour = 0x00808080;
 
-    // A line whose last pixel is left out, as the platform draws lines: axis-aligned only.
+    // A line whose last pixel is left out, as the platform draws lines.
     void DrawOpenEndedLine(QPainter& painter, int x1, int y1, int x2, int y2)
     {
-        if (x1 == x2 && y1 != y2)
-            painter.drawLine(x1, y1, x2, y2 > y1 ? y2 - 1 : y2 + 1);
-        else if (y1 == y2 && x1 != x2)
-            painter.drawLine(x1, y1, x2 > x1 ? x2 - 1 : x2 + 1, y2);
+        const QPoint ends[] = { { x1, y1 }, { x2, y2 } };
+        DrawPolylineOpenEnded(painter, ends, 2);
     }
 
 } // namespace
@@ -178,7 +177,7 @@ void TDrawing::DrawCentre(QPainter& painter) const
     const QPoint c = MMToPoint(FCentreX, FCentreY);
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(ToQColor(clRed), 1));
-    painter.drawEllipse(QRect(c.x() - 10, c.y() - 10, 20, 20));
+    DrawCircleInBox(painter, c, 10);
     DrawOpenEndedLine(painter, c.x() - 15, c.y(), c.x() + 15, c.y());
     DrawOpenEndedLine(painter, c.x(), c.y() - 15, c.x(), c.y() + 15);
 }

@@ -1,6 +1,7 @@
 #include "shapes/graph_paper_painter.h"
 
 #include "geometry/rounding.h"
+#include "shapes/paint_tools.h"
 
 #include <algorithm>
 #include <cmath>
@@ -21,29 +22,24 @@ namespace {
         float Scale;
         // The painter's visible area in its own coordinates, so lines off it are not even visited.
         QRectF Visible;
+        QRectF Reach;
     };
 
-    QPoint ToDevice(double x, double y, const TPaperView& view)
+    // Round(v * Scale) - Offset for each coordinate, as a whole pixel that may lie far outside the view.
+    QPointF ToDevice(double x, double y, const TPaperView& view)
     {
-        return { Saturate32(static_cast<std::int64_t>(Round(x * view.Scale)) - view.OffsetX),
-            Saturate32(static_cast<std::int64_t>(Round(y * view.Scale)) - view.OffsetY) };
+        return { static_cast<double>(Round(x * view.Scale)) - view.OffsetX,
+            static_cast<double>(Round(y * view.Scale)) - view.OffsetY };
     }
 
-    // Cuts the line in millimetres down to the part near the visible area. Lines of a sheet far larger
-    // than any view would otherwise reach device coordinates that the rasteriser drops altogether.
-    bool ClipToView(double& x1, double& y1, double& x2, double& y2, const TPaperView& view)
+    // Cuts the line from a to b down to the part inside `keep`; false when none of it is.
+    bool ClipLine(QPointF& a, QPointF& b, const QRectF& keep)
     {
-        const QRectF area = view.Visible.adjusted(-64, -64, 64, 64);
-        const double left = (area.left() + view.OffsetX) / view.Scale;
-        const double right = (area.right() + view.OffsetX) / view.Scale;
-        const double top = (area.top() + view.OffsetY) / view.Scale;
-        const double bottom = (area.bottom() + view.OffsetY) / view.Scale;
         double t0 = 0;
         double t1 = 1;
-        const double dx = x2 - x1;
-        const double dy = y2 - y1;
-        const double p[] = { -dx, dx, -dy, dy };
-        const double q[] = { x1 - left, right - x1, y1 - top, bottom - y1 };
+        const QPointF d = b - a;
+        const double p[] = { -d.x(), d.x(), -d.y(), d.y() };
+        const double q[] = { a.x() - keep.left(), keep.right() - a.x(), a.y() - keep.top(), keep.bottom() - a.y() };
         for (int i = 0; i < 4; ++i) {
             if (p[i] == 0) {
                 if (q[i] < 0)
@@ -58,10 +54,8 @@ namespace {
         }
         if (t0 > t1)
             return false;
-        x2 = x1 + t1 * dx;
-        y2 = y1 + t1 * dy;
-        x1 += t0 * dx;
-        y1 += t0 * dy;
+        b = a + t1 * d;
+        a += t0 * d;
         return true;
     }
 
@@ -103,17 +97,20 @@ namespace {
             first = std::max(first, low);
             last = std::min(last, high);
         }
+        // End points are rounded to whole pixels before anything is cut, so a line keeps its pixels
+        // wherever the view cuts it; thin solid lines on a raster image are filled to keep them too.
+        const bool raster = PaintsPixels(painter);
         for (double r = first; r <= last; ++r) {
             if (major != 0) {
                 pen.setWidth(std::fmod(r, major) == 0 ? widths.Major : widths.Minor);
                 painter.setPen(pen);
             }
-            double x1 = from.X + r * sx;
-            double y1 = from.Y + r * sy;
-            double x2 = to.X + r * sx;
-            double y2 = to.Y + r * sy;
-            if (ClipToView(x1, y1, x2, y2, view))
-                painter.drawLine(ToDevice(x1, y1, view), ToDevice(x2, y2, view));
+            QPointF a = ToDevice(from.X + r * sx, from.Y + r * sy, view);
+            QPointF b = ToDevice(to.X + r * sx, to.Y + r * sy, view);
+            if (raster && IsThinSolid(pen))
+                FillThinLine(painter, a, b, view.Reach);
+            else if (ClipLine(a, b, view.Reach))
+                painter.drawLine(QLineF(a, b));
         }
     }
 
@@ -125,11 +122,7 @@ namespace {
 
     TPaperView ViewOf(const QPainter& painter, int offsetX, int offsetY, float scale)
     {
-        QRectF visible = painter.transform().inverted().mapRect(
-            QRectF(0, 0, painter.device()->width(), painter.device()->height()));
-        if (painter.hasClipping())
-            visible = visible.intersected(painter.clipBoundingRect());
-        return { offsetX, offsetY, scale, visible };
+        return { offsetX, offsetY, scale, VisibleArea(painter), LineReach(painter) };
     }
 
     void DrawFamilies(QPainter& painter, const TPolygon& paper, QPen pen, TLineWidths first, TLineWidths second,

@@ -10,6 +10,7 @@
 #include "shapes/text_lines.h"
 
 #include <algorithm>
+#include <array>
 #include <exception>
 
 namespace korvo {
@@ -83,7 +84,7 @@ void TShapePainter::DrawKind(const TPolygon& shape, const TView& view)
         break;
     case skPolyline:
     case skLine:
-        FPainter.drawPolyline(FPoints.data(), PointCount(FPoints));
+        DrawPolylineOpenEnded(FPainter, FPoints.data(), PointCount(FPoints));
         break;
     case skCurve:
     case skClosedCurveAlt:
@@ -176,13 +177,11 @@ void TShapePainter::DrawTube(const TPolygon& shape, bool vertical)
     TPen solid = shape.FPen;
     solid.Style = psSolid;
     FPainter.setPen(ToQPen(solid, FPen.width()));
-    if (vertical) {
-        FPainter.drawLine(FPoints[0], FPoints[1]);
-        FPainter.drawLine(FPoints[2], FPoints[3]);
-    } else {
-        FPainter.drawLine(FPoints[0], FPoints[3]);
-        FPainter.drawLine(FPoints[1], FPoints[2]);
-    }
+    const QPoint* p = FPoints.data();
+    const std::array<QPoint, 4> walls = vertical ? std::array<QPoint, 4> { p[0], p[1], p[2], p[3] }
+                                                 : std::array<QPoint, 4> { p[0], p[3], p[1], p[2] };
+    DrawPolylineOpenEnded(FPainter, walls.data(), 2);
+    DrawPolylineOpenEnded(FPainter, walls.data() + 2, 2);
 }
 
 void TShapePainter::DrawOpenPolygon(const TPolygon& shape)
@@ -192,7 +191,7 @@ void TShapePainter::DrawOpenPolygon(const TPolygon& shape)
         FPainter.drawPolygon(FPoints.data(), PointCount(FPoints), Qt::OddEvenFill);
         FPainter.setPen(FPen);
     }
-    FPainter.drawPolyline(FPoints.data(), PointCount(FPoints));
+    DrawPolylineOpenEnded(FPainter, FPoints.data(), PointCount(FPoints));
 }
 
 void TShapePainter::DrawText(const TPolygon& shape, const TView& view)
@@ -223,8 +222,7 @@ void TShapePainter::DrawLineEnding(const TPolygon& shape, float scale)
     FPainter.setPen(thin);
     const QPoint end = FPoints.back();
     if (shape.FLineEnd == leCircle) {
-        const int m = Round(scale);
-        FPainter.drawEllipse(QRect(end.x() - m, end.y() - m, 2 * m, 2 * m));
+        DrawCircleInBox(FPainter, end, Round(scale));
         return;
     }
     if (FPoints.size() < 2)

@@ -182,6 +182,83 @@ TEST_F(DrawingView, RotationCentreIsHitWithinFivePixelsOnlyWhenShown)
     EXPECT_EQ(PixelColour(surface.Shown, { 216, 100 }), clWhite);
 }
 
+TShapePtr Outline(std::int32_t kind, TMMArray points, std::uint8_t lineEnd = leNone)
+{
+    auto shape = std::make_shared<TPolygon>();
+    shape->SetKind(kind);
+    shape->FPen.Colour = clRed;
+    shape->FBrush.SetFill(NoFillColour);
+    shape->FLineEnd = lineEnd;
+    shape->FPoints = std::move(points);
+    return shape;
+}
+
+TShapePtr OutlineBox(std::int32_t kind, TMMRect r)
+{
+    TShapePtr shape = Outline(kind, {});
+    shape->SetFromRect(r, BaseScale);
+    return shape;
+}
+
+struct TInkSpan {
+    int First = -1;
+    int Last = -1;
+    friend bool operator==(const TInkSpan& a, const TInkSpan& b) { return a.First == b.First && a.Last == b.Last; }
+};
+
+std::ostream& operator<<(std::ostream& out, const TInkSpan& span) { return out << span.First << ".." << span.Last; }
+
+// The first and the last inked pixel met walking from `start` in steps of `step`.
+TInkSpan InkAlong(const QImage& image, QPoint start, QPoint step)
+{
+    TInkSpan span;
+    for (QPoint p = start; image.valid(p); p += step) {
+        if (IsWhite(image, p))
+            continue;
+        const int at = step.x() != 0 ? p.x() : p.y();
+        span.Last = at;
+        if (span.First < 0)
+            span.First = at;
+    }
+    return span;
+}
+
+TEST_F(DrawingView, FiguresInkThePlatformsPixelsAtTheirEdges)
+{
+    // At zoom x1, (10, 20) mm is pixel (40, 80). Ellipses in a box stay inside its right and bottom
+    // edges; lines leave their last pixel out; a path runs through its points.
+    const struct {
+        const char* Name;
+        TShapeList Shapes;
+        int Row;
+        int Column;
+        TInkSpan Across;
+        TInkSpan Down;
+    } cases[] = {
+        { "circle shape through its anchors", { OutlineBox(skCircle, { 10, 10, 30, 30 }) }, 80, 80, { 40, 120 },
+            { 40, 120 } },
+        { "end dot of radius 4 at (82, 80)", { Outline(skLine, { { 20, 20 }, { 20.5f, 20 } }, leCircle) }, 79, 81,
+            { 78, 85 }, { 76, 83 } },
+        { "line to the right", { Outline(skLine, { { 10, 20 }, { 30, 20 } }) }, 80, 60, { 40, 119 }, { 80, 80 } },
+        { "line to the left", { Outline(skLine, { { 30, 20 }, { 10, 20 } }) }, 80, 60, { 41, 120 }, { 80, 80 } },
+        { "polyline right then down", { Outline(skPolyline, { { 10, 10 }, { 30, 10 }, { 30, 30 } }) }, 40, 120,
+            { 40, 120 }, { 40, 119 } },
+        { "tube walls", { OutlineBox(skTube, { 10, 10, 50, 20 }) }, 40, 100, { 40, 199 }, { 40, 80 } },
+        { "rotation centre at (200, 100): circle of radius 10", {}, 99, 199, { 190, 209 }, { 90, 109 } },
+        { "rotation centre: cross arms of 15", {}, 100, 200, { 185, 214 }, { 85, 114 } },
+    };
+    drawing.SetShowGrid(false);
+    for (const auto& c : cases) {
+        Load(c.Shapes);
+        drawing.SetShowCentre(c.Shapes.empty());
+        drawing.SetCentre(200, 100);
+        const QImage& view = surface.Shown;
+        EXPECT_EQ(InkAlong(view, { 0, c.Row }, { 1, 0 }), c.Across) << c.Name << ", row " << c.Row;
+        EXPECT_EQ(InkAlong(view, { c.Column, 0 }, { 0, 1 }), c.Down) << c.Name << ", column " << c.Column;
+    }
+    EXPECT_TRUE(reporter.Messages.isEmpty());
+}
+
 TEST_F(DrawingView, CoordinateConversions)
 {
     drawing.SetScroll(40, 80);

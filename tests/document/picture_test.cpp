@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 
 using namespace korvo;
@@ -112,16 +113,14 @@ TEST_F(Pictures, EmptySelectionGivesAMarginOnlyPicture)
     EXPECT_EQ(records.back().Type, 14u);
 }
 
-TEST_F(Pictures, EveryRecordOfTheSampleIsWellFormed)
+// The records of a metafile, each checked as a strict reader would check it; returns the record types met.
+std::set<std::uint32_t> ExpectWellFormed(const QByteArray& emf, std::vector<TEmfRecord>& records)
 {
-    drawing.LoadFile(QStringLiteral(KORVO_SAMPLES_DIR "/all-kinds.kv"));
-    drawing.SelectAll();
-    const QByteArray emf = ExportedSelection(QStringLiteral("all.emf"));
-
     std::string problem;
-    const std::vector<TEmfRecord> records = ReadEmfRecords(emf, problem);
-    ASSERT_EQ(problem, "");
-    ASSERT_GE(records.size(), 3u);
+    records = ReadEmfRecords(emf, problem);
+    EXPECT_EQ(problem, "");
+    if (records.size() < 3)
+        return {};
     EXPECT_EQ(records.front().Type, 1u);
     EXPECT_EQ(records.front().Size, 108u);
     EXPECT_EQ(records.back().Type, 14u);
@@ -148,8 +147,51 @@ TEST_F(Pictures, EveryRecordOfTheSampleIsWellFormed)
         EXPECT_LE(paths, 1) << "paths do not nest";
     }
     EXPECT_EQ(paths, 0) << "every path is closed";
+    return seen;
+}
+
+// For each text record, how often a reader decorates its letters: once for each of the underline and
+// strike-out flags of the font selected for it, and once for each level two-point line drawn after it.
+std::vector<int> DecorationsPerText(const QByteArray& emf, const std::vector<TEmfRecord>& records)
+{
+    constexpr std::int32_t StockSystemFont = static_cast<std::int32_t>(0x8000000D);
+    std::map<std::int32_t, int> fontFlags;
+    int selected = 0;
+    std::vector<int> texts;
+    for (const TEmfRecord& r : records) {
+        const auto byteAt = [&](int at) { return static_cast<int>(static_cast<std::uint8_t>(emf[r.Offset + at])); };
+        // Font records: handle, then the logical font, whose underline and strike-out bytes follow five integers.
+        if (r.Type == 82)
+            fontFlags[EmfInt(emf, r.Offset + 8)] = byteAt(33) + byteAt(34);
+        else if (r.Type == 37 && fontFlags.count(EmfInt(emf, r.Offset + 8)))
+            selected = fontFlags[EmfInt(emf, r.Offset + 8)];
+        else if (r.Type == 37 && EmfInt(emf, r.Offset + 8) == StockSystemFont)
+            selected = 0;
+        else if (r.Type == 84)
+            texts.push_back(selected);
+        else if (r.Type == 4 && !texts.empty() && EmfInt(emf, r.Offset + 24) == 2
+            && EmfInt(emf, r.Offset + 32) == EmfInt(emf, r.Offset + 40))
+            ++texts.back();
+    }
+    return texts;
+}
+
+TEST_F(Pictures, EveryRecordOfTheSamplesIsWellFormed)
+{
+    drawing.LoadFile(QStringLiteral(KORVO_SAMPLES_DIR "/all-kinds.kv"));
+    drawing.SelectAll();
+    std::vector<TEmfRecord> records;
+    const std::set<std::uint32_t> seen = ExpectWellFormed(ExportedSelection(QStringLiteral("all.emf")), records);
     for (std::uint32_t expected : { 3u, 38u, 39u, 82u, 84u })
         EXPECT_TRUE(seen.count(expected)) << "polygons, pens, brushes and text: " << expected;
+
+    // Only the fourth text is underlined, and its two lines make two text records.
+    drawing.LoadFile(QStringLiteral(KORVO_SAMPLES_DIR "/texts.kv"));
+    drawing.SelectAll();
+    const QByteArray texts = ExportedSelection(QStringLiteral("texts.emf"));
+    ExpectWellFormed(texts, records);
+    EXPECT_EQ(DecorationsPerText(texts, records), (std::vector<int> { 0, 0, 0, 1, 1, 0, 0, 0, 0, 0 }))
+        << "an underline is drawn once, whether the reader honours the font's flag or not";
 }
 
 TEST_F(Pictures, SvgAndPdfLoadBackAtTrueSize)

@@ -1,6 +1,7 @@
 #include "editor/canvas/tool_table.h"
 #include "editor/command_icons.h"
 #include "editor/commands/command_table.h"
+#include "editor/tool_cursors.h"
 
 #include <QImage>
 #include <QPixmap>
@@ -43,6 +44,25 @@ TEST(CommandIcons, EveryNameHasAPicture)
         EXPECT_TRUE(HasInk(pixmap.toImage()));
     }
     EXPECT_TRUE(CommandIcon(QStringLiteral("nosuch")).isNull());
+}
+
+// A cursor whose picture is missing or broken is blank, and the pointer vanishes over the drawing.
+TEST(ToolCursors, EveryToolCursorHasAPictureAndItsHotSpot)
+{
+    RegisterToolCursors();
+    for (const TToolInfo& tool : ToolTable()) {
+        if (tool.CursorUse == TCursorUse::Arrow)
+            continue;
+        SCOPED_TRACE(tool.Cursor);
+        const QCursor cursor = ToolCursor(tool.Cursor);
+        EXPECT_EQ(cursor.pixmap().size(), QSize(32, 32));
+        EXPECT_TRUE(HasInk(cursor.pixmap().toImage()));
+        const QPoint hotSpot = tool.Tool == TTool::Node ? QPoint(0, 0)
+            : tool.Tool == TTool::Dropper               ? QPoint(7, 25)
+                                                        : QPoint(5, 5);
+        EXPECT_EQ(cursor.hotSpot(), hotSpot);
+    }
+    EXPECT_EQ(ToolCursor(16).shape(), Qt::ArrowCursor);
 }
 
 } // namespace

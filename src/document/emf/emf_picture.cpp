@@ -218,8 +218,9 @@ void TEmfPaintEngine::drawTextItem(const QPointF& p, const QTextItem& textItem)
         advances.push_back(qRound(done) - placed);
         placed = qRound(done);
     }
-    FRecorder.SelectFont(qRound(pixels * scale), qRound(-angle * 10), font.weight(), font.italic(), font.underline(),
-        font.strikeOut(), font.family());
+    // QPainter follows every text item with its underline and strike-out as lines of their own, which
+    // readers play back whether or not they honour a font's flags; so the font record leaves them out.
+    FRecorder.SelectFont(qRound(pixels * scale), qRound(-angle * 10), font.weight(), font.italic(), font.family());
     FRecorder.SetTextColour(FPen.color().rgb());
     FRecorder.Text(Map(p), text, advances);
 }

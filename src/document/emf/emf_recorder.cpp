@@ -139,8 +139,7 @@ void TEmfRecorder::SelectBrush(std::uint32_t style, QRgb colour, std::uint32_t h
     Select(BrushHandle);
 }
 
-void TEmfRecorder::SelectFont(
-    int height, int escapement, int weight, bool italic, bool underline, bool strikeOut, const QString& face)
+void TEmfRecorder::SelectFont(int height, int escapement, int weight, bool italic, const QString& face)
 {
     FFontHeight = std::abs(height);
     Select(SystemFont);
@@ -149,9 +148,9 @@ void TEmfRecorder::SelectFont(
     FBody.WriteUInt32(FontHandle);
     for (int v : { -height, 0, escapement, escapement, weight })
         FBody.WriteInt32(v);
-    // Italic, underline, strike-out, Unicode character set, precisions and quality, pitch.
-    for (std::uint8_t b : { std::uint8_t(italic), std::uint8_t(underline), std::uint8_t(strikeOut), std::uint8_t(1),
-             std::uint8_t(0), std::uint8_t(0), std::uint8_t(0), std::uint8_t(0) })
+    // Italic, no underline, no strike-out, Unicode character set, precisions and quality, pitch.
+    for (std::uint8_t b : { std::uint8_t(italic), std::uint8_t(0), std::uint8_t(0), std::uint8_t(1), std::uint8_t(0),
+             std::uint8_t(0), std::uint8_t(0), std::uint8_t(0) })
         FBody.WriteUInt8(b);
     WriteUtf16(face.left(LogFontFaceChars - 1), LogFontFaceChars);
     Select(FontHandle);

@@ -26,8 +26,8 @@ public:
     // Pens and brushes by platform style numbers; style 5 / 1 is none.
     void SelectPen(std::uint32_t style, int width, QRgb colour);
     void SelectBrush(std::uint32_t style, QRgb colour, std::uint32_t hatch);
-    void SelectFont(
-        int height, int escapement, int weight, bool italic, bool underline, bool strikeOut, const QString& face);
+    // Fonts carry no underline or strike-out flags: the painter draws those as lines of their own.
+    void SelectFont(int height, int escapement, int weight, bool italic, const QString& face);
     void SetTextColour(QRgb colour);
     void SetFillMode(TFill fill);
 
