@@ -105,10 +105,10 @@ bool TQtUserPrompts::PrintDialog(QPrinter& printer)
     return dialog.exec() == QDialog::Accepted;
 }
 
-bool TQtUserPrompts::PrinterSetupDialog(QPrinter& printer)
+void TQtUserPrompts::PrinterSetupDialog(QPrinter& printer)
 {
     QPageSetupDialog dialog(&printer, FParent);
-    return dialog.exec() == QDialog::Accepted;
+    dialog.exec();
 }
 
 void TQtUserPrompts::ShowError(const QString& message)

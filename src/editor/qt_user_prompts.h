@@ -19,7 +19,7 @@ public:
     TAnswer AskYesNoCancel(const QString& question) override;
     bool AskYesNo(const QString& question) override;
     bool PrintDialog(QPrinter& printer) override;
-    bool PrinterSetupDialog(QPrinter& printer) override;
+    void PrinterSetupDialog(QPrinter& printer) override;
     void ShowError(const QString& message) override;
     void ShowInformation(const QString& message) override;
 

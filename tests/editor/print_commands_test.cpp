@@ -11,6 +11,9 @@ using namespace korvo::test;
 
 namespace {
 
+// A pixel of the preview is about half a millimetre of the sheet.
+constexpr double PreviewToleranceMM = 1;
+
 class PrintCommands : public CanvasTest {
 protected:
     void SetUp() override
@@ -43,27 +46,16 @@ protected:
     const QRectF Lower { 20, 150, 100, 50 };
 };
 
-::testing::AssertionResult Near(const QRectF& actual, const QRectF& expected)
-{
-    // A pixel of the preview is about half a millimetre of the sheet.
-    const bool near = std::abs(actual.left() - expected.left()) <= 1 && std::abs(actual.top() - expected.top()) <= 1
-        && std::abs(actual.right() - expected.right()) <= 1 && std::abs(actual.bottom() - expected.bottom()) <= 1;
-    if (near)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "ink over (" << actual.left() << ", " << actual.top() << ")-("
-                                         << actual.right() << ", " << actual.bottom() << ") mm";
-}
-
 TEST_F(PrintCommands, PrintPreviewsTheDrawingAndPrintSelectedOnlyTheSelection)
 {
     QRectF ink;
     QRect bounds;
     Preview(TCommand::Print, ink, bounds);
-    EXPECT_TRUE(Near(ink, Upper.united(Lower)));
+    EXPECT_TRUE(InkNear(ink, Upper.united(Lower), PreviewToleranceMM));
     EXPECT_EQ(bounds, window->geometry().adjusted(50, 50, -50, -50));
 
     Preview(TCommand::PrintSelected, ink, bounds);
-    EXPECT_TRUE(Near(ink, Lower));
+    EXPECT_TRUE(InkNear(ink, Lower, PreviewToleranceMM));
     EXPECT_EQ(bounds.center(), window->geometry().center());
 }
 

@@ -17,18 +17,6 @@ namespace {
 constexpr double PixelsPerMM = 2;
 constexpr double ToleranceMM = 0.75;
 
-::testing::AssertionResult Near(const QRectF& actual, const QRectF& expected)
-{
-    const bool near = std::abs(actual.left() - expected.left()) <= ToleranceMM
-        && std::abs(actual.top() - expected.top()) <= ToleranceMM
-        && std::abs(actual.right() - expected.right()) <= ToleranceMM
-        && std::abs(actual.bottom() - expected.bottom()) <= ToleranceMM;
-    if (near)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "ink over (" << actual.left() << ", " << actual.top() << ")-("
-                                         << actual.right() << ", " << actual.bottom() << ") mm";
-}
-
 using PrintJob = TTempFolderTest;
 
 TEST_F(PrintJob, PlacesTheDrawingOnTheSheetAtTrueSizeWhateverTheResolution)
@@ -79,7 +67,7 @@ TEST_F(PrintJob, PlacesTheDrawingOnTheSheetAtTrueSizeWhateverTheResolution)
             sheet.transpose();
         EXPECT_NEAR(pages->Size.width(), sheet.width(), 1);
         EXPECT_NEAR(pages->Size.height(), sheet.height(), 1);
-        EXPECT_TRUE(Near(InkExtentMM(RasterisePdf(pdf, PixelsPerMM), PixelsPerMM), c.Ink));
+        EXPECT_TRUE(InkNear(InkExtentMM(RasterisePdf(pdf, PixelsPerMM), PixelsPerMM), c.Ink, ToleranceMM));
     }
 }
 

@@ -9,23 +9,16 @@
 #include "printing/printer_queries.h"
 
 #include "print_test_support.h"
+#include "private_print_service.h"
 #include "support/pdf_pages.h"
 #include "support/temp_files.h"
 
 #include <QAction>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFileInfo>
 #include <QLabel>
-#include <QProcess>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <pwd.h>
-#include <sys/prctl.h>
-#include <unistd.h>
 
 using namespace korvo;
 using namespace korvo::test;
@@ -38,120 +31,10 @@ const QString A4OnlyQueue = QStringLiteral("KorvoTestA4");
 const QString RefusingQueue = QStringLiteral("KorvoTestRefusing");
 const QString CupsPdfPpd = QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd");
 
-bool WaitFor(const std::function<bool()>& done, int milliseconds)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!done()) {
-        if (timer.hasExpired(milliseconds))
-            return false;
-        QThread::msleep(50);
-    }
-    return true;
-}
-
-// A print service in a folder of its own, listening on its own socket; the machine's service, if
-// any, is never touched. It stops with this object, and with the test process should that die.
-class TPrivatePrintService {
-public:
-    // Empty when the service runs, else why it does not.
-    QString Start()
-    {
-        if (!FDir.isValid())
-            return QStringLiteral("no temporary folder");
-        for (const char* folder : { "etc", "spool", "tmp", "run", "cache", "log" })
-            QDir(FDir.path()).mkdir(QLatin1String(folder));
-        // The filters run as lp: they must reach the spool and write their temporary files.
-        if (chmod(qPrintable(FDir.path()), 0755) != 0 || chmod(qPrintable(Path("tmp")), 01777) != 0
-            || chown(qPrintable(Path("spool")), 0, LpGroup()) != 0 || chmod(qPrintable(Path("spool")), 0710) != 0)
-            return QStringLiteral("cannot set up the service's folders");
-        WriteAll(Path("etc/cups-files.conf"), FilesConf());
-        WriteAll(Path("etc/cupsd.conf"), DaemonConf());
-        FDaemon.setProgram(QStringLiteral("/usr/sbin/cupsd"));
-        FDaemon.setArguments({ QStringLiteral("-f"), QStringLiteral("-c"), Path("etc/cupsd.conf"), QStringLiteral("-s"),
-            Path("etc/cups-files.conf") });
-        FDaemon.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        FDaemon.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
-        FDaemon.start();
-        if (!FDaemon.waitForStarted())
-            return QStringLiteral("cupsd does not start: ") + FDaemon.errorString();
-        if (!WaitFor([this] { return QFileInfo::exists(Socket()); }, 10000))
-            return QStringLiteral("cupsd does not listen");
-        return {};
-    }
-
-    ~TPrivatePrintService()
-    {
-        if (FDaemon.state() == QProcess::NotRunning)
-            return;
-        FDaemon.terminate();
-        if (!FDaemon.waitForFinished(10000)) {
-            FDaemon.kill();
-            FDaemon.waitForFinished();
-        }
-    }
-
-    QString Socket() const { return Path("cups.sock"); }
-
-    // A queue of the PDF printer; a refusing one takes no jobs.
-    bool AddQueue(const QString& name, const QString& ppd, bool accepting)
-    {
-        QStringList arguments { QStringLiteral("-p"), name, QStringLiteral("-v"), QStringLiteral("cups-pdf:/"),
-            QStringLiteral("-P"), ppd };
-        if (accepting)
-            arguments.append(QStringLiteral("-E"));
-        QProcess lpadmin;
-        lpadmin.start(QStringLiteral("lpadmin"), arguments);
-        return lpadmin.waitForFinished(30000) && lpadmin.exitCode() == 0;
-    }
-
-    // The PDF printer's description without A3 paper.
-    QString A4OnlyPpd() const
-    {
-        QByteArray ppd;
-        for (const QByteArray& line : ReadAll(CupsPdfPpd).split('\n'))
-            if (!line.contains("A3"))
-                ppd += line + '\n';
-        const QString path = Path("a4only.ppd");
-        WriteAll(path, ppd);
-        return path;
-    }
-
-private:
-    QString Path(const char* name) const { return FDir.filePath(QLatin1String(name)); }
-
-    static gid_t LpGroup()
-    {
-        const passwd* lp = getpwnam("lp");
-        return lp ? lp->pw_gid : 7;
-    }
-
-    QByteArray FilesConf() const
-    {
-        QByteArray conf;
-        for (const auto& [key, folder] : { std::pair { "ServerRoot", "etc" }, { "RequestRoot", "spool" },
-                 { "TempDir", "tmp" }, { "StateDir", "run" }, { "CacheDir", "cache" },
-                 { "AccessLog", "log/access_log" }, { "ErrorLog", "log/error_log" }, { "PageLog", "log/page_log" } })
-            conf += QByteArray(key) + ' ' + Path(folder).toUtf8() + '\n';
-        return conf + "ServerBin /usr/lib/cups\nDataDir /usr/share/cups\nUser lp\nGroup lp\nSystemGroup root\n";
-    }
-
-    QByteArray DaemonConf() const
-    {
-        return "Listen " + Socket().toUtf8() + "\nPrintcap " + Path("printcap").toUtf8()
-            + "\nWebInterface No\nBrowsing No\nLogLevel warn\n"
-              "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
-              "<Policy default>\n  <Limit All>\n    Order allow,deny\n    Allow all\n  </Limit>\n</Policy>\n";
-    }
-
-    QTemporaryDir FDir;
-    QProcess FDaemon;
-};
-
 class TAcceptingPrompts : public TPrintPrompts {
 public:
     bool PrintDialog(QPrinter&) override { return true; }
-    bool PrinterSetupDialog(QPrinter&) override { return false; }
+    void PrinterSetupDialog(QPrinter&) override { }
     void ShowError(const QString& message) override { Errors.append(message); }
     QStringList Errors;
 };
@@ -168,7 +51,7 @@ protected:
         qputenv("CUPS_SERVER", service->Socket().toUtf8());
         if (Problem.isEmpty()
             && !(service->AddQueue(PdfQueue, CupsPdfPpd, true)
-                && service->AddQueue(A4OnlyQueue, service->A4OnlyPpd(), true)
+                && service->AddQueue(A4OnlyQueue, service->WithoutA3(CupsPdfPpd), true)
                 && service->AddQueue(RefusingQueue, CupsPdfPpd, false)))
             Problem = QStringLiteral("lpadmin cannot add the queues");
     }
@@ -222,13 +105,7 @@ protected:
             },
             60000);
         // The printer writes the file whole only once its job is over.
-        WaitFor(
-            [] {
-                return QProcess::execute(
-                           QStringLiteral("sh"), { QStringLiteral("-c"), QStringLiteral("test -z \"$(lpstat -o)\"") })
-                    == 0;
-            },
-            30000);
+        WaitFor([] { return RunTool(QStringLiteral("lpstat"), { QStringLiteral("-o") }).isEmpty(); }, 30000);
         return written ? found.first().filePath() : QString();
     }
 

@@ -16,7 +16,7 @@ public:
     std::deque<QString> FileNames;
     std::deque<TAnswer> Answers;
     std::deque<bool> YesNo;
-    // Answers of the print and printer setup dialogs.
+    // Answers of the print dialog.
     std::deque<bool> PrintAnswers;
 
     QStringList Questions;
@@ -50,11 +50,7 @@ public:
         ++PrintDialogs;
         return Take(PrintAnswers, false);
     }
-    bool PrinterSetupDialog(QPrinter&) override
-    {
-        ++PrinterSetups;
-        return Take(PrintAnswers, false);
-    }
+    void PrinterSetupDialog(QPrinter&) override { ++PrinterSetups; }
     void ShowError(const QString& message) override { Errors.append(message); }
     void ShowInformation(const QString& message) override { Errors.append(message); }
 

@@ -9,7 +9,10 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace korvo::test {
@@ -76,6 +79,19 @@ inline QRectF InkExtentMM(const QImage& page, double pixelsPerMM)
         return {};
     return QRectF(
         left / pixelsPerMM, top / pixelsPerMM, (right + 1 - left) / pixelsPerMM, (bottom + 1 - top) / pixelsPerMM);
+}
+
+// The ink lies where expected, each edge within the tolerance.
+inline ::testing::AssertionResult InkNear(const QRectF& ink, const QRectF& expected, double toleranceMM)
+{
+    const bool near = std::abs(ink.left() - expected.left()) <= toleranceMM
+        && std::abs(ink.top() - expected.top()) <= toleranceMM
+        && std::abs(ink.right() - expected.right()) <= toleranceMM
+        && std::abs(ink.bottom() - expected.bottom()) <= toleranceMM;
+    if (near)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "ink over (" << ink.left() << ", " << ink.top() << ")-(" << ink.right()
+                                         << ", " << ink.bottom() << ") mm";
 }
 
 } // namespace korvo::test
