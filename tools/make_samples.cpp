@@ -1,18 +1,21 @@
 // Builds the sample drawings and the sample library through the model's own operations and saves
 // them with the editor's file code: make_samples OUTPUT_FOLDER
 
+#include "document/drawing.h"
 #include "document/drawing_file.h"
 #include "geometry/units.h"
 #include "library/poly_lib.h"
 #include "shapes/code_page.h"
-#include "shapes/error_reporter.h"
 #include "shapes/file_io.h"
+#include "tools/default_library/pages.h"
+#include "tools/printing_reporter.h"
 #include "tools/shape_builders.h"
 
 #include <QCoreApplication>
 #include <QDir>
 
 #include <cstdio>
+#include <stdexcept>
 
 using namespace korvo;
 using namespace korvo::tools;
@@ -110,10 +113,72 @@ TShapeList GraphPapers()
     return list;
 }
 
-class TPrintingReporter : public TErrorReporter {
+// Pieces of the shipped library dropped on whole millimetres where they fit together, through the
+// drawing's own drop: a heating set-up, a titration, a gas made and collected, and a circuit.
+class TAssembly {
 public:
-    void ReportError(const QString& message) override { std::fprintf(stderr, "%s\n", qPrintable(message)); }
+    TAssembly()
+        : FPages { GlasswarePage(), HeatingPage(), ElectricityPage() }
+    {
+        FDrawing.SetScale(BaseScale);
+    }
+
+    void Drop(const char* name, int x, int y) { FDrawing.AddLibraryShape(&PictureNamed(name), Device(x), Device(y)); }
+    void Wire(int x1, int y1, int x2, int y2)
+    {
+        FDrawing.AddLine(leNone, Device(x1), Device(y1), Device(x2), Device(y2), Pen(clBlack, 2));
+    }
+
+    const TShapeList& Shapes() const { return FDrawing.Shapes(); }
+
+private:
+    static int Device(int mm) { return static_cast<int>(mm * BaseScale); }
+
+    const TPolygon& PictureNamed(const char* name) const
+    {
+        for (const TPicturePage& page : FPages) {
+            for (const TPictureEntry& entry : page.Entries) {
+                if (entry.Name == QString::fromUtf8(name))
+                    return entry.Shape;
+            }
+        }
+        throw std::invalid_argument(name);
+    }
+
+    std::vector<TPicturePage> FPages;
+    TDrawing FDrawing;
 };
+
+TShapeList AssemblingGlassware()
+{
+    TAssembly a;
+    // A beaker on the gauze on the tripod, over a burner standing on the same bench.
+    a.Drop("Tripod", 10, 60);
+    a.Drop("Bunsen burner, air hole open", 22, 62);
+    a.Drop("Gauze", 7, 58);
+    a.Drop("Beaker, large", 22, 26);
+    // A burette in the clamp over a conical flask on the stand's base.
+    a.Drop("Clamp stand", 145, 10);
+    a.Drop("Conical flask", 178, 178);
+    a.Drop("Boss and clamp", 147, 50);
+    a.Drop("Burette", 186, 30);
+    // A gas led from a stoppered flask into a test tube in the rack.
+    a.Drop("Test tube rack", 71, 230);
+    a.Drop("Test tube", 77, 216);
+    a.Drop("Conical flask", 10, 224);
+    a.Drop("Delivery tube, bent", 23, 192);
+    a.Drop("Stopper, one hole", 19, 220);
+    // A cell, a switch and a lamp in series, the wires on the grid.
+    a.Drop("Cell", 75, 140);
+    a.Drop("Switch, open", 105, 140);
+    a.Drop("Lamp", 95, 171);
+    a.Wire(95, 145, 105, 145);
+    a.Wire(125, 145, 125, 175);
+    a.Wire(125, 175, 115, 175);
+    a.Wire(95, 175, 75, 175);
+    a.Wire(75, 175, 75, 145);
+    return a.Shapes();
+}
 
 bool SaveLibrary(const QString& fileName)
 {
@@ -150,8 +215,13 @@ int main(int argc, char* argv[])
         WriteFileBytes(folder.filePath(QStringLiteral("all-kinds.kv")), EncodeDrawing(AllKinds()));
         WriteFileBytes(folder.filePath(QStringLiteral("texts.kv")), EncodeDrawing(Texts()));
         WriteFileBytes(folder.filePath(QStringLiteral("graph-paper.kv")), EncodeDrawing(GraphPapers()));
+        WriteFileBytes(
+            folder.filePath(QStringLiteral("assembling-glassware.kv")), EncodeDrawing(AssemblingGlassware()));
     } catch (const EFileError& e) {
         std::fprintf(stderr, "%s\n", qPrintable(e.Message()));
+        return 1;
+    } catch (const std::invalid_argument& e) {
+        std::fprintf(stderr, "no picture named \"%s\" in the library\n", e.what());
         return 1;
     }
     return SaveLibrary(folder.filePath(QStringLiteral("sample-library.kvl"))) ? 0 : 1;

@@ -6,6 +6,7 @@
 #include "editor/drawing_surface_widget.h"
 #include "editor/print_commands.h"
 #include "editor/qt_user_prompts.h"
+#include "editor/shape_commands.h"
 #include "editor/themes.h"
 #include "editor/tool_cursors.h"
 #include "editor/view_navigator.h"

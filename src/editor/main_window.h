@@ -30,6 +30,7 @@ class TCanvasController;
 class TPrintCommands;
 class TTextFrm;
 class TPaintPanel;
+class TShapeCommands;
 class TSurfaceWidget;
 class TViewNavigator;
 
@@ -88,6 +89,7 @@ private:
     QMenu* BuildViewMenu();
     QMenu* BuildAppearanceMenu();
     QMenu* BuildHelpMenu();
+    void BuildShapeMenus();
     void BuildTopToolbar();
     void BuildToolPalette();
     void BuildTransformToolbars();
@@ -107,6 +109,7 @@ private:
     void BindArrangeCommands();
     void BindViewCommands();
     void BindTransformToolbars();
+    void BindShapeMenus();
 
     // Start-up and closing.
     void LoadLibraryAndSettings(const QString& programDir);
@@ -143,6 +146,7 @@ private:
     std::unique_ptr<TPrintCommands> FPrint;
     std::unique_ptr<TCanvasController> FCanvas;
     std::unique_ptr<TViewNavigator> FNavigator;
+    std::unique_ptr<TShapeCommands> FShapeCommands;
     // The text dialog lives for the whole run and keeps what it last showed.
     TTextFrm* FTextFrm = nullptr;
     QString FLibraryFile;
