@@ -6,9 +6,12 @@
 #include "document/picture.h"
 #include "geometry/units.h"
 #include "library/poly_lib.h"
+#include "printing/print_job.h"
+#include "printing/printer_queries.h"
 #include "shapes/error_reporter.h"
 
 #include <QFileInfo>
+#include <QPrinter>
 
 namespace korvo {
 
@@ -61,6 +64,9 @@ namespace {
             drawing.LoadFile(fileName);
             use(drawing);
         } catch (const EFileError& e) {
+            PrintLine(err, e.Message());
+            return ExitBadFile;
+        } catch (const EPrintError& e) {
             PrintLine(err, e.Message());
             return ExitBadFile;
         }
@@ -130,6 +136,76 @@ namespace {
         });
     }
 
+    struct TPrintOptions {
+        QString Printer;
+        std::optional<TPlacement> Placement;
+        bool Selection = false;
+    };
+
+    std::optional<TPlacement> PlacementNamed(const QString& name)
+    {
+        if (name == QLatin1String("default"))
+            return TPlacement::AsOnPage;
+        if (name == QLatin1String("centre"))
+            return TPlacement::Centred;
+        if (name == QLatin1String("fit"))
+            return TPlacement::Fitted;
+        return std::nullopt;
+    }
+
+    // The options after --print IN; nothing when one is not understood.
+    std::optional<TPrintOptions> ReadPrintOptions(const QStringList& arguments)
+    {
+        TPrintOptions options;
+        for (qsizetype i = 2; i < arguments.size(); ++i) {
+            const QString& option = arguments[i];
+            const bool hasValue = i + 1 < arguments.size();
+            if (option == QLatin1String("--selection")) {
+                options.Selection = true;
+            } else if (option == QLatin1String("--printer") && hasValue) {
+                options.Printer = arguments[++i];
+            } else if (option == QLatin1String("--layout") && hasValue) {
+                options.Placement = PlacementNamed(arguments[++i]);
+                if (!options.Placement)
+                    return std::nullopt;
+            } else {
+                return std::nullopt;
+            }
+        }
+        return options;
+    }
+
+    int Print(const QStringList& arguments, std::FILE* err)
+    {
+        const std::optional<TPrintOptions> options = ReadPrintOptions(arguments);
+        if (!options)
+            return Usage(
+                err, QStringLiteral("--print takes --printer NAME, --layout default|centre|fit and --selection"));
+        const QString& source = arguments[1];
+        if (IsLibraryFile(source))
+            return Usage(err, QStringLiteral("--print takes a drawing, not a library"));
+        const std::unique_ptr<QPrinter> printer = OpenPrinter(options->Printer);
+        if (!printer && !options->Printer.isEmpty()) {
+            const QStringList names = PrinterNames();
+            return Usage(err,
+                QStringLiteral("there is no printer \"%1\"; the printers are: %2")
+                    .arg(
+                        options->Printer, names.isEmpty() ? QStringLiteral("none") : names.join(QStringLiteral(", "))));
+        }
+        if (!printer) {
+            PrintLine(err, QStringLiteral("There is no printer to print on."));
+            return ExitBadFile;
+        }
+        printer->setDocName(QFileInfo(source).fileName());
+        return WithDrawing(source, err, [&](TDrawing& drawing) {
+            // A file keeps no selection: --selection prints every shape as "Print selected" would.
+            if (options->Selection)
+                drawing.SelectAll();
+            const TPlacement placement = options->Placement.value_or(StartingPlacement(printer.get(), false));
+            PrintDrawing(*printer, drawing, { options->Selection, false, placement });
+        });
+    }
+
 } // namespace
 
 void PrintUsage(std::FILE* stream)
@@ -138,7 +214,9 @@ void PrintUsage(std::FILE* stream)
         "usage: korvo --dump FILE                      print a drawing (.kv) or library (.kvl) as JSON\n"
         "       korvo --convert IN OUT                 load IN and save it again as OUT\n"
         "       korvo --export IN OUT [--scale F]      render the page of drawing IN to OUT\n"
-        "                                              (.png, .svg, .pdf or .emf)\n");
+        "                                              (.png, .svg, .pdf or .emf)\n"
+        "       korvo --print IN [--printer NAME] [--layout default|centre|fit] [--selection]\n"
+        "                                              print drawing IN on one sheet\n");
 }
 
 std::optional<int> RunHeadless(const QStringList& arguments, std::FILE* out, std::FILE* err)
@@ -157,6 +235,8 @@ std::optional<int> RunHeadless(const QStringList& arguments, std::FILE* out, std
         return Convert(arguments[1], arguments[2], err);
     if (command == QLatin1String("--export") && (size == 3 || size == 5))
         return Export(arguments, err);
+    if (command == QLatin1String("--print") && size >= 2)
+        return Print(arguments, err);
     PrintUsage(err);
     return ExitUsage;
 }

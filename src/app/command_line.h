@@ -13,7 +13,7 @@ enum TExitCode : int {
     ExitUsage = 2,
 };
 
-// The commands that need no display: --dump FILE and --convert IN OUT. Returns the exit code, or
+// The commands that need no display: --dump, --convert, --export and --print. Returns the exit code, or
 // nothing when the arguments ask for the editor instead. Output goes to out, one-line errors to err.
 std::optional<int> RunHeadless(const QStringList& arguments, std::FILE* out, std::FILE* err);
 

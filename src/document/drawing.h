@@ -246,10 +246,12 @@ public:
     // The selection with a margin of 10 points, as .emf, .svg, .pdf or .png by the name's extension.
     // Throws EFileError and leaves any existing file intact when the file cannot be written.
     void ExportMetafile(const QString& fileName) const;
-    // Paints every shape, or the selected ones, onto a target whose pixels are the printer's, then
-    // the caption at the bottom left of the area.
-    void RenderDrawing(QPainter& target, const TRect& area, const QString& caption, TPageLayout layout) const;
-    void RenderSelection(QPainter& target, const TRect& area, const QString& caption, TPageLayout layout) const;
+    // Paints every shape, or the selected ones, onto a target whose pixels are those of a printer of
+    // `printerPixelsPerInch`, then the caption at the bottom left of the area.
+    void RenderDrawing(QPainter& target, const TRect& area, const QString& caption, TPlacement placement,
+        int printerPixelsPerInch) const;
+    void RenderSelection(QPainter& target, const TRect& area, const QString& caption, TPlacement placement,
+        int printerPixelsPerInch) const;
 
     // Both throw EFileError with a message for the user. A failed load leaves the drawing as it was;
     // a failed save leaves any existing file intact. Success leaves DocState at dsSaved.
@@ -305,10 +307,11 @@ private:
     // Sets the shape's text frame to the text's extent from device point (x, y).
     void FitTextFrame(TPolygon& shape, int x, int y);
 
-    // The shapes, in list order or in selection order, as a picture at k pixels per millimetre.
-    TPicture Picture(bool selectionOnly, float k) const;
+    // The shapes, in list order or in selection order, as a picture at k pixels per millimetre for a
+    // printer of that resolution.
+    TPicture Picture(bool selectionOnly, float k, int printerPixelsPerInch) const;
     static void Render(
-        QPainter& target, const TPicture& picture, const TRect& area, const QString& caption, TPageLayout layout);
+        QPainter& target, const TPicture& picture, const TRect& area, const QString& caption, TPlacement placement);
 
     void PaintPaper(QPainter& painter) const;
     void PaintShapes(QPainter& painter, std::size_t begin, std::size_t end, TPaintErrors& errors);

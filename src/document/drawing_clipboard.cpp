@@ -79,7 +79,7 @@ void TDrawing::DuplicateSelection()
 
 std::unique_ptr<QMimeData> TDrawing::SelectionMimeData() const
 {
-    const TPicture picture = Picture(true, PageScale());
+    const TPicture picture = Picture(true, PageScale(PrinterPixelsPerInch()), PrinterPixelsPerInch());
     auto data = std::make_unique<QMimeData>();
     const QByteArray emf = PictureBytes(QStringLiteral("emf"), picture);
     data->setData(QStringLiteral("image/emf"), emf);

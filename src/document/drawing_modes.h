@@ -78,8 +78,8 @@ enum class TApplyTo : int {
     Copy,
 };
 
-// How rendered shapes are placed in the area they are given.
-enum class TPageLayout : int {
+// How rendered shapes are placed in the area they are given: the print preview's placement buttons.
+enum class TPlacement : int {
     AsOnPage = 0,
     Centred = 1,
     Fitted = 2,

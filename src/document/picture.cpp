@@ -105,16 +105,16 @@ void SetPrinterPixelsPerInch(int pixelsPerInch)
 
 namespace {
 
-    float PrinterPerSurfacePixel()
+    float PrinterPerSurfacePixel(int printerPixelsPerInch)
     {
-        return static_cast<float>(static_cast<double>(PrinterPixelsPerInch()) / ScreenPixelsPerInch());
+        return static_cast<float>(static_cast<double>(printerPixelsPerInch) / ScreenPixelsPerInch());
     }
 
 } // namespace
 
-float PageScale() { return PrinterPerSurfacePixel() * ScreenPixelsPerMM(); }
+float PageScale(int printerPixelsPerInch) { return PrinterPerSurfacePixel(printerPixelsPerInch) * ScreenPixelsPerMM(); }
 
-float ExportScale() { return PrinterPerSurfacePixel() * BaseScale; }
+float ExportScale() { return PrinterPerSurfacePixel(PrinterPixelsPerInch()) * BaseScale; }
 
 TPictureGeometry PictureGeometry(const TRect& bounds, float drawingScale, float k)
 {

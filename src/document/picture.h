@@ -16,14 +16,15 @@ namespace korvo {
 class TErrorReporter;
 class TFontCache;
 
-// The printer's resolution, which every picture of shapes is recorded for. Until the printing code
-// learns the real printer's, pictures are made for a 600 pixels-per-inch printer.
+// The resolution of the reference printer that pictures leaving the program (clipboard, exported
+// selection, exported page) are recorded for: 600 pixels per inch, so that the same shapes give the
+// same file on every machine. Printing uses the real printer's resolution instead.
 int PrinterPixelsPerInch();
 void SetPrinterPixelsPerInch(int pixelsPerInch);
 
-// Pixels per millimetre of pictures: at the page scale a picture has true size on the printer; at
-// the export scale it has the printer's share of the view at zoom x1.
-float PageScale();
+// Pixels per millimetre of pictures: at the page scale a picture has true size on a printer of that
+// resolution; at the export scale it has the reference printer's share of the view at zoom x1.
+float PageScale(int printerPixelsPerInch);
 float ExportScale();
 
 // Where a picture of shapes lies: origin and size in pixels at `Scale` pixels per millimetre.

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "dialogs/paint_panel.h"
 #include "document/drawing_surface.h"
-#include "editor/paint_panel.h"
 
 #include <QImage>
 

@@ -7,6 +7,7 @@
 #include "editor/canvas/canvas_controller.h"
 #include "editor/drawing_surface_widget.h"
 #include "editor/library_commands.h"
+#include "editor/print_commands.h"
 #include "editor/qt_user_prompts.h"
 #include "editor/shape_commands.h"
 #include "editor/themes.h"
@@ -57,6 +58,7 @@ TMainDrawFrm::TMainDrawFrm(const TMainWindowSetup& setup)
     FAutosave = std::make_unique<TAutosave>(FDrawing, *FRecovery, FPrompts,
         TAutosave::TSetup {
             [this] { return FFileCommands->FileName(); }, RecoveryIntervalSeconds(*OpenUserStore()), {} });
+    FPrint = std::make_unique<TPrintCommands>(FDrawing, FPrompts, this);
 
     BuildMenus();
     BuildTopToolbar();

@@ -33,6 +33,7 @@ class TLibraryCommands;
 class TLibraryPanel;
 class TRecoveryStore;
 struct TRecoveryEntry;
+class TPrintCommands;
 class TTextFrm;
 class TPaintPanel;
 class TShapeCommands;
@@ -155,6 +156,7 @@ private:
     std::unique_ptr<TFileCommands> FFileCommands;
     std::unique_ptr<TRecoveryStore> FRecovery;
     std::unique_ptr<TAutosave> FAutosave;
+    std::unique_ptr<TPrintCommands> FPrint;
     std::unique_ptr<TCanvasController> FCanvas;
     std::unique_ptr<TViewNavigator> FNavigator;
     std::unique_ptr<TShapeCommands> FShapeCommands;

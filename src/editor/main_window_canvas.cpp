@@ -1,10 +1,10 @@
 #include "editor/main_window.h"
 
+#include "dialogs/paint_panel.h"
 #include "dialogs/text_dialog.h"
 #include "editor/canvas/canvas_controller.h"
 #include "editor/drawing_surface_widget.h"
 #include "editor/drop_targets.h"
-#include "editor/paint_panel.h"
 #include "editor/shape_commands.h"
 #include "editor/view_navigator.h"
 

@@ -1,9 +1,10 @@
 #include "editor/main_window.h"
 
 #include "editor/canvas/canvas_controller.h"
+#include "editor/library_commands.h"
 #include "editor/line_style_menus.h"
 #include "editor/number_fields.h"
-#include "editor/library_commands.h"
+#include "editor/print_commands.h"
 #include "editor/shape_commands.h"
 #include "editor/themes.h"
 #include "editor/view_navigator.h"
@@ -40,6 +41,9 @@ void TMainDrawFrm::BindFileCommands()
     FCommands.Bind(C::SaveAs, [&files] { files.SaveAs(); });
     FCommands.Bind(C::Import, [&files] { files.ImportBackground(); });
     FCommands.Bind(C::ExportSelection, [&files] { files.ExportSelection(); });
+    FCommands.Bind(C::Print, [this, &files] { FPrint->PrintAll(files.FileName()); });
+    FCommands.Bind(C::PrintSelected, [this, &files] { FPrint->PrintSelected(files.FileName()); });
+    FCommands.Bind(C::PrinterSetup, [this] { FPrint->PrinterSetup(); });
     FCommands.Bind(C::PageA4, [this] { SetPageSize(210, 280); });
     FCommands.Bind(C::PageA3, [this] { SetPageSize(420, 560); });
     FCommands.Bind(C::Exit, [this] { close(); });

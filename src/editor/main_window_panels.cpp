@@ -1,8 +1,8 @@
 #include "editor/main_window.h"
 
+#include "dialogs/paint_panel.h"
 #include "editor/drawing_surface_widget.h"
 #include "editor/library_commands.h"
-#include "editor/paint_panel.h"
 #include "editor/palette_panel.h"
 #include "library/ui/lib_panel.h"
 

@@ -1,9 +1,9 @@
 #include "editor/palette_panel.h"
 
+#include "dialogs/paint_panel.h"
 #include "document/drawing.h"
 #include "editor/canvas/tool_table.h"
 #include "editor/command_icons.h"
-#include "editor/paint_panel.h"
 #include "editor/palette_colours.h"
 #include "editor/tool_cursors.h"
 #include "editor/user_prompts.h"

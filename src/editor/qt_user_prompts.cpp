@@ -7,6 +7,9 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
 
 namespace korvo {
 
@@ -23,6 +26,13 @@ namespace {
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return {};
         return dialog.selectedFiles().first();
+    }
+
+    // Printing's dialogs and errors come from the print preview, the window the user is in.
+    QWidget* InFront(QWidget* parent)
+    {
+        QWidget* modal = QApplication::activeModalWidget();
+        return modal ? modal : parent;
     }
 
 } // namespace
@@ -101,9 +111,23 @@ bool TQtUserPrompts::AskWarningYesCancel(const QString& question)
         == QMessageBox::Yes;
 }
 
+bool TQtUserPrompts::PrintDialog(QPrinter& printer)
+{
+    QPrintDialog dialog(&printer, InFront(FParent));
+    dialog.setMinMax(1, 1);
+    printer.setFromTo(1, 1);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void TQtUserPrompts::PrinterSetupDialog(QPrinter& printer)
+{
+    QPageSetupDialog dialog(&printer, FParent);
+    dialog.exec();
+}
+
 void TQtUserPrompts::ShowError(const QString& message)
 {
-    QMessageBox::critical(FParent, QApplication::applicationName(), DisplayText(message));
+    QMessageBox::critical(InFront(FParent), QApplication::applicationName(), DisplayText(message));
 }
 
 void TQtUserPrompts::ShowInformation(const QString& message)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "printing/print_prompts.h"
+
 #include <QColor>
 #include <QDateTime>
 #include <QImage>
@@ -29,7 +31,7 @@ struct TRecoveryChoice {
 
 // Every question, file choice and message the commands put to the user goes through here, so tests
 // can answer them without a modal box blocking.
-class TUserPrompts {
+class TUserPrompts : public TPrintPrompts {
 public:
     virtual ~TUserPrompts() = default;
     // The chosen file, or an empty name when the user cancelled. Filters are "description|pattern"
@@ -46,7 +48,6 @@ public:
     virtual bool AskYesNo(const QString& question) = 0;
     // A warning box with Yes and Cancel, for a question whose Yes loses something.
     virtual bool AskWarningYesCancel(const QString& question) = 0;
-    virtual void ShowError(const QString& message) = 0;
     virtual void ShowInformation(const QString& message) = 0;
     // "Recover unsaved drawings": which drawing to recover or discard; closing the dialog counts as Later.
     virtual TRecoveryChoice ChooseRecovery(const std::vector<TRecoveryOffer>& offers) = 0;

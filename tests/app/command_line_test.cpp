@@ -386,4 +386,28 @@ TEST_F(CommandLine, ExportRefusesWhatItCannotDoAndKeepsExistingFiles)
     }
 }
 
+TEST_F(CommandLine, PrintRefusesWhatItCannotDo)
+{
+    // A print service that is not there: no printer at all, whatever the machine has.
+    qputenv("CUPS_SERVER", Path(QStringLiteral("no-service.sock")).toUtf8());
+    const QString drawing = Sample("texts.kv");
+    const struct {
+        const char* name;
+        QStringList arguments;
+        int exitCode;
+        const char* message;
+    } cases[] = {
+        { "unknown layout", { "--print", drawing, "--layout", "wide" }, 2, "--print takes" },
+        { "printer without a name", { "--print", drawing, "--printer" }, 2, "--print takes" },
+        { "a library", { "--print", Sample("sample-library.kvl") }, 2, "not a library" },
+        { "unknown printer", { "--print", drawing, "--printer", "Nope" }, 2, "the printers are: none" },
+        { "no printer", { "--print", drawing }, 1, "There is no printer to print on.\n" },
+    };
+    for (const auto& c : cases) {
+        const TRun run = RunKorvo(c.arguments);
+        EXPECT_EQ(run.ExitCode, c.exitCode) << c.name;
+        EXPECT_TRUE(run.Err.contains(c.message)) << c.name << ": " << run.Err.constData();
+    }
+}
+
 } // namespace

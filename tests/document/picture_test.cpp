@@ -228,12 +228,12 @@ TEST_F(Pictures, FailedExportReportsAndKeepsTheOldFile)
 // Renders onto a printer-sized page: the 10 mm square is 236 printer pixels at 600 per inch.
 class Layouts : public Pictures {
 protected:
-    QImage Rendered(TPageLayout layout, const TRect& area, const QString& caption = {})
+    QImage Rendered(TPlacement layout, const TRect& area, const QString& caption = {})
     {
         QImage page(1200, 1100, QImage::Format_RGB32);
         page.fill(Qt::white);
         QPainter painter(&page);
-        drawing.RenderSelection(painter, area, caption, layout);
+        drawing.RenderSelection(painter, area, caption, layout, 600);
         return page;
     }
     static bool Dark(const QImage& page, int x, int y) { return qGray(page.pixel(x, y)) < 128; }
@@ -245,12 +245,12 @@ TEST_F(Layouts, PlaceThePictureByLayout)
 {
     AddSquare({ 40, 40, 80, 80 });
     const struct {
-        TPageLayout Layout;
+        TPlacement Layout;
         int Left, Top, Right, Bottom;
     } cases[] = {
-        { TPageLayout::AsOnPage, 236, 236, 472, 472 },
-        { TPageLayout::Centred, 482, 382, 718, 618 }, // (100 + 1100 - 236) / 2, (0 + 1000 - 236) / 2
-        { TPageLayout::Fitted, 100, 0, 1100, 1000 }, // fitted to the square area
+        { TPlacement::AsOnPage, 236, 236, 472, 472 },
+        { TPlacement::Centred, 482, 382, 718, 618 }, // (100 + 1100 - 236) / 2, (0 + 1000 - 236) / 2
+        { TPlacement::Fitted, 100, 0, 1100, 1000 }, // fitted to the square area
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.Layout));
@@ -269,7 +269,7 @@ TEST_F(Layouts, PlaceThePictureByLayout)
 TEST_F(Layouts, CaptionSitsAtTheBottomLeftEvenWithoutShapes)
 {
     const TRect area { 100, 100, 900, 900 };
-    const QImage page = Rendered(TPageLayout::Centred, area, QStringLiteral("MMMM"));
+    const QImage page = Rendered(TPlacement::Centred, area, QStringLiteral("MMMM"));
     int top = page.height();
     int left = page.width();
     int bottom = -1;

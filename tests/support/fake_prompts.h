@@ -19,6 +19,8 @@ public:
     std::deque<bool> YesNo;
     std::deque<QColor> Colours;
     std::deque<TRecoveryChoice> RecoveryChoices;
+    // Answers of the print dialog.
+    std::deque<bool> PrintAnswers;
 
     QStringList Questions;
     QStringList Errors;
@@ -26,6 +28,8 @@ public:
     QStringList FileFilters;
     // The names offered by each recovery dialog, one line per dialog.
     QStringList RecoveryOffers;
+    int PrintDialogs = 0;
+    int PrinterSetups = 0;
 
     QString OpenFileName(const QString& title, const QString& filter, const QString&) override
     {
@@ -49,6 +53,12 @@ public:
     }
     // Answered from YesNo too.
     bool AskWarningYesCancel(const QString& question) override { return AskYesNo(question); }
+    bool PrintDialog(QPrinter&) override
+    {
+        ++PrintDialogs;
+        return Take(PrintAnswers, false);
+    }
+    void PrinterSetupDialog(QPrinter&) override { ++PrinterSetups; }
     void ShowError(const QString& message) override { Errors.append(message); }
     void ShowInformation(const QString& message) override { Errors.append(message); }
     TRecoveryChoice ChooseRecovery(const std::vector<TRecoveryOffer>& offers) override

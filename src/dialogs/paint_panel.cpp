@@ -1,4 +1,4 @@
-#include "editor/paint_panel.h"
+#include "dialogs/paint_panel.h"
 
 #include <QPaintEvent>
 #include <QPainter>
