@@ -8,6 +8,7 @@
 #include "editor/themes.h"
 #include "editor/tool_cursors.h"
 #include "editor/view_navigator.h"
+#include "help/help_router.h"
 #include "geometry/units.h"
 #include "shapes/code_page.h"
 
@@ -42,6 +43,7 @@ TMainDrawFrm::TMainDrawFrm(const TMainWindowSetup& setup)
     , FDrawing(Pic, this)
     , FCommands(*this, FDrawing)
     , FLibrary(*this)
+    , FProgramDir(setup.ProgramDir)
 {
     setObjectName(QStringLiteral("MainDrawFrm"));
     // The screen's resolution is its horizontal pixels per inch.

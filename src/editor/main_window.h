@@ -27,6 +27,7 @@ class QToolBar;
 namespace korvo {
 
 class TCanvasController;
+class THelpRouter;
 class TTextFrm;
 class TPaintPanel;
 class TSurfaceWidget;
@@ -70,8 +71,11 @@ public:
     TCanvasController& Canvas() { return *FCanvas; }
     TViewNavigator& Navigator() { return *FNavigator; }
     TTextFrm& TextDialog() { return *FTextFrm; }
+    // Null until the window is first shown.
+    THelpRouter* Help() const { return FHelp.get(); }
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool event(QEvent* event) override;
@@ -106,6 +110,9 @@ private:
     void BindArrangeCommands();
     void BindViewCommands();
     void BindTransformToolbars();
+    // Opens the help once the window shows and offers the help commands when it is there.
+    void SetupHelp();
+    void ShowAbout();
 
     // Start-up and closing.
     void LoadLibraryAndSettings(const QString& programDir);
@@ -143,6 +150,8 @@ private:
     std::unique_ptr<TViewNavigator> FNavigator;
     // The text dialog lives for the whole run and keeps what it last showed.
     TTextFrm* FTextFrm = nullptr;
+    std::unique_ptr<THelpRouter> FHelp;
+    QString FProgramDir;
     QString FLibraryFile;
     bool FLibraryEditing = true;
     int FTheme = 0;
@@ -159,6 +168,7 @@ private:
     QLabel* XYLabel = nullptr;
     QLabel* HintLabel = nullptr;
     QMenu* ReopenMenu = nullptr;
+    QMenu* Tutorials = nullptr;
     QMenu* ConvertPUM = nullptr;
     QMenu* NodePUM = nullptr;
     QToolBar* TBXToolbar1 = nullptr;

@@ -32,6 +32,7 @@ void TMainDrawFrm::BindCommands()
     BindArrangeCommands();
     BindViewCommands();
     BindTransformToolbars();
+    FCommands.Bind(C::About, [this] { ShowAbout(); });
 }
 
 void TMainDrawFrm::BindFileCommands()
