@@ -52,8 +52,8 @@ QImage FrameAboutPicture(const QImage& picture)
     const int h = framed.height();
     QPainter painter(&framed);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    for (const QRect& band : { QRect(0, 0, w, BandWidth), QRect(0, 0, BandWidth, h), QRect(0, h - BandWidth, w, BandWidth),
-             QRect(w - BandWidth, 0, BandWidth, h) })
+    for (const QRect& band : { QRect(0, 0, w, BandWidth), QRect(0, 0, BandWidth, h),
+             QRect(0, h - BandWidth, w, BandWidth), QRect(w - BandWidth, 0, BandWidth, h) })
         painter.fillRect(band, Qt::white);
     painter.fillRect(QRect(0, h - 1, w, 1), BottomRowGrey);
     return framed;
@@ -70,7 +70,7 @@ TAboutFrm::TAboutFrm(const QString& pictureFile, QWidget* parent)
     AddLink(this);
     NewLabel(this, "Label4",
         QStringLiteral("Drawing for school science teaching.\n"
-                       "Tell us what works for you, and what does not, on the web page."),
+                       "Tell us what you think on the web page."),
         { 8, 365 });
     NewLabel(this, "VersionLabel", QStringLiteral("version ") + ProgramVersion(), { 395, 342 });
     auto* ok = new QPushButton(QStringLiteral("OK"), this);

@@ -8,8 +8,8 @@
 #include "editor/themes.h"
 #include "editor/tool_cursors.h"
 #include "editor/view_navigator.h"
-#include "help/help_router.h"
 #include "geometry/units.h"
+#include "help/help_router.h"
 #include "shapes/code_page.h"
 
 #include <QApplication>

@@ -337,10 +337,10 @@ TEST_F(CommandLine, ExportRendersTheWholePageAsPngOrSvg)
     ASSERT_EQ(RunKorvo({ "--export", Sample("all-kinds.kv"), png, "--scale", "2" }).ExitCode, 0);
     EXPECT_EQ(QImage(png).size(), QSize(1680, 2240));
 
-    // The shapes reach from (10, 10) to (190, 250) mm; 2 mm of margin make 736 by 976 pixels from (32, 32).
+    // The shapes reach from (10, 10) to (195, 250) mm; 2 mm of margin make 756 by 976 pixels from (32, 32).
     ASSERT_EQ(RunKorvo({ "--export", Sample("all-kinds.kv"), png, "--crop" }).ExitCode, 0);
     const QImage cropped(png);
-    ASSERT_EQ(cropped.size(), QSize(736, 976));
+    ASSERT_EQ(cropped.size(), QSize(756, 976));
     EXPECT_EQ(cropped.pixel(120 - 32, 120 - 32), qRgb(0xFF, 0xFF, 0x80)) << "inside the first polygon";
 
     const QString svg = Path(QStringLiteral("page.SVG"));

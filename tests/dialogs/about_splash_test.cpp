@@ -48,9 +48,18 @@ TEST_F(AboutAndSplash, AboutPictureHasWhiteBandsAndAGreyBottomRow)
         QPoint at;
         QRgb colour;
     } cases[] = {
-        { { 0, 0 }, white }, { { 9, 150 }, white }, { { 10, 150 }, red }, { { 389, 150 }, red },
-        { { 390, 150 }, white }, { { 200, 9 }, white }, { { 200, 10 }, red }, { { 200, 289 }, red },
-        { { 200, 290 }, white }, { { 200, 298 }, white }, { { 0, 299 }, grey }, { { 399, 299 }, grey },
+        { { 0, 0 }, white },
+        { { 9, 150 }, white },
+        { { 10, 150 }, red },
+        { { 389, 150 }, red },
+        { { 390, 150 }, white },
+        { { 200, 9 }, white },
+        { { 200, 10 }, red },
+        { { 200, 289 }, red },
+        { { 200, 290 }, white },
+        { { 200, 298 }, white },
+        { { 0, 299 }, grey },
+        { { 399, 299 }, grey },
     };
     for (const auto& c : cases)
         EXPECT_EQ(framed.pixel(c.at), c.colour) << c.at.x() << ", " << c.at.y();

@@ -75,8 +75,8 @@ void BiologyTutorial(const QString& folder)
         TMMPoint Part;
         float LabelY;
         const char* Text;
-    } labels[] = { { on(35, 12), 25, "mitochondrion" }, { on(23, 16), 45, "nucleus" },
-        { on(30, 22), 65, "cytoplasm" }, { on(38, 32), 85, "cell membrane" } };
+    } labels[] = { { on(35, 12), 25, "mitochondrion" }, { on(23, 16), 45, "nucleus" }, { on(30, 22), 65, "cytoplasm" },
+        { on(38, 32), 85, "cell membrane" } };
     for (const auto& label : labels)
         t.Line(label.Part, { 95, label.LabelY }, leNone, Thin);
     t.Step();

@@ -5,8 +5,8 @@
 #include "shapes/file_io.h"
 #include "tools/help/tutorials.h"
 
-#include <QGuiApplication>
 #include <QDir>
+#include <QGuiApplication>
 
 #include <cstdio>
 #include <stdexcept>

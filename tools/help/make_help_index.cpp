@@ -24,8 +24,8 @@ int main(int argc, char* argv[])
         return 1;
     }
     QHelpSearchEngine search(&engine);
-    QObject::connect(&search, &QHelpSearchEngine::indexingFinished, &search,
-        [&search] { search.search(QStringLiteral("Korvo")); });
+    QObject::connect(
+        &search, &QHelpSearchEngine::indexingFinished, &search, [&search] { search.search(QStringLiteral("Korvo")); });
     QObject::connect(&search, &QHelpSearchEngine::searchingFinished, &app, [](int hits) {
         if (hits == 0)
             std::fprintf(stderr, "the help's search index finds nothing\n");

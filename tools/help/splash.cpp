@@ -10,21 +10,23 @@ namespace korvo::tools {
 
 void SaveSplashDrawing(const QString& fileName)
 {
+    // The card stands 2 mm in from the page's corner, so that the crop's margin frames it evenly.
     TAssembly a;
-    a.Drop("Conical flask", 64, 12);
+    a.Drop("Conical flask", 66, 14);
     // A cell lighting a lamp, on the grid as the circuit tutorial draws them.
-    a.Drop("Cell", 6, 42);
-    a.Drop("Lamp", 34, 43);
-    a.Wire(26, 47, 34, 47);
-    a.Wire(6, 47, 4, 47);
-    a.Wire(4, 47, 4, 56);
-    a.Wire(4, 56, 56, 56);
-    a.Wire(56, 56, 56, 47);
-    a.Wire(56, 47, 54, 47);
-    TShapeList card { std::make_shared<TPolygon>(Rect({ 0, 0, 98, 65 }, Pen(Rgb(120, 140, 170)), Rgb(235, 243, 252))) };
+    a.Drop("Cell", 8, 44);
+    a.Drop("Lamp", 36, 45);
+    a.Wire(28, 49, 36, 49);
+    a.Wire(8, 49, 6, 49);
+    a.Wire(6, 49, 6, 58);
+    a.Wire(6, 58, 58, 58);
+    a.Wire(58, 58, 58, 49);
+    a.Wire(58, 49, 56, 49);
+    TShapeList card { std::make_shared<TPolygon>(
+        Rect({ 2, 2, 100, 67 }, Pen(Rgb(120, 140, 170)), Rgb(235, 243, 252))) };
     card.insert(card.end(), a.Shapes().begin(), a.Shapes().end());
-    for (TPolygon title : { Label({ 30, 14 }, "Korvo", 30, Rgb(20, 60, 130), true),
-             Label({ 30, 27 }, "Drawing for school science", 10, Rgb(20, 60, 130)) })
+    for (TPolygon title : { Label({ 32, 16 }, "Korvo", 30, Rgb(20, 60, 130), true),
+             Label({ 32, 29 }, "Drawing for school science", 10, Rgb(20, 60, 130)) })
         card.push_back(std::make_shared<TPolygon>(std::move(title)));
     WriteFileBytes(fileName, EncodeDrawing(card));
 }

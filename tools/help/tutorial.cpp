@@ -57,7 +57,10 @@ void TTutorial::Text(TMMPoint at, const char* text, int points, bool bold)
     Drawing().AddText(EncodeText(QString::fromUtf8(text), DefaultCharset).value(), font, Device(at.X), Device(at.Y));
 }
 
-int TTutorial::Index(int index) const { return index < 0 ? static_cast<int>(FAssembly.Shapes().size()) + index : index; }
+int TTutorial::Index(int index) const
+{
+    return index < 0 ? static_cast<int>(FAssembly.Shapes().size()) + index : index;
+}
 
 void TTutorial::Select(int index)
 {
