@@ -213,6 +213,9 @@ public:
     void ConvertToOpenPolygon(int index);
     bool ConvertToCurve(int index, bool closed);
     bool ConvertCurveToPolygon(int index, bool closed);
+    // A circle or closed curve opened where it starts and ends: the same points as an open curve.
+    void OpenCurve(int index);
+    // An open curve closed with a straight segment back to its start.
     void CloseCurve(int index);
 
     // Style of the selection.
@@ -271,6 +274,8 @@ private:
     TShapeList TakeSelection();
     void DeleteNodeOrShape(int index, int minimumPoints, bool (TPolygon::*remove)());
     bool ConvertCircle(int index, int n, bool (TPolygon::*convert)(int));
+    // The points kept, only the kind changed, as one undo step.
+    void ConvertKind(int index, std::int32_t kind, TUndoLabel label);
     // Moves each selected shape, in selection order, one place forward (1) or back (-1) where it can.
     void StepSelection(int step);
     // Brings the new shape's device bounds up to date and puts it in front of all others.

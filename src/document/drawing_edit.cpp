@@ -187,26 +187,22 @@ bool TDrawing::ConvertToRegularPolygon(int index, int sides)
 
 bool TDrawing::ConvertToStar(int index, int points) { return ConvertCircle(index, points, &TPolygon::ToStar); }
 
-void TDrawing::ConvertToPolygon(int index)
+void TDrawing::ConvertKind(int index, std::int32_t kind, TUndoLabel label)
 {
     // A group given another kind would neither paint its children nor ungroup.
     if (!ValidIndex(index) || FShapes[static_cast<std::size_t>(index)]->IsGroup())
         return;
     const TDrawingUpdate update(*this);
     Touch(TDrawingChange::Shapes);
-    SaveUndo(ulConvertToPolygon);
-    Edit(index).SetKind(skPolygon);
+    SaveUndo(label);
+    Edit(index).SetKind(kind);
 }
 
-void TDrawing::ConvertToOpenPolygon(int index)
-{
-    if (!ValidIndex(index) || FShapes[static_cast<std::size_t>(index)]->IsGroup())
-        return;
-    const TDrawingUpdate update(*this);
-    Touch(TDrawingChange::Shapes);
-    SaveUndo(ulConvertToOpenPolygon);
-    Edit(index).SetKind(skOpenPolygon);
-}
+void TDrawing::ConvertToPolygon(int index) { ConvertKind(index, skPolygon, ulConvertToPolygon); }
+
+void TDrawing::ConvertToOpenPolygon(int index) { ConvertKind(index, skOpenPolygon, ulConvertToOpenPolygon); }
+
+void TDrawing::OpenCurve(int index) { ConvertKind(index, skOpenCurve, ulConvertToOpenCurve); }
 
 bool TDrawing::ConvertToCurve(int index, bool closed)
 {
@@ -236,10 +232,11 @@ bool TDrawing::ConvertCurveToPolygon(int index, bool closed)
 
 void TDrawing::CloseCurve(int index)
 {
-    if (!ValidIndex(index))
+    if (!ValidIndex(index) || FShapes[static_cast<std::size_t>(index)]->IsGroup())
         return;
     const TDrawingUpdate update(*this);
     Touch(TDrawingChange::Shapes);
+    SaveUndo(ulConvertToClosedCurve);
     TPolygon& shape = Edit(index);
     if (!shape.InsertCurveNode(shape.PointCount() - 1))
         return;
@@ -247,7 +244,6 @@ void TDrawing::CloseCurve(int index)
     Refresh(shape);
     shape.SetKind(skClosedCurve);
     shape.FSelNode = -1;
-    Modified();
 }
 
 void TDrawing::SetFillColour(TColour colour)

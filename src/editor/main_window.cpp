@@ -5,6 +5,7 @@
 #include "editor/canvas/canvas_controller.h"
 #include "editor/drawing_surface_widget.h"
 #include "editor/qt_user_prompts.h"
+#include "editor/shape_commands.h"
 #include "editor/themes.h"
 #include "editor/tool_cursors.h"
 #include "editor/view_navigator.h"

@@ -30,6 +30,7 @@ class TCanvasController;
 class THelpRouter;
 class TTextFrm;
 class TPaintPanel;
+class TShapeCommands;
 class TSurfaceWidget;
 class TViewNavigator;
 
@@ -91,6 +92,7 @@ private:
     QMenu* BuildViewMenu();
     QMenu* BuildAppearanceMenu();
     QMenu* BuildHelpMenu();
+    void BuildShapeMenus();
     void BuildTopToolbar();
     void BuildToolPalette();
     void BuildTransformToolbars();
@@ -110,6 +112,7 @@ private:
     void BindArrangeCommands();
     void BindViewCommands();
     void BindTransformToolbars();
+    void BindShapeMenus();
     // Opens the help once the window shows and offers the help commands when it is there.
     void SetupHelp();
     void ShowAbout();
@@ -148,6 +151,7 @@ private:
     std::unique_ptr<TFileCommands> FFileCommands;
     std::unique_ptr<TCanvasController> FCanvas;
     std::unique_ptr<TViewNavigator> FNavigator;
+    std::unique_ptr<TShapeCommands> FShapeCommands;
     // The text dialog lives for the whole run and keeps what it last showed.
     TTextFrm* FTextFrm = nullptr;
     std::unique_ptr<THelpRouter> FHelp;

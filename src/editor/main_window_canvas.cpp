@@ -4,6 +4,7 @@
 #include "editor/canvas/canvas_controller.h"
 #include "editor/drawing_surface_widget.h"
 #include "editor/paint_panel.h"
+#include "editor/shape_commands.h"
 #include "editor/view_navigator.h"
 
 #include <QAction>
@@ -28,6 +29,7 @@ void TMainDrawFrm::BuildCanvas()
     FTextFrm = new TTextFrm(this);
     host.AskForText = [this] { return FTextFrm->Ask(); };
     FCanvas = std::make_unique<TCanvasController>(FDrawing, *Pic, std::move(host));
+    FShapeCommands = std::make_unique<TShapeCommands>(FDrawing, *FCanvas, FPrompts, *FTextFrm, *this);
     FNavigator = std::make_unique<TViewNavigator>(
         FDrawing, TViewNavigator::TWidgets { *Pic, *XHsb, *YHsb, *XRulePic, *YRulePic, *ZoomCombo });
     Pic->SetOnResize([this](QSize size) { FNavigator->SurfaceResized(size); });

@@ -1,6 +1,7 @@
 #include "editor/main_window.h"
 
 #include "editor/canvas/canvas_controller.h"
+#include "editor/shape_commands.h"
 #include "editor/themes.h"
 #include "editor/view_navigator.h"
 
@@ -32,6 +33,7 @@ void TMainDrawFrm::BindCommands()
     BindArrangeCommands();
     BindViewCommands();
     BindTransformToolbars();
+    BindShapeMenus();
     FCommands.Bind(C::About, [this] { ShowAbout(); });
 }
 
@@ -148,6 +150,21 @@ void TMainDrawFrm::CreateRegularPolygon()
     double mm;
     if (ReadNumber(PolyRadius, mm))
         FDrawing.AddRegularPolygon(PolySides->value(), 100, 100, static_cast<float>(mm));
+}
+
+void TMainDrawFrm::BindShapeMenus()
+{
+    TShapeCommands& shape = *FShapeCommands;
+    for (const TCommand id :
+        { C::ConvertToPolygon, C::ConvertToPolyline, C::ConvertToOpenCurve, C::ConvertToClosedCurve })
+        FCommands.Bind(id, [&shape, id] { shape.Convert(id); });
+    FCommands.Bind(C::ConvertToPentagon, [&shape] { shape.ToRegularPolygon(5); });
+    FCommands.Bind(C::ConvertToHexagon, [&shape] { shape.ToRegularPolygon(6); });
+    FCommands.Bind(C::ConvertToStar, [&shape] { shape.ToStar(); });
+    FCommands.Bind(C::EditText, [&shape] { shape.EditText(); });
+    FCommands.Bind(C::EditGraphPaper, [&shape] { shape.EditGraphPaper(); });
+    FCommands.Bind(C::DeleteNode, [&shape] { shape.DeleteNode(); });
+    FCommands.Bind(C::AddNode, [&shape] { shape.AddNode(); });
 }
 
 } // namespace korvo

@@ -38,9 +38,21 @@ void TMainDrawFrm::BuildMenus()
     bar->addMenu(BuildViewMenu());
     bar->addMenu(BuildAppearanceMenu());
     bar->addMenu(BuildHelpMenu());
+    BuildShapeMenus();
+}
+
+void TMainDrawFrm::BuildShapeMenus()
+{
     // The surface's menus for the shape and the node last under the pointer.
-    ConvertPUM = NewMenu(QString(), QStringLiteral("ConvertPUM"), {});
-    NodePUM = NewMenu(QString(), QStringLiteral("NodePUM"), {});
+    ConvertPUM = NewMenu(QString(), QStringLiteral("ConvertPUM"),
+        { C::ConvertToPolygon, C::ConvertToPolyline, C::ConvertToOpenCurve, C::ConvertToClosedCurve });
+    ConvertPUM->addSeparator();
+    AddItems(ConvertPUM, { C::ConvertToPentagon, C::ConvertToHexagon, C::ConvertToStar });
+    ConvertPUM->addSeparator();
+    AddItems(ConvertPUM, { C::EditText, C::EditGraphPaper });
+    ConvertPUM->addSeparator();
+    AddItems(ConvertPUM, { C::AddToLibrary });
+    NodePUM = NewMenu(QString(), QStringLiteral("NodePUM"), { C::DeleteNode, C::AddNode });
 }
 
 void TMainDrawFrm::Popup(QMenu* menu, QPoint at)

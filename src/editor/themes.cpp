@@ -26,6 +26,11 @@ namespace {
         { "Dream", 0xE8E8EC, 0xF1F1F4, 0x202024, 0xFFFFFF, 0x7D8597, 0xB8BBC4 },
     } };
 
+    QColor MixedColour(QRgb a, QRgb b)
+    {
+        return QColor((qRed(a) + qRed(b)) / 2, (qGreen(a) + qGreen(b)) / 2, (qBlue(a) + qBlue(b)) / 2);
+    }
+
     const TThemeLook& LookOf(int theme)
     {
         return Looks[static_cast<std::size_t>(theme < 0 || theme >= ThemeCount ? 0 : theme)];
@@ -69,6 +74,11 @@ void ApplyTheme(int theme)
     palette.setColor(QPalette::HighlightedText, Qt::white);
     palette.setColor(QPalette::ToolTipBase, QColor(look.Base));
     palette.setColor(QPalette::ToolTipText, QColor(look.Text));
+    // Every group takes the colours set above, disabled items too: they are greyed again, half way
+    // from the text to the window, or a disabled menu item would look like one that can be chosen.
+    const QColor greyed = MixedColour(look.Text, look.Window);
+    for (const QPalette::ColorRole role : { QPalette::WindowText, QPalette::ButtonText, QPalette::Text })
+        palette.setColor(QPalette::Disabled, role, greyed);
     QApplication::setPalette(palette);
 }
 

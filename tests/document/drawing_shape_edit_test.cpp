@@ -161,7 +161,7 @@ TEST_F(DrawingShapeEdit, DeletingTheLastSegmentDeletesTheShape)
     }
 }
 
-TEST_F(DrawingShapeEdit, AddingNodesAndClosingCurvesRecordNoUndoStep)
+TEST_F(DrawingShapeEdit, AddingNodesRecordsNoUndoStepButClosingACurveDoes)
 {
     const TPoints arch { { 0, 0 }, { 0, 10 }, { 10, 10 }, { 10, 0 } };
     Load({ PathShape(1, skPolygon, { { 0, 0 }, { 4, 0 }, { 0, 4 } }), PathShape(2, skLine, { { 0, 0 }, { 4, 0 } }),
@@ -174,12 +174,13 @@ TEST_F(DrawingShapeEdit, AddingNodesAndClosingCurvesRecordNoUndoStep)
     drawing.AddCurveNode(2, 0);
     EXPECT_EQ(At(2).PointCount(), 7);
     EXPECT_EQ(drawing.GetSelectedNode(2), 3);
+    EXPECT_FALSE(drawing.CanUndo());
     // Closing splits after the last anchor and brings the new end back to the start.
     drawing.CloseCurve(3);
     ExpectPoints(At(3).FPoints, { { 0, 0 }, { 0, 10 }, { 10, 10 }, { 10, 0 }, { 7.5f, 0 }, { 7.5f, 0 }, { 0, 0 } });
     EXPECT_EQ(At(3).FKind, skClosedCurve);
     EXPECT_EQ(drawing.GetSelectedNode(3), -1);
-    EXPECT_FALSE(drawing.CanUndo());
+    EXPECT_EQ(drawing.GetUndoCaption(), QStringLiteral("Undo convert to curve"));
 }
 
 TEST_F(DrawingShapeEdit, ConversionsRefreshTheBox)
@@ -248,6 +249,7 @@ TEST_F(DrawingShapeEdit, NodeAndKindEditsLeaveAGroupAlone)
         [](TDrawing& d) { d.ConvertCurveToPolygon(0, false); },
         [](TDrawing& d) { d.ConvertToRegularPolygon(0, 5); },
         [](TDrawing& d) { d.CloseCurve(0); },
+        [](TDrawing& d) { d.OpenCurve(0); },
     };
     Load({ GroupShape(10, { BoxShape(11, 0, 0, 5, 5), PathShape(12, skLine, { { 0, 8 }, { 5, 8 } }) }) });
     Select({ 10 });

@@ -246,6 +246,7 @@ TEST_F(DrawingUndo, EditsOfAShapeThatIsNotThereChangeNothing)
         EXPECT_FALSE(drawing.ConvertToCurve(index, true));
         EXPECT_FALSE(drawing.ConvertCurveToPolygon(index, true));
         drawing.CloseCurve(index);
+        drawing.OpenCurve(index);
         EXPECT_EQ(drawing.GetShapeKind(index), -1);
         EXPECT_EQ(drawing.GetSelectedNode(index), -1);
         EXPECT_EQ(drawing.GetShapeRect(index), TRect {});

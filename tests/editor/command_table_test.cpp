@@ -90,13 +90,13 @@ TEST_F(Commands, EnablingFollowsTheDrawingWithoutBeingAsked)
         { "a line selected", [this] { Drawing().AddLine(leNone, 10, 10, 90, 90, {}); },
             with({ R::Selection, R::SelectedLines, R::Mirror }) },
         // A lone text under the pointer would not mirror; with another shape it goes along.
-        { "one text selected under the pointer", text, with({ R::Selection }) },
+        { "one text selected under the pointer", text, with({ R::Selection, R::HotShape, R::HotText }) },
         { "a text and a rectangle",
             [&] {
                 rectangleAt(100);
                 text();
             },
-            with({ R::Selection, R::SeveralSelected, R::Depth, R::Mirror }) },
+            with({ R::Selection, R::SeveralSelected, R::Depth, R::Mirror, R::HotShape, R::HotText }) },
         { "a background picture",
             [this] {
                 QImage picture(8, 8, QImage::Format_RGB32);

@@ -2,6 +2,7 @@
 
 #include "document/shared_settings.h"
 #include "editor/app_settings.h"
+#include "editor/themes.h"
 
 #include "support/fake_prompts.h"
 #include "support/temp_files.h"
@@ -159,6 +160,18 @@ TEST_F(MainWindow, ThemeNamesAreMatchedWithoutRegardToCase)
     EXPECT_EQ(Start()->CurrentTheme(), QStringLiteral("Dream"));
     OpenUserStore()->setValue(QStringLiteral("Skin"), QStringLiteral("no such look"));
     EXPECT_EQ(Start()->CurrentTheme(), QStringLiteral("Office 2007 Blue"));
+}
+
+TEST_F(MainWindow, EveryThemeGreysWhatIsDisabled)
+{
+    const auto window = Start();
+    for (int theme = 0; theme < ThemeCount; ++theme) {
+        window->SelectTheme(theme);
+        const QPalette palette = QApplication::palette();
+        for (const QPalette::ColorRole role : { QPalette::WindowText, QPalette::ButtonText, QPalette::Text })
+            EXPECT_NE(palette.color(QPalette::Disabled, role), palette.color(QPalette::Active, role))
+                << window->CurrentTheme().toStdString() << " role " << role;
+    }
 }
 
 TEST_F(MainWindow, ClosingAnUnchangedDrawingAsksToExit)

@@ -1,13 +1,22 @@
 #include "editor/commands/command_rules.h"
 
 #include "document/drawing.h"
+#include "editor/commands/shape_menu_kinds.h"
 
 namespace korvo {
+
+namespace {
+
+    bool Converts(TCommand command, int kind) { return ConversionFor(command, kind) != TConversion::None; }
+
+} // namespace
 
 bool RuleHolds(TEnableRule rule, const TCommandContext& context)
 {
     const TDrawing& drawing = context.Drawing;
     const int s = drawing.SelCount();
+    const int hotKind = drawing.GetShapeKind(context.HotShape);
+    const int hotNode = drawing.GetSelectedNode(context.HotShape);
     switch (rule) {
     case TEnableRule::Always:
         return true;
@@ -24,7 +33,7 @@ bool RuleHolds(TEnableRule rule, const TCommandContext& context)
     case TEnableRule::SelectedLines:
         return s > 0 && drawing.SelectionHasLines();
     case TEnableRule::Mirror:
-        return s > 1 || (s == 1 && drawing.GetShapeKind(context.HotShape) != skText);
+        return s > 1 || (s == 1 && hotKind != skText);
     case TEnableRule::Changed:
         return DocState == dsUntitledChanged || DocState == dsChanged;
     case TEnableRule::CanUndo:
@@ -35,6 +44,26 @@ bool RuleHolds(TEnableRule rule, const TCommandContext& context)
         return drawing.ShapeCount() > 0;
     case TEnableRule::Background:
         return drawing.HasBackground();
+    case TEnableRule::HotShape:
+        return hotKind != -1;
+    case TEnableRule::HotToPolygon:
+        return Converts(TCommand::ConvertToPolygon, hotKind);
+    case TEnableRule::HotToPolyline:
+        return Converts(TCommand::ConvertToPolyline, hotKind);
+    case TEnableRule::HotToOpenCurve:
+        return Converts(TCommand::ConvertToOpenCurve, hotKind);
+    case TEnableRule::HotToClosedCurve:
+        return Converts(TCommand::ConvertToClosedCurve, hotKind);
+    case TEnableRule::HotCircle:
+        return hotKind == skCircle;
+    case TEnableRule::HotText:
+        return hotKind == skText;
+    case TEnableRule::HotGraphPaper:
+        return hotKind == skGraphPaper;
+    case TEnableRule::HotNodeDeletes:
+        return NodeDeletes(hotKind, hotNode);
+    case TEnableRule::HotNodeAdds:
+        return NodeAdds(hotKind, hotNode);
     }
     return false;
 }

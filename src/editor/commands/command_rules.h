@@ -10,7 +10,8 @@ class TDrawing;
 // the window's own state.
 struct TCommandContext {
     const TDrawing& Drawing;
-    // The shape last under the pointer: a lone text cannot be mirrored.
+    // The shape last under the pointer: a lone text cannot be mirrored, and the shape and node menus
+    // act on it.
     int HotShape = -1;
     bool HasRecentFiles = false;
 };

@@ -87,6 +87,18 @@ enum class TCommand {
     AlignTop,
     AlignBottom,
     CreatePolygon,
+    // The shape menu and the node menu, acting on the shape last under the pointer.
+    ConvertToPolygon,
+    ConvertToPolyline,
+    ConvertToOpenCurve,
+    ConvertToClosedCurve,
+    ConvertToPentagon,
+    ConvertToHexagon,
+    ConvertToStar,
+    EditText,
+    EditGraphPaper,
+    DeleteNode,
+    AddNode,
     // The library panel's tool bar and the shape menu's library entry.
     LibraryPageOrder,
     LibraryNewPage,
@@ -124,6 +136,20 @@ enum class TEnableRule {
     // The drawing has any shape.
     AnyShape,
     Background,
+    // The shape last under the pointer, h, is any shape.
+    HotShape,
+    // h converts to a polygon, to a polyline, to an open curve, to a closed curve.
+    HotToPolygon,
+    HotToPolyline,
+    HotToOpenCurve,
+    HotToClosedCurve,
+    // h is a circle, which becomes a regular polygon or a star.
+    HotCircle,
+    HotText,
+    HotGraphPaper,
+    // The node last picked on h can be deleted, or have a node added after it.
+    HotNodeDeletes,
+    HotNodeAdds,
 };
 
 struct TCommandInfo {
