@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config clang-format clang libclang-rt-dev
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-image-formats-plugins libqt6svg6
+    qt6-tools-dev qt6-documentation-tools libqt6help6 libqt6sql6-sqlite
     libgl-dev libxkbcommon-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation xvfb xauth xdotool imagemagick librsvg2-bin python3

@@ -1,13 +1,11 @@
 // Builds the sample drawings and the sample library through the model's own operations and saves
 // them with the editor's file code: make_samples OUTPUT_FOLDER
 
-#include "document/drawing.h"
 #include "document/drawing_file.h"
-#include "geometry/units.h"
 #include "library/poly_lib.h"
 #include "shapes/code_page.h"
 #include "shapes/file_io.h"
-#include "tools/default_library/pages.h"
+#include "tools/library_assembly.h"
 #include "tools/printing_reporter.h"
 #include "tools/shape_builders.h"
 
@@ -115,40 +113,6 @@ TShapeList GraphPapers()
 
 // Pieces of the shipped library dropped on whole millimetres where they fit together, through the
 // drawing's own drop: a heating set-up, a titration, a gas made and collected, and a circuit.
-class TAssembly {
-public:
-    TAssembly()
-        : FPages { GlasswarePage(), HeatingPage(), ElectricityPage() }
-    {
-        FDrawing.SetScale(BaseScale);
-    }
-
-    void Drop(const char* name, int x, int y) { FDrawing.AddLibraryShape(&PictureNamed(name), Device(x), Device(y)); }
-    void Wire(int x1, int y1, int x2, int y2)
-    {
-        FDrawing.AddLine(leNone, Device(x1), Device(y1), Device(x2), Device(y2), Pen(clBlack, 2));
-    }
-
-    const TShapeList& Shapes() const { return FDrawing.Shapes(); }
-
-private:
-    static int Device(int mm) { return static_cast<int>(mm * BaseScale); }
-
-    const TPolygon& PictureNamed(const char* name) const
-    {
-        for (const TPicturePage& page : FPages) {
-            for (const TPictureEntry& entry : page.Entries) {
-                if (entry.Name == QString::fromUtf8(name))
-                    return entry.Shape;
-            }
-        }
-        throw std::invalid_argument(name);
-    }
-
-    std::vector<TPicturePage> FPages;
-    TDrawing FDrawing;
-};
-
 TShapeList AssemblingGlassware()
 {
     TAssembly a;

@@ -108,15 +108,36 @@ namespace {
         return WithDrawing(source, err, [&target](TDrawing& drawing) { drawing.SaveFile(target); });
     }
 
+    struct TExportOptions {
+        double Factor = 1.0;
+        bool Crop = false;
+    };
+
+    // The options after --export IN OUT: --scale F and --crop, each at most once, in either order.
+    std::optional<QString> ReadExportOptions(const QStringList& arguments, TExportOptions& options)
+    {
+        bool scaled = false;
+        for (auto i = 3; i < arguments.size(); ++i) {
+            if (arguments[i] == QLatin1String("--crop") && !options.Crop) {
+                options.Crop = true;
+                continue;
+            }
+            if (arguments[i] != QLatin1String("--scale") || scaled || i + 1 == arguments.size())
+                return QStringLiteral("--export takes --scale F and --crop after IN OUT");
+            bool ok = false;
+            options.Factor = arguments[++i].toDouble(&ok);
+            if (!ok || !(options.Factor > 0 && options.Factor <= MaxExportScale))
+                return QStringLiteral("--scale takes a factor above 0 and at most 8");
+            scaled = true;
+        }
+        return std::nullopt;
+    }
+
     int Export(const QStringList& arguments, std::FILE* err)
     {
-        double factor = 1.0;
-        if (arguments.size() == 5) {
-            bool ok = false;
-            factor = arguments[4].toDouble(&ok);
-            if (arguments[3] != QLatin1String("--scale") || !ok || !(factor > 0 && factor <= MaxExportScale))
-                return Usage(err, QStringLiteral("--scale takes a factor above 0 and at most 8"));
-        }
+        TExportOptions options;
+        if (const auto problem = ReadExportOptions(arguments, options))
+            return Usage(err, *problem);
         const QString& source = arguments[1];
         const QString& target = arguments[2];
         const QString format = Suffix(target);
@@ -128,7 +149,7 @@ namespace {
         TWarningReporter warnings(err);
         return WithDrawing(source, err, [&](const TDrawing& drawing) {
             if (format == QLatin1String("png"))
-                ExportPagePng(drawing.Shapes(), target, factor, &warnings);
+                ExportPagePng(drawing.Shapes(), target, options.Factor, options.Crop, &warnings);
             else if (format == QLatin1String("svg"))
                 ExportPageSvg(drawing.Shapes(), target, &warnings);
             else
@@ -213,8 +234,10 @@ void PrintUsage(std::FILE* stream)
     std::fprintf(stream,
         "usage: korvo --dump FILE                      print a drawing (.kv) or library (.kvl) as JSON\n"
         "       korvo --convert IN OUT                 load IN and save it again as OUT\n"
-        "       korvo --export IN OUT [--scale F]      render the page of drawing IN to OUT\n"
-        "                                              (.png, .svg, .pdf or .emf)\n"
+        "       korvo --export IN OUT [--scale F] [--crop]\n"
+        "                                              render the page of drawing IN to OUT\n"
+        "                                              (.png, .svg, .pdf or .emf); a .png\n"
+        "                                              scaled by F, cropped to the shapes\n"
         "       korvo --print IN [--printer NAME] [--layout default|centre|fit] [--selection]\n"
         "                                              print drawing IN on one sheet\n");
 }
@@ -233,7 +256,7 @@ std::optional<int> RunHeadless(const QStringList& arguments, std::FILE* out, std
         return Dump(arguments[1], out, err);
     if (command == QLatin1String("--convert") && size == 3)
         return Convert(arguments[1], arguments[2], err);
-    if (command == QLatin1String("--export") && (size == 3 || size == 5))
+    if (command == QLatin1String("--export") && size >= 3)
         return Export(arguments, err);
     if (command == QLatin1String("--print") && size >= 2)
         return Print(arguments, err);

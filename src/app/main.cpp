@@ -1,4 +1,6 @@
 #include "app/command_line.h"
+#include "dialogs/splash_window.h"
+#include "editor/app_settings.h"
 #include "editor/main_window.h"
 
 #include <QApplication>
@@ -32,9 +34,12 @@ int RunEditor(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Korvo"));
     QApplication::setApplicationName(QStringLiteral("Korvo"));
+    const QString programDir = QApplication::applicationDirPath();
+    korvo::TSplashFrm splash(korvo::ProgramDataFile(programDir, QStringLiteral("media/Splash.png")));
+    splash.ShowNow();
     // A path with blanks passed without quotes arrives in pieces; joined again it names the file.
     korvo::TMainWindowSetup setup;
-    setup.ProgramDir = QApplication::applicationDirPath();
+    setup.ProgramDir = programDir;
     setup.FileName = QApplication::arguments().mid(1).join(QLatin1Char(' '));
     korvo::TMainDrawFrm window(setup);
     window.show();

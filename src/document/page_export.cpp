@@ -9,7 +9,10 @@
 #include "shapes/shape_painter.h"
 
 #include <QPainter>
+#include <QRectF>
 #include <QSvgGenerator>
+
+#include <cmath>
 
 namespace korvo {
 
@@ -27,6 +30,28 @@ namespace {
             shapePainter.Draw(*shape, 0, 0, scale);
         if (reporter)
             shapePainter.Errors().ReportTo(*reporter);
+    }
+
+    // The pixels of a page rendered at `factor` that the shapes cover, with the crop margin around them.
+    QRect ShapesArea(const TShapeList& shapes, double factor)
+    {
+        const auto scale = BaseScale * factor;
+        const QRectF pageMM(0, 0, PageWidthMM, PageHeightMM);
+        QRectF shapesMM;
+        for (const TShapePtr& shape : shapes) {
+            const TMMRect& b = shape->FBounds;
+            shapesMM |= QRectF(QPointF(b.Left, b.Top), QPointF(b.Right, b.Bottom)).normalized();
+        }
+        QRectF area = shapesMM.adjusted(-CropMarginMM, -CropMarginMM, CropMarginMM, CropMarginMM) & pageMM;
+        // Nothing on the page: the whole page.
+        if (shapesMM.isNull() || area.isEmpty())
+            area = pageMM;
+        // Whole pixels that take in every part of the area.
+        const auto left = static_cast<int>(std::floor(area.left() * scale));
+        const auto top = static_cast<int>(std::floor(area.top() * scale));
+        const auto right = static_cast<int>(std::ceil(area.right() * scale));
+        const auto bottom = static_cast<int>(std::ceil(area.bottom() * scale));
+        return QRect(left, top, right - left, bottom - top);
     }
 
 } // namespace
@@ -49,9 +74,12 @@ QImage RenderPageImage(const TShapeList& shapes, QSize pageMM, double factor, TE
     return page;
 }
 
-void ExportPagePng(const TShapeList& shapes, const QString& fileName, double factor, TErrorReporter* reporter)
+void ExportPagePng(
+    const TShapeList& shapes, const QString& fileName, double factor, bool crop, TErrorReporter* reporter)
 {
-    const QImage page = RenderPageImage(shapes, factor, reporter);
+    QImage page = RenderPageImage(shapes, factor, reporter);
+    if (crop)
+        page = page.copy(ShapesArea(shapes, factor));
     WriteFileWith(fileName, [&page](QIODevice& file) { return page.save(&file, "PNG"); });
 }
 

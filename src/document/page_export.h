@@ -16,9 +16,14 @@ QImage RenderPageImage(const TShapeList& shapes, double factor, TErrorReporter* 
 // The same for a page of the given size in millimetres rather than the editor's current page.
 QImage RenderPageImage(const TShapeList& shapes, QSize pageMM, double factor, TErrorReporter* reporter = nullptr);
 
+// A cropped picture keeps this much of the page around the shapes.
+constexpr float CropMarginMM = 2;
+
 // Both write through a temporary file and throw EFileError when the file cannot be written.
-void ExportPagePng(
-    const TShapeList& shapes, const QString& fileName, double factor, TErrorReporter* reporter = nullptr);
+// A cropped picture holds only the part of the page the shapes cover, with the margin around them;
+// without shapes it holds the whole page.
+void ExportPagePng(const TShapeList& shapes, const QString& fileName, double factor, bool crop = false,
+    TErrorReporter* reporter = nullptr);
 // Vector graphics of the page size in millimetres: shapes as paths, texts as text.
 void ExportPageSvg(const TShapeList& shapes, const QString& fileName, TErrorReporter* reporter = nullptr);
 // The page as a printed picture, .emf or .pdf by the name's extension: the page size at the printer's

@@ -29,14 +29,24 @@ TIniSettings ReadIniSettings(const QString& programDir)
     return result;
 }
 
-QString DefaultLibraryFile(const QString& programDir)
+QString ProgramDataFile(const QString& programDir, const QString& relativeName)
 {
     const QDir dir(programDir);
-    const QString beside = QDir::toNativeSeparators(dir.filePath(QStringLiteral("library/PicLib.kvl")));
-    const QString installed = dir.filePath(QStringLiteral("../share/korvo/library/PicLib.kvl"));
+    const QString beside = QDir::toNativeSeparators(dir.filePath(relativeName));
+    const QString installed = dir.filePath(QStringLiteral("../share/korvo/") + relativeName);
     if (!QFileInfo::exists(beside) && QFileInfo::exists(installed))
         return QDir::toNativeSeparators(QDir::cleanPath(installed));
     return beside;
+}
+
+QString DefaultLibraryFile(const QString& programDir)
+{
+    return ProgramDataFile(programDir, QStringLiteral("library/PicLib.kvl"));
+}
+
+QString HelpCollectionFile(const QString& programDir)
+{
+    return ProgramDataFile(programDir, QStringLiteral("help/korvo.qhc"));
 }
 
 std::unique_ptr<QSettings> OpenUserStore() { return std::make_unique<QSettings>(); }

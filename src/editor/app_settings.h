@@ -19,9 +19,15 @@ struct TIniSettings {
 
 TIniSettings ReadIniSettings(const QString& programDir);
 
-// The library shipped with the program: "library/PicLib.kvl" beside it, or in the installed data
-// folder when the program runs from an installation.
+// A file shipped with the program, named relative to the program's folder: beside the program (as
+// in the build folder), or else in the installed data folder when it is there.
+QString ProgramDataFile(const QString& programDir, const QString& relativeName);
+
+// The library shipped with the program: "library/PicLib.kvl".
 QString DefaultLibraryFile(const QString& programDir);
+
+// The compiled help: "help/korvo.qhc".
+QString HelpCollectionFile(const QString& programDir);
 
 // The per-user store: the window position, the theme and the recent files.
 std::unique_ptr<QSettings> OpenUserStore();

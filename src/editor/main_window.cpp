@@ -14,6 +14,7 @@
 #include "editor/tool_cursors.h"
 #include "editor/view_navigator.h"
 #include "geometry/units.h"
+#include "help/help_router.h"
 #include "library/ui/lib_panel.h"
 
 #include <QApplication>
@@ -43,6 +44,7 @@ TMainDrawFrm::TMainDrawFrm(const TMainWindowSetup& setup)
     , FDrawing(Pic, this)
     , FCommands(*this, FDrawing)
     , FLibrary(*this)
+    , FProgramDir(setup.ProgramDir)
 {
     setObjectName(QStringLiteral("MainDrawFrm"));
     // The screen's resolution is its horizontal pixels per inch.

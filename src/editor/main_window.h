@@ -34,6 +34,7 @@ class TLibraryPanel;
 class TRecoveryStore;
 struct TRecoveryEntry;
 class TPrintCommands;
+class THelpRouter;
 class TTextFrm;
 class TPaintPanel;
 class TShapeCommands;
@@ -84,8 +85,11 @@ public:
     TViewNavigator& Navigator() { return *FNavigator; }
     TTextFrm& TextDialog() { return *FTextFrm; }
     TLibraryPanel& LibraryPanel() { return *FLibraryPanel; }
+    // Null until the window is first shown.
+    THelpRouter* Help() const { return FHelp.get(); }
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool event(QEvent* event) override;
@@ -123,6 +127,9 @@ private:
     void BindTransformToolbars();
     void BindShapeMenus();
     void BindLibraryCommands();
+    // Opens the help once the window shows and offers the help commands when it is there.
+    void SetupHelp();
+    void ShowAbout();
 
     // Start-up and closing.
     void LoadLibraryAndSettings(const QString& programDir);
@@ -163,6 +170,8 @@ private:
     std::unique_ptr<TLibraryCommands> FLibraryCommands;
     // The text dialog lives for the whole run and keeps what it last showed.
     TTextFrm* FTextFrm = nullptr;
+    std::unique_ptr<THelpRouter> FHelp;
+    QString FProgramDir;
     bool FLibraryEditing = true;
     // The library list as the library's tool bar last saw it: its buttons keep their states while hidden.
     TLibraryListState FLibraryState;
@@ -179,6 +188,7 @@ private:
     QLabel* XYLabel = nullptr;
     QLabel* HintLabel = nullptr;
     QMenu* ReopenMenu = nullptr;
+    QMenu* Tutorials = nullptr;
     QMenu* ConvertPUM = nullptr;
     QMenu* NodePUM = nullptr;
     QToolBar* TBXToolbar1 = nullptr;

@@ -30,6 +30,7 @@ void TMainDrawFrm::BindCommands()
     FCommands.BindMenu(C::LineStyles, NewLineStyleMenu(this, FDrawing));
     FCommands.BindMenu(C::LineEndings, NewLineEndMenu(this, FDrawing));
     BindLibraryCommands();
+    FCommands.Bind(C::About, [this] { ShowAbout(); });
 }
 
 void TMainDrawFrm::BindFileCommands()

@@ -153,9 +153,11 @@ QMenu* TMainDrawFrm::BuildAppearanceMenu()
 QMenu* TMainDrawFrm::BuildHelpMenu()
 {
     QMenu* menu = NewMenu(QStringLiteral("&Help"), QStringLiteral("Help1"), { C::HelpContents, C::HelpSearch });
-    QMenu* tutorials = menu->addMenu(QStringLiteral("Tutorials"));
-    tutorials->setObjectName(QStringLiteral("Tutorials"));
-    AddItems(tutorials, { C::Tutorial1, C::Tutorial2, C::Tutorial3, C::Tutorial4, C::Tutorial5, C::Tutorial6 });
+    Tutorials = menu->addMenu(QStringLiteral("Tutorials"));
+    Tutorials->setObjectName(QStringLiteral("Tutorials"));
+    // Like the help commands, the tutorials wait for the help to be found.
+    Tutorials->setEnabled(false);
+    AddItems(Tutorials, { C::Tutorial1, C::Tutorial2, C::Tutorial3, C::Tutorial4, C::Tutorial5, C::Tutorial6 });
     menu->addSeparator();
     AddItems(menu, { C::About });
     return menu;

@@ -337,6 +337,12 @@ TEST_F(CommandLine, ExportRendersTheWholePageAsPngOrSvg)
     ASSERT_EQ(RunKorvo({ "--export", Sample("all-kinds.kv"), png, "--scale", "2" }).ExitCode, 0);
     EXPECT_EQ(QImage(png).size(), QSize(1680, 2240));
 
+    // The shapes reach from (10, 10) to (195, 250) mm; 2 mm of margin make 756 by 976 pixels from (32, 32).
+    ASSERT_EQ(RunKorvo({ "--export", Sample("all-kinds.kv"), png, "--crop" }).ExitCode, 0);
+    const QImage cropped(png);
+    ASSERT_EQ(cropped.size(), QSize(756, 976));
+    EXPECT_EQ(cropped.pixel(120 - 32, 120 - 32), qRgb(0xFF, 0xFF, 0x80)) << "inside the first polygon";
+
     const QString svg = Path(QStringLiteral("page.SVG"));
     ASSERT_EQ(RunKorvo({ "--export", Sample("texts.kv"), svg }).ExitCode, 0);
     const QByteArray vector = ReadAll(svg);
@@ -375,6 +381,7 @@ TEST_F(CommandLine, ExportRefusesWhatItCannotDoAndKeepsExistingFiles)
         { "a library", { "--export", Sample("sample-library.kvl"), Path(QStringLiteral("lib.png")) }, 2 },
         { "scale out of range", { "--export", Sample("texts.kv"), existing, "--scale", "100" }, 2 },
         { "scale not a number", { "--export", Sample("texts.kv"), existing, "--scale", "big" }, 2 },
+        { "an option twice", { "--export", Sample("texts.kv"), existing, "--crop", "--crop" }, 2 },
         { "folder that does not exist", { "--export", Sample("texts.kv"), Path(QStringLiteral("no/such.png")) }, 1 },
         { "damaged drawing", { "--export", Fixture(QStringLiteral("bad.kv"), "\x05\0\0\0"), existing }, 1 },
     };

@@ -17,8 +17,8 @@
 #include <QDockWidget>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QMimeData>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QToolBar>
 #include <QToolButton>

@@ -47,7 +47,6 @@ TLibraryPanel::TLibraryPanel(const TPolyLib& library, TErrorReporter& reporter, 
     FList->setAccessibleName(QStringLiteral("Library shapes"));
     FList->setAccessibleDescription(ListHint);
     FList->setStatusTip(ListHint);
-    FList->setProperty("helpContext", LibListHelpContext);
     FList->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(FList, &QWidget::customContextMenuRequested, this, [this](QPoint at) {
         if (FContextMenu)
