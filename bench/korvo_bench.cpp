@@ -3,6 +3,8 @@
 #include "bench/bench_drawings.h"
 #include "document/drawing.h"
 #include "document/recovery_store.h"
+#include "document/zoom.h"
+#include "geometry/rounding.h"
 #include "geometry/units.h"
 #include "library/poly_lib.h"
 #include "library/ui/lib_panel.h"
@@ -98,7 +100,7 @@ void WriteSameBytes(benchmark::State& state)
     }
     state.SetBytesProcessed(bytes.size() * static_cast<qint64>(state.iterations()));
 }
-BENCHMARK(WriteSameBytes)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(WriteSameBytes)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void SaveDrawing(benchmark::State& state)
 {
@@ -178,9 +180,63 @@ void PaintView(benchmark::State& state)
     TDrawing& drawing = LoadedDrawing(static_cast<int>(state.range(0)));
     drawing.Deselect();
     for (auto _ : state)
-        drawing.Paint();
+        drawing.PaintAnew();
 }
 BENCHMARK(PaintView)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// The 10 000-shape page with its grid in a laptop-sized view, at the zoom index given.
+TDrawing& ScrolledDrawing(int zoom)
+{
+    static TDrawing drawing;
+    if (drawing.ShapeCount() == 0) {
+        drawing.SetViewSize(1000, 700);
+        drawing.LoadFile(DrawingFile(10000));
+    }
+    drawing.SetScale(ZoomToScale(zoom));
+    drawing.SetScroll(0, 0);
+    drawing.Paint();
+    return drawing;
+}
+
+// Scrolling down the page and back up again, 40 pixels (a wheel notch) a step, painting each step.
+void ScrollStep(benchmark::State& state)
+{
+    TDrawing& drawing = ScrolledDrawing(static_cast<int>(state.range(0)));
+    const int bottom = Round(static_cast<double>(PageHeightMM) * drawing.Scale()) - 700;
+    int step = 40;
+    for (auto _ : state) {
+        if (drawing.ScrollY() + step < 0 || drawing.ScrollY() + step > bottom)
+            step = -step;
+        drawing.SetScroll(0, drawing.ScrollY() + step);
+        drawing.Paint();
+    }
+}
+BENCHMARK(ScrollStep)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+// The same view painted from nothing: what each scroll step cost before the page was kept.
+void ScrollBaseline(benchmark::State& state)
+{
+    TDrawing& drawing = ScrolledDrawing(static_cast<int>(state.range(0)));
+    for (auto _ : state)
+        drawing.PaintAnew();
+}
+BENCHMARK(ScrollBaseline)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+// Zooming between x1 and x2 about the view's top left, painting each step.
+void ZoomStep(benchmark::State& state)
+{
+    TDrawing& drawing = ScrolledDrawing(1);
+    int zoom = 1;
+    for (auto _ : state) {
+        zoom = 3 - zoom;
+        drawing.SetScale(ZoomToScale(zoom));
+        if (state.range(0))
+            drawing.PaintAnew();
+        else
+            drawing.Paint();
+    }
+}
+BENCHMARK(ZoomStep)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // Graph paper of 1 mm squares, as many millimetres across as the argument, painted into the view. A
 // sheet far larger than the view should cost no more than one that just fills it.

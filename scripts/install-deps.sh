@@ -10,6 +10,8 @@ packages=(
     libgl-dev libxkbcommon-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation xvfb xauth xdotool imagemagick librsvg2-bin python3
+    # The start-up benchmark runs the editor with a session bus of its own.
+    dbus-daemon
     # Printing: the print service, a PDF printer for the printing tests and poppler to measure its output.
     libcups2-dev cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
 )

@@ -1,4 +1,5 @@
 #include "app/command_line.h"
+#include "app/startup_probe.h"
 #include "dialogs/splash_window.h"
 #include "editor/app_settings.h"
 #include "editor/main_window.h"
@@ -42,6 +43,8 @@ int RunEditor(int argc, char* argv[])
     setup.ProgramDir = programDir;
     setup.FileName = QApplication::arguments().mid(1).join(QLatin1Char(' '));
     korvo::TMainDrawFrm window(setup);
+    if (QWidget* surface = window.findChild<QWidget*>(QStringLiteral("Pic")))
+        korvo::QuitAfterFirstPaintIfAsked(*surface);
     window.show();
     window.OfferRecovery();
     return QApplication::exec();
@@ -51,5 +54,6 @@ int RunEditor(int argc, char* argv[])
 
 int main(int argc, char* argv[])
 {
+    korvo::StartStartupClock();
     return IsHeadlessCommand(argc, argv) ? RunHeadless(argc, argv) : RunEditor(argc, argv);
 }

@@ -32,6 +32,8 @@ void TDrawing::EndUpdate()
 void TDrawing::Touch(TDrawingChanges changes)
 {
     FPending |= changes;
+    if (changes & TDrawingChange::Shapes)
+        FTiles.Drop();
     // A step undone holds the whole drawing as it was before the undo: redone after another change,
     // it would silently throw that change away.
     if (changes & TDrawingChange::Shapes && !FRedoList.empty()) {

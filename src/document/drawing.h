@@ -7,6 +7,7 @@
 #include "document/picture.h"
 #include "document/shared_settings.h"
 #include "document/undo_step.h"
+#include "document/view_tiles.h"
 #include "geometry/device_types.h"
 #include "shapes/font_cache.h"
 
@@ -100,8 +101,12 @@ public:
     void SnapToGrid(int& x, int& y) const;
 
     // Composes the whole view (background, grid, shapes, selection marks, rotation centre) and hands
-    // it to the surface; errors met while painting are reported once afterwards.
+    // it to the surface; errors met while painting are reported once afterwards. The page under the
+    // marks comes from tiles kept while neither the shapes nor the scale, grid or background change,
+    // so a scroll step paints only what it uncovers.
     void Paint();
+    // The same view painted from nothing, every shape straight into it; the kept tiles stay as they are.
+    void PaintAnew();
     const QImage& ViewImage() const { return FView; }
     // While a drag moves the selected shapes, the shapes around them are painted once and reused by
     // every Paint until the hold ends. Only the selected shapes may change meanwhile.
@@ -313,13 +318,22 @@ private:
     static void Render(
         QPainter& target, const TPicture& picture, const TRect& area, const QString& caption, TPlacement placement);
 
-    void PaintPaper(QPainter& painter) const;
-    void PaintShapes(QPainter& painter, std::size_t begin, std::size_t end, TPaintErrors& errors);
+    void Compose(bool reuseTiles);
+    void ComposeFromTiles(TPaintErrors& errors);
+    // The view in page pixels.
+    QRect ViewArea() const;
+    // Where the grid ends in page pixels, for the view alone or for tiles kept across scroll steps.
+    QPoint GridEnds(bool forTiles) const;
+    // The page painted with the page pixel `origin` at the painter's (0, 0).
+    void PaintPaper(QPainter& painter, QPoint origin, QPoint gridEnds) const;
+    // Shapes [first, second) of the list; with an area (page pixels), only those that may paint in it.
+    void PaintShapes(QPainter& painter, QPoint origin, std::pair<std::size_t, std::size_t> range, TPaintErrors& errors,
+        const QRect* area = nullptr);
     void PaintWholeView(QPainter& painter, TPaintErrors& errors);
     void PaintOverLayers(QPainter& painter, TPaintErrors& errors);
     TPaintLayers::TKey LayerKey() const;
-    void DrawBackground(QPainter& painter) const;
-    void DrawGrid(QPainter& painter) const;
+    void DrawBackground(QPainter& painter, QPoint origin) const;
+    void DrawGrid(QPainter& painter, QPoint origin, QPoint ends) const;
     void DrawSelection(QPainter& painter, TPaintErrors& errors);
     void DrawCentre(QPainter& painter) const;
 
@@ -351,6 +365,7 @@ private:
     QImage FView;
     bool FHoldLayers = false;
     TPaintLayers FLayers;
+    TViewTiles FTiles;
     TFontCache FFonts;
     TPointArray FNodePoints;
     std::vector<TDrawingListener> FListeners;

@@ -1,5 +1,7 @@
 #include "document/drawing_file.h"
 
+#include "document/shape_arena.h"
+
 #include "shapes/byte_stream.h"
 #include "shapes/file_io.h"
 #include "shapes/shape_record.h"
@@ -26,12 +28,9 @@ QByteArray EncodeDrawing(const TShapeList& shapes)
 
 void WriteDrawingFile(const QString& fileName, const TShapeList& shapes)
 {
-    // Written as it is encoded, a buffer at a time, so a large drawing is never held twice.
-    WriteFileWith(fileName, [&shapes](QIODevice& file) {
-        TByteWriter stream(&file);
-        WriteDrawing(stream, shapes);
-        return stream.Flush();
-    });
+    // Encoded whole first and handed over in one write: the file sees a few large writes instead of one
+    // per buffer's worth of records.
+    WriteFileBytes(fileName, EncodeDrawing(shapes));
 }
 
 TShapeList DecodeDrawing(QByteArrayView bytes, float scale)
@@ -40,8 +39,11 @@ TShapeList DecodeDrawing(QByteArrayView bytes, float scale)
     const std::int32_t count = stream.ReadCount(ShapeRecordMinBytes);
     TShapeList shapes;
     shapes.reserve(static_cast<std::size_t>(count));
+    // A shape and its reference counts take a little more than the shape itself.
+    const TArenaAllocator<TPolygon> allocator(
+        std::make_shared<TShapeArena>(static_cast<std::size_t>(count) * (sizeof(TPolygon) + 4 * sizeof(void*))));
     for (std::int32_t i = 0; i < count; ++i) {
-        auto shape = std::make_shared<TPolygon>();
+        auto shape = std::allocate_shared<TPolygon>(allocator);
         shape->LoadFromStream(stream);
         shape->CalcBounds(scale);
         shape->CalcGrips();

@@ -1,6 +1,7 @@
 #include "document/drawing.h"
 
 #include "document/paint_layers.h"
+#include "document/view_tiles.h"
 
 #include "document/drawing_surface.h"
 #include "document/shared_settings.h"
@@ -8,6 +9,7 @@
 #include "geometry/units.h"
 #include "shapes/colour_map.h"
 #include "shapes/error_reporter.h"
+#include "shapes/paint_reach.h"
 #include "shapes/paint_tools.h"
 #include "shapes/selection_marks.h"
 #include "shapes/shape_painter.h"
@@ -16,6 +18,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <optional>
 #include <unordered_set>
 
 namespace korvo {
@@ -32,19 +35,35 @@ namespace {
         DrawPolylineOpenEnded(painter, ends, 2);
     }
 
+    // Where the grid ends, in page pixels along one direction. The view's own end stops it at the page or at
+    // the view's far edge, whichever comes first. Kept tiles take it to the page's edge instead, which
+    // shows the same lines within the view and does not move while the view scrolls over the page.
+    int GridEnd(int view, int page, int scroll, bool forTiles)
+    {
+        if (forTiles && view <= page)
+            return std::max(page, scroll + view);
+        return std::min(view, page) + scroll;
+    }
+
 } // namespace
 
-void TDrawing::Paint()
+void TDrawing::Paint() { Compose(true); }
+
+void TDrawing::PaintAnew() { Compose(false); }
+
+void TDrawing::Compose(bool reuseTiles)
 {
     try {
         if (FView.size() != QSize(FViewWidth, FViewHeight))
             FView = QImage(FViewWidth, FViewHeight, QImage::Format_RGB32);
         TPaintErrors errors;
         if (!FView.isNull()) {
+            if (reuseTiles && !FHoldLayers)
+                ComposeFromTiles(errors);
             QPainter painter(&FView);
             if (FHoldLayers)
                 PaintOverLayers(painter, errors);
-            else
+            else if (!reuseTiles)
                 PaintWholeView(painter, errors);
             DrawSelection(painter, errors);
             DrawCentre(painter);
@@ -59,6 +78,26 @@ void TDrawing::Paint()
     }
 }
 
+QRect TDrawing::ViewArea() const { return { FScrollX, FScrollY, FViewWidth, FViewHeight }; }
+
+QPoint TDrawing::GridEnds(bool forTiles) const
+{
+    const int pageWidth = Round(static_cast<double>(PageWidthMM) * FScale);
+    const int pageHeight = Round(static_cast<double>(PageHeightMM) * FScale);
+    return { GridEnd(FViewWidth, pageWidth, FScrollX, forTiles), GridEnd(FViewHeight, pageHeight, FScrollY, forTiles) };
+}
+
+void TDrawing::ComposeFromTiles(TPaintErrors& errors)
+{
+    const QPoint gridEnds = GridEnds(true);
+    const TViewTiles::TKey key { FScale, FShowGrid, gridEnds.x(), gridEnds.y(),
+        FBackground ? FBackground->cacheKey() : 0, FBackgroundX, FBackgroundY };
+    FTiles.Compose(FView, ViewArea(), key, [&](QPainter& painter, const QRect& area) {
+        PaintPaper(painter, area.topLeft(), gridEnds);
+        PaintShapes(painter, area.topLeft(), { 0, FShapes.size() }, errors, &area);
+    });
+}
+
 void TDrawing::HoldUnselectedShapes(bool hold)
 {
     FHoldLayers = hold;
@@ -66,26 +105,35 @@ void TDrawing::HoldUnselectedShapes(bool hold)
         FLayers = {};
 }
 
-void TDrawing::PaintPaper(QPainter& painter) const
+void TDrawing::PaintPaper(QPainter& painter, QPoint origin, QPoint gridEnds) const
 {
     painter.fillRect(QRect(0, 0, painter.device()->width(), painter.device()->height()), Qt::white);
-    DrawBackground(painter);
+    DrawBackground(painter, origin);
     if (FShowGrid)
-        DrawGrid(painter);
+        DrawGrid(painter, origin, gridEnds);
 }
 
-void TDrawing::PaintShapes(QPainter& painter, std::size_t begin, std::size_t end, TPaintErrors& errors)
+void TDrawing::PaintShapes(QPainter& painter, QPoint origin, std::pair<std::size_t, std::size_t> range,
+    TPaintErrors& errors, const QRect* area)
 {
-    TShapePainter shapes(painter, TPaintTarget::Screen, ScreenPixelsPerInch(), FFonts);
-    for (std::size_t i = begin; i < end; ++i)
-        shapes.Draw(*FShapes[i], FScrollX, FScrollY, FScale);
+    const int pixelsPerInch = ScreenPixelsPerInch();
+    TShapePainter shapes(painter, TPaintTarget::Screen, pixelsPerInch, FFonts);
+    for (std::size_t i = range.first; i < range.second; ++i) {
+        if (area) {
+            const std::optional<TRect> reach = PaintReach(*FShapes[i], FScale, pixelsPerInch);
+            if (reach && !reach->ToQRect().intersects(*area))
+                continue;
+        }
+        shapes.Draw(*FShapes[i], origin.x(), origin.y(), FScale);
+    }
     errors.Merge(shapes.Errors());
 }
 
 void TDrawing::PaintWholeView(QPainter& painter, TPaintErrors& errors)
 {
-    PaintPaper(painter);
-    PaintShapes(painter, 0, FShapes.size(), errors);
+    const QPoint scroll(FScrollX, FScrollY);
+    PaintPaper(painter, scroll, GridEnds(false));
+    PaintShapes(painter, scroll, { 0, FShapes.size() }, errors);
 }
 
 TPaintLayers::TKey TDrawing::LayerKey() const
@@ -112,52 +160,56 @@ void TDrawing::PaintOverLayers(QPainter& painter, TPaintErrors& errors)
         FLayers.Valid = true;
         FLayers.Below = QImage(FView.size(), QImage::Format_RGB32);
         QPainter below(&FLayers.Below);
-        PaintPaper(below);
-        PaintShapes(below, 0, key.First, errors);
+        const QPoint scroll(FScrollX, FScrollY);
+        PaintPaper(below, scroll, GridEnds(false));
+        PaintShapes(below, scroll, { 0, key.First }, errors);
         FLayers.Above = QImage(FView.size(), QImage::Format_ARGB32_Premultiplied);
         FLayers.Above.fill(Qt::transparent);
         QPainter above(&FLayers.Above);
-        PaintShapes(above, key.Last, FShapes.size(), errors);
+        PaintShapes(above, scroll, { key.Last, FShapes.size() }, errors);
     }
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.drawImage(0, 0, FLayers.Below);
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    PaintShapes(painter, key.First, key.Last, errors);
+    PaintShapes(painter, { FScrollX, FScrollY }, { key.First, key.Last }, errors);
     painter.drawImage(0, 0, FLayers.Above);
 }
 
-void TDrawing::DrawBackground(QPainter& painter) const
+void TDrawing::DrawBackground(QPainter& painter, QPoint origin) const
 {
     if (!FBackground)
         return;
     // Each picture pixel covers 25/96 mm of the page.
     const int width = Round(FBackground->width() * static_cast<double>(FScale) * 25 / 96);
     const int height = Round(FBackground->height() * static_cast<double>(FScale) * 25 / 96);
-    const QPoint at = MMToPoint(FBackgroundX, FBackgroundY);
+    const QPoint at = MMToDevice({ FBackgroundX, FBackgroundY }, origin.x(), origin.y());
     painter.drawImage(QRect(at.x(), at.y(), width, height), *FBackground);
 }
 
-void TDrawing::DrawGrid(QPainter& painter) const
+void TDrawing::DrawGrid(QPainter& painter, QPoint origin, QPoint ends) const
 {
     const bool fine = FScale > BaseScale;
     const int step = fine ? Round(FScale) : Round(static_cast<double>(FScale) * 10);
     if (step <= 0)
         return;
-    const int right = std::min(FViewWidth, Round(static_cast<double>(PageWidthMM) * FScale));
-    const int bottom = std::min(FViewHeight, Round(static_cast<double>(PageHeightMM) * FScale));
     const QColor light = ToQColor(GridColour);
     const QColor dark = ToQColor(CentimetreColour);
     // Lines count from the page's origin, so every tenth fine line is a centimetre line.
     const auto colourOf = [&](std::int64_t t) { return fine && t % 10 == 0 ? dark : light; };
-    const auto drawLines = [&](int extent, int scroll, auto drawOne) {
-        const std::int64_t last = (static_cast<std::int64_t>(extent) + scroll) / step;
+    // Lines past the painter's far edge would not show.
+    const auto drawLines = [&](int end, int scroll, int extent, auto drawOne) {
+        const std::int64_t last = std::min<std::int64_t>(end, static_cast<std::int64_t>(scroll) + extent) / step;
         for (std::int64_t t = std::max<std::int64_t>(0, scroll / step); t <= last; ++t) {
             painter.setPen(QPen(colourOf(t), 1));
             drawOne(static_cast<int>(step * t - scroll));
         }
     };
-    drawLines(right, FScrollX, [&](int x) { DrawOpenEndedLine(painter, x, -FScrollY, x, bottom); });
-    drawLines(bottom, FScrollY, [&](int y) { DrawOpenEndedLine(painter, -FScrollX, y, right, y); });
+    const int right = ends.x() - origin.x();
+    const int bottom = ends.y() - origin.y();
+    const int width = painter.device()->width();
+    const int height = painter.device()->height();
+    drawLines(ends.x(), origin.x(), width, [&](int x) { DrawOpenEndedLine(painter, x, -origin.y(), x, bottom); });
+    drawLines(ends.y(), origin.y(), height, [&](int y) { DrawOpenEndedLine(painter, -origin.x(), y, right, y); });
 }
 
 void TDrawing::DrawSelection(QPainter& painter, TPaintErrors& errors)

@@ -1,6 +1,5 @@
 #include "shapes/byte_stream.h"
 
-#include <QIODevice>
 #include <QtEndian>
 
 #include <algorithm>
@@ -77,40 +76,19 @@ std::int32_t TByteReader::ReadCount(qsizetype minItemBytes)
     return count;
 }
 
-namespace {
-    constexpr qsizetype SinkBufferBytes = 1 << 20;
+void TByteWriter::Resize(qsizetype capacity)
+{
+    FData.resize(capacity);
+    FBuffer = FData.data();
+    FCapacity = capacity;
 }
 
-TByteWriter::TByteWriter(QIODevice* sink)
-    : FSink(sink)
-    , FData(SinkBufferBytes, Qt::Uninitialized)
-{
-}
-
-bool TByteWriter::Flush()
-{
-    if (FSink && FSize > 0) {
-        FSinkFailed = FSinkFailed || FSink->write(FData.constData(), FSize) != FSize;
-        FSize = 0;
-    }
-    return !FSinkFailed;
-}
-
-char* TByteWriter::Grow(qsizetype size)
-{
-    if (FSink && FSize + size > FData.size())
-        Flush();
-    if (FSize + size > FData.size())
-        FData.resize(std::max(FData.size() * 2, FSize + size + 64));
-    char* at = FData.data() + FSize;
-    FSize += size;
-    return at;
-}
+void TByteWriter::Expand(qsizetype size) { Resize(std::max(FCapacity * 2, FSize + size + 64)); }
 
 void TByteWriter::Reserve(qsizetype size)
 {
-    if (size > FData.size())
-        FData.resize(size);
+    if (size > FCapacity)
+        Resize(size);
 }
 
 void TByteWriter::WriteUInt32(std::uint32_t v) { qToLittleEndian(v, Grow(4)); }
@@ -131,6 +109,8 @@ void TByteWriter::WriteRaw(const void* data, qsizetype size)
 QByteArray TByteWriter::Take()
 {
     FData.resize(FSize);
+    FBuffer = nullptr;
+    FCapacity = 0;
     FSize = 0;
     return std::exchange(FData, QByteArray());
 }

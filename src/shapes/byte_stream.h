@@ -6,8 +6,6 @@
 #include <cstdint>
 #include <stdexcept>
 
-class QIODevice;
-
 namespace korvo {
 
 // Damaged or foreign data. The message says what is wrong with the data, without naming a file.
@@ -43,12 +41,8 @@ private:
 };
 
 // Little-endian writing into a buffer that grows by doubling; each field is a bounds check and a copy.
-// With a sink the buffer stays small: whenever it fills, it goes to the sink and is used again.
 class TByteWriter {
 public:
-    TByteWriter() = default;
-    explicit TByteWriter(QIODevice* sink);
-
     void WriteInt32(std::int32_t v) { WriteUInt32(static_cast<std::uint32_t>(v)); }
     void WriteUInt32(std::uint32_t v);
     void WriteUInt8(std::uint8_t v) { *Grow(1) = static_cast<char>(v); }
@@ -59,15 +53,23 @@ public:
     // The bytes written so far; the writer is left empty.
     QByteArray Take();
     void Reserve(qsizetype size);
-    // Hands what is buffered to the sink; false when any write to it failed.
-    bool Flush();
 
 private:
-    char* Grow(qsizetype size);
+    // Inline, as it runs for every field; the buffer's address is kept so no call checks for sharing.
+    char* Grow(qsizetype size)
+    {
+        if (size > FCapacity - FSize)
+            Expand(size);
+        char* at = FBuffer + FSize;
+        FSize += size;
+        return at;
+    }
+    void Expand(qsizetype size);
+    void Resize(qsizetype capacity);
 
-    QIODevice* FSink = nullptr;
-    bool FSinkFailed = false;
     QByteArray FData;
+    char* FBuffer = nullptr;
+    qsizetype FCapacity = 0;
     qsizetype FSize = 0;
 };
 

@@ -1,0 +1,102 @@
+#include "document/view_tiles.h"
+
+#include <QPainter>
+
+namespace korvo {
+
+namespace {
+
+    int FloorDiv(int a, int b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
+
+} // namespace
+
+QRect TViewTiles::TileRect(TIndex index) const
+{
+    return { FOrigin.x() + index.first * TileSize, FOrigin.y() + index.second * TileSize, TileSize, TileSize };
+}
+
+std::pair<TViewTiles::TIndex, TViewTiles::TIndex> TViewTiles::TilesOver(const QRect& area) const
+{
+    return { { FloorDiv(area.left() - FOrigin.x(), TileSize), FloorDiv(area.top() - FOrigin.y(), TileSize) },
+        { FloorDiv(area.right() - FOrigin.x(), TileSize), FloorDiv(area.bottom() - FOrigin.y(), TileSize) } };
+}
+
+void TViewTiles::Compose(QImage& target, const QRect& view, const TKey& key, const TPagePainter& paint)
+{
+    if (view.isEmpty())
+        return;
+    if (!(key == FKey) || FTiles.empty()) {
+        FTiles.clear();
+        FKey = key;
+        FOrigin = view.topLeft();
+    }
+    const auto span = TilesOver(view);
+    LetGoBeyond(span);
+    PaintMissing(span, view, paint);
+    QPainter painter(&target);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    for (int j = span.first.second; j <= span.second.second; ++j) {
+        for (int i = span.first.first; i <= span.second.first; ++i) {
+            const QRect tile = TileRect({ i, j });
+            const QRect part = tile.intersected(view);
+            painter.drawImage(part.topLeft() - view.topLeft(), FTiles.at({ i, j }).Image,
+                QRect(part.topLeft() - tile.topLeft(), part.size()));
+        }
+    }
+}
+
+bool TViewTiles::Holds(TIndex index, const QRect& view) const
+{
+    const auto it = FTiles.find(index);
+    return it != FTiles.end() && it->second.Painted.contains(TileRect(index).intersected(view));
+}
+
+void TViewTiles::PaintMissing(const std::pair<TIndex, TIndex>& span, const QRect& view, const TPagePainter& paint)
+{
+    // The missing tiles are painted in one pass over the rectangle they span: a shape crossing several
+    // tiles is drawn once, not once per tile.
+    QRect missing;
+    bool allMissing = true;
+    for (int j = span.first.second; j <= span.second.second; ++j) {
+        for (int i = span.first.first; i <= span.second.first; ++i) {
+            if (!Holds({ i, j }, view))
+                missing |= TileRect({ i, j });
+            else
+                allMissing = false;
+        }
+    }
+    if (missing.isEmpty())
+        return;
+    // Thin lines are stepped from where the painted area cuts them, so the view painted as itself
+    // shows exactly what a paint from nothing shows.
+    if (allMissing)
+        missing = view;
+    QImage band(missing.size(), QImage::Format_RGB32);
+    {
+        QPainter painter(&band);
+        paint(painter, missing);
+    }
+    const auto cover = TilesOver(missing);
+    for (int j = cover.first.second; j <= cover.second.second; ++j) {
+        for (int i = cover.first.first; i <= cover.second.first; ++i) {
+            if (Holds({ i, j }, view))
+                continue;
+            const QRect tile = TileRect({ i, j });
+            FTiles[{ i, j }] = { band.copy(tile.translated(-missing.topLeft())), tile.intersected(missing) };
+        }
+    }
+}
+
+void TViewTiles::LetGoBeyond(const std::pair<TIndex, TIndex>& span)
+{
+    // The view's neighbours stay, so a step back after a scroll paints nothing; memory stays near a
+    // view's worth at any zoom.
+    for (auto it = FTiles.begin(); it != FTiles.end();) {
+        const TIndex at = it->first;
+        const bool near = at.first >= span.first.first - 1 && at.first <= span.second.first + 1
+            && at.second >= span.first.second - 1 && at.second <= span.second.second + 1;
+        it = near ? std::next(it) : FTiles.erase(it);
+    }
+}
+
+} // namespace korvo

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <utility>
+
+class QPainter;
+
+namespace korvo {
+
+// The page as painted at one scale (paper, background picture, grid and shapes, no selection marks),
+// kept in square tiles of page pixels so that a scroll step paints only the strip it uncovers and
+// scrolling back paints nothing. A view with no tile kept is painted as the view itself, exactly as a
+// paint from nothing would paint it, and cut into tiles laid from its top left; the tiles its edges cut
+// through are kept for the part they hold.
+class TViewTiles {
+public:
+    // Everything the tiles' pixels depend on apart from the shapes; when it differs, every tile goes.
+    struct TKey {
+        float Scale = 0;
+        bool Grid = false;
+        // Where the grid ends, in page pixels.
+        int GridRight = 0;
+        int GridBottom = 0;
+        qint64 Background = 0;
+        float BackgroundX = 0;
+        float BackgroundY = 0;
+
+        friend bool operator==(const TKey& a, const TKey& b)
+        {
+            return a.Scale == b.Scale && a.Grid == b.Grid && a.GridRight == b.GridRight && a.GridBottom == b.GridBottom
+                && a.Background == b.Background && a.BackgroundX == b.BackgroundX && a.BackgroundY == b.BackgroundY;
+        }
+    };
+    // Paints the page into `area` (page pixels) of a painter whose device origin is the area's top left.
+    using TPagePainter = std::function<void(QPainter& painter, const QRect& area)>;
+
+    static constexpr int TileSize = 128;
+
+    void Drop() { FTiles.clear(); }
+    // Copies the page pixels of `view` onto `target` at (0, 0), painting the tiles not kept in one pass
+    // over the rectangle they span. Tiles beyond the neighbours of the view are let go.
+    void Compose(QImage& target, const QRect& view, const TKey& key, const TPagePainter& paint);
+
+private:
+    using TIndex = std::pair<int, int>;
+
+    QRect TileRect(TIndex index) const;
+    // The tiles meeting the page pixels of `area`, as the first and last index in each direction.
+    std::pair<TIndex, TIndex> TilesOver(const QRect& area) const;
+    void PaintMissing(const std::pair<TIndex, TIndex>& span, const QRect& view, const TPagePainter& paint);
+    void LetGoBeyond(const std::pair<TIndex, TIndex>& span);
+
+    struct TTile {
+        QImage Image;
+        // The part of the tile that was painted, in page pixels.
+        QRect Painted;
+    };
+    bool Holds(TIndex index, const QRect& view) const;
+
+    TKey FKey;
+    QPoint FOrigin;
+    std::map<TIndex, TTile> FTiles;
+};
+
+} // namespace korvo
