@@ -15,6 +15,7 @@
 #include <QImage>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -288,8 +289,10 @@ private:
     TPolygon& Edit(int index);
     // The same for every selected shape, so that FSelection's pointers may be changed through.
     void EditSelection();
+    void RestyleSelection(TUndoLabel label, const std::function<void(TPolygon&)>& restyle);
     // Takes the selected shapes out of the list, in selection order, and leaves the selection empty.
     TShapeList TakeSelection();
+    void InsertNodeWith(int index, int node, bool (TPolygon::*insert)(int));
     void DeleteNodeOrShape(int index, int minimumPoints, bool (TPolygon::*remove)());
     bool ConvertCircle(int index, int n, bool (TPolygon::*convert)(int));
     // The points kept, only the kind changed, as one undo step.

@@ -115,31 +115,22 @@ void TDrawing::SetSelectedNode(int index, int node)
     FShapes[static_cast<std::size_t>(index)]->FSelNode = node;
 }
 
-void TDrawing::AddNode(int index, int node)
+void TDrawing::InsertNodeWith(int index, int node, bool (TPolygon::*insert)(int))
 {
     if (!ValidIndex(index))
         return;
     const TDrawingUpdate update(*this);
     Touch(TDrawingChange::Shapes);
     TPolygon& shape = Edit(index);
-    if (shape.InsertNode(node)) {
+    if ((shape.*insert)(node)) {
         Refresh(shape);
         Modified();
     }
 }
 
-void TDrawing::AddCurveNode(int index, int node)
-{
-    if (!ValidIndex(index))
-        return;
-    const TDrawingUpdate update(*this);
-    Touch(TDrawingChange::Shapes);
-    TPolygon& shape = Edit(index);
-    if (shape.InsertCurveNode(node)) {
-        Refresh(shape);
-        Modified();
-    }
-}
+void TDrawing::AddNode(int index, int node) { InsertNodeWith(index, node, &TPolygon::InsertNode); }
+
+void TDrawing::AddCurveNode(int index, int node) { InsertNodeWith(index, node, &TPolygon::InsertCurveNode); }
 
 void TDrawing::DeleteNodeOrShape(int index, int minimumPoints, bool (TPolygon::*remove)())
 {
@@ -246,70 +237,49 @@ void TDrawing::CloseCurve(int index)
     shape.FSelNode = -1;
 }
 
-void TDrawing::SetFillColour(TColour colour)
+void TDrawing::RestyleSelection(TUndoLabel label, const std::function<void(TPolygon&)>& restyle)
 {
+    // Nothing selected is nothing changed: no undo step, and the drawing stays unmodified.
     if (FSelection.empty())
         return;
     const TDrawingUpdate update(*this);
     Touch(TDrawingChange::Shapes);
-    SaveUndo(ulFillColour);
+    SaveUndo(label);
     EditSelection();
-    for (TPolygon* shape : FSelection) {
-        if (shape->IsGroup())
-            shape->SetGroupFill(colour);
-        else if (shape->FKind == skText)
-            shape->FFont.Colour = colour;
+    for (TPolygon* shape : FSelection)
+        restyle(*shape);
+}
+
+void TDrawing::SetFillColour(TColour colour)
+{
+    RestyleSelection(ulFillColour, [colour](TPolygon& shape) {
+        if (shape.IsGroup())
+            shape.SetGroupFill(colour);
+        else if (shape.FKind == skText)
+            shape.FFont.Colour = colour;
         else
-            shape->FBrush.SetFill(colour);
-    }
+            shape.FBrush.SetFill(colour);
+    });
 }
 
 void TDrawing::SetLineColour(TColour colour)
 {
-    if (FSelection.empty())
-        return;
-    const TDrawingUpdate update(*this);
-    Touch(TDrawingChange::Shapes);
-    SaveUndo(ulLineColour);
-    EditSelection();
-    for (TPolygon* shape : FSelection)
-        shape->ApplyLineColour(colour);
+    RestyleSelection(ulLineColour, [colour](TPolygon& shape) { shape.ApplyLineColour(colour); });
 }
 
 void TDrawing::SetLineStyle(std::uint8_t style, std::int32_t width)
 {
-    if (FSelection.empty())
-        return;
-    const TDrawingUpdate update(*this);
-    Touch(TDrawingChange::Shapes);
-    SaveUndo(ulLineStyle);
-    EditSelection();
-    for (TPolygon* shape : FSelection)
-        shape->ApplyLineStyle(style, width);
+    RestyleSelection(ulLineStyle, [style, width](TPolygon& shape) { shape.ApplyLineStyle(style, width); });
 }
 
 void TDrawing::SetPenStyle(std::uint8_t style)
 {
-    if (FSelection.empty())
-        return;
-    const TDrawingUpdate update(*this);
-    Touch(TDrawingChange::Shapes);
-    SaveUndo(ulLineStyle);
-    EditSelection();
-    for (TPolygon* shape : FSelection)
-        shape->ApplyPenStyle(style);
+    RestyleSelection(ulLineStyle, [style](TPolygon& shape) { shape.ApplyPenStyle(style); });
 }
 
 void TDrawing::SetLineEnding(std::uint8_t ending)
 {
-    if (FSelection.empty())
-        return;
-    const TDrawingUpdate update(*this);
-    Touch(TDrawingChange::Shapes);
-    SaveUndo(ulLineEnding);
-    EditSelection();
-    for (TPolygon* shape : FSelection)
-        shape->FLineEnd = ending;
+    RestyleSelection(ulLineEnding, [ending](TPolygon& shape) { shape.FLineEnd = ending; });
 }
 
 } // namespace korvo
