@@ -42,7 +42,8 @@ namespace {
             QTimer::singleShot(0, [] {
                 std::printf("korvo: first page painted after %lld ms\n", SinceStart().elapsed());
                 std::fflush(stdout);
-                QCoreApplication::quit();
+                // Leaves without closing the window, which would ask whether to exit.
+                QCoreApplication::exit(0);
             });
             return false;
         }
