@@ -25,9 +25,11 @@ void TAssembly::Drop(const char* name, int x, int y)
     FDrawing.AddLibraryShape(&PictureNamed(name), Device(x), Device(y));
 }
 
-void TAssembly::Wire(int x1, int y1, int x2, int y2)
+void TAssembly::Wire(std::initializer_list<std::pair<int, int>> path)
 {
-    FDrawing.AddLine(leNone, Device(x1), Device(y1), Device(x2), Device(y2), Pen(clBlack, 2));
+    for (auto from = path.begin(), to = std::next(from); from != path.end() && to != path.end(); ++from, ++to)
+        FDrawing.AddLine(
+            leNone, Device(from->first), Device(from->second), Device(to->first), Device(to->second), Pen(clBlack, 2));
 }
 
 const TPolygon& TAssembly::PictureNamed(const char* name) const

@@ -6,6 +6,8 @@
 #include "document/drawing.h"
 #include "tools/default_library/pages.h"
 
+#include <initializer_list>
+#include <utility>
 #include <vector>
 
 namespace korvo::tools {
@@ -17,8 +19,9 @@ public:
     // Drops the library picture of that name with its top-left corner at (x, y) mm. Throws
     // std::invalid_argument with the name when the library has no such picture.
     void Drop(const char* name, int x, int y);
-    // A straight black wire 2 pixels wide from (x1, y1) to (x2, y2) mm, as the line tool draws it.
-    void Wire(int x1, int y1, int x2, int y2);
+    // Straight black wires 2 pixels wide along the corners of a path in mm, one line per leg, as the
+    // line tool draws them.
+    void Wire(std::initializer_list<std::pair<int, int>> path);
     TDrawing& Drawing() { return FDrawing; }
     const TShapeList& Shapes() const { return FDrawing.Shapes(); }
 

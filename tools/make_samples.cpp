@@ -136,11 +136,9 @@ TShapeList AssemblingGlassware()
     a.Drop("Cell", 75, 140);
     a.Drop("Switch, open", 105, 140);
     a.Drop("Lamp", 95, 171);
-    a.Wire(95, 145, 105, 145);
-    a.Wire(125, 145, 125, 175);
-    a.Wire(125, 175, 115, 175);
-    a.Wire(95, 175, 75, 175);
-    a.Wire(75, 175, 75, 145);
+    a.Wire({ { 95, 145 }, { 105, 145 } });
+    a.Wire({ { 125, 145 }, { 125, 175 }, { 115, 175 } });
+    a.Wire({ { 95, 175 }, { 75, 175 }, { 75, 145 } });
     return a.Shapes();
 }
 

@@ -15,18 +15,14 @@ void CircuitsTutorial(const QString& folder)
     t.Drop("Lamp", 70, 66);
     t.Step();
     // Round the loop from the cell's right-hand terminal, on the grid from terminal to terminal.
-    t.Wire(50, 30, 70, 30);
-    t.Wire(90, 30, 110, 30);
-    t.Wire(110, 30, 110, 70);
-    t.Wire(110, 70, 90, 70);
-    t.Wire(70, 70, 60, 70);
-    t.Wire(40, 70, 20, 70);
-    t.Wire(20, 70, 20, 30);
-    t.Wire(20, 30, 30, 30);
+    t.Wire({ { 50, 30 }, { 70, 30 } });
+    t.Wire({ { 90, 30 }, { 110, 30 }, { 110, 70 }, { 90, 70 } });
+    t.Wire({ { 70, 70 }, { 60, 70 } });
+    t.Wire({ { 40, 70 }, { 20, 70 }, { 20, 30 }, { 30, 30 } });
     t.Step({ DragMark({ 50, 36 }, { 70, 36 }) });
     t.Drop("Voltmeter", 70, 85);
-    t.Wire(70, 70, 70, 90);
-    t.Wire(90, 70, 90, 90);
+    t.Wire({ { 70, 70 }, { 70, 90 } });
+    t.Wire({ { 90, 70 }, { 90, 90 } });
     t.Step();
     t.Text({ 34, 18 }, "cell", 10);
     t.Text({ 72, 18 }, "switch", 10);

@@ -16,12 +16,8 @@ void SaveSplashDrawing(const QString& fileName)
     // A cell lighting a lamp, on the grid as the circuit tutorial draws them.
     a.Drop("Cell", 8, 44);
     a.Drop("Lamp", 36, 45);
-    a.Wire(28, 49, 36, 49);
-    a.Wire(8, 49, 6, 49);
-    a.Wire(6, 49, 6, 58);
-    a.Wire(6, 58, 58, 58);
-    a.Wire(58, 58, 58, 49);
-    a.Wire(58, 49, 56, 49);
+    a.Wire({ { 28, 49 }, { 36, 49 } });
+    a.Wire({ { 8, 49 }, { 6, 49 }, { 6, 58 }, { 58, 58 }, { 58, 49 }, { 56, 49 } });
     TShapeList card { std::make_shared<TPolygon>(
         Rect({ 2, 2, 100, 67 }, Pen(Rgb(120, 140, 170)), Rgb(235, 243, 252))) };
     card.insert(card.end(), a.Shapes().begin(), a.Shapes().end());

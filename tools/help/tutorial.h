@@ -25,7 +25,7 @@ public:
     void Polygon(std::int32_t kind, const TMMArray& corners, TPen pen = Outline);
     void Text(TMMPoint at, const char* text, int points = 12, bool bold = false);
     void Drop(const char* picture, int x, int y) { FAssembly.Drop(picture, x, y); }
-    void Wire(int x1, int y1, int x2, int y2) { FAssembly.Wire(x1, y1, x2, y2); }
+    void Wire(std::initializer_list<std::pair<int, int>> path) { FAssembly.Wire(path); }
     // Selects the shape alone, as a click on it would; -1 is the newest shape.
     void Select(int index = -1);
     TDrawing& Drawing() { return FAssembly.Drawing(); }
