@@ -1,10 +1,10 @@
 #include "document/drawing_file.h"
 
-#include "document/shape_arena.h"
-
 #include "shapes/byte_stream.h"
 #include "shapes/file_io.h"
 #include "shapes/shape_record.h"
+
+#include <QIODevice>
 
 namespace korvo {
 
@@ -28,9 +28,26 @@ QByteArray EncodeDrawing(const TShapeList& shapes)
 
 void WriteDrawingFile(const QString& fileName, const TShapeList& shapes)
 {
-    // Encoded whole first and handed over in one write: the file sees a few large writes instead of one
-    // per buffer's worth of records.
-    WriteFileBytes(fileName, EncodeDrawing(shapes));
+    // The records go into one buffer that is handed to the file each time it holds a megabyte and then
+    // reused: few large writes, and a buffer that stays in the cache instead of growing to the file's
+    // size in fresh memory.
+    constexpr qsizetype WriteBytes = 1 << 20;
+    WriteFileWith(fileName, [&shapes](QIODevice& file) {
+        TByteWriter stream;
+        stream.Reserve(2 * WriteBytes);
+        const auto handOver = [&stream, &file] {
+            const QByteArrayView bytes = stream.Written();
+            stream.Clear();
+            return file.write(bytes.data(), bytes.size()) == bytes.size();
+        };
+        stream.WriteInt32(static_cast<std::int32_t>(shapes.size()));
+        for (const TShapePtr& shape : shapes) {
+            shape->SaveToStream(stream);
+            if (stream.Written().size() >= WriteBytes && !handOver())
+                return false;
+        }
+        return handOver();
+    });
 }
 
 TShapeList DecodeDrawing(QByteArrayView bytes, float scale)
@@ -39,11 +56,14 @@ TShapeList DecodeDrawing(QByteArrayView bytes, float scale)
     const std::int32_t count = stream.ReadCount(ShapeRecordMinBytes);
     TShapeList shapes;
     shapes.reserve(static_cast<std::size_t>(count));
-    // A shape and its reference counts take a little more than the shape itself.
-    const TArenaAllocator<TPolygon> allocator(
-        std::make_shared<TShapeArena>(static_cast<std::size_t>(count) * (sizeof(TPolygon) + 4 * sizeof(void*))));
+    // A shape and its reference counts take a little more than the shape itself; the points take less
+    // than the bytes left.
+    const auto arena = std::make_shared<TShapeArena>(
+        static_cast<std::size_t>(count) * (sizeof(TPolygon) + 4 * sizeof(void*)) + std::size_t(stream.Remaining()));
+    const TArenaAllocator<TPolygon> place(arena);
     for (std::int32_t i = 0; i < count; ++i) {
-        auto shape = std::allocate_shared<TPolygon>(allocator);
+        auto shape = std::allocate_shared<TPolygon>(place);
+        shape->FPoints = TMMArray(place);
         shape->LoadFromStream(stream);
         shape->CalcBounds(scale);
         shape->CalcGrips();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "geometry/shape_arena.h"
+
 #include <vector>
 
 namespace korvo {
@@ -14,7 +16,8 @@ struct TMMPoint {
     friend bool operator!=(const TMMPoint& a, const TMMPoint& b) { return !(a == b); }
 };
 
-using TMMArray = std::vector<TMMPoint>;
+// Points read from a file sit in the file's arena; all others, copies included, on the heap.
+using TMMArray = std::vector<TMMPoint, TArenaAllocator<TMMPoint>>;
 
 struct TMMRect {
     float Left = 0;

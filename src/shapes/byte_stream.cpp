@@ -14,11 +14,7 @@ TByteReader::TByteReader(QByteArrayView data)
 {
 }
 
-void TByteReader::Require(qsizetype size) const
-{
-    if (size < 0 || size > Remaining())
-        throw EReadError("it ends before its data is complete");
-}
+void TByteReader::Fail() { throw EReadError("it ends before its data is complete"); }
 
 void TByteReader::ReadRaw(void* target, qsizetype size)
 {
@@ -26,36 +22,6 @@ void TByteReader::ReadRaw(void* target, qsizetype size)
     if (size > 0)
         std::memcpy(target, FPos, static_cast<std::size_t>(size));
     FPos += size;
-}
-
-std::int32_t TByteReader::ReadInt32()
-{
-    Require(4);
-    const auto v = qFromLittleEndian<std::int32_t>(FPos);
-    FPos += 4;
-    return v;
-}
-
-std::uint32_t TByteReader::ReadUInt32()
-{
-    Require(4);
-    const auto v = qFromLittleEndian<std::uint32_t>(FPos);
-    FPos += 4;
-    return v;
-}
-
-std::uint8_t TByteReader::ReadUInt8()
-{
-    Require(1);
-    return static_cast<std::uint8_t>(*FPos++);
-}
-
-float TByteReader::ReadFloat32()
-{
-    const std::uint32_t bits = ReadUInt32();
-    float v;
-    std::memcpy(&v, &bits, sizeof v);
-    return v;
 }
 
 QByteArray TByteReader::ReadBytes(qsizetype size)
@@ -89,15 +55,6 @@ void TByteWriter::Reserve(qsizetype size)
 {
     if (size > FCapacity)
         Resize(size);
-}
-
-void TByteWriter::WriteUInt32(std::uint32_t v) { qToLittleEndian(v, Grow(4)); }
-
-void TByteWriter::WriteFloat32(float v)
-{
-    std::uint32_t bits;
-    std::memcpy(&bits, &v, sizeof bits);
-    WriteUInt32(bits);
 }
 
 void TByteWriter::WriteRaw(const void* data, qsizetype size)

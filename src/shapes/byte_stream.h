@@ -2,8 +2,10 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QtEndian>
 
 #include <cstdint>
+#include <cstring>
 #include <stdexcept>
 
 namespace korvo {
@@ -15,15 +17,32 @@ public:
 };
 
 // Little-endian reading from bytes in memory. Every read is checked against the bytes left, so a
-// truncated or hostile input ends in EReadError, never in a read past the end.
+// truncated or hostile input ends in EReadError, never in a read past the end. The field readers are
+// inline: a drawing's load runs them a few million times.
 class TByteReader {
 public:
     explicit TByteReader(QByteArrayView data);
 
-    std::int32_t ReadInt32();
-    std::uint32_t ReadUInt32();
-    std::uint8_t ReadUInt8();
-    float ReadFloat32();
+    std::int32_t ReadInt32() { return static_cast<std::int32_t>(ReadUInt32()); }
+    std::uint32_t ReadUInt32()
+    {
+        Require(4);
+        const auto v = qFromLittleEndian<std::uint32_t>(FPos);
+        FPos += 4;
+        return v;
+    }
+    std::uint8_t ReadUInt8()
+    {
+        Require(1);
+        return static_cast<std::uint8_t>(*FPos++);
+    }
+    float ReadFloat32()
+    {
+        const std::uint32_t bits = ReadUInt32();
+        float v;
+        std::memcpy(&v, &bits, sizeof v);
+        return v;
+    }
     void ReadRaw(void* target, qsizetype size);
     QByteArray ReadBytes(qsizetype size);
 
@@ -34,7 +53,12 @@ public:
     qsizetype Remaining() const { return FEnd - FPos; }
 
 private:
-    void Require(qsizetype size) const;
+    void Require(qsizetype size) const
+    {
+        if (size < 0 || size > Remaining())
+            Fail();
+    }
+    [[noreturn]] static void Fail();
 
     const char* FPos;
     const char* FEnd;
@@ -44,15 +68,23 @@ private:
 class TByteWriter {
 public:
     void WriteInt32(std::int32_t v) { WriteUInt32(static_cast<std::uint32_t>(v)); }
-    void WriteUInt32(std::uint32_t v);
+    void WriteUInt32(std::uint32_t v) { qToLittleEndian(v, Grow(4)); }
     void WriteUInt8(std::uint8_t v) { *Grow(1) = static_cast<char>(v); }
-    void WriteFloat32(float v);
+    void WriteFloat32(float v)
+    {
+        std::uint32_t bits;
+        std::memcpy(&bits, &v, sizeof bits);
+        WriteUInt32(bits);
+    }
     void WriteRaw(const void* data, qsizetype size);
     void WriteBytes(QByteArrayView bytes) { WriteRaw(bytes.data(), bytes.size()); }
 
     // The bytes written so far; the writer is left empty.
     QByteArray Take();
     void Reserve(qsizetype size);
+    // The bytes written since the last Clear, which keeps the buffer for the next ones.
+    QByteArrayView Written() const { return QByteArrayView(FBuffer, FSize); }
+    void Clear() { FSize = 0; }
 
 private:
     // Inline, as it runs for every field; the buffer's address is kept so no call checks for sharing.

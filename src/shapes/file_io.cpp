@@ -1,5 +1,7 @@
 #include "shapes/file_io.h"
 
+#include "geometry/shape_arena.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -23,11 +25,25 @@ QByteArray ReadFileBytes(const QString& fileName)
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         throw EFileError(QStringLiteral("Cannot open \"%1\": %2.").arg(fileName, file.errorString()));
+    const auto tooLarge = [&fileName] {
+        return EFileError(QStringLiteral("Cannot open \"%1\": the file is too large.").arg(fileName));
+    };
     if (file.size() > MaxFileBytes)
-        throw EFileError(QStringLiteral("Cannot open \"%1\": the file is too large.").arg(fileName));
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+        throw tooLarge();
+    // Read in one piece into memory that may take large pages: a page fault for every few kilobytes of
+    // a large drawing costs more than copying it. What a file holds beyond the size it gave (a growing
+    // file, a system file that gives none) follows.
+    QByteArray bytes(file.size(), Qt::Uninitialized);
+    AdviseLargePages(bytes.data(), static_cast<std::size_t>(bytes.size()));
+    const qint64 read = file.read(bytes.data(), bytes.size());
+    if (read >= 0) {
+        bytes.truncate(read);
+        bytes += file.readAll();
+    }
+    if (read < 0 || file.error() != QFileDevice::NoError)
         throw EFileError(QStringLiteral("Cannot read \"%1\": %2.").arg(fileName, file.errorString()));
+    if (bytes.size() > MaxFileBytes)
+        throw tooLarge();
     return bytes;
 }
 

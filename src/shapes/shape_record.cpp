@@ -11,9 +11,13 @@ namespace {
 
     void WritePoints(TByteWriter& stream, const TMMArray& points)
     {
-        for (const TMMPoint& p : points) {
-            stream.WriteFloat32(p.X);
-            stream.WriteFloat32(p.Y);
+        if constexpr (Q_BYTE_ORDER == Q_LITTLE_ENDIAN && sizeof(TMMPoint) == 8) {
+            stream.WriteRaw(points.data(), qsizetype(points.size()) * 8);
+        } else {
+            for (const TMMPoint& p : points) {
+                stream.WriteFloat32(p.X);
+                stream.WriteFloat32(p.Y);
+            }
         }
     }
 
@@ -118,8 +122,10 @@ void TPolygon::LoadFromStream(TByteReader& stream, int depth)
     const std::int32_t childCount = stream.ReadCount(ShapeRecordMinBytes);
     FChildren.reserve(FChildren.size() + static_cast<std::size_t>(childCount));
     for (std::int32_t i = 0; i < childCount; ++i) {
-        FChildren.emplace_back();
-        FChildren.back().LoadFromStream(stream, depth + 1);
+        TPolygon& child = FChildren.emplace_back();
+        // Children's points go where their group's do.
+        child.FPoints = TMMArray(FPoints.get_allocator());
+        child.LoadFromStream(stream, depth + 1);
     }
 }
 
