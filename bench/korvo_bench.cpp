@@ -222,6 +222,27 @@ void ScrollBaseline(benchmark::State& state)
 }
 BENCHMARK(ScrollBaseline)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
+// Nudging one shape in the view to and fro and painting after each nudge: only the page around it
+// should be painted again.
+void EditStep(benchmark::State& state)
+{
+    TDrawing& drawing = ScrolledDrawing(1);
+    const QRect view(0, 0, 1000, 700);
+    int index = 0;
+    while (!view.contains(drawing.Shapes()[static_cast<std::size_t>(index)]->FDevRect.ToQRect()))
+        ++index;
+    drawing.ToggleSelected(index);
+    drawing.SetMoveUndoPending(false);
+    int step = 3;
+    for (auto _ : state) {
+        step = -step;
+        drawing.MoveSelection(step, step);
+        drawing.Paint();
+    }
+    drawing.Deselect();
+}
+BENCHMARK(EditStep)->Unit(benchmark::kMillisecond);
+
 // Zooming between x1 and x2 about the view's top left, painting each step.
 void ZoomStep(benchmark::State& state)
 {

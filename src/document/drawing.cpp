@@ -33,7 +33,7 @@ void TDrawing::Touch(TDrawingChanges changes)
 {
     FPending |= changes;
     if (changes & TDrawingChange::Shapes)
-        FTiles.Drop();
+        FShapesChanged = true;
     // A step undone holds the whole drawing as it was before the undo: redone after another change,
     // it would silently throw that change away.
     if (changes & TDrawingChange::Shapes && !FRedoList.empty()) {
@@ -164,6 +164,7 @@ void TDrawing::StepThrough(std::vector<TUndoObject>& from, std::vector<TUndoObje
     // Noted directly rather than through Touch: this change of the shapes moves through the history
     // and must keep the steps still to be redone.
     FPending |= TDrawingChange::Shapes | TDrawingChange::Selection | TDrawingChange::History;
+    FShapesChanged = true;
     TUndoObject step = std::move(from.back());
     from.pop_back();
     // Steps only move between the two lists, and recording a new one empties the steps to redo, so

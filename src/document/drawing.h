@@ -4,6 +4,7 @@
 #include "document/drawing_file.h"
 #include "document/drawing_modes.h"
 #include "document/paint_layers.h"
+#include "document/painted_shapes.h"
 #include "document/picture.h"
 #include "document/shared_settings.h"
 #include "document/undo_step.h"
@@ -329,7 +330,9 @@ private:
     QPoint GridEnds(bool forTiles) const;
     // The page painted with the page pixel `origin` at the painter's (0, 0).
     void PaintPaper(QPainter& painter, QPoint origin, QPoint gridEnds) const;
-    // Shapes [first, second) of the list; with an area (page pixels), only those that may paint in it.
+    // Shapes [first, second) of the list; with an area (page pixels), only those whose reach, as the
+    // tiles' record of the shapes holds it, meets the area. That record is current while tiles are
+    // composed.
     void PaintShapes(QPainter& painter, QPoint origin, std::pair<std::size_t, std::size_t> range, TPaintErrors& errors,
         const QRect* area = nullptr);
     void PaintWholeView(QPainter& painter, TPaintErrors& errors);
@@ -369,6 +372,9 @@ private:
     bool FHoldLayers = false;
     TPaintLayers FLayers;
     TViewTiles FTiles;
+    // What the tiles show of the shapes, and whether the shapes changed since it was taken.
+    TPaintedShapes FPainted;
+    bool FShapesChanged = true;
     TFontCache FFonts;
     TPointArray FNodePoints;
     std::vector<TDrawingListener> FListeners;

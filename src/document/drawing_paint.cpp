@@ -9,7 +9,6 @@
 #include "geometry/units.h"
 #include "shapes/colour_map.h"
 #include "shapes/error_reporter.h"
-#include "shapes/paint_reach.h"
 #include "shapes/paint_tools.h"
 #include "shapes/selection_marks.h"
 #include "shapes/shape_painter.h"
@@ -89,6 +88,14 @@ QPoint TDrawing::GridEnds(bool forTiles) const
 
 void TDrawing::ComposeFromTiles(TPaintErrors& errors)
 {
+    if (FShapesChanged || !FPainted.Covers(FShapes.size(), FScale)) {
+        const std::optional<QRect> changed = FPainted.Update(FShapes, FScale, ScreenPixelsPerInch());
+        if (changed)
+            FTiles.DropOver(*changed);
+        else
+            FTiles.Drop();
+        FShapesChanged = false;
+    }
     const QPoint gridEnds = GridEnds(true);
     const TViewTiles::TKey key { FScale, FShowGrid, gridEnds.x(), gridEnds.y(),
         FBackground ? FBackground->cacheKey() : 0, FBackgroundX, FBackgroundY };
@@ -120,7 +127,7 @@ void TDrawing::PaintShapes(QPainter& painter, QPoint origin, std::pair<std::size
     TShapePainter shapes(painter, TPaintTarget::Screen, pixelsPerInch, FFonts);
     for (std::size_t i = range.first; i < range.second; ++i) {
         if (area) {
-            const std::optional<TRect> reach = PaintReach(*FShapes[i], FScale, pixelsPerInch);
+            const std::optional<TRect>& reach = FPainted.Reach(i);
             if (reach && !reach->ToQRect().intersects(*area))
                 continue;
         }

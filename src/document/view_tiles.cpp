@@ -45,6 +45,12 @@ void TViewTiles::Compose(QImage& target, const QRect& view, const TKey& key, con
     }
 }
 
+void TViewTiles::DropOver(const QRect& area)
+{
+    for (auto it = FTiles.begin(); it != FTiles.end();)
+        it = TileRect(it->first).intersects(area) ? FTiles.erase(it) : std::next(it);
+}
+
 bool TViewTiles::Holds(TIndex index, const QRect& view) const
 {
     const auto it = FTiles.find(index);

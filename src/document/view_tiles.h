@@ -43,6 +43,8 @@ public:
     static constexpr int TileSize = 128;
 
     void Drop() { FTiles.clear(); }
+    // Lets go of the tiles that meet `area` (page pixels), for the part of the page that changed.
+    void DropOver(const QRect& area);
     // Copies the page pixels of `view` onto `target` at (0, 0), painting the tiles not kept in one pass
     // over the rectangle they span. Tiles beyond the neighbours of the view are let go.
     void Compose(QImage& target, const QRect& view, const TKey& key, const TPagePainter& paint);
