@@ -107,7 +107,7 @@ void ExportPagePicture(const TShapeList& shapes, const QString& fileName, TError
     for (const TShapePtr& shape : shapes)
         page.Shapes.push_back(shape.get());
     page.PixelsPerInch = PrinterPixelsPerInch();
-    const float scale = static_cast<float>(page.PixelsPerInch / 25.4);
+    const float scale = static_cast<float>(page.PixelsPerInch / MMPerInch);
     page.Geometry = { QPoint(0, 0),
         QSize(Round(PageWidthMM * static_cast<double>(scale)), Round(PageHeightMM * static_cast<double>(scale))),
         scale };

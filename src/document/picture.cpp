@@ -60,7 +60,7 @@ namespace {
         QPdfWriter pdf(&out);
         pdf.setResolution(picture.PixelsPerInch);
         pdf.setCreator(QStringLiteral("Korvo"));
-        const QSizeF millimetres = QSizeF(DrawableSize(picture)) * 25.4 / picture.PixelsPerInch;
+        const QSizeF millimetres = QSizeF(DrawableSize(picture)) * MMPerInch / picture.PixelsPerInch;
         if (!pdf.setPageSize(QPageSize(millimetres, QPageSize::Millimeter)) || !pdf.setPageMargins(QMarginsF()))
             return false;
         return PaintInto(pdf, picture);

@@ -14,6 +14,6 @@ void SetScreenPixelsPerInch(int dpi)
         screenDpi = dpi;
 }
 
-float ScreenPixelsPerMM() { return static_cast<float>(screenDpi / 25.4); }
+float ScreenPixelsPerMM() { return static_cast<float>(screenDpi / MMPerInch); }
 
 } // namespace korvo

@@ -4,6 +4,8 @@ namespace korvo {
 
 constexpr double Pi = 3.14159265358979323846;
 
+constexpr double MMPerInch = 25.4;
+
 // Device pixels per millimetre at zoom x1.
 constexpr float BaseScale = 4.0f;
 

@@ -1,6 +1,7 @@
 #include "printing/page_layout.h"
 
 #include "geometry/rounding.h"
+#include "geometry/units.h"
 
 #include <utility>
 
@@ -8,7 +9,6 @@ namespace korvo {
 
 namespace {
 
-    constexpr double MMPerInch = 25.4;
     // The drawing keeps this far inside the printable area.
     constexpr double MarginMM = 5;
     // The sheet assumed for an A3 page; 597, not 594, is what the preview has always shown.

@@ -1,5 +1,7 @@
 #include "document/emf/emf_picture.h"
 
+#include "geometry/units.h"
+
 #include <QFontMetricsF>
 #include <QPainterPath>
 #include <QTextItem>
@@ -71,9 +73,9 @@ int TEmfPicture::metric(PaintDeviceMetric metric) const
     case PdmHeight:
         return FSize.height();
     case PdmWidthMM:
-        return qRound(FSize.width() * 25.4 / FPixelsPerInch);
+        return qRound(FSize.width() * MMPerInch / FPixelsPerInch);
     case PdmHeightMM:
-        return qRound(FSize.height() * 25.4 / FPixelsPerInch);
+        return qRound(FSize.height() * MMPerInch / FPixelsPerInch);
     case PdmDpiX:
     case PdmDpiY:
     case PdmPhysicalDpiX:

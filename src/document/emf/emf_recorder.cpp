@@ -1,5 +1,6 @@
 #include "document/emf/emf_recorder.h"
 
+#include "geometry/units.h"
 #include "shapes/colour_map.h"
 
 #include <algorithm>
@@ -265,8 +266,8 @@ QByteArray TEmfRecorder::Finish()
     file.WriteUInt32(0);
     file.WriteUInt32(0);
     // The reference device: an A4 sheet at the picture's resolution, so one pixel is 25.4 / ppi mm.
-    file.WriteInt32(static_cast<std::int32_t>(210 * FPixelsPerInch / 25.4));
-    file.WriteInt32(static_cast<std::int32_t>(297 * FPixelsPerInch / 25.4));
+    file.WriteInt32(static_cast<std::int32_t>(210 * FPixelsPerInch / MMPerInch));
+    file.WriteInt32(static_cast<std::int32_t>(297 * FPixelsPerInch / MMPerInch));
     file.WriteInt32(210);
     file.WriteInt32(297);
     file.WriteUInt32(0);
