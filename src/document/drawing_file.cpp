@@ -58,8 +58,9 @@ TShapeList DecodeDrawing(QByteArrayView bytes, float scale)
     shapes.reserve(static_cast<std::size_t>(count));
     // A shape and its reference counts take a little more than the shape itself; the points take less
     // than the bytes left.
-    const auto arena = std::make_shared<TShapeArena>(
-        static_cast<std::size_t>(count) * (sizeof(TPolygon) + 4 * sizeof(void*)) + std::size_t(stream.Remaining()));
+    const auto arena
+        = std::make_shared<TShapeArena>(static_cast<std::size_t>(count) * (sizeof(TPolygon) + 4 * sizeof(void*))
+            + static_cast<std::size_t>(stream.Remaining()));
     const TArenaAllocator<TPolygon> place(arena);
     for (std::int32_t i = 0; i < count; ++i) {
         auto shape = std::allocate_shared<TPolygon>(place);

@@ -1,7 +1,5 @@
 #include "shapes/byte_stream.h"
 
-#include <QtEndian>
-
 #include <algorithm>
 #include <cstring>
 #include <utility>
