@@ -125,6 +125,8 @@ void TDrawing::PaintShapes(QPainter& painter, QPoint origin, std::pair<std::size
 {
     const int pixelsPerInch = ScreenPixelsPerInch();
     TShapePainter shapes(painter, TPaintTarget::Screen, pixelsPerInch, FFonts);
+    // Hatches are tied to the page, so strips painted apart from each other meet without a seam.
+    painter.setBrushOrigin(-origin);
     for (std::size_t i = range.first; i < range.second; ++i) {
         if (area) {
             const std::optional<TRect>& reach = FPainted.Reach(i);

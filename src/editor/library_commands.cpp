@@ -84,11 +84,13 @@ bool TLibraryCommands::Commit(const std::function<void()>& edit)
         return false;
     const int page = FPanel.CurrentPage();
     const int row = FPanel.CurrentRow();
-    if (!FLibrary.EditAndSave(fileName, edit)) {
-        // The library went back to copies of its entries.
+    if (const std::optional<QString> failure = FLibrary.EditAndSave(fileName, edit)) {
+        // The library went back to copies of its entries: the panel lets go of the old ones before the
+        // message box can repaint it.
         FPanel.ForgetThumbnails();
         FPanel.ShowPages();
         FPanel.ShowPage(page, row);
+        FPrompts.ShowError(*failure);
         return false;
     }
     FLibraryFile = fileName;

@@ -17,7 +17,6 @@
 class QComboBox;
 class QDockWidget;
 class QLabel;
-class QLineEdit;
 class QMenu;
 class QScrollBar;
 class QSpinBox;

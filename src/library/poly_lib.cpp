@@ -42,7 +42,7 @@ bool TPolyLib::SaveFile(const QString& fileName)
     return true;
 }
 
-bool TPolyLib::EditAndSave(const QString& fileName, const std::function<void()>& edit)
+std::optional<QString> TPolyLib::EditAndSave(const QString& fileName, const std::function<void()>& edit)
 {
     QList<QByteArray> pages = FPages;
     TLibEntries entries;
@@ -53,12 +53,11 @@ bool TPolyLib::EditAndSave(const QString& fileName, const std::function<void()>&
     const auto failure = Write(fileName);
     if (!failure) {
         FFileName = fileName;
-        return true;
+        return std::nullopt;
     }
     FPages = std::move(pages);
     FEntries = std::move(entries);
-    FReporter.ReportError(*failure + QStringLiteral("\rThe library has been left as it was."));
-    return false;
+    return *failure + QStringLiteral("\rThe library has been left as it was.");
 }
 
 bool TPolyLib::LoadFile(const QString& fileName)

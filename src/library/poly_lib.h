@@ -33,8 +33,8 @@ public:
     bool LoadFile(const QString& fileName);
     // Makes a change and writes the whole library to the file at once. When the file cannot be
     // written the change is taken back, so the library never differs from its file, and the failure
-    // is reported; the answer is whether the change stands.
-    bool EditAndSave(const QString& fileName, const std::function<void()>& edit);
+    // is returned for the caller to report once it has let go of the entries the change replaced.
+    std::optional<QString> EditAndSave(const QString& fileName, const std::function<void()>& edit);
 
     // The entries of one page in display order; empty for a page without entries.
     std::vector<TLibShape*> PageEntries(std::int32_t page) const;

@@ -24,7 +24,7 @@ namespace {
         if (a >= h && a >= w) {
             // Small enough to show unscaled, centred in the row's height.
             r.Bottom = r.Top + h;
-            r.Right = r.Left + Round(h * aspect);
+            r.Right = r.Left + w;
             return r.Offset(0, (a - h) / 2);
         }
         if (h >= w) {

@@ -345,7 +345,8 @@ bool SameButLineSteps(const QImage& a, const QImage& b)
 // The page under the view is kept between paints; whatever changes after a scroll step must show as a
 // view painted from nothing shows it, there and after scrolling back. An edit repaints only the part
 // it touches, so it too may step a thin line from another start. The edits act on a rectangle of a
-// colour found nowhere else: left behind or missing, it shows as a patch no line step explains.
+// colour found nowhere else: left behind or missing, it shows as a patch no line step explains. Its
+// hatch, a fill stored files may hold, must run on across the edges of strips painted apart.
 TEST_F(DrawingView, ScrolledViewShowsWhatAViewPaintedAnewShows)
 {
     QImage picture(60, 45, QImage::Format_RGB32);
@@ -355,6 +356,7 @@ TEST_F(DrawingView, ScrolledViewShowsWhatAViewPaintedAnewShows)
     }
     const QString pictureFile = folder.filePath(QStringLiteral("picture.png"));
     ASSERT_TRUE(picture.save(pictureFile));
+    constexpr std::uint8_t CrossedHatch = 7;
     const auto pickMarker = [](TDrawing& d) {
         d.Deselect();
         d.ToggleSelected(d.ShapeCount() - 1);
@@ -406,7 +408,7 @@ TEST_F(DrawingView, ScrolledViewShowsWhatAViewPaintedAnewShows)
         };
         drawing.SetScroll(19, 171);
         EXPECT_TRUE(SameButLineSteps(anew(), drawing.ViewImage())) << c.Name << ", scrolled";
-        drawing.AddBoxShape({ 60, 60, 180, 140 }, TTool::Rectangle, { 0x00A01EF0, bsSolid }, {});
+        drawing.AddBoxShape({ 60, 60, 180, 140 }, TTool::Rectangle, { 0x00A01EF0, CrossedHatch }, {});
         c.Edit(drawing);
         EXPECT_TRUE(SameButLineSteps(anew(), drawing.ViewImage())) << c.Name << ", edited";
         drawing.SetScroll(5, 40);

@@ -391,10 +391,9 @@ TEST_F(LibraryPanel, AFailedWriteIsReportedAndLeavesFileAndPanelAsTheyWere)
 {
     const QByteArray before = ReadAll(window->LibraryFile());
     Panel().ShowPage(0, 1);
-    WhenShown([](QWidget& dialog) {
-        const TFileSizeLimit limit(16);
-        TypeName(dialog, "Tall flask", "OKBtn");
-    });
+    WhenShown([](QWidget& dialog) { TypeName(dialog, "Tall flask", "OKBtn"); });
+    QStringList rowsWhileErrorShows;
+    prompts.WhileErrorShows = [&] { rowsWhileErrorShows = Rows(); };
     {
         const TFileSizeLimit limit(16);
         Action(C::LibraryRenameShape)->trigger();
@@ -404,6 +403,7 @@ TEST_F(LibraryPanel, AFailedWriteIsReportedAndLeavesFileAndPanelAsTheyWere)
     EXPECT_EQ(ReadAll(window->LibraryFile()), before);
     EXPECT_TRUE(PanelShowsTheFile());
     EXPECT_EQ(Rows().at(1), QStringLiteral("Flask"));
+    EXPECT_EQ(rowsWhileErrorShows, Rows()) << "the panel shows the entries taken back before the message";
 }
 
 // "Add to library" takes the shape under the pointer, not a selection it is not part of, and says why

@@ -171,6 +171,8 @@ TEST(Thumbnail, FitsTheRowKeepingProportionsAndDrawsFlatShapes)
         { "tall", Box(skRectangle, { 0, 0, 10, 50 }, clBlack, Green), { 2, 1, 10, 41 }, { 6, 20 } },
         { "level line", Shape(skLine, { { 0, 0 }, { 50, 0 } }, clBlack, NoFillColour, leArrow), { 2, 1, 42, 41 },
             { 20, 21 } },
+        { "short level line", Shape(skLine, { { 0, 0 }, { 5, 0 } }, clBlack, NoFillColour), { 2, 21, 22, 21 },
+            { 12, 21 } },
         { "upright line", Shape(skLine, { { 0, 0 }, { 0, 50 } }, clBlack, NoFillColour), { 2, 1, 2, 41 }, { 2, 20 } },
     };
     for (const Case& c : cases) {

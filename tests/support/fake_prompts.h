@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 
 namespace korvo::test {
 
@@ -59,7 +60,15 @@ public:
         return Take(PrintAnswers, false);
     }
     void PrinterSetupDialog(QPrinter&) override { ++PrinterSetups; }
-    void ShowError(const QString& message) override { Errors.append(message); }
+    // Runs while an error shows, as the window's repaints do behind a message box.
+    std::function<void()> WhileErrorShows;
+
+    void ShowError(const QString& message) override
+    {
+        Errors.append(message);
+        if (WhileErrorShows)
+            WhileErrorShows();
+    }
     void ShowInformation(const QString& message) override { Errors.append(message); }
     TRecoveryChoice ChooseRecovery(const std::vector<TRecoveryOffer>& offers) override
     {

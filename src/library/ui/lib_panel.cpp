@@ -120,8 +120,6 @@ void TLibraryPanel::SetLargeThumbnails(bool large)
     FDelegate->SetRowHeight(large ? TLibRowDelegate::LargeRowHeight : TLibRowDelegate::SmallRowHeight);
 }
 
-int TLibraryPanel::RowHeight() const { return FDelegate->RowHeight(); }
-
 const TLibShape* TLibraryPanel::DraggedEntry(const QDropEvent& event) const
 {
     const std::optional<TLibraryDragItem> item = LibraryDragItem(*event.mimeData());

@@ -50,7 +50,6 @@ public:
     void ForgetThumbnails();
     // 60-pixel rows, or 40 for small thumbnails.
     void SetLargeThumbnails(bool large);
-    int RowHeight() const;
 
     // The entry a drag from this list carries; nothing for any other drag.
     const TLibShape* DraggedEntry(const QDropEvent& event) const;

@@ -17,7 +17,6 @@ public:
 
     TLibRowDelegate(const TLibListModel& model, TThumbnailCache& thumbnails, QObject* parent = nullptr);
 
-    int RowHeight() const { return FRowHeight; }
     void SetRowHeight(int height);
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
