@@ -78,7 +78,8 @@ TEST_F(Autosave, KeepsUnsavedChangesAnIntervalAfterTheyAreMade)
 
 TEST_F(Autosave, TellsOfAFailedWriteOnceAndTriesAgain)
 {
-    TRecoveryStore blocked(Fixture(QStringLiteral("file"), "x") + QStringLiteral("/recovery"), QStringLiteral("1-1"));
+    const QString blocker = Fixture(QStringLiteral("file"), "x");
+    TRecoveryStore blocked(blocker + QStringLiteral("/recovery"), QStringLiteral("1-1"));
     TAutosave failing(drawing, blocked, prompts, { [] { return QString(); }, 120, [this] { return now; } });
     drawing.AddListener([&failing](TDrawingChanges changes) { failing.DrawingChanged(changes); });
     Draw();
@@ -88,6 +89,12 @@ TEST_F(Autosave, TellsOfAFailedWriteOnceAndTriesAgain)
     failing.Tick();
     ASSERT_EQ(prompts.Errors.size(), 1);
     EXPECT_TRUE(prompts.Errors.first().startsWith(QStringLiteral("The drawing could not be kept for recovery")));
+    // Once the folder can be made, the next try keeps the drawing without another change.
+    ASSERT_TRUE(QFile::remove(blocker));
+    now = 360 * 1000;
+    failing.Tick();
+    EXPECT_TRUE(QFile::exists(blocked.ShapesFile()));
+    EXPECT_EQ(prompts.Errors.size(), 1);
 }
 
 TEST(RecoverySettings, IntervalIsReadWithinBounds)
