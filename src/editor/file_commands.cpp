@@ -4,6 +4,7 @@
 #include "document/picture.h"
 #include "document/shared_settings.h"
 #include "editor/recent_files.h"
+#include "editor/save_name.h"
 #include "editor/user_prompts.h"
 #include "shapes/file_io.h"
 
@@ -25,14 +26,6 @@ namespace {
     bool IsUnchanged() { return DocState == dsUntitled || DocState == dsSaved; }
 
 } // namespace
-
-QString WithExtension(const QString& fileName, const QString& extension)
-{
-    const QString suffix = QFileInfo(fileName).suffix();
-    if (QLatin1Char('.') + suffix.toUpper() == extension.toUpper())
-        return fileName;
-    return (suffix.isEmpty() ? fileName : fileName.left(fileName.size() - suffix.size() - 1)) + extension;
-}
 
 TFileCommands::TFileCommands(TDrawing& drawing, TRecentFiles& recent, TUserPrompts& prompts, TCallbacks callbacks)
     : FDrawing(drawing)
@@ -200,11 +193,9 @@ bool TFileCommands::Save()
 
 bool TFileCommands::SaveAs()
 {
-    const QString chosen = FPrompts.SaveFileName(QStringLiteral("Save as"), SaveFilter, FUserDir);
-    if (chosen.isEmpty())
-        return false;
-    const QString fileName = WithExtension(chosen, QStringLiteral(".kv"));
-    if (!SaveTo(fileName))
+    const QString fileName
+        = ChooseSaveName(FPrompts, { QStringLiteral("Save as"), SaveFilter, FUserDir }, QStringLiteral(".kv"));
+    if (fileName.isEmpty() || !SaveTo(fileName))
         return false;
     FFileName = fileName;
     UpdateTitle();
@@ -227,11 +218,13 @@ void TFileCommands::ImportBackground()
 
 void TFileCommands::ExportSelection()
 {
-    const QString chosen = FPrompts.SaveFileName(QStringLiteral("Export as metafile"), ExportFilter, FUserDir);
-    if (chosen.isEmpty())
+    // A name ending in another picture format's extension keeps it; any other becomes a metafile.
+    const QString fileName = ChooseSaveName(
+        FPrompts, { QStringLiteral("Export as metafile"), ExportFilter, FUserDir }, [](const QString& typed) {
+            return IsPictureFormat(QFileInfo(typed).suffix()) ? typed : WithExtension(typed, QStringLiteral(".emf"));
+        });
+    if (fileName.isEmpty())
         return;
-    const bool known = IsPictureFormat(QFileInfo(chosen).suffix());
-    const QString fileName = known ? chosen : WithExtension(chosen, QStringLiteral(".emf"));
     try {
         FDrawing.ExportMetafile(fileName);
     } catch (const EFileError& e) {

@@ -72,7 +72,4 @@ private:
     QString FUserDir;
 };
 
-// Forces the extension: a name whose extension is not `extension` (ignoring case) gets it instead.
-QString WithExtension(const QString& fileName, const QString& extension);
-
 } // namespace korvo

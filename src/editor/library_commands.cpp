@@ -2,7 +2,7 @@
 
 #include "document/drawing.h"
 #include "editor/command_icons.h"
-#include "editor/file_commands.h"
+#include "editor/save_name.h"
 #include "editor/user_prompts.h"
 #include "library/poly_lib.h"
 #include "library/ui/export_dialog.h"
@@ -73,8 +73,8 @@ void TLibraryCommands::ShowPagesAnd(int page)
 
 QString TLibraryCommands::ChooseFileToSave()
 {
-    const QString chosen = FPrompts.SaveFileName(QStringLiteral("Save library as"), LibraryFilter, Folder());
-    return chosen.isEmpty() ? chosen : WithExtension(chosen, QStringLiteral(".kvl"));
+    return ChooseSaveName(
+        FPrompts, { QStringLiteral("Save library as"), LibraryFilter, Folder() }, QStringLiteral(".kvl"));
 }
 
 bool TLibraryCommands::Commit(const std::function<void()>& edit)

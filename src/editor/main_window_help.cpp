@@ -49,8 +49,8 @@ void TMainDrawFrm::SetupHelp()
     for (const auto& [id, keyword] : TutorialKeywords)
         FCommands.Bind(id, [&help, keyword = QLatin1String(keyword)] { help.KeywordLookup(keyword); });
     FCommands.Bind(C::Help, [&help] { help.KeywordLookup(DrawingWindowKeyword); });
-    auto* contextHelp
-        = new QShortcut(QKeySequence::HelpContents, FLibraryPanel->List(), nullptr, nullptr, Qt::WidgetShortcut);
+    // F1 on every desktop, as the help says; the platform's own help key may differ or be missing.
+    auto* contextHelp = new QShortcut(Qt::Key_F1, FLibraryPanel->List(), nullptr, nullptr, Qt::WidgetShortcut);
     connect(contextHelp, &QShortcut::activated, this, [&help] { help.ContextLookup(LibListHelpContext); });
     Tutorials->setEnabled(true);
     RefreshCommandStates();

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -15,13 +16,17 @@ namespace korvo {
 
 namespace {
 
-    QString RunFileDialog(QFileDialog& dialog, const QString& title, const QString& filter, const QString& folder)
+    QString RunFileDialog(QFileDialog& dialog, const QString& title, const QString& filter, const QString& folder,
+        const QString& name = QString())
     {
         if (!title.isEmpty())
             dialog.setWindowTitle(title);
         dialog.setNameFilters(ToNameFilters(filter));
         if (!folder.isEmpty())
             dialog.setDirectory(folder);
+        // A full name opens its folder too.
+        if (!name.isEmpty())
+            dialog.selectFile(name);
         dialog.setOption(QFileDialog::ReadOnly, false);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return {};
@@ -69,12 +74,13 @@ QString TQtUserPrompts::OpenFileName(const QString& title, const QString& filter
     return RunFileDialog(dialog, title, filter, folder);
 }
 
-QString TQtUserPrompts::SaveFileName(const QString& title, const QString& filter, const QString& folder)
+QString TQtUserPrompts::SaveFileName(
+    const QString& title, const QString& filter, const QString& folder, const QString& name)
 {
     QFileDialog dialog(FParent);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    return RunFileDialog(dialog, title, filter, folder);
+    return RunFileDialog(dialog, title, filter, folder, name);
 }
 
 QString TQtUserPrompts::PictureFileName(const QString& filter, const QString& folder)
@@ -102,6 +108,18 @@ bool TQtUserPrompts::AskYesNo(const QString& question)
     return QMessageBox::question(FParent, QApplication::applicationName(), DisplayText(question),
                QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
         == QMessageBox::Yes;
+}
+
+bool TQtUserPrompts::AskReplace(const QString& fileName)
+{
+    // Worded as the file dialog words its own question; the name is shown as it is, never as markup.
+    QMessageBox box(QMessageBox::Warning, QApplication::applicationName(),
+        QCoreApplication::translate("TQtUserPrompts", "%1 already exists.\nDo you want to replace it?")
+            .arg(QFileInfo(fileName).fileName()),
+        QMessageBox::Yes | QMessageBox::No, FParent);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 bool TQtUserPrompts::AskWarningYesCancel(const QString& question)

@@ -14,11 +14,13 @@ public:
     explicit TQtUserPrompts(QWidget* parent);
 
     QString OpenFileName(const QString& title, const QString& filter, const QString& folder) override;
-    QString SaveFileName(const QString& title, const QString& filter, const QString& folder) override;
+    QString SaveFileName(
+        const QString& title, const QString& filter, const QString& folder, const QString& name) override;
     QString PictureFileName(const QString& filter, const QString& folder) override;
     QColor ChooseColour(const QColor& initial) override;
     TAnswer AskYesNoCancel(const QString& question) override;
     bool AskYesNo(const QString& question) override;
+    bool AskReplace(const QString& fileName) override;
     bool AskWarningYesCancel(const QString& question) override;
     bool PrintDialog(QPrinter& printer) override;
     void PrinterSetupDialog(QPrinter& printer) override;

@@ -37,7 +37,10 @@ public:
     // The chosen file, or an empty name when the user cancelled. Filters are "description|pattern"
     // pairs joined with "|", patterns separated by ";".
     virtual QString OpenFileName(const QString& title, const QString& filter, const QString& folder) = 0;
-    virtual QString SaveFileName(const QString& title, const QString& filter, const QString& folder) = 0;
+    // Starts with `name` typed in when it is not empty. Asks before replacing the file as typed.
+    virtual QString SaveFileName(
+        const QString& title, const QString& filter, const QString& folder, const QString& name)
+        = 0;
     // Like OpenFileName, with a preview of the picture under the pointer.
     virtual QString PictureFileName(const QString& filter, const QString& folder) = 0;
     // The full colour dialog, opened on the given colour; an invalid colour when the user cancelled.
@@ -46,6 +49,8 @@ public:
     virtual TAnswer AskYesNoCancel(const QString& question) = 0;
     // A confirmation box with Yes and No.
     virtual bool AskYesNo(const QString& question) = 0;
+    // The platform's question before an existing file is replaced, with Yes and No.
+    virtual bool AskReplace(const QString& fileName) = 0;
     // A warning box with Yes and Cancel, for a question whose Yes loses something.
     virtual bool AskWarningYesCancel(const QString& question) = 0;
     virtual void ShowInformation(const QString& message) = 0;

@@ -102,8 +102,9 @@ void THelpWindow::BuildToolbar()
     QAction* back = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("Back"));
     QAction* forward = bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), QStringLiteral("Forward"));
     QAction* home = bar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), QStringLiteral("Contents"));
-    back->setShortcut(QKeySequence::Back);
-    forward->setShortcut(QKeySequence::Forward);
+    // The keys the help names, the same on every desktop.
+    back->setShortcut(Qt::ALT | Qt::Key_Left);
+    forward->setShortcut(Qt::ALT | Qt::Key_Right);
     back->setEnabled(false);
     forward->setEnabled(false);
     connect(back, &QAction::triggered, FBrowser, &QTextBrowser::backward);

@@ -1,4 +1,5 @@
 #include "editor/file_commands.h"
+#include "editor/save_name.h"
 
 #include "document/drawing.h"
 #include "document/shared_settings.h"

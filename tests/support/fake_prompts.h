@@ -4,6 +4,7 @@
 
 #include "editor/user_prompts.h"
 
+#include <QFileInfo>
 #include <QStringList>
 
 #include <deque>
@@ -27,6 +28,8 @@ public:
     QStringList Errors;
     QStringList FileTitles;
     QStringList FileFilters;
+    // The name each save dialog started with.
+    QStringList StartNames;
     // The names offered by each recovery dialog, one line per dialog.
     QStringList RecoveryOffers;
     int PrintDialogs = 0;
@@ -36,8 +39,9 @@ public:
     {
         return Next(title, filter);
     }
-    QString SaveFileName(const QString& title, const QString& filter, const QString&) override
+    QString SaveFileName(const QString& title, const QString& filter, const QString&, const QString& name) override
     {
+        StartNames.append(name);
         return Next(title, filter);
     }
     QString PictureFileName(const QString& filter, const QString&) override { return Next({}, filter); }
@@ -53,6 +57,10 @@ public:
         return Take(YesNo, false);
     }
     // Answered from YesNo too.
+    bool AskReplace(const QString& fileName) override
+    {
+        return AskYesNo(QStringLiteral("%1 already exists.").arg(QFileInfo(fileName).fileName()));
+    }
     bool AskWarningYesCancel(const QString& question) override { return AskYesNo(question); }
     bool PrintDialog(QPrinter&) override
     {

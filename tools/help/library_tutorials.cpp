@@ -9,7 +9,8 @@ void CircuitsTutorial(const QString& folder)
 {
     TTutorial t(folder, "circuits", { 10, 15, 120, 100 });
     t.Drop("Cell", 30, 25);
-    t.Step({ DragMark({ 60, 60 }, { 40, 32 }) });
+    // The drag ends where the picture's top-left corner lands.
+    t.Step({ DragMark({ 60, 60 }, { 30, 25 }) });
     t.Drop("Switch, open", 70, 25);
     t.Drop("Ammeter", 40, 65);
     t.Drop("Lamp", 70, 66);
@@ -48,7 +49,7 @@ void GlasswareTutorial(const QString& folder)
     } labels[] = { { { 48, 45 }, 35, "beaker" }, { { 62, 59 }, 55, "gauze" }, { { 60, 95 }, 85, "tripod" },
         { { 40, 115 }, 115, "Bunsen burner" } };
     for (const auto& label : labels) {
-        t.Line(label.Part, { 88, label.LabelY }, leNone, Thin);
+        t.Line(label.Part, { 88, label.LabelY });
         t.Text({ 90, label.LabelY - 3 }, label.Text, 10);
     }
     t.Step();
@@ -71,10 +72,10 @@ void BiologyTutorial(const QString& folder)
         TMMPoint Part;
         float LabelY;
         const char* Text;
-    } labels[] = { { on(35, 12), 25, "mitochondrion" }, { on(23, 16), 45, "nucleus" }, { on(30, 22), 65, "cytoplasm" },
+    } labels[] = { { on(35, 12), 25, "mitochondrion" }, { on(26, 18), 45, "nucleus" }, { on(30, 22), 65, "cytoplasm" },
         { on(38, 32), 85, "cell membrane" } };
     for (const auto& label : labels)
-        t.Line(label.Part, { 95, label.LabelY }, leNone, Thin);
+        t.Line(label.Part, { 95, label.LabelY });
     t.Step();
     for (const auto& label : labels)
         t.Text({ 97, label.LabelY - 3 }, label.Text, 10);

@@ -92,7 +92,8 @@ TParts ClickMarks(std::initializer_list<TMMPoint> points)
     for (const TMMPoint& at : points) {
         marks.push_back(Circle(at, 1.5f, Pen(MarkRed, 2), NoFillColour));
         const QByteArray digits = QByteArray::number(++number);
-        marks.push_back(Label({ at.X + 4, at.Y - 4 }, digits.constData(), 11, MarkRed, true));
+        // Above the ring, where a neighbouring ring or the line clicked along does not cover it.
+        marks.push_back(Label({ at.X - 1.2f, at.Y - 7 }, digits.constData(), 11, MarkRed, true));
     }
     return marks;
 }

@@ -19,10 +19,11 @@ public:
     TTutorial(const QString& folder, const char* name, TMMRect frame);
 
     // What the box tools draw from a dragged box: rectangle, circle, wave, tube, tube bend, graph paper.
-    void Box(TTool tool, TMMRect box, TPen pen = Outline);
-    void Line(TMMPoint from, TMMPoint to, std::uint8_t ending = leNone, TPen pen = Outline);
+    // Shapes start with the tools' own thin black pen, as on the screen.
+    void Box(TTool tool, TMMRect box, TPen pen = {});
+    void Line(TMMPoint from, TMMPoint to, std::uint8_t ending = leNone, TPen pen = {});
     // A closed or open polygon from its clicked corners.
-    void Polygon(std::int32_t kind, const TMMArray& corners, TPen pen = Outline);
+    void Polygon(std::int32_t kind, const TMMArray& corners, TPen pen = {});
     void Text(TMMPoint at, const char* text, int points = 12, bool bold = false);
     void Drop(const char* picture, int x, int y) { FAssembly.Drop(picture, x, y); }
     void Wire(std::initializer_list<std::pair<int, int>> path) { FAssembly.Wire(path); }
@@ -47,7 +48,7 @@ private:
 
 // A drag from one point to another: a dotted red arrow.
 TPolygon DragMark(TMMPoint from, TMMPoint to);
-// Clicks at the points in order: a small red ring at each, numbered from 1 beside it.
+// Clicks at the points in order: a small red ring at each, numbered from 1 above it.
 TParts ClickMarks(std::initializer_list<TMMPoint> points);
 // A red pointer at the point, as of a click on what lies there.
 TParts PointMark(TMMPoint at);

@@ -9,24 +9,12 @@
 
 namespace korvo {
 
-namespace {
-
-    QList<QKeySequence> KeysOf(const TShortcut& shortcut)
-    {
-        if (shortcut.Keys)
-            return QKeySequence::listFromString(QLatin1String(shortcut.Keys), QKeySequence::PortableText);
-        // The platform's main key for the command, where it has one.
-        return QKeySequence::keyBindings(shortcut.Standard).mid(0, 1);
-    }
-
-} // namespace
-
 TCommandSet::TCommandSet(QWidget& window, TDrawing& drawing)
     : FDrawing(drawing)
 {
     for (const TCommandInfo& info : CommandTable()) {
         QAction* action = NewAction(&window, info.Text);
-        action->setShortcuts(KeysOf(info.Shortcut));
+        action->setShortcuts(QKeySequence::listFromString(QLatin1String(info.Keys), QKeySequence::PortableText));
         action->setCheckable(info.Checkable);
         action->setEnabled(false);
         window.addAction(action);

@@ -4,38 +4,39 @@ namespace korvo {
 
 namespace {
 
-    using K = QKeySequence;
     using R = TEnableRule;
     using C = TCommand;
-    constexpr K::StandardKey None = K::UnknownKey;
+    constexpr const char* None = nullptr;
 
-    // In the order of TCommand; CommandInfo checks that each row sits at its command's place.
+    // In the order of TCommand; CommandInfo checks that each row sits at its command's place. Keys are
+    // written out rather than taken from the platform's standard keys: a bare X11 session has none for
+    // Save As, and teachers expect the same keys on every desktop.
     constexpr std::array<TCommandInfo, CommandCount> Table = { {
-        { C::New, { "New1", "&New", "Create a new blank drawing", "new" }, "NewBtn", K::New, R::Always, false },
-        { C::Open, { "Open1", "&Open...", "Open an existing drawing", "open" }, "OpenBtn", K::Open, R::Always, false },
+        { C::New, { "New1", "&New", "Create a new blank drawing", "new" }, "NewBtn", "Ctrl+N", R::Always, false },
+        { C::Open, { "Open1", "&Open...", "Open an existing drawing", "open" }, "OpenBtn", "Ctrl+O", R::Always, false },
         { C::Reopen, { "Reopen1", "Reopen..", "", "" }, nullptr, None, R::RecentFiles, false },
-        { C::Save, { "Save1", "&Save", "Save the current drawing", "save" }, "SaveBtn", K::Save, R::Changed, false },
-        { C::SaveAs, { "SaveAs1", "Save &As...", "", "" }, nullptr, K::SaveAs, R::Always, false },
+        { C::Save, { "Save1", "&Save", "Save the current drawing", "save" }, "SaveBtn", "Ctrl+S", R::Changed, false },
+        { C::SaveAs, { "SaveAs1", "Save &As...", "", "" }, nullptr, "Ctrl+Shift+S", R::Always, false },
         { C::SaveLibraryAs, { "SaveLibraryAs1", "Save library as", "", "" }, nullptr, None, R::Always, false },
         { C::UseAnotherLibrary, { "UseAnotherLibrary1", "Use another library", "", "" }, nullptr, None, R::Always,
             false },
         { C::Import, { "Import1", "Import..", "", "" }, nullptr, None, R::Always, false },
         { C::ExportSelection, { "Export1", "Export selected as metafile", "", "" }, nullptr, None, R::Selection,
             false },
-        { C::Print, { "Print1", "Print...", "Print the drawing", "print" }, "PrintBtn", K::Print, R::Always, false },
+        { C::Print, { "Print1", "Print...", "Print the drawing", "print" }, "PrintBtn", "Ctrl+P", R::Always, false },
         { C::PrintSelected, { "PrintSelected", "Print selected", "", "" }, nullptr, None, R::Selection, false },
         { C::PrinterSetup, { "PrinterSetup1", "Printer setup", "", "" }, nullptr, None, R::Always, false },
         { C::PageA4, { "A41", "A4", "", "" }, nullptr, None, R::Always, true },
         { C::PageA3, { "A31", "A3", "", "" }, nullptr, None, R::Always, true },
-        { C::Exit, { "Exit1", "E&xit", "", "" }, nullptr, K::Quit, R::Always, false },
-        { C::Undo, { "Undo1", "Undo", "Undo last action", "undo" }, "UndoBtn", K::Undo, R::CanUndo, false },
-        // Both keys that teachers know from other programs, whatever the platform's own habit.
+        { C::Exit, { "Exit1", "E&xit", "", "" }, nullptr, "Ctrl+Q", R::Always, false },
+        { C::Undo, { "Undo1", "Undo", "Undo last action", "undo" }, "UndoBtn", "Ctrl+Z", R::CanUndo, false },
+        // Both keys that teachers know from other programs.
         { C::Redo, { "Redo1", "Redo", "Redo the last action undone", "redo" }, "RedoBtn", "Ctrl+Y; Ctrl+Shift+Z",
             R::CanRedo, false },
-        { C::Cut, { "Cut1", "Cu&t", "Cut selected items", "cut" }, "CutBtn", K::Cut, R::Selection, false },
-        { C::Copy, { "Copy1", "&Copy", "Copy selected items", "copy" }, "CopyBtn", K::Copy, R::Selection, false },
-        { C::Paste, { "Paste1", "&Paste", "Paste", "paste" }, "PasteBtn", K::Paste, R::PasteBuffer, false },
-        { C::SelectAll, { "Selectall1", "Select all", "", "" }, nullptr, K::SelectAll, R::AnyShape, false },
+        { C::Cut, { "Cut1", "Cu&t", "Cut selected items", "cut" }, "CutBtn", "Ctrl+X", R::Selection, false },
+        { C::Copy, { "Copy1", "&Copy", "Copy selected items", "copy" }, "CopyBtn", "Ctrl+C", R::Selection, false },
+        { C::Paste, { "Paste1", "&Paste", "Paste", "paste" }, "PasteBtn", "Ctrl+V", R::PasteBuffer, false },
+        { C::SelectAll, { "Selectall1", "Select all", "", "" }, nullptr, "Ctrl+A", R::AnyShape, false },
         { C::ClearBackground, { "Clearbackgroundpicture1", "Clear background picture", "", "" }, nullptr, None,
             R::Background, false },
         { C::RotateToolbar, { "Rotate1", "Rotate..", "", "" }, nullptr, None, R::Always, true },

@@ -2,8 +2,6 @@
 
 #include "editor/commands/control_text.h"
 
-#include <QKeySequence>
-
 #include <array>
 
 namespace korvo {
@@ -162,28 +160,14 @@ enum class TEnableRule {
     LibraryPages,
 };
 
-// A command's keys: the platform's standard key for it, or keys it has on every platform.
-struct TShortcut {
-    constexpr TShortcut(QKeySequence::StandardKey standard)
-        : Standard(standard)
-    {
-    }
-    // In portable text, separated by "; ".
-    constexpr TShortcut(const char* keys)
-        : Keys(keys)
-    {
-    }
-    QKeySequence::StandardKey Standard = QKeySequence::UnknownKey;
-    const char* Keys = nullptr;
-};
-
 struct TCommandInfo {
     TCommand Id;
     // Named as the menu item where there is one, else as the tool button.
     TControlText Text;
     // The tool button's own object name where the button has one apart from its menu item.
     const char* Button;
-    TShortcut Shortcut;
+    // In portable text, separated by "; "; none when null.
+    const char* Keys;
     TEnableRule Rule;
     bool Checkable;
 };
