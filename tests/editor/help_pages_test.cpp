@@ -27,6 +27,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
+#include <QIcon>
 #include <QLabel>
 #include <QListView>
 #include <QMenuBar>
@@ -80,10 +81,11 @@ QStringList Marked(const QString& html, const QString& pattern)
     return found;
 }
 
-QStringList Keys(const QString& html)
+// The keys marked in the markup, or only those of its tables' cells.
+QStringList Keys(const QString& html, const QString& element = QStringLiteral("\\w+"))
 {
     QStringList keys;
-    for (const QString& marked : Marked(html, QStringLiteral("class=\"key\">(.*?)</")))
+    for (const QString& marked : Marked(html, QStringLiteral("<%1 class=\"key\">(.*?)</").arg(element)))
         keys.append(marked.split(QStringLiteral(", ")));
     return keys;
 }
@@ -222,7 +224,7 @@ TEST_F(HelpPages, NameOnlyWhatTheProgramHas)
     // The drawing surface answers this key itself.
     keys.insert(QStringLiteral("Delete"));
     const std::vector<TPage> pages = Pages();
-    ASSERT_GT(pages.size(), 20u);
+    ASSERT_GE(pages.size(), 20u);
     for (const TPage& page : pages) {
         SCOPED_TRACE(page.Name.toStdString());
         for (const QString& path : Marked(page.Html, QStringLiteral("<span class=\"menu\">(.*?)</span>")))
@@ -231,17 +233,19 @@ TEST_F(HelpPages, NameOnlyWhatTheProgramHas)
         for (const QString& caption : Marked(page.Html, QStringLiteral("<b>(.*?)</b>")))
             EXPECT_EQ(captions.count(caption), 1u) << "caption " << qPrintable(caption);
         for (const QString& key : Keys(page.Html)) {
-            if (IsShortcut(key))
+            if (IsShortcut(key)) {
                 EXPECT_EQ(keys.count(key), 1u) << "key " << qPrintable(key);
+            }
         }
         for (const QString& link : Marked(page.Html, QStringLiteral("(?:href|src)=\"([^\"]*)\""))) {
             const QString file = link.section(QLatin1Char('#'), 0, 0);
             const QString anchor = link.section(QLatin1Char('#'), 1);
             const QString target = file.isEmpty() ? page.Name : file;
             ASSERT_TRUE(QFileInfo::exists(PagesDir + QLatin1Char('/') + target)) << "link " << qPrintable(link);
-            if (!anchor.isEmpty())
+            if (!anchor.isEmpty()) {
                 EXPECT_TRUE(HasAnchor(QString::fromUtf8(ReadAll(PagesDir + QLatin1Char('/') + target)), anchor))
                     << "link " << qPrintable(link);
+            }
         }
     }
 }
@@ -249,14 +253,13 @@ TEST_F(HelpPages, NameOnlyWhatTheProgramHas)
 TEST_F(HelpPages, EveryKeyOfTheShortcutsPageRunsItsCommand)
 {
     const QString html = QString::fromUtf8(ReadAll(PagesDir + QStringLiteral("/shortcuts.html")));
-    QStringList keys = Keys(html);
+    // The table lists the drawing window's keys; the help window's own are named below it.
+    QStringList keys = Keys(html, QStringLiteral("td"));
     keys.erase(
         std::remove_if(keys.begin(), keys.end(), [](const QString& key) { return !IsShortcut(key); }), keys.end());
     ASSERT_GE(keys.size(), 14);
     auto* surface = window->findChild<TSurfaceWidget*>(QStringLiteral("Pic"));
     auto* libraryList = window->findChild<QListView*>(QStringLiteral("LibListBox"));
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     // Print opens its preview; it is closed again as soon as it shows.
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [] {
@@ -275,6 +278,9 @@ TEST_F(HelpPages, EveryKeyOfTheShortcutsPageRunsItsCommand)
         window->Action(TCommand::Undo)->trigger();
         drawing.ToggleSelected(0);
         window->Action(TCommand::Copy)->trigger();
+        // A dialog that opened and closed may leave no window active, and keys go to the active one.
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
 
         if (key == QLatin1String("Delete")) {
             QTest::keyClick(surface, Qt::Key_Delete);

@@ -47,8 +47,9 @@ TEST_F(Overwrite, AForcedExtensionAsksBeforeReplacingAFile)
             const QString typed = Path(typedName);
             const QString written = Path(typedName.section(QLatin1Char('.'), 0, 0) + QLatin1Char('.') + extension);
             QFile::remove(written);
-            if (c.exists)
+            if (c.exists) {
                 ASSERT_TRUE(WriteAll(written, before));
+            }
             prompts.FileNames = { typed };
             prompts.YesNo = { c.yes };
             prompts.Questions.clear();
