@@ -203,7 +203,8 @@ TShapeList TRecoveryStore::ReadShapes(const TRecoveryEntry& entry, float scale, 
         return read(entry.ShapesFile, scale);
     } catch (const std::bad_alloc&) {
         // A leftover larger than this start can hold must not keep the editor from starting.
-        throw EFileError(QStringLiteral("\"%1\" is too large to read in the memory at hand.").arg(entry.ShapesFile));
+        throw EFileError(QCoreApplication::translate("korvo", "\"%1\" is too large to read in the memory at hand.")
+                             .arg(entry.ShapesFile));
     }
 }
 

@@ -3,6 +3,7 @@
 #include "shapes/byte_stream.h"
 #include "shapes/error_reporter.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFileInfo>
 #include <QLockFile>
@@ -31,6 +32,8 @@ namespace {
     // Long enough for another instance to write a large library.
     constexpr int LockWaitMs = 5000;
 
+    QString Tr(const char* text) { return QCoreApplication::translate("TPolyLib", text); }
+
     QByteArray Hash(QByteArrayView bytes) { return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256); }
 
 } // namespace
@@ -45,20 +48,16 @@ std::optional<TLibraryWriteFailure> TPolyLib::Write(const QString& fileName)
     QLockFile lock(fileName + QStringLiteral(".lock"));
     // A lock that cannot even be made (a missing or read-only folder) leaves the write to fail with
     // the system's own reason, since the temporary file goes beside it too.
-    if (!lock.tryLock(LockWaitMs) && lock.error() == QLockFile::LockFailedError) {
-        return TLibraryWriteFailure {
-            QStringLiteral("Cannot save \"%1\": another Korvo window is writing it.").arg(fileName), false
-        };
-    }
+    if (!lock.tryLock(LockWaitMs) && lock.error() == QLockFile::LockFailedError)
+        return TLibraryWriteFailure { Tr("Cannot save \"%1\": another Korvo window is writing it.").arg(fileName),
+            false };
     const QByteArray bytes = EncodeLibrary(FPages, FEntries);
     try {
         // An older copy never goes over a newer file: whoever wrote last has the change the user saw.
-        if (IsOwnFile(fileName) && QFileInfo::exists(fileName) && Hash(ReadFileBytes(fileName)) != FFileHash) {
-            return TLibraryWriteFailure { QStringLiteral(
-                                              "The library was changed by another Korvo window. Load it again and "
-                                              "repeat your change?"),
-                true };
-        }
+        if (IsOwnFile(fileName) && QFileInfo::exists(fileName) && Hash(ReadFileBytes(fileName)) != FFileHash)
+            return TLibraryWriteFailure {
+                Tr("The library was changed by another Korvo window. Load it again and repeat your change?"), true
+            };
         WriteFileBytes(fileName, bytes);
     } catch (const EFileError& e) {
         return TLibraryWriteFailure { e.Message(), false };

@@ -3,6 +3,7 @@
 #include "geometry/shape_arena.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -83,7 +84,8 @@ void WriteFileMadeInMemory(const QString& fileName, const std::function<bool(QIO
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     if (!make(buffer))
-        throw EFileError(QStringLiteral("Cannot save \"%1\": its content could not be made.").arg(fileName));
+        throw EFileError(
+            QCoreApplication::translate("korvo", "Cannot save \"%1\": its content could not be made.").arg(fileName));
     WriteFileBytes(fileName, buffer.data());
 }
 

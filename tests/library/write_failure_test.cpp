@@ -68,6 +68,7 @@ TEST_F(WriteFailure, EveryWriterKeepsTheOldFileAndNamesTheCause)
             } },
         { "library", "old.kvl",
             [this](const QString& f) {
+                EXPECT_TRUE(library.LoadFile(SamplesDir + QStringLiteral("/sample-library.kvl")));
                 library.SaveFile(f);
                 return reporter.Messages.value(0);
             } },
