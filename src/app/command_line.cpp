@@ -296,7 +296,10 @@ void PrintUsage(std::FILE* stream)
 
 bool IsHeadlessCommand(const QStringList& arguments)
 {
-    return !arguments.isEmpty() && arguments.first().startsWith(QLatin1Char('-'));
+    // After the first, a piece of a file name with blanks may start with one dash, never with two.
+    return (!arguments.isEmpty() && arguments.first().startsWith(QLatin1Char('-')))
+        || std::any_of(arguments.begin(), arguments.end(),
+            [](const QString& argument) { return argument.startsWith(QLatin1String("--")); });
 }
 
 int RunHeadless(const QStringList& arguments, std::FILE* out, std::FILE* err)
@@ -310,7 +313,7 @@ int RunHeadless(const QStringList& arguments, std::FILE* out, std::FILE* err)
     const bool known = std::any_of(std::begin(Commands), std::end(Commands),
         [&name](const THeadlessCommand& command) { return name == QLatin1String(command.Name); });
     return Usage(err,
-        known ? QStringLiteral("%1 takes other operands").arg(name) : QStringLiteral("unknown option %1").arg(name));
+        known ? QStringLiteral("%1 takes other operands").arg(name) : QStringLiteral("unknown command %1").arg(name));
 }
 
 } // namespace korvo

@@ -13,8 +13,8 @@ enum TExitCode : int {
 };
 
 // Whether Korvo's own arguments (the program's, less Qt's options) ask for a command that needs no
-// display rather than the editor: any that starts with a dash does, so an option Korvo does not know
-// gets the usage text instead of being opened as a drawing.
+// display rather than the editor: any option does, so one Korvo does not know gets the usage text
+// instead of being opened as a drawing.
 bool IsHeadlessCommand(const QStringList& arguments);
 
 // Runs a command that needs no display and returns its exit code. Output goes to out, one-line errors

@@ -35,6 +35,10 @@ namespace {
         { "dograb", false },
         { "sync", false },
         { "testability", false },
+        // These come as -name=value only.
+        { "qmljsdebugger", false },
+        { "dialogs", false },
+        { "fontengine", false },
     };
 
     // The option without its dashes and any "=value" Qt reads with it.

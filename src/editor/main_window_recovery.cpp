@@ -3,7 +3,6 @@
 #include "document/page_export.h"
 #include "document/recovery_store.h"
 #include "editor/autosave.h"
-#include "editor/recovery_dialog.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -282,6 +282,7 @@ TEST_F(CommandLine, UsageErrorsExitWithTwo)
         { "--convert", sample, Path("a.kv"), Path("b.kv") },
         { "--unknown", sample },
         { "--frobnicate" },
+        { sample, "--frobnicate" },
         { "--convert", sample, Path("a.png") },
         { "--convert", Sample("sample-library.kvl"), Path("a.kv") },
     };

@@ -1,5 +1,6 @@
 #include "drawing_fixture.h"
 
+#include "shapes/file_io.h"
 #include "support/crashed_instance.h"
 
 #include <sys/stat.h>

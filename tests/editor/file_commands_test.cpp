@@ -10,6 +10,7 @@
 #include "support/fake_prompts.h"
 #include "support/temp_files.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -313,7 +314,7 @@ TEST(MessageBoxes, ShowFileNamesAsPlainText)
             auto* label = Part<QLabel>(box, "qt_msgbox_label");
             shown = label->text();
             format = label->textFormat();
-            box.close();
+            static_cast<QDialog&>(box).reject();
         });
         show();
         EXPECT_EQ(shown, message);
