@@ -13,10 +13,18 @@
 #include <QFileInfo>
 #include <QPrinter>
 
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <iterator>
+#include <limits>
+
 namespace korvo {
 
 namespace {
 
+    // Below the least factor the page would be a few pixels wide; above the greatest, too many.
+    constexpr double MinExportScale = 0.01;
     constexpr double MaxExportScale = 8.0;
 
     void PrintLine(std::FILE* stream, const QString& line) { std::fprintf(stream, "%s\n", qPrintable(line)); }
@@ -84,25 +92,46 @@ namespace {
         return ExitBadFile;
     }
 
-    void Write(std::FILE* out, const QByteArray& bytes)
+    // A full disk or a closed pipe is a failed command, not a shorter output.
+    int WriteOutput(const QByteArray& bytes, std::FILE* out, std::FILE* err)
     {
-        std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), out);
+        errno = 0;
+        const auto size = static_cast<std::size_t>(bytes.size());
+        if (std::fwrite(bytes.constData(), 1, size, out) == size && std::fflush(out) == 0)
+            return ExitSuccess;
+        PrintLine(
+            err, QStringLiteral("Cannot write the output: %1.").arg(QString::fromLocal8Bit(std::strerror(errno))));
+        return ExitBadFile;
     }
 
-    int Dump(const QString& fileName, std::FILE* out, std::FILE* err)
+    int Help(const QStringList&, std::FILE* out, std::FILE*)
     {
-        if (IsLibraryFile(fileName)) {
-            return WithLibrary(fileName, err, [out](const TPolyLib& library) {
-                Write(out, DumpLibrary(library));
-                return true;
-            });
-        }
-        return WithDrawing(
-            fileName, err, [out](const TDrawing& drawing) { Write(out, DumpDrawing(drawing.Shapes())); });
+        PrintUsage(out);
+        return std::fflush(out) == 0 ? ExitSuccess : ExitBadFile;
     }
 
-    int Convert(const QString& source, const QString& target, std::FILE* err)
+    int Dump(const QStringList& arguments, std::FILE* out, std::FILE* err)
     {
+        const QString& fileName = arguments[1];
+        QByteArray json;
+        const int loaded = IsLibraryFile(fileName)
+            ? WithLibrary(fileName, err,
+                [&json](const TPolyLib& library) {
+                    json = DumpLibrary(library);
+                    return true;
+                })
+            : WithDrawing(fileName, err, [&json](const TDrawing& drawing) { json = DumpDrawing(drawing.Shapes()); });
+        return loaded == ExitSuccess ? WriteOutput(json, out, err) : loaded;
+    }
+
+    int Convert(const QStringList& arguments, std::FILE*, std::FILE* err)
+    {
+        const QString& source = arguments[1];
+        const QString& target = arguments[2];
+        // Anything else would get drawing bytes under a picture's name.
+        if (Suffix(target) != (IsLibraryFile(source) ? QLatin1String("kvl") : QLatin1String("kv")))
+            return Usage(
+                err, QStringLiteral("--convert saves a drawing as .kv and a library as .kvl; --export makes pictures"));
         if (IsLibraryFile(source))
             return WithLibrary(source, err, [&target](TPolyLib& library) { return library.SaveFile(target); });
         return WithDrawing(source, err, [&target](TDrawing& drawing) { drawing.SaveFile(target); });
@@ -126,14 +155,16 @@ namespace {
                 return QStringLiteral("--export takes --scale F and --crop after IN OUT");
             bool ok = false;
             options.Factor = arguments[++i].toDouble(&ok);
-            if (!ok || !(options.Factor > 0 && options.Factor <= MaxExportScale))
-                return QStringLiteral("--scale takes a factor above 0 and at most 8");
+            if (!ok)
+                return QStringLiteral("--scale takes a number");
+            if (!(options.Factor >= MinExportScale && options.Factor <= MaxExportScale))
+                return QStringLiteral("--scale %1 is out of range: the factor is from 0.01 to 8").arg(arguments[i]);
             scaled = true;
         }
         return std::nullopt;
     }
 
-    int Export(const QStringList& arguments, std::FILE* err)
+    int Export(const QStringList& arguments, std::FILE*, std::FILE* err)
     {
         TExportOptions options;
         if (const auto problem = ReadExportOptions(arguments, options))
@@ -196,7 +227,7 @@ namespace {
         return options;
     }
 
-    int Print(const QStringList& arguments, std::FILE* err)
+    int Print(const QStringList& arguments, std::FILE*, std::FILE* err)
     {
         const std::optional<TPrintOptions> options = ReadPrintOptions(arguments);
         if (!options)
@@ -227,41 +258,62 @@ namespace {
         });
     }
 
+    // Each command with the number of operands it takes after its name, options included.
+    struct THeadlessCommand {
+        const char* Name;
+        qsizetype MinOperands;
+        qsizetype MaxOperands;
+        int (*Run)(const QStringList& arguments, std::FILE* out, std::FILE* err);
+    };
+
+    constexpr qsizetype AnyNumber = std::numeric_limits<qsizetype>::max();
+
+    const THeadlessCommand Commands[] = {
+        { "--help", 0, 0, Help },
+        { "--dump", 1, 1, Dump },
+        { "--convert", 2, 2, Convert },
+        { "--export", 2, AnyNumber, Export },
+        { "--print", 1, AnyNumber, Print },
+    };
+
 } // namespace
 
 void PrintUsage(std::FILE* stream)
 {
     std::fprintf(stream,
-        "usage: korvo --dump FILE                      print a drawing (.kv) or library (.kvl) as JSON\n"
-        "       korvo --convert IN OUT                 load IN and save it again as OUT\n"
+        "usage: korvo [FILE]                           open the editor, on drawing FILE if given\n"
+        "       korvo --dump FILE                      print a drawing (.kv) or library (.kvl) as JSON\n"
+        "       korvo --convert IN OUT                 load IN and save it again as OUT (.kv or .kvl)\n"
         "       korvo --export IN OUT [--scale F] [--crop]\n"
         "                                              render the page of drawing IN to OUT\n"
         "                                              (.png, .svg, .pdf or .emf); a .png\n"
-        "                                              scaled by F, cropped to the shapes\n"
+        "                                              scaled by F (0.01 to 8), cropped to the shapes\n"
         "       korvo --print IN [--printer NAME] [--layout default|centre|fit] [--selection]\n"
-        "                                              print drawing IN on one sheet\n");
+        "                                              print drawing IN on one sheet\n"
+        "       korvo --help                           print this text\n"
+        "Qt's own options (such as --platform NAME, --style NAME, --reverse) may come first.\n");
 }
 
-std::optional<int> RunHeadless(const QStringList& arguments, std::FILE* out, std::FILE* err)
+bool IsHeadlessCommand(const QStringList& arguments)
 {
-    if (arguments.isEmpty() || !arguments.first().startsWith(QLatin1String("--")))
-        return std::nullopt;
-    const QString& command = arguments.first();
-    const auto size = arguments.size();
-    if (command == QLatin1String("--help")) {
-        PrintUsage(out);
-        return ExitSuccess;
+    // After the first, a piece of a file name with blanks may start with one dash, never with two.
+    return (!arguments.isEmpty() && arguments.first().startsWith(QLatin1Char('-')))
+        || std::any_of(arguments.begin(), arguments.end(),
+            [](const QString& argument) { return argument.startsWith(QLatin1String("--")); });
+}
+
+int RunHeadless(const QStringList& arguments, std::FILE* out, std::FILE* err)
+{
+    const QString name = arguments.value(0);
+    const qsizetype operands = arguments.size() - 1;
+    for (const THeadlessCommand& command : Commands) {
+        if (name == QLatin1String(command.Name) && operands >= command.MinOperands && operands <= command.MaxOperands)
+            return command.Run(arguments, out, err);
     }
-    if (command == QLatin1String("--dump") && size == 2)
-        return Dump(arguments[1], out, err);
-    if (command == QLatin1String("--convert") && size == 3)
-        return Convert(arguments[1], arguments[2], err);
-    if (command == QLatin1String("--export") && size >= 3)
-        return Export(arguments, err);
-    if (command == QLatin1String("--print") && size >= 2)
-        return Print(arguments, err);
-    PrintUsage(err);
-    return ExitUsage;
+    const bool known = std::any_of(std::begin(Commands), std::end(Commands),
+        [&name](const THeadlessCommand& command) { return name == QLatin1String(command.Name); });
+    return Usage(err,
+        known ? QStringLiteral("%1 takes other operands").arg(name) : QStringLiteral("unknown command %1").arg(name));
 }
 
 } // namespace korvo

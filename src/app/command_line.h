@@ -3,7 +3,6 @@
 #include <QStringList>
 
 #include <cstdio>
-#include <optional>
 
 namespace korvo {
 
@@ -13,9 +12,14 @@ enum TExitCode : int {
     ExitUsage = 2,
 };
 
-// The commands that need no display: --dump, --convert, --export and --print. Returns the exit code, or
-// nothing when the arguments ask for the editor instead. Output goes to out, one-line errors to err.
-std::optional<int> RunHeadless(const QStringList& arguments, std::FILE* out, std::FILE* err);
+// Whether Korvo's own arguments (the program's, less Qt's options) ask for a command that needs no
+// display rather than the editor: any option does, so one Korvo does not know gets the usage text
+// instead of being opened as a drawing.
+bool IsHeadlessCommand(const QStringList& arguments);
+
+// Runs a command that needs no display and returns its exit code. Output goes to out, one-line errors
+// to err; an unknown command or wrong operands give the usage text and ExitUsage.
+int RunHeadless(const QStringList& arguments, std::FILE* out, std::FILE* err);
 
 void PrintUsage(std::FILE* stream);
 

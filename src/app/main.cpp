@@ -1,4 +1,5 @@
 #include "app/command_line.h"
+#include "app/qt_options.h"
 #include "app/startup_probe.h"
 #include "dialogs/splash_window.h"
 #include "editor/app_settings.h"
@@ -18,16 +19,23 @@ void KeepSeriousMessages(QtMsgType type, const QMessageLogContext& context, cons
         std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
 }
 
-bool IsHeadlessCommand(int argc, char* argv[]) { return argc > 1 && QByteArray(argv[1]).startsWith("--"); }
+// Korvo's own arguments, as they will be once Qt has taken its options.
+QStringList KorvoArguments(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return korvo::WithoutQtOptions(arguments);
+}
 
-int RunHeadless(int argc, char* argv[])
+int RunHeadless(int argc, char* argv[], const QStringList& arguments)
 {
     // The headless commands render and measure fonts but never open a window.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(KeepSeriousMessages);
     QGuiApplication app(argc, argv);
-    return *korvo::RunHeadless(QGuiApplication::arguments().mid(1), stdout, stderr);
+    return korvo::RunHeadless(arguments, stdout, stderr);
 }
 
 int RunEditor(int argc, char* argv[])
@@ -55,5 +63,6 @@ int RunEditor(int argc, char* argv[])
 int main(int argc, char* argv[])
 {
     korvo::StartStartupClock();
-    return IsHeadlessCommand(argc, argv) ? RunHeadless(argc, argv) : RunEditor(argc, argv);
+    const QStringList arguments = KorvoArguments(argc, argv);
+    return korvo::IsHeadlessCommand(arguments) ? RunHeadless(argc, argv, arguments) : RunEditor(argc, argv);
 }

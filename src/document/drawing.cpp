@@ -250,9 +250,10 @@ void TDrawing::SaveFile(const QString& fileName)
     SetDocState(dsSaved);
 }
 
-void TDrawing::LoadFile(const QString& fileName)
+void TDrawing::LoadFile(const QString& fileName) { LoadShapes(ReadDrawingFile(fileName, FScale)); }
+
+void TDrawing::LoadShapes(TShapeList shapes)
 {
-    TShapeList shapes = ReadDrawingFile(fileName, FScale);
     const TDrawingUpdate update(*this);
     Clear();
     FShapes.swap(shapes);

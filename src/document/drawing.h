@@ -264,6 +264,8 @@ public:
     // a failed save leaves any existing file intact. Success leaves DocState at dsSaved.
     void SaveFile(const QString& fileName);
     void LoadFile(const QString& fileName);
+    // Takes shapes read at this drawing's scale as LoadFile takes those of a file.
+    void LoadShapes(TShapeList shapes);
 
 private:
     friend class TDrawingUpdate;

@@ -38,7 +38,7 @@ void WriteDrawingFile(const QString& fileName, const TShapeList& shapes)
         const auto handOver = [&stream, &file] {
             const QByteArrayView bytes = stream.Written();
             stream.Clear();
-            return file.write(bytes.data(), bytes.size()) == bytes.size();
+            return WriteAll(file, bytes);
         };
         stream.WriteInt32(static_cast<std::int32_t>(shapes.size()));
         for (const TShapePtr& shape : shapes) {

@@ -29,5 +29,7 @@ TShapeList DecodeDrawing(QByteArrayView bytes, float scale);
 // The same from a file; throws EFileError with a message for the user when it cannot be read or is
 // no valid drawing.
 TShapeList ReadDrawingFile(const QString& fileName, float scale);
+// ReadDrawingFile, or a reader of the same kind that tests make fail.
+using TShapesReader = TShapeList (*)(const QString& fileName, float scale);
 
 } // namespace korvo

@@ -80,12 +80,12 @@ void ExportPagePng(
     QImage page = RenderPageImage(shapes, factor, reporter);
     if (crop)
         page = page.copy(ShapesArea(shapes, factor));
-    WriteFileWith(fileName, [&page](QIODevice& file) { return page.save(&file, "PNG"); });
+    WriteFileMadeInMemory(fileName, [&page](QIODevice& file) { return page.save(&file, "PNG"); });
 }
 
 void ExportPageSvg(const TShapeList& shapes, const QString& fileName, TErrorReporter* reporter)
 {
-    WriteFileWith(fileName, [&shapes, reporter](QIODevice& file) {
+    WriteFileMadeInMemory(fileName, [&shapes, reporter](QIODevice& file) {
         QSvgGenerator svg;
         svg.setOutputDevice(&file);
         svg.setResolution(SvgDotsPerInch);

@@ -159,7 +159,7 @@ void ExportPicture(const QString& fileName, const TPicture& picture)
     const TPictureWriter write = WriterFor(QFileInfo(fileName).suffix().toLower());
     if (!write)
         throw EFileError(QStringLiteral("Pictures can be exported as .emf, .svg, .pdf or .png files only."));
-    WriteFileWith(fileName, [&](QIODevice& file) { return write(file, picture); });
+    WriteFileMadeInMemory(fileName, [&](QIODevice& file) { return write(file, picture); });
 }
 
 QByteArray PictureBytes(const QString& format, const TPicture& picture)

@@ -12,6 +12,7 @@
 #include <QLockFile>
 #include <QStandardPaths>
 
+#include <new>
 #include <optional>
 
 namespace korvo {
@@ -67,7 +68,7 @@ namespace {
     }
 
     // Renames a damaged recovery out of the way, so that it is neither lost nor offered again.
-    QString SetAside(const QString& base, const QString& problem)
+    QString SetAsideFiles(const QString& base, const QString& problem)
     {
         const QString aside = base + ShapesSuffix + SetAsideSuffix;
         QFile::rename(base + InfoSuffix, base + InfoSuffix + SetAsideSuffix);
@@ -76,8 +77,8 @@ namespace {
         return problem + QStringLiteral(" The drawing kept for recovery has been put aside as \"%1\".").arg(aside);
     }
 
-    // Reads one leftover. Nothing comes back either when it is damaged, with the problem told, or when
-    // it holds nothing to recover.
+    // Reads what is kept beside one leftover. Nothing comes back either when it is damaged, with the
+    // problem told, or when it holds nothing to recover.
     std::optional<TRecoveryEntry> ReadEntry(const QString& base, QString& problem)
     {
         TRecoveryEntry entry;
@@ -92,12 +93,25 @@ namespace {
                 return std::nullopt;
             }
             entry.Info = *info;
-            entry.Shapes = ReadDrawingFile(entry.ShapesFile, BaseScale);
         } catch (const EFileError& e) {
             problem = e.Message();
             return std::nullopt;
         }
         return entry;
+    }
+
+    constexpr QFile::Permissions OwnerOnly = QFile::ReadOwner | QFile::WriteOwner;
+
+    // Copies of drawings are as private as anything of the user's: the folder and every folder made on
+    // the way to it are the owner's alone, whatever the umask says.
+    void MakePrivateFolder(const QString& path)
+    {
+        const QFileInfo folder(path);
+        if (!folder.exists()) {
+            MakePrivateFolder(folder.absolutePath());
+            if (!QDir().mkdir(path, OwnerOnly | QFile::ExeOwner) && !QFileInfo(path).isDir())
+                throw EFileError(QStringLiteral("Cannot create the folder \"%1\".").arg(path));
+        }
     }
 
 } // namespace
@@ -130,15 +144,18 @@ void TRecoveryStore::Write(const TShapeList& shapes, const TRecoveryInfo& info)
 {
     if (!FLock) {
         const QString folder = QFileInfo(FBase).absolutePath();
-        if (!QDir().mkpath(folder))
-            throw EFileError(QStringLiteral("Cannot create the folder \"%1\".").arg(folder));
+        MakePrivateFolder(folder);
+        // A folder an older Korvo made readable to all becomes private too.
+        QFile::setPermissions(folder, OwnerOnly | QFile::ExeOwner);
         auto lock = std::make_unique<QLockFile>(FBase + LockSuffix);
         if (!lock->tryLock(0))
             throw EFileError(QStringLiteral("Cannot lock \"%1\".").arg(FBase + LockSuffix));
         FLock = std::move(lock);
     }
     WriteFileBytes(InfoFile(), EncodeInfo(info));
+    QFile::setPermissions(InfoFile(), OwnerOnly);
     WriteDrawingFile(ShapesFile(), shapes);
+    QFile::setPermissions(ShapesFile(), OwnerOnly);
 }
 
 void TRecoveryStore::Remove()
@@ -166,7 +183,7 @@ TLeftovers TRecoveryStore::ClaimLeftovers() const
             entry->Lock = std::move(lock);
             leftovers.Entries.push_back(std::move(*entry));
         } else if (!problem.isEmpty()) {
-            leftovers.Problems.append(SetAside(base, problem));
+            leftovers.Problems.append(SetAsideFiles(base, problem));
         } else {
             RemoveFiles(base);
         }
@@ -178,6 +195,24 @@ void TRecoveryStore::Discard(TRecoveryEntry& entry)
 {
     RemoveFiles(entry.ShapesFile.chopped(ShapesSuffix.size()));
     entry.Lock.reset();
+}
+
+TShapeList TRecoveryStore::ReadShapes(const TRecoveryEntry& entry, float scale, TShapesReader read)
+{
+    try {
+        return read(entry.ShapesFile, scale);
+    } catch (const std::bad_alloc&) {
+        // A leftover larger than this start can hold must not keep the editor from starting.
+        throw EFileError(QCoreApplication::translate("korvo", "\"%1\" is too large to read in the memory at hand.")
+                             .arg(entry.ShapesFile));
+    }
+}
+
+QString TRecoveryStore::SetAside(TRecoveryEntry& entry, const QString& problem)
+{
+    const QString message = SetAsideFiles(entry.ShapesFile.chopped(ShapesSuffix.size()), problem);
+    entry.Lock.reset();
+    return message;
 }
 
 } // namespace korvo

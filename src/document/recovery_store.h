@@ -25,12 +25,11 @@ struct TRecoveryInfo {
 };
 
 // A drawing kept by a Korvo that ended without closing it. While this instance holds the entry, no
-// other instance offers it.
+// other instance offers it. Its shapes are read only when they are needed, one drawing at a time.
 struct TRecoveryEntry {
     // The recovery file itself, a drawing file like any other.
     QString ShapesFile;
     TRecoveryInfo Info;
-    TShapeList Shapes;
     std::shared_ptr<QLockFile> Lock;
 };
 
@@ -67,10 +66,16 @@ public:
     // Takes this instance's files away and lets go of its lock. Nothing happens when there are none.
     void Remove();
 
-    // Claims every drawing left by an instance that is no longer running.
+    // Claims every drawing left by an instance that is no longer running, reading only what is kept
+    // beside each.
     TLeftovers ClaimLeftovers() const;
     // Deletes a claimed drawing's files.
     static void Discard(TRecoveryEntry& entry);
+    // The claimed drawing's shapes. Throws EFileError, also when they do not fit in the memory at hand.
+    static TShapeList ReadShapes(const TRecoveryEntry& entry, float scale, TShapesReader read = ReadDrawingFile);
+    // Renames a claimed drawing that cannot be read out of the way, so that it is neither lost nor
+    // offered again, and lets go of it. Returns the problem with where the drawing went.
+    static QString SetAside(TRecoveryEntry& entry, const QString& problem);
 
 private:
     QString FBase;

@@ -85,6 +85,9 @@ bool TAutosave::WriteNow()
         return false;
     }
     FFailing = false;
+    // What was due is written: the same drawing is not written again.
+    FDue.reset();
+    FTimer.stop();
     return true;
 }
 

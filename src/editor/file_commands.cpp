@@ -109,10 +109,15 @@ bool TFileCommands::OpenDrawing(const QString& fileName)
         FPrompts.ShowError(e.Message());
         return false;
     }
+    Opened(fileName);
+    return true;
+}
+
+void TFileCommands::Opened(const QString& fileName)
+{
     FCallbacks.ReturnToSelectionTool();
     FFileName = fileName;
     UpdateTitle();
-    return true;
 }
 
 void TFileCommands::Open()
@@ -159,14 +164,14 @@ void TFileCommands::OpenAtStart(const QString& fileName)
         OpenChosen(fileName);
 }
 
-bool TFileCommands::OpenRecovered(const QString& recoveryFile, const QString& fileName)
+bool TFileCommands::OpenRecovered(TShapeList shapes, const QString& fileName)
 {
     const TDrawingUpdate update(FDrawing);
-    if (!ConfirmDiscard() || !OpenDrawing(recoveryFile))
+    if (!ConfirmDiscard())
         return false;
-    FFileName = fileName;
+    FDrawing.LoadShapes(std::move(shapes));
     FDrawing.SetDocState(fileName.isEmpty() ? dsUntitledChanged : dsChanged);
-    UpdateTitle();
+    Opened(fileName);
     return true;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/drawing_file.h"
+
 #include <QString>
 
 #include <functional>
@@ -46,9 +48,10 @@ public:
     void OpenAtStart(const QString& fileName);
     // A drawing dropped from the file manager opens as Open would open it.
     void OpenDropped(const QString& fileName);
-    // Opens a drawing kept for recovery as unsaved changes of the file it came from (untitled when the
-    // name is empty), so that Save puts it back there. False when it stays unopened.
-    bool OpenRecovered(const QString& recoveryFile, const QString& fileName);
+    // Opens the shapes of a drawing kept for recovery as unsaved changes of the file it came from
+    // (untitled when the name is empty), so that Save puts it back there. False when the user keeps
+    // the drawing open now.
+    bool OpenRecovered(TShapeList shapes, const QString& fileName);
     bool Save();
     bool SaveAs();
 
@@ -59,6 +62,8 @@ public:
 private:
     bool SaveChanges(const QString& question);
     bool OpenDrawing(const QString& fileName);
+    // The drawing now shown is the file's.
+    void Opened(const QString& fileName);
     // Opens a drawing the user chose and remembers it among the recent files and as the folder to offer.
     void OpenChosen(const QString& fileName);
     void Remember(const QString& fileName);

@@ -80,17 +80,25 @@ QString TLibraryCommands::ChooseFileToSave()
 bool TLibraryCommands::Commit(const std::function<void()>& edit)
 {
     const QString fileName = FLibraryFile.isEmpty() ? ChooseFileToSave() : FLibraryFile;
-    if (fileName.isEmpty())
-        return false;
+    return !fileName.isEmpty() && CommitTo(fileName, edit);
+}
+
+bool TLibraryCommands::CommitTo(const QString& fileName, const std::function<void()>& edit)
+{
     const int page = FPanel.CurrentPage();
     const int row = FPanel.CurrentRow();
-    if (const std::optional<QString> failure = FLibrary.EditAndSave(fileName, edit)) {
+    if (const std::optional<TLibraryWriteFailure> failure = FLibrary.EditAndSave(fileName, edit)) {
         // The library went back to copies of its entries: the panel lets go of the old ones before the
         // message box can repaint it.
         FPanel.ForgetThumbnails();
         FPanel.ShowPages();
         FPanel.ShowPage(page, row);
-        FPrompts.ShowError(*failure);
+        // The change cannot be carried over by itself: the entries it named may be gone in the other
+        // window's version.
+        if (!failure->ChangedElsewhere)
+            FPrompts.ShowError(failure->Message);
+        else if (FPrompts.AskYesNo(failure->Message))
+            UseLibrary(FLibrary.FileName());
         return false;
     }
     FLibraryFile = fileName;
@@ -226,8 +234,8 @@ void TLibraryCommands::SaveLibraryAs()
 {
     const QString fileName = ChooseFileToSave();
     // Later changes go to the new file only once the library is there.
-    if (!fileName.isEmpty() && FLibrary.SaveFile(fileName))
-        FLibraryFile = fileName;
+    if (!fileName.isEmpty())
+        CommitTo(fileName, [] {});
 }
 
 void TLibraryCommands::UseAnotherLibrary()

@@ -50,6 +50,7 @@ private:
     // Makes the change and writes the library; false when it did not stand, with the panel showing
     // the library as it is again.
     bool Commit(const std::function<void()>& edit);
+    bool CommitTo(const QString& fileName, const std::function<void()>& edit);
     void UseLibrary(const QString& fileName);
     QString ChooseFileToSave();
     QString PageName(int page) const;

@@ -57,6 +57,7 @@ TMainDrawFrm::TMainDrawFrm(const TMainWindowSetup& setup)
             [this] { FCanvas->SetDrawStyle(TTool::Selection); }, [this] { UpdateRecentMenu(); } });
     FRecovery = std::make_unique<TRecoveryStore>(
         setup.RecoveryFolder.isEmpty() ? TRecoveryStore::DefaultFolder() : setup.RecoveryFolder);
+    FReadLeftover = setup.ReadLeftover;
     FAutosave = std::make_unique<TAutosave>(FDrawing, *FRecovery, FPrompts,
         TAutosave::TSetup {
             [this] { return FFileCommands->FileName(); }, RecoveryIntervalSeconds(*OpenUserStore()), {} });

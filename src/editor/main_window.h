@@ -50,6 +50,8 @@ struct TMainWindowSetup {
     TUserPrompts* Prompts = nullptr;
     // Where unsaved changes are kept for recovery; empty for the per-user data folder.
     QString RecoveryFolder;
+    // Reads the drawings left there; tests give one that fails as a lack of memory would.
+    TShapesReader ReadLeftover = ReadDrawingFile;
 };
 
 // The editor's main window. It builds the menus, tool bars, panels and status bar and hands every
@@ -136,7 +138,7 @@ private:
     bool LoadWindowState();
     void SaveWindowState();
     void PlaceWindowDefault();
-    void Recover(TRecoveryEntry& entry);
+    void Recover(TRecoveryEntry& entry, TShapeList shapes);
 
     void DrawingChanged(TDrawingChanges changes);
     // Opens a context menu of the surface at a surface point, unless it has no entries.
@@ -161,6 +163,7 @@ private:
     TRecentFiles FRecent;
     std::unique_ptr<TFileCommands> FFileCommands;
     std::unique_ptr<TRecoveryStore> FRecovery;
+    TShapesReader FReadLeftover;
     std::unique_ptr<TAutosave> FAutosave;
     std::unique_ptr<TPrintCommands> FPrint;
     std::unique_ptr<TCanvasController> FCanvas;

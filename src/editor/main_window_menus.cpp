@@ -92,9 +92,10 @@ void TMainDrawFrm::UpdateRecentMenu()
 {
     ReopenMenu->clear();
     for (const QString& name : FRecent.Names()) {
-        QAction* entry = ReopenMenu->addAction(QFileInfo(name).fileName());
+        // An ampersand in a name is shown, not taken as the mark of a shortcut key.
+        QAction* entry
+            = ReopenMenu->addAction(QFileInfo(name).fileName().replace(QLatin1Char('&'), QLatin1String("&&")));
         entry->setStatusTip(name);
-        entry->setToolTip(name);
         connect(entry, &QAction::triggered, this, [this, name] {
             const TDrawingUpdate update(FDrawing);
             FFileCommands->OpenRecent(name);

@@ -115,6 +115,8 @@ void TMainDrawFrm::BuildStatusBar()
     HintLabel = new QLabel(bar);
     HintLabel->setObjectName(QStringLiteral("HintLabel"));
     HintLabel->setAccessibleName(QStringLiteral("Hint"));
+    // Hints of the recent files menu are file names, which stay plain text whatever they look like.
+    HintLabel->setTextFormat(Qt::PlainText);
     auto* separator = new QFrame(bar);
     separator->setFrameShape(QFrame::VLine);
     bar->addWidget(XYLabel);

@@ -40,6 +40,17 @@ namespace {
         return modal ? modal : parent;
     }
 
+    QMessageBox::StandardButton ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& message,
+        QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+        QMessageBox::StandardButton defaultButton = QMessageBox::Ok)
+    {
+        QMessageBox box(icon, QApplication::applicationName(), DisplayText(message), buttons, parent);
+        // Messages quote file, page and picture names, which stay plain text whatever they look like.
+        box.setTextFormat(Qt::PlainText);
+        box.setDefaultButton(defaultButton);
+        return static_cast<QMessageBox::StandardButton>(box.exec());
+    }
+
 } // namespace
 
 QStringList ToNameFilters(const QString& filter)
@@ -96,7 +107,7 @@ QColor TQtUserPrompts::ChooseColour(const QColor& initial)
 
 TAnswer TQtUserPrompts::AskYesNoCancel(const QString& question)
 {
-    const auto answer = QMessageBox::information(FParent, QApplication::applicationName(), DisplayText(question),
+    const auto answer = ShowBox(FParent, QMessageBox::Information, question,
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     if (answer == QMessageBox::Yes)
         return TAnswer::Yes;
@@ -105,8 +116,7 @@ TAnswer TQtUserPrompts::AskYesNoCancel(const QString& question)
 
 bool TQtUserPrompts::AskYesNo(const QString& question)
 {
-    return QMessageBox::question(FParent, QApplication::applicationName(), DisplayText(question),
-               QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+    return ShowBox(FParent, QMessageBox::Question, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
         == QMessageBox::Yes;
 }
 
@@ -124,8 +134,7 @@ bool TQtUserPrompts::AskReplace(const QString& fileName)
 
 bool TQtUserPrompts::AskWarningYesCancel(const QString& question)
 {
-    return QMessageBox::warning(FParent, QApplication::applicationName(), DisplayText(question),
-               QMessageBox::Yes | QMessageBox::Cancel, QMessageBox::Cancel)
+    return ShowBox(FParent, QMessageBox::Warning, question, QMessageBox::Yes | QMessageBox::Cancel, QMessageBox::Cancel)
         == QMessageBox::Yes;
 }
 
@@ -143,19 +152,13 @@ void TQtUserPrompts::PrinterSetupDialog(QPrinter& printer)
     dialog.exec();
 }
 
-void TQtUserPrompts::ShowError(const QString& message)
-{
-    QMessageBox::critical(InFront(FParent), QApplication::applicationName(), DisplayText(message));
-}
+void TQtUserPrompts::ShowError(const QString& message) { ShowBox(InFront(FParent), QMessageBox::Critical, message); }
 
-void TQtUserPrompts::ShowInformation(const QString& message)
-{
-    QMessageBox::information(FParent, QApplication::applicationName(), DisplayText(message));
-}
+void TQtUserPrompts::ShowInformation(const QString& message) { ShowBox(FParent, QMessageBox::Information, message); }
 
-TRecoveryChoice TQtUserPrompts::ChooseRecovery(const std::vector<TRecoveryOffer>& offers)
+TRecoveryChoice TQtUserPrompts::ChooseRecovery(const std::vector<TRecoveryOffer>& offers, TOfferPictures& pictures)
 {
-    TRecoveryFrm dialog(offers, FParent);
+    TRecoveryFrm dialog(offers, pictures, FParent);
     dialog.exec();
     return dialog.Choice();
 }

@@ -26,7 +26,7 @@ public:
     void PrinterSetupDialog(QPrinter& printer) override;
     void ShowError(const QString& message) override;
     void ShowInformation(const QString& message) override;
-    TRecoveryChoice ChooseRecovery(const std::vector<TRecoveryOffer>& offers) override;
+    TRecoveryChoice ChooseRecovery(const std::vector<TRecoveryOffer>& offers, TOfferPictures& pictures) override;
 
 private:
     QWidget* FParent;

@@ -4,24 +4,28 @@
 
 #include <QDialog>
 
-class QListWidget;
+class QListView;
 
 namespace korvo {
 
 // "Recover unsaved drawings": the drawings a Korvo left behind when it ended without closing them,
-// each with its name, the time it was kept and a picture of it. "Recover" opens the chosen one,
-// "Discard" throws it away and "Later" leaves them all for the next start.
+// each with its name, the time it was kept and a picture of it, painted when the list shows it.
+// "Recover" opens the chosen one, "Discard" throws it away and "Later" leaves them all for the next
+// start; once many have gathered, "Discard all" throws them all away.
 class TRecoveryFrm : public QDialog {
 public:
-    TRecoveryFrm(const std::vector<TRecoveryOffer>& offers, QWidget* parent = nullptr);
+    TRecoveryFrm(const std::vector<TRecoveryOffer>& offers, TOfferPictures& pictures, QWidget* parent = nullptr);
 
     // Later, until a button says otherwise.
     TRecoveryChoice Choice() const { return FChoice; }
 
+    // From this many offers on, the dialog offers to discard them all.
+    static constexpr std::size_t ManyOffers = 5;
+
 private:
     void Choose(TRecoveryAction action);
 
-    QListWidget* FList;
+    QListView* FList;
     TRecoveryChoice FChoice;
 };
 

@@ -18,10 +18,18 @@ struct TRecoveryOffer {
     // The drawing's file name without its folder, or "Untitled".
     QString Name;
     QDateTime Time;
-    QImage Thumbnail;
 };
 
-enum class TRecoveryAction { Recover, Discard, Later };
+// The pictures of the offered drawings, each read and painted only when the dialog shows it, so that
+// many or large drawings neither delay the dialog nor fill the memory.
+class TOfferPictures {
+public:
+    virtual ~TOfferPictures() = default;
+    // A null image for a drawing that cannot be read.
+    virtual QImage Picture(int index) = 0;
+};
+
+enum class TRecoveryAction { Recover, Discard, DiscardAll, Later };
 
 // What to do with which of the offered drawings.
 struct TRecoveryChoice {
@@ -55,7 +63,7 @@ public:
     virtual bool AskWarningYesCancel(const QString& question) = 0;
     virtual void ShowInformation(const QString& message) = 0;
     // "Recover unsaved drawings": which drawing to recover or discard; closing the dialog counts as Later.
-    virtual TRecoveryChoice ChooseRecovery(const std::vector<TRecoveryOffer>& offers) = 0;
+    virtual TRecoveryChoice ChooseRecovery(const std::vector<TRecoveryOffer>& offers, TOfferPictures& pictures) = 0;
 };
 
 } // namespace korvo

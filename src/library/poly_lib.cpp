@@ -3,6 +3,11 @@
 #include "shapes/byte_stream.h"
 #include "shapes/error_reporter.h"
 
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QFileInfo>
+#include <QLockFile>
+
 #include <algorithm>
 
 namespace korvo {
@@ -22,27 +27,56 @@ int TPolyLib::AddEntry(TPolygon shape, std::int32_t page, const QByteArray& name
     return static_cast<int>(FEntries.size()) - 1;
 }
 
-std::optional<QString> TPolyLib::Write(const QString& fileName) const
+namespace {
+
+    // Long enough for another instance to write a large library.
+    constexpr int LockWaitMs = 5000;
+
+    QString Tr(const char* text) { return QCoreApplication::translate("TPolyLib", text); }
+
+    QByteArray Hash(QByteArrayView bytes) { return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256); }
+
+} // namespace
+
+bool TPolyLib::IsOwnFile(const QString& fileName) const
 {
+    return !FFileName.isEmpty() && QFileInfo(fileName) == QFileInfo(FFileName);
+}
+
+std::optional<TLibraryWriteFailure> TPolyLib::Write(const QString& fileName)
+{
+    QLockFile lock(fileName + QStringLiteral(".lock"));
+    // A lock that cannot even be made (a missing or read-only folder) leaves the write to fail with
+    // the system's own reason, since the temporary file goes beside it too.
+    if (!lock.tryLock(LockWaitMs) && lock.error() == QLockFile::LockFailedError)
+        return TLibraryWriteFailure { Tr("Cannot save \"%1\": another Korvo window is writing it.").arg(fileName),
+            false };
+    const QByteArray bytes = EncodeLibrary(FPages, FEntries);
     try {
-        WriteFileBytes(fileName, EncodeLibrary(FPages, FEntries));
+        // An older copy never goes over a newer file: whoever wrote last has the change the user saw.
+        if (IsOwnFile(fileName) && QFileInfo::exists(fileName) && Hash(ReadFileBytes(fileName)) != FFileHash)
+            return TLibraryWriteFailure {
+                Tr("The library was changed by another Korvo window. Load it again and repeat your change?"), true
+            };
+        WriteFileBytes(fileName, bytes);
     } catch (const EFileError& e) {
-        return e.Message();
+        return TLibraryWriteFailure { e.Message(), false };
     }
+    FFileName = fileName;
+    FFileHash = Hash(bytes);
     return std::nullopt;
 }
 
 bool TPolyLib::SaveFile(const QString& fileName)
 {
     if (const auto failure = Write(fileName)) {
-        FReporter.ReportError(*failure);
+        FReporter.ReportError(failure->Message);
         return false;
     }
-    FFileName = fileName;
     return true;
 }
 
-std::optional<QString> TPolyLib::EditAndSave(const QString& fileName, const std::function<void()>& edit)
+std::optional<TLibraryWriteFailure> TPolyLib::EditAndSave(const QString& fileName, const std::function<void()>& edit)
 {
     QList<QByteArray> pages = FPages;
     TLibEntries entries;
@@ -50,21 +84,23 @@ std::optional<QString> TPolyLib::EditAndSave(const QString& fileName, const std:
     for (const auto& entry : FEntries)
         entries.push_back(std::make_unique<TLibShape>(*entry));
     edit();
-    const auto failure = Write(fileName);
-    if (!failure) {
-        FFileName = fileName;
+    auto failure = Write(fileName);
+    if (!failure)
         return std::nullopt;
-    }
     FPages = std::move(pages);
     FEntries = std::move(entries);
-    return *failure + QStringLiteral("\rThe library has been left as it was.");
+    if (!failure->ChangedElsewhere)
+        failure->Message += QStringLiteral("\rThe library has been left as it was.");
+    return failure;
 }
 
 bool TPolyLib::LoadFile(const QString& fileName)
 {
     TLibraryContent content;
+    QByteArray bytes;
     try {
-        content = DecodeLibrary(ReadFileBytes(fileName));
+        bytes = ReadFileBytes(fileName);
+        content = DecodeLibrary(bytes);
     } catch (const EFileError& e) {
         FReporter.ReportError(e.Message());
         return false;
@@ -75,6 +111,7 @@ bool TPolyLib::LoadFile(const QString& fileName)
     FPages = std::move(content.Pages);
     FEntries = std::move(content.Entries);
     FFileName = fileName;
+    FFileHash = Hash(bytes);
     return true;
 }
 

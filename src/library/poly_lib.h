@@ -11,6 +11,13 @@ namespace korvo {
 
 class TErrorReporter;
 
+// Why the library was not written.
+struct TLibraryWriteFailure {
+    QString Message;
+    // Another instance wrote the file since this one read it; the file keeps that instance's change.
+    bool ChangedElsewhere = false;
+};
+
 // The shape library: named pictures filed under named pages. Pages are numbered by their place in
 // the page list; within a page, the entry order is the display order.
 class TPolyLib {
@@ -34,7 +41,9 @@ public:
     // Makes a change and writes the whole library to the file at once. When the file cannot be
     // written the change is taken back, so the library never differs from its file, and the failure
     // is returned for the caller to report once it has let go of the entries the change replaced.
-    std::optional<QString> EditAndSave(const QString& fileName, const std::function<void()>& edit);
+    // Several instances may share a library file: each takes the lock beside it to write, and none
+    // writes over the file it loaded or saved last once another instance has written it since.
+    std::optional<TLibraryWriteFailure> EditAndSave(const QString& fileName, const std::function<void()>& edit);
 
     // The entries of one page in display order; empty for a page without entries.
     std::vector<TLibShape*> PageEntries(std::int32_t page) const;
@@ -58,13 +67,16 @@ public:
 private:
     bool ValidPage(std::int32_t page) const { return page >= 0 && page < FPages.size(); }
     TLibEntries::iterator Find(const TLibShape* entry);
-    // The message of a failed write, or nothing when the file was written.
-    std::optional<QString> Write(const QString& fileName) const;
+    // Why the write failed, or nothing when the file was written and is now this library's file.
+    std::optional<TLibraryWriteFailure> Write(const QString& fileName);
+    bool IsOwnFile(const QString& fileName) const;
 
     TErrorReporter& FReporter;
     TLibEntries FEntries;
     QList<QByteArray> FPages;
     QString FFileName;
+    // What the file held when this instance last read or wrote it.
+    QByteArray FFileHash;
 };
 
 } // namespace korvo

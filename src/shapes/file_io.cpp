@@ -2,6 +2,8 @@
 
 #include "geometry/shape_arena.h"
 
+#include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -47,6 +49,19 @@ QByteArray ReadFileBytes(const QString& fileName)
     return bytes;
 }
 
+bool WriteAll(QIODevice& file, QByteArrayView bytes)
+{
+    // A short write sets no error; the next one fails with the system's cause (a full disk, a size
+    // limit), which the message to the user then names.
+    while (!bytes.isEmpty()) {
+        const qint64 written = file.write(bytes.data(), bytes.size());
+        if (written <= 0)
+            return false;
+        bytes = bytes.sliced(written);
+    }
+    return true;
+}
+
 void WriteFileWith(const QString& fileName, const std::function<bool(QIODevice&)>& write)
 {
     QSaveFile file(fileName);
@@ -61,8 +76,17 @@ void WriteFileWith(const QString& fileName, const std::function<bool(QIODevice&)
 
 void WriteFileBytes(const QString& fileName, QByteArrayView bytes)
 {
-    WriteFileWith(
-        fileName, [bytes](QIODevice& file) { return file.write(bytes.data(), bytes.size()) == bytes.size(); });
+    WriteFileWith(fileName, [bytes](QIODevice& file) { return WriteAll(file, bytes); });
+}
+
+void WriteFileMadeInMemory(const QString& fileName, const std::function<bool(QIODevice&)>& make)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!make(buffer))
+        throw EFileError(
+            QCoreApplication::translate("korvo", "Cannot save \"%1\": its content could not be made.").arg(fileName));
+    WriteFileBytes(fileName, buffer.data());
 }
 
 } // namespace korvo

@@ -30,15 +30,25 @@ struct TRun {
     QByteArray Err;
 };
 
-TRun RunProgram(const QString& program, const QStringList& arguments)
+// What a run adds to the environment, and where its output goes instead of being read.
+struct TRunSetup {
+    QList<std::pair<const char*, const char*>> Environment;
+    QString OutputFile;
+};
+
+TRun RunProgram(const QString& program, const QStringList& arguments, const TRunSetup& setup = {})
 {
     // The programs get a home of their own, so nothing they might store per user reaches the real one.
     static const QTemporaryDir home;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : { "HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME" })
         environment.insert(QLatin1String(name), home.path());
+    for (const auto& [name, value] : setup.Environment)
+        environment.insert(QLatin1String(name), QLatin1String(value));
     QProcess process;
     process.setProcessEnvironment(environment);
+    if (!setup.OutputFile.isEmpty())
+        process.setStandardOutputFile(setup.OutputFile);
     process.start(program, arguments);
     TRun run;
     if (!process.waitForFinished(15000)) {
@@ -54,7 +64,7 @@ TRun RunProgram(const QString& program, const QStringList& arguments)
     return run;
 }
 
-TRun RunKorvo(const QStringList& arguments) { return RunProgram(Korvo, arguments); }
+TRun RunKorvo(const QStringList& arguments, const TRunSetup& setup = {}) { return RunProgram(Korvo, arguments, setup); }
 
 QJsonObject ParseDump(const TRun& run)
 {
@@ -271,14 +281,40 @@ TEST_F(CommandLine, UsageErrorsExitWithTwo)
         { "--dump", sample, sample },
         { "--convert", sample, Path("a.kv"), Path("b.kv") },
         { "--unknown", sample },
+        { "--frobnicate" },
+        { sample, "--frobnicate" },
+        { "--convert", sample, Path("a.png") },
+        { "--convert", Sample("sample-library.kvl"), Path("a.kv") },
     };
     for (const QStringList& arguments : cases) {
         const TRun run = RunKorvo(arguments);
         EXPECT_EQ(run.ExitCode, 2) << qPrintable(arguments.join(' '));
         EXPECT_TRUE(run.Out.isEmpty()) << qPrintable(arguments.join(' '));
-        EXPECT_FALSE(run.Err.isEmpty()) << qPrintable(arguments.join(' '));
+        EXPECT_TRUE(run.Err.contains("usage: korvo")) << qPrintable(arguments.join(' '));
     }
     EXPECT_FALSE(QFile::exists(Path("a.kv")));
+    EXPECT_FALSE(QFile::exists(Path("a.png")));
+}
+
+// Qt's own options are Qt's, with or without a command after them.
+TEST_F(CommandLine, QtOptionsLeaveTheCommandToKorvo)
+{
+    const TRunSetup firstPaint { { { "QT_QPA_PLATFORM", "offscreen" }, { "KORVO_QUIT_AFTER_FIRST_PAINT", "1" } }, {} };
+    for (const QStringList& arguments : { QStringList {}, QStringList { "--reverse" },
+             QStringList { "--style", "fusion" }, QStringList { "-style=fusion", "-reverse" } }) {
+        const TRun run = RunKorvo(arguments, firstPaint);
+        EXPECT_EQ(run.ExitCode, 0) << qPrintable(arguments.join(' ')) << ": " << run.Err.constData();
+        EXPECT_TRUE(run.Out.contains("first page painted")) << qPrintable(arguments.join(' ')) << ": the editor opens";
+    }
+    const QJsonObject dump = ParseDump(RunKorvo({ "--platform", "offscreen", "--dump", Sample("texts.kv") }));
+    EXPECT_EQ(dump["format"].toString(), "kv-drawing");
+}
+
+TEST_F(CommandLine, DumpFailsWhenItsOutputCannotBeWritten)
+{
+    const TRun run = RunKorvo({ "--dump", Sample("texts.kv") }, { {}, QStringLiteral("/dev/full") });
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_TRUE(run.Err.contains("No space left on device")) << run.Err.constData();
 }
 
 TEST_F(CommandLine, ConvertReproducesEverySampleExceptTheMappedKind)
@@ -381,6 +417,7 @@ TEST_F(CommandLine, ExportRefusesWhatItCannotDoAndKeepsExistingFiles)
         { "a library", { "--export", Sample("sample-library.kvl"), Path(QStringLiteral("lib.png")) }, 2 },
         { "scale out of range", { "--export", Sample("texts.kv"), existing, "--scale", "100" }, 2 },
         { "scale not a number", { "--export", Sample("texts.kv"), existing, "--scale", "big" }, 2 },
+        { "scale too small", { "--export", Sample("texts.kv"), existing, "--scale", "0.00001" }, 2 },
         { "an option twice", { "--export", Sample("texts.kv"), existing, "--crop", "--crop" }, 2 },
         { "folder that does not exist", { "--export", Sample("texts.kv"), Path(QStringLiteral("no/such.png")) }, 1 },
         { "damaged drawing", { "--export", Fixture(QStringLiteral("bad.kv"), "\x05\0\0\0"), existing }, 1 },

@@ -325,20 +325,6 @@ TEST_F(DrawingFile, FailedSaveKeepsTheOldFileAndTheState)
         EXPECT_EQ(DocState, dsChanged) << qPrintable(path);
         EXPECT_FALSE(QFile::exists(path)) << qPrintable(path);
     }
-
-    // A write that fails half way, as on a full disk, must not cost the user the file already there.
-    const QByteArray old = DrawingFixture(SeveralKinds());
-    const QString existing = Fixture(QStringLiteral("existing.kv"), old);
-    drawing.LoadFile(SamplesDir + QStringLiteral("/texts.kv"));
-    DocState = dsChanged;
-    {
-        const TFileSizeLimit limit(64);
-        EXPECT_THROW(drawing.SaveFile(existing), EFileError);
-    }
-    EXPECT_EQ(DocState, dsChanged);
-    EXPECT_EQ(ReadAll(existing), old);
-    EXPECT_EQ(QDir(FDir.path()).entryList(QDir::Files), (QStringList { "existing.kv", "plain.txt" }))
-        << "no half-written file is left behind";
 }
 
 } // namespace

@@ -1,6 +1,9 @@
 #include "drawing_fixture.h"
 
+#include "shapes/file_io.h"
 #include "support/crashed_instance.h"
+
+#include <sys/stat.h>
 
 using namespace korvo;
 using namespace korvo::test;
@@ -43,6 +46,24 @@ TEST_F(RecoveryStore, KeepsWhatSaveWouldWriteUntilRemoved)
     EXPECT_TRUE(QDir(Folder()).isEmpty()) << "no drawing, description or lock is left";
 }
 
+// Copies of drawings are as private as the user's own files: no other user can read them.
+TEST_F(RecoveryStore, MakesItsFoldersAndFilesTheUsersAlone)
+{
+    const auto mode = [](const QString& path) {
+        struct stat status { };
+        EXPECT_EQ(stat(QFile::encodeName(path).constData(), &status), 0) << qPrintable(path);
+        return status.st_mode & 0777;
+    };
+    const mode_t previous = umask(022);
+    TRecoveryStore store(Path(QStringLiteral("data/Korvo/recovery")), QStringLiteral("100-1"));
+    store.Write(drawing.Shapes(), plan);
+    umask(previous);
+    for (const char* folder : { "data", "data/Korvo", "data/Korvo/recovery" })
+        EXPECT_EQ(mode(Path(QLatin1String(folder))), 0700u) << folder;
+    EXPECT_EQ(mode(store.ShapesFile()), 0600u);
+    EXPECT_EQ(mode(store.InfoFile()), 0600u);
+}
+
 TEST_F(RecoveryStore, OffersOnlyWhatEndedInstancesLeftAndSetsDamageAside)
 {
     Load({ BoxShape(1, 10, 10, 30, 20), BoxShape(2, 40, 10, 60, 20) });
@@ -59,16 +80,22 @@ TEST_F(RecoveryStore, OffersOnlyWhatEndedInstancesLeftAndSetsDamageAside)
 
     TRecoveryStore starting(Folder(), QStringLiteral("400-1"));
     TLeftovers leftovers = starting.ClaimLeftovers();
-    ASSERT_EQ(Names(leftovers), QStringList { "300-1.kv" }) << "a running instance keeps its own";
+    ASSERT_EQ(Names(leftovers), (QStringList { "300-1.kv", "300-2.kv" })) << "a running instance keeps its own";
     const TRecoveryEntry& entry = leftovers.Entries.front();
     EXPECT_EQ(entry.Info.FileName, plan.FileName);
     EXPECT_EQ(entry.Info.Time, plan.Time);
     EXPECT_EQ(std::pair(entry.Info.PageWidthMM, entry.Info.PageHeightMM), std::pair(420, 560));
-    EXPECT_EQ(EncodeDrawing(entry.Shapes), Snapshot());
-    ASSERT_EQ(leftovers.Problems.size(), 2);
-    EXPECT_TRUE(leftovers.Problems[0].contains(QStringLiteral("300-2.kv.damaged")))
-        << qPrintable(leftovers.Problems[0]);
-    EXPECT_TRUE(leftovers.Problems[1].contains(QStringLiteral("is not a valid recovery description")));
+    EXPECT_EQ(EncodeDrawing(TRecoveryStore::ReadShapes(entry, BaseScale)), Snapshot());
+    ASSERT_EQ(leftovers.Problems.size(), 1);
+    EXPECT_TRUE(leftovers.Problems[0].contains(QStringLiteral("is not a valid recovery description")));
+    // The drawing is read only when it is wanted; what cannot be read then is put aside.
+    TRecoveryEntry& damaged = leftovers.Entries.back();
+    try {
+        TRecoveryStore::ReadShapes(damaged, BaseScale);
+        ADD_FAILURE() << "a damaged drawing was read";
+    } catch (const EFileError& e) {
+        EXPECT_TRUE(TRecoveryStore::SetAside(damaged, e.Message()).contains(QStringLiteral("300-2.kv.damaged")));
+    }
     for (const char* aside : { "300-2.kv.damaged", "300-2.json.damaged", "300-3.kv.damaged" })
         EXPECT_TRUE(QFile::exists(File(QLatin1String(aside)))) << aside;
     EXPECT_FALSE(QFile::exists(File(QStringLiteral("300-4.json"))));

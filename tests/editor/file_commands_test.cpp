@@ -3,13 +3,18 @@
 
 #include "document/drawing.h"
 #include "document/shared_settings.h"
+#include "editor/qt_user_prompts.h"
 #include "editor/recent_files.h"
+
+#include "dialogs/dialog_test_support.h"
 
 #include "support/fake_prompts.h"
 #include "support/temp_files.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 
 using namespace korvo;
 using namespace korvo::test;
@@ -285,6 +290,37 @@ TEST_F(FileCommands, ExportSelectionForcesTheMetafileExtensionUnlessAnotherForma
     prompts.FileNames.push_back(Path(QStringLiteral("missing/pic.emf")));
     commands.ExportSelection();
     EXPECT_EQ(prompts.Errors.size(), 1) << "a failed write is reported";
+}
+
+} // namespace
+
+namespace {
+
+// A name that looks like markup is shown as it is, in every kind of message box.
+TEST(MessageBoxes, ShowFileNamesAsPlainText)
+{
+    TQtUserPrompts prompts(nullptr);
+    const QString message = QStringLiteral("\"<b>plan</b>.kv\" is not a valid drawing.");
+    const std::function<void()> boxes[] = {
+        [&] { prompts.ShowError(message); },
+        [&] { prompts.ShowInformation(message); },
+        [&] { prompts.AskYesNo(message); },
+        [&] { prompts.AskYesNoCancel(message); },
+        [&] { prompts.AskWarningYesCancel(message); },
+    };
+    for (const auto& show : boxes) {
+        QString shown;
+        Qt::TextFormat format = Qt::AutoText;
+        WhenShown([&](QWidget& box) {
+            auto* label = Part<QLabel>(box, "qt_msgbox_label");
+            shown = label->text();
+            format = label->textFormat();
+            static_cast<QDialog&>(box).reject();
+        });
+        show();
+        EXPECT_EQ(shown, message);
+        EXPECT_EQ(format, Qt::PlainText);
+    }
 }
 
 } // namespace

@@ -406,6 +406,24 @@ TEST_F(LibraryPanel, AFailedWriteIsReportedAndLeavesFileAndPanelAsTheyWere)
     EXPECT_EQ(rowsWhileErrorShows, Rows()) << "the panel shows the entries taken back before the message";
 }
 
+// Another window's change is kept: this window asks, then loads the library again and shows it.
+TEST_F(LibraryPanel, AChangeMadeByAnotherWindowIsLoadedInsteadOfWrittenOver)
+{
+    TRecordingReporter reporter;
+    TPolyLib other(reporter);
+    ASSERT_TRUE(other.LoadFile(window->LibraryFile()));
+    ASSERT_FALSE(other.EditAndSave(window->LibraryFile(), [&other] { other.AddPage("Electricity"); }));
+    prompts.YesNo = { true };
+    WhenShown([](QWidget& dialog) { TypeName(dialog, "Space", "OKBtn"); });
+    Action(C::LibraryNewPage)->trigger();
+    EXPECT_EQ(prompts.Questions,
+        QStringList {
+            QStringLiteral("The library was changed by another Korvo window. Load it again and repeat your change?") });
+    EXPECT_TRUE(PanelShowsTheFile());
+    EXPECT_EQ(ComboPages().last(), QStringLiteral("Electricity"));
+    EXPECT_FALSE(ComboPages().contains(QStringLiteral("Space")));
+}
+
 // "Add to library" takes the shape under the pointer, not a selection it is not part of, and says why
 // when there is no page to add it to.
 TEST_F(LibraryPanel, AddToLibraryTakesTheShapeUnderThePointer)

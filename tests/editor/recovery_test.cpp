@@ -13,8 +13,9 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
+#include <QTest>
 
 using namespace korvo;
 using namespace korvo::test;
@@ -153,7 +154,8 @@ TEST_F(Recovery, ADrawingComesBackAsTheUnsavedChangesOfItsFile)
     const auto window = Start();
     prompts.RecoveryChoices = { { TRecoveryAction::Discard, 1 }, { TRecoveryAction::Recover, 0 } };
     window->OfferRecovery();
-    EXPECT_EQ(prompts.RecoveryOffers, (QStringList { "plan.kv,Untitled", "plan.kv" }));
+    EXPECT_EQ(prompts.RecoveryOffers, (QStringList { "plan.kv,Untitled,Untitled", "plan.kv" }))
+        << "the damaged one is set aside once its picture could not be painted";
     ASSERT_EQ(prompts.Errors.size(), 1);
     EXPECT_TRUE(prompts.Errors.first().contains(QStringLiteral("300-3.kv.damaged")));
     EXPECT_EQ(EncodeDrawing(window->Drawing().Shapes()), sample);
@@ -175,28 +177,100 @@ TEST_F(Recovery, ADrawingComesBackAsTheUnsavedChangesOfItsFile)
     EXPECT_TRUE(Kept().isEmpty()) << "the changes were given up on purpose";
 }
 
+// A leftover too large for the memory at hand is set aside like a damaged one, and the others are
+// still offered.
+TEST_F(Recovery, ALeftoverThatDoesNotFitInMemoryIsSetAside)
+{
+    const TShapeList shapes = ReadDrawingFile(SamplesDir + QStringLiteral("/all-kinds.kv"), BaseScale);
+    const QDateTime time(QDate(2026, 3, 1), QTime(18, 30));
+    LeaveCrashedInstance(
+        Folder(), QStringLiteral("300-1"), shapes, { Path(QStringLiteral("huge.kv")), time, 210, 280 });
+    LeaveCrashedInstance(
+        Folder(), QStringLiteral("300-2"), shapes, { Path(QStringLiteral("plan.kv")), time, 210, 280 });
+    TMainWindowSetup setup;
+    setup.ProgramDir = FDir.path();
+    setup.Prompts = &prompts;
+    setup.RecoveryFolder = Folder();
+    setup.ReadLeftover = [](const QString& fileName, float scale) {
+        if (fileName.endsWith(QLatin1String("300-1.kv")))
+            throw std::bad_alloc();
+        return ReadDrawingFile(fileName, scale);
+    };
+    TMainDrawFrm window(setup);
+    prompts.RecoveryChoices = { { TRecoveryAction::Recover, 0 }, { TRecoveryAction::Recover, 0 } };
+    window.OfferRecovery();
+    EXPECT_EQ(prompts.RecoveryOffers, (QStringList { "huge.kv,plan.kv", "plan.kv" }));
+    ASSERT_EQ(prompts.Errors.size(), 1);
+    EXPECT_TRUE(prompts.Errors.first().contains(QStringLiteral("memory"))) << qPrintable(prompts.Errors.first());
+    EXPECT_TRUE(prompts.Errors.first().contains(QStringLiteral("300-1.kv.damaged")));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Korvo - plan.kv*"));
+}
+
+TEST_F(Recovery, ManyLeftoversCanBeDiscardedAllAtOnceWhenTheUserAgrees)
+{
+    const QDateTime time(QDate(2026, 3, 1), QTime(18, 30));
+    for (const char* instance : { "300-1", "300-2", "300-3", "300-4", "300-5" })
+        LeaveCrashedInstance(Folder(), QLatin1String(instance), {}, { QString(), time, 210, 280 });
+    const auto window = Start();
+    prompts.RecoveryChoices = { { TRecoveryAction::DiscardAll, 0 }, { TRecoveryAction::DiscardAll, 0 } };
+    prompts.YesNo = { false, true };
+    window->OfferRecovery();
+    EXPECT_EQ(prompts.RecoveryOffers.size(), 2) << "offered again when the user thought better of it";
+    EXPECT_EQ(prompts.Questions.size(), 2);
+    EXPECT_TRUE(Kept().isEmpty());
+}
+
+// Counts the pictures the dialog asks for.
+class TCountedPictures : public TOfferPictures {
+public:
+    QImage Picture(int) override
+    {
+        ++Painted;
+        QImage page(42, 56, QImage::Format_RGB32);
+        page.fill(Qt::white);
+        return page;
+    }
+    int Painted = 0;
+};
+
 TEST(RecoveryDialog, ShowsEachDrawingAndTellsWhatWasChosen)
 {
-    QImage page(42, 56, QImage::Format_RGB32);
-    page.fill(Qt::white);
     const QDateTime time(QDate(2026, 3, 1), QTime(18, 30));
-    const std::vector<TRecoveryOffer> offers { { QStringLiteral("plan.kv"), time, page },
-        { QStringLiteral("Untitled"), time, page } };
+    const std::vector<TRecoveryOffer> offers { { QStringLiteral("plan.kv"), time },
+        { QStringLiteral("Untitled"), time } };
+    TCountedPictures pictures;
     const std::pair<const char*, TRecoveryAction> buttons[] = { { "RecoverBtn", TRecoveryAction::Recover },
         { "DiscardBtn", TRecoveryAction::Discard }, { "LaterBtn", TRecoveryAction::Later } };
     for (const auto& [button, action] : buttons) {
-        TRecoveryFrm dialog(offers);
+        TRecoveryFrm dialog(offers, pictures);
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Recover unsaved drawings"));
-        auto* list = dialog.findChild<QListWidget*>(QStringLiteral("RecoveryList"));
-        ASSERT_EQ(list->count(), 2);
-        EXPECT_TRUE(list->item(1)->text().startsWith(QStringLiteral("Untitled\n")));
-        EXPECT_FALSE(list->item(1)->icon().isNull());
+        auto* list = dialog.findChild<QListView*>(QStringLiteral("RecoveryList"));
+        const QModelIndex second = list->model()->index(1, 0);
+        ASSERT_EQ(list->model()->rowCount(), 2);
+        EXPECT_TRUE(second.data().toString().startsWith(QStringLiteral("Untitled\n")));
+        EXPECT_FALSE(second.data(Qt::DecorationRole).value<QPixmap>().isNull());
         EXPECT_TRUE(dialog.findChild<QPushButton*>(QStringLiteral("RecoverBtn"))->isDefault());
-        list->setCurrentRow(1);
+        EXPECT_FALSE(dialog.findChild<QPushButton*>(QStringLiteral("DiscardAllBtn"))) << "only for many";
+        list->setCurrentIndex(second);
         dialog.findChild<QPushButton*>(QLatin1String(button))->click();
         EXPECT_EQ(dialog.Choice().Action, action) << button;
         EXPECT_EQ(dialog.Choice().Index, 1) << button;
     }
+}
+
+// The dialog shows at once however many drawings wait: each picture is painted when its row shows.
+TEST(RecoveryDialog, PaintsOnlyThePicturesItShows)
+{
+    const std::vector<TRecoveryOffer> offers(40, { QStringLiteral("Untitled"), QDateTime::currentDateTime() });
+    TCountedPictures pictures;
+    TRecoveryFrm dialog(offers, pictures);
+    EXPECT_EQ(pictures.Painted, 0);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    QApplication::processEvents();
+    EXPECT_GT(pictures.Painted, 0);
+    EXPECT_LT(pictures.Painted, 10);
+    EXPECT_TRUE(dialog.findChild<QPushButton*>(QStringLiteral("DiscardAllBtn")));
 }
 
 } // namespace

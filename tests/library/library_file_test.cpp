@@ -259,46 +259,34 @@ TEST_F(LibraryFile, FailedSaveReportsAndKeepsTheOldFile)
         EXPECT_EQ(FReporter.Messages.size(), 1) << qPrintable(path);
         EXPECT_EQ(FLibrary.FileName(), SampleLibrary) << qPrintable(path);
     }
-
-    // A write that fails half way, as on a full disk.
-    const QByteArray old = TLeBytes().I32(836876).I32(0).I32(0);
-    const QString existing = Fixture(QStringLiteral("existing.kvl"), old);
-    FReporter.Messages.clear();
-    {
-        const TFileSizeLimit limit(64);
-        EXPECT_FALSE(FLibrary.SaveFile(existing));
-    }
-    EXPECT_EQ(FReporter.Messages.size(), 1);
-    EXPECT_EQ(ReadAll(existing), old);
-    EXPECT_EQ(FLibrary.FileName(), SampleLibrary);
-    EXPECT_EQ(QDir(FDir.path()).entryList(QDir::Files), (QStringList { "existing.kvl", "plain.txt" }));
 }
 
-// Every change is written at once; a change the file does not take is taken back.
-TEST_F(LibraryFile, EditAndSaveKeepsTheLibraryEqualToItsFile)
+// Two windows on one library: each change is written only over the file its window read, so the
+// second writer is refused instead of undoing the first one's change, and loads the file again.
+TEST_F(LibraryFile, AWriterThatMissedAnotherInstancesChangeIsRefused)
 {
-    OpenSample();
-    const QString file = Fixture(QStringLiteral("lib.kvl"), ReadAll(SampleLibrary));
-    const std::function<void()> edits[] = {
-        [this] { FLibrary.DeletePage(0); },
-        [this] { FLibrary.RenameEntry(FLibrary.Entries().front().get(), "renamed"); },
-        [this] { FLibrary.AddPage("Optics"); },
-    };
-    for (const auto& edit : edits) {
-        const QByteArray before = ReadAll(file);
-        {
-            const TFileSizeLimit limit(16);
-            const std::optional<QString> failure = FLibrary.EditAndSave(file, edit);
-            ASSERT_TRUE(failure);
-            EXPECT_TRUE(failure->endsWith(QLatin1String("The library has been left as it was.")));
-        }
-        EXPECT_EQ(ReadAll(file), before);
-        EXPECT_EQ(EncodeLibrary(FLibrary.Pages(), FLibrary.Entries()), before);
+    const QString file = Fixture(QStringLiteral("shared.kvl"), ReadAll(SampleLibrary));
+    TRecordingReporter otherReporter;
+    TPolyLib other(otherReporter);
+    ASSERT_TRUE(FLibrary.LoadFile(file));
+    ASSERT_TRUE(other.LoadFile(file));
 
-        EXPECT_FALSE(FLibrary.EditAndSave(file, edit));
-        EXPECT_NE(ReadAll(file), before);
-        EXPECT_EQ(EncodeLibrary(FLibrary.Pages(), FLibrary.Entries()), ReadAll(file));
-    }
+    EXPECT_FALSE(FLibrary.EditAndSave(file, [this] { FLibrary.AddPage("PageA"); }));
+    const std::optional<TLibraryWriteFailure> refused = other.EditAndSave(file, [&other] { other.AddPage("PageB"); });
+    ASSERT_TRUE(refused);
+    EXPECT_TRUE(refused->ChangedElsewhere);
+    EXPECT_EQ(refused->Message,
+        QStringLiteral("The library was changed by another Korvo window. Load it again and repeat your change?"));
+    EXPECT_FALSE(other.SaveFile(file)) << "nor does a save of the older copy go over it";
+    EXPECT_EQ(other.Pages().size(), 2) << "the refused change is taken back";
+    const QByteArray first = ReadAll(file);
+    EXPECT_TRUE(first.contains("PageA"));
+    EXPECT_FALSE(first.contains("PageB"));
+
+    ASSERT_TRUE(other.LoadFile(file));
+    EXPECT_FALSE(other.EditAndSave(file, [&other] { other.AddPage("PageB"); }));
+    EXPECT_TRUE(ReadAll(file).contains("PageA\r\nPageB\r\n"));
+    EXPECT_TRUE(FLibrary.EditAndSave(file, [this] { FLibrary.AddPage("PageC"); })) << "now the first is behind";
 }
 
 } // namespace

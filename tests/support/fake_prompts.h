@@ -78,11 +78,14 @@ public:
             WhileErrorShows();
     }
     void ShowInformation(const QString& message) override { Errors.append(message); }
-    TRecoveryChoice ChooseRecovery(const std::vector<TRecoveryOffer>& offers) override
+    // Every picture is painted, as a dialog tall enough to show them all would.
+    TRecoveryChoice ChooseRecovery(const std::vector<TRecoveryOffer>& offers, TOfferPictures& pictures) override
     {
         QStringList names;
-        for (const TRecoveryOffer& offer : offers)
+        for (const TRecoveryOffer& offer : offers) {
             names.append(offer.Name);
+            pictures.Picture(static_cast<int>(names.size()) - 1);
+        }
         RecoveryOffers.append(names.join(QLatin1Char(',')));
         return Take(RecoveryChoices, TRecoveryChoice {});
     }

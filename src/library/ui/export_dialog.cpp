@@ -22,6 +22,8 @@ TExportFrm::TExportFrm(const TNameRequest& request, QWidget* parent)
     setWindowTitle(request.Caption);
     auto* info = new QLabel(request.Info, this);
     info->setObjectName(QStringLiteral("InfoLabel"));
+    // It quotes a page name, which is plain text whatever it looks like.
+    info->setTextFormat(Qt::PlainText);
     auto* label = new QLabel(QStringLiteral("Name"), this);
     label->setObjectName(QStringLiteral("Label1"));
     label->setBuddy(FNameEdit);
