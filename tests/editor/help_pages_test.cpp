@@ -178,6 +178,9 @@ protected:
         AddCaptions(*window, captions);
         AddCaptions(*window->Help()->Window(), captions);
         QPrinter printer;
+        struct TNoPictures : TOfferPictures {
+            QImage Picture(int) override { return {}; }
+        } noPictures;
         const std::unique_ptr<QWidget> dialogs[] = {
             std::make_unique<TTextFrm>(),
             std::make_unique<TGridFrm>(),
@@ -185,7 +188,7 @@ protected:
                 TNameRequest { QStringLiteral("Add to library"), {}, QStringLiteral("OK"), {} }),
             std::make_unique<TLibOrgFrm>(QStringList(), QIcon(), QIcon()),
             std::make_unique<TLibEditFrm>(0, QString(), QStringList()),
-            std::make_unique<TRecoveryFrm>(std::vector<TRecoveryOffer>()),
+            std::make_unique<TRecoveryFrm>(std::vector<TRecoveryOffer>(TRecoveryFrm::ManyOffers), noPictures),
             std::make_unique<TPrintPreviewFrm>(window.get(), false, window->Drawing(), &printer, prompts),
         };
         for (const auto& dialog : dialogs)
