@@ -121,11 +121,10 @@ void TDrawing::InsertNodeWith(int index, int node, bool (TPolygon::*insert)(int)
         return;
     const TDrawingUpdate update(*this);
     Touch(TDrawingChange::Shapes);
+    SaveUndo(ulAddNode);
     TPolygon& shape = Edit(index);
-    if ((shape.*insert)(node)) {
+    if ((shape.*insert)(node))
         Refresh(shape);
-        Modified();
-    }
 }
 
 void TDrawing::AddNode(int index, int node) { InsertNodeWith(index, node, &TPolygon::InsertNode); }

@@ -9,7 +9,7 @@ namespace {
     // "Undo " or "Redo " + the action; the verb alone for numbers no operation records.
     QString Caption(const char* verb, int label)
     {
-        static const std::array<const char*, 36> Actions = {
+        static const std::array<const char*, 37> Actions = {
             "add object",
             "create line",
             "create arrow",
@@ -46,6 +46,7 @@ namespace {
             "alignment",
             "convert to polygon",
             "convert to open polygon",
+            "add node",
         };
         if (label < 0 || label >= static_cast<int>(Actions.size()))
             return QLatin1String(verb);

@@ -47,6 +47,7 @@ enum TUndoLabel : int {
     ulAlignment = 33,
     ulConvertToPolygon = 34,
     ulConvertToOpenPolygon = 35,
+    ulAddNode = 36,
 };
 
 // The Edit menu's caption for a step: "Undo move selection" and so on; "Undo" for unknown numbers.

@@ -22,8 +22,6 @@ namespace {
 
     constexpr int PanelWidth = 38;
     constexpr int BoxWidth = 34;
-    // Over the foot of the box the pointer is the arrow again.
-    constexpr int ArrowBand = 12;
 
     // The palette box: painted and clicked through the panel that holds it.
     class TPaletteBox : public TPaintPanel {
@@ -154,7 +152,8 @@ void TPalettePanel::PalPicMouseDown(Qt::MouseButton button, QPoint at)
 
 void TPalettePanel::PalPicMouseMove(QPoint at)
 {
-    if (at.y() < PalPic->height() - ArrowBand)
+    // The dropper only where a click picks a colour.
+    if (PaletteIndexAt(at) >= 0)
         PalPic->setCursor(ToolCursor(ToolInfo(TTool::Dropper).Cursor));
     else
         PalPic->setCursor(Qt::ArrowCursor);

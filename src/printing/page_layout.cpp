@@ -3,17 +3,12 @@
 #include "geometry/rounding.h"
 #include "geometry/units.h"
 
-#include <utility>
-
 namespace korvo {
 
 namespace {
 
     // The drawing keeps this far inside the printable area.
     constexpr double MarginMM = 5;
-    // The sheet assumed for an A3 page; 597, not 594, is what the preview has always shown.
-    constexpr double SimulatedA3WidthMM = 420;
-    constexpr double SimulatedA3HeightMM = 597;
     constexpr double SheetToleranceMM = 1;
 
     // The metrics as seen in the other orientation: every pair swaps.
@@ -30,16 +25,6 @@ namespace {
         return { { 0, 0, m.PhysWidth, m.PhysHeight },
             { m.OffsetX + marginX, m.OffsetY + marginY, m.OffsetX + m.PrintWidth - marginX,
                 m.OffsetY + m.PrintHeight - marginY } };
-    }
-
-    TPageLayout SimulatedA3Sheet(const TPageMetrics& m, bool landscape)
-    {
-        std::int32_t w = Round(m.PixelsPerInchX * SimulatedA3WidthMM / MMPerInch);
-        std::int32_t h = Round(m.PixelsPerInchY * SimulatedA3HeightMM / MMPerInch);
-        if (landscape)
-            std::swap(w, h);
-        // The printer's offsets on every side of the sheet.
-        return { { 0, 0, w, h }, { m.OffsetX, m.OffsetY, w - m.OffsetX, h - m.OffsetY } };
     }
 
 } // namespace
@@ -64,10 +49,8 @@ TPageMetrics FallbackMetrics()
     return { 0, 0, w, h, w, h, PixelsPerInch, PixelsPerInch };
 }
 
-TPageLayout PageLayoutFor(const TPageMetrics& metrics, bool printerLandscape, bool landscape, bool simulateA3)
+TPageLayout PageLayoutFor(const TPageMetrics& metrics, bool printerLandscape, bool landscape)
 {
-    if (simulateA3)
-        return SimulatedA3Sheet(metrics, landscape);
     return RealSheet(printerLandscape == landscape ? metrics : Turned(metrics));
 }
 

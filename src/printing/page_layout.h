@@ -39,8 +39,7 @@ std::optional<TPageMetrics> UsableMetrics(const TPageMetrics& reported);
 TPageMetrics FallbackMetrics();
 
 // The layout in the requested orientation, from metrics taken in the printer's own orientation.
-// With `simulateA3` the sheet is a 420 x 597 mm one, for an A3 page on a printer without A3 paper.
-TPageLayout PageLayoutFor(const TPageMetrics& metrics, bool printerLandscape, bool landscape, bool simulateA3);
+TPageLayout PageLayoutFor(const TPageMetrics& metrics, bool printerLandscape, bool landscape);
 
 // Whether the printer's own sheet, in the requested orientation, holds a page of that many
 // millimetres. Sheets within a millimetre of the page count: their sizes come rounded to pixels.

@@ -2,7 +2,6 @@
 
 #include "document/drawing.h"
 #include "printing/print_service.h"
-#include "printing/printer_queries.h"
 
 #include <QPainter>
 #include <QPrinter>
@@ -41,9 +40,14 @@ EPrintError::EPrintError(const QString& message)
 {
 }
 
+TPlacement StartingPlacement(const TPrinterSheet& sheet, bool landscape)
+{
+    return SheetHoldsPage(sheet, landscape) ? TPlacement::AsOnPage : TPlacement::Fitted;
+}
+
 TPlacement StartingPlacement(const QPrinter* printer, bool landscape)
 {
-    return SheetHoldsPage(printer, landscape) ? TPlacement::AsOnPage : TPlacement::Fitted;
+    return StartingPlacement(ReadPrinterSheet(printer), landscape);
 }
 
 void RenderPage(QPainter& target, const TDrawing& drawing, const TPrintChoice& choice, const TRect& margin,
@@ -61,7 +65,7 @@ void PrintDrawing(QPrinter& printer, const TDrawing& drawing, const TPrintChoice
     printer.setPageOrientation(choice.Landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     TPageMetrics metrics;
     TPageLayout layout;
-    if (!GetPageMetrics(&printer, metrics) || !GetPageLayout(&printer, layout, IsLandscape(printer), false))
+    if (!GetPageMetrics(&printer, metrics) || !GetPageLayout(&printer, layout, IsLandscape(printer)))
         throw EPrintError(QStringLiteral("The printer %1 reports no paper size or resolution.").arg(Quoted(printer)));
     // The page's origin is the sheet's corner, as the preview shows it, not the printable area's.
     printer.setFullPage(true);

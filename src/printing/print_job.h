@@ -2,6 +2,7 @@
 
 #include "document/drawing_modes.h"
 #include "geometry/device_types.h"
+#include "printing/printer_queries.h"
 
 #include <QString>
 
@@ -30,6 +31,7 @@ struct TPrintChoice {
 
 // "Default", unless the printer's sheet cannot hold the page in that orientation: then "Fit to page",
 // so that the drawing is never cut without the user choosing it.
+TPlacement StartingPlacement(const TPrinterSheet& sheet, bool landscape);
 TPlacement StartingPlacement(const QPrinter* printer, bool landscape);
 
 // The shapes onto a canvas whose pixels are those of a printer of that resolution, in the margin

@@ -4,7 +4,6 @@
 #include "document/shared_settings.h"
 #include "geometry/rounding.h"
 #include "printing/print_prompts.h"
-#include "printing/printer_queries.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -60,7 +59,7 @@ TPrintPreviewFrm::TPrintPreviewFrm(
     Scrollbox->setWidget(PB);
     layout->addWidget(Scrollbox, 1);
     ReadPrinter();
-    (StartingPlacement(FPrinter, false) == TPlacement::Fitted ? PageBtn : DefBtn)->setChecked(true);
+    (StartingPlacement(FSheet, false) == TPlacement::Fitted ? PageBtn : DefBtn)->setChecked(true);
 }
 
 void TPrintPreviewFrm::BuildToolbar()
@@ -99,8 +98,8 @@ void TPrintPreviewFrm::BuildToolbar()
     }
     connect(CloseBtn, &QAction::triggered, this, &QDialog::accept);
     connect(PrintBtn, &QAction::triggered, this, [this] { PrintBtnClick(); });
-    connect(orientations, &QActionGroup::triggered, this, [this] { ReadPrinter(); });
-    connect(placements, &QActionGroup::triggered, this, [this] { PB->update(); });
+    connect(orientations, &QActionGroup::triggered, this, [this] { LayOutPage(); });
+    connect(placements, &QActionGroup::triggered, this, [this] { ForgetRenderedPage(); });
 }
 
 QAction* TPrintPreviewFrm::AddButton(const char* name, const QString& caption, const QString& hint)
@@ -113,18 +112,25 @@ QAction* TPrintPreviewFrm::AddButton(const char* name, const QString& caption, c
 
 void TPrintPreviewFrm::ReadPrinter()
 {
-    TPageMetrics metrics;
-    FPrinterUsable = GetPageMetrics(FPrinter, metrics);
+    FSheet = ReadPrinterSheet(FPrinter);
     FA3Ok = !IsA3Page() || PrinterSupportsA3(FPrinter);
-    PrintBtn->setEnabled(FPrinterUsable);
-    if (!FPrinterUsable)
+    PrintBtn->setEnabled(FSheet.Usable);
+    LayOutPage();
+}
+
+void TPrintPreviewFrm::LayOutPage()
+{
+    // Always the sheet the print goes onto, also for an A3 page on a printer without A3 paper.
+    FLayout = PageLayoutFor(FSheet.Metrics, FSheet.Landscape, Landscape());
+    if (!FSheet.Usable)
         A3Label->setText(QStringLiteral("No printer is available"));
     else if (!FA3Ok)
         A3Label->setText(QStringLiteral("The current printer cannot print to A3 paper"));
-    else if (!SheetHoldsPage(FPrinter, Landscape()))
+    else if (!SheetHoldsPage(FSheet, Landscape()))
         A3Label->setText(QStringLiteral("The page is larger than the printer's paper"));
     else
         A3Label->clear();
+    ForgetRenderedPage();
     ScrollboxResize();
 }
 
@@ -147,47 +153,55 @@ bool TPrintPreviewFrm::eventFilter(QObject* watched, QEvent* event)
 
 void TPrintPreviewFrm::ScrollboxResize()
 {
-    TPageLayout layout;
-    TPageMetrics metrics;
-    GetPageLayout(FPrinter, layout, Landscape(), !FA3Ok);
-    GetPageMetrics(FPrinter, metrics);
+    const TPageMetrics& metrics = FSheet.Metrics;
     const double ppi = logicalDpiY();
     // The room below the page leaves space for a scroll bar when the page is wider than the window.
     const double avail = Scrollbox->height() - 20;
-    const double w = layout.PaperRect.Right;
-    const double h = layout.PaperRect.Bottom;
+    const double w = FLayout.PaperRect.Right;
+    const double h = FLayout.PaperRect.Bottom;
     const double g = (avail / ppi) / (h / metrics.PixelsPerInchY);
     PB->resize(std::max(Trunc(g * ppi * w / metrics.PixelsPerInchX), 1),
         std::max(Trunc(h * ppi * g / metrics.PixelsPerInchY), 1));
-    PB->update();
 }
 
 void TPrintPreviewFrm::PBPaint(QPainter& painter)
 {
-    TPageLayout layout;
-    TPageMetrics metrics;
-    GetPageLayout(FPrinter, layout, Landscape(), !FA3Ok);
-    GetPageMetrics(FPrinter, metrics);
-    const int w = layout.PaperRect.Right;
-    const int h = layout.PaperRect.Bottom;
-    painter.save();
+    const QSize pixels = PB->size() * PB->devicePixelRatioF();
+    if (FRenderedPage.size() != pixels)
+        FRenderedPage = RenderedPage();
+    painter.drawImage(0, 0, FRenderedPage);
+}
+
+QImage TPrintPreviewFrm::RenderedPage() const
+{
+    QImage page(PB->size() * PB->devicePixelRatioF(), QImage::Format_ARGB32_Premultiplied);
+    page.setDevicePixelRatio(PB->devicePixelRatioF());
+    page.fill(Qt::white);
+    const int w = FLayout.PaperRect.Right;
+    const int h = FLayout.PaperRect.Bottom;
+    QPainter painter(&page);
     painter.scale(PB->width() / static_cast<double>(w), PB->height() / static_cast<double>(h));
     painter.setPen(QPen(QColor(128, 128, 128), 0));
-    painter.setBrush(Qt::white);
     painter.drawRect(0, 0, w, h);
     painter.setPen(QPen(Qt::blue, 0, Qt::DotLine));
-    const TRect& margin = layout.MarginRect;
+    const TRect& margin = FLayout.MarginRect;
     painter.drawLine(margin.Left, 0, margin.Left, h);
     painter.drawLine(margin.Right, 0, margin.Right, h);
     painter.drawLine(0, margin.Top, w, margin.Top);
     painter.drawLine(0, margin.Bottom, w, margin.Bottom);
-    RenderPage(painter, FDrawing, Choice(), margin, metrics.PixelsPerInchX);
-    painter.restore();
+    RenderPage(painter, FDrawing, Choice(), margin, FSheet.Metrics.PixelsPerInchX);
+    return page;
+}
+
+void TPrintPreviewFrm::ForgetRenderedPage()
+{
+    FRenderedPage = QImage();
+    PB->update();
 }
 
 void TPrintPreviewFrm::PrintBtnClick()
 {
-    if (!FPrinterUsable || !FPrompts.PrintDialog(*FPrinter))
+    if (!FSheet.Usable || !FPrompts.PrintDialog(*FPrinter))
         return;
     QString error;
     {

@@ -48,22 +48,26 @@ bool GetPageMetrics(const QPrinter* printer, TPageMetrics& metrics)
     return true;
 }
 
-bool GetPageLayout(const QPrinter* printer, TPageLayout& layout, bool landscape, bool simulateA3)
-{
-    TPageMetrics metrics;
-    const bool read = GetPageMetrics(printer, metrics);
-    // The fallback sheet stands upright whatever the printer says.
-    layout = PageLayoutFor(metrics, read && IsLandscape(*printer), landscape, simulateA3);
-    return read;
-}
-
 bool IsLandscape(const QPrinter& printer) { return printer.pageLayout().orientation() == QPageLayout::Landscape; }
 
-bool SheetHoldsPage(const QPrinter* printer, bool landscape)
+TPrinterSheet ReadPrinterSheet(const QPrinter* printer)
 {
-    TPageMetrics metrics;
-    const bool read = GetPageMetrics(printer, metrics);
-    return SheetHoldsPage(metrics, read && IsLandscape(*printer), landscape, QSize(PageWidthMM, PageHeightMM));
+    TPrinterSheet sheet;
+    sheet.Usable = GetPageMetrics(printer, sheet.Metrics);
+    sheet.Landscape = sheet.Usable && IsLandscape(*printer);
+    return sheet;
+}
+
+bool SheetHoldsPage(const TPrinterSheet& sheet, bool landscape)
+{
+    return SheetHoldsPage(sheet.Metrics, sheet.Landscape, landscape, QSize(PageWidthMM, PageHeightMM));
+}
+
+bool GetPageLayout(const QPrinter* printer, TPageLayout& layout, bool landscape)
+{
+    const TPrinterSheet sheet = ReadPrinterSheet(printer);
+    layout = PageLayoutFor(sheet.Metrics, sheet.Landscape, landscape);
+    return sheet.Usable;
 }
 
 bool OffersA3(const QList<QPageSize>& paperSizes)

@@ -20,11 +20,23 @@ QStringList PrinterNames();
 // What the printer reports, in its current orientation. False, with FallbackMetrics, when there is
 // no printer or what it reports cannot be used.
 bool GetPageMetrics(const QPrinter* printer, TPageMetrics& metrics);
-// The layout from GetPageMetrics; the result is that of GetPageMetrics.
-bool GetPageLayout(const QPrinter* printer, TPageLayout& layout, bool landscape, bool simulateA3);
 bool IsLandscape(const QPrinter& printer);
-// Whether the printer's sheet, in the requested orientation, holds the editor's page.
-bool SheetHoldsPage(const QPrinter* printer, bool landscape);
+
+// The printer's sheet as read at one moment, for the page arithmetic to be done on without asking the
+// printer again.
+struct TPrinterSheet {
+    TPageMetrics Metrics;
+    // The orientation the metrics are taken in; the fallback sheet stands upright.
+    bool Landscape = false;
+    // The result of GetPageMetrics.
+    bool Usable = false;
+};
+TPrinterSheet ReadPrinterSheet(const QPrinter* printer);
+// Whether the sheet, in the requested orientation, holds the editor's page.
+bool SheetHoldsPage(const TPrinterSheet& sheet, bool landscape);
+
+// The layout of the printer's own sheet; the result is that of GetPageMetrics.
+bool GetPageLayout(const QPrinter* printer, TPageLayout& layout, bool landscape);
 
 // Whether one of the paper sizes is A3.
 bool OffersA3(const QList<QPageSize>& paperSizes);

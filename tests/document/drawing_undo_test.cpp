@@ -60,6 +60,11 @@ TEdit DeleteNode(int index, int node, bool curve)
     };
 }
 
+TEdit AddNode(int index, int node, bool curve)
+{
+    return [=](TDrawing& d) { curve ? d.AddCurveNode(index, node) : d.AddNode(index, node); };
+}
+
 TEST_F(DrawingUndo, EveryEditIsUndoneAndRedoneWithItsOwnCaptions)
 {
     TPolygon picture;
@@ -97,6 +102,8 @@ TEST_F(DrawingUndo, EveryEditIsUndoneAndRedoneWithItsOwnCaptions)
         { "Undo resize selection", [](TDrawing& d) { d.ScaleSelection(150); } },
         { "Undo delete node", DeleteNode(RectAt, 1, false) },
         { "Undo delete node", DeleteNode(WaveAt, 3, true) },
+        { "Undo add node", AddNode(RectAt, 1, false) },
+        { "Undo add node", AddNode(WaveAt, 3, true) },
         { "Undo group selection", [](TDrawing& d) { d.GroupSelection(); } },
         { "Undo ungroup selection", [](TDrawing& d) { d.UngroupSelection(); } },
         { "Undo fill colour", [](TDrawing& d) { d.SetFillColour(clRed); } },

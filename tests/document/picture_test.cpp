@@ -192,6 +192,17 @@ TEST_F(Pictures, EveryRecordOfTheSamplesIsWellFormed)
     ExpectWellFormed(texts, records);
     EXPECT_EQ(DecorationsPerText(texts, records), (std::vector<int> { 0, 0, 0, 1, 1, 0, 0, 0, 0, 0 }))
         << "an underline is drawn once, whether the reader honours the font's flag or not";
+    // A reader that takes texts with only fonts and colours between them for the lines of one paragraph
+    // sets them by its own line height, off their baselines.
+    const std::set<std::uint32_t> textSetUp { 24, 37, 40, 82 };
+    std::uint32_t previous = 0;
+    for (const TEmfRecord& r : records) {
+        if (r.Type == 84) {
+            EXPECT_NE(previous, 84u) << "a text at offset " << r.Offset << " runs on from the one before";
+        }
+        if (!textSetUp.count(r.Type))
+            previous = r.Type;
+    }
 }
 
 TEST_F(Pictures, SvgAndPdfLoadBackAtTrueSize)

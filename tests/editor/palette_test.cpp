@@ -2,6 +2,8 @@
 
 #include "editor/palette_colours.h"
 
+#include <QApplication>
+#include <QMouseEvent>
 #include <QToolButton>
 
 using namespace korvo;
@@ -61,11 +63,19 @@ TEST_F(Palette, ClicksPickTheSquareDrawnUnderThePointer)
         { { 17, 0 }, Qt::RightButton, RedFill, { clBlack, psClear, 1 }, "Undo line style" },
         { { 18, 783 }, Qt::LeftButton, { colour(97), bsSolid }, BlackLine, "Undo fill colour" },
         { { 18, 784 }, Qt::LeftButton, RedFill, BlackLine, nullptr },
+        { { 1, 400 }, Qt::LeftButton, RedFill, BlackLine, nullptr },
     };
     QWidget* box = Widget<QWidget>("PalPic");
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "at " << c.at.x() << ", " << c.at.y() << " button " << c.button);
         RedRectangle();
+        if (box->rect().contains(c.at)) {
+            // Straight to the box: the window would hand a move below the scrolled view to another widget.
+            QMouseEvent move(QEvent::MouseMove, c.at, box->mapToGlobal(c.at), Qt::NoButton, {}, {});
+            QApplication::sendEvent(box, &move);
+            // The dropper where a click picks a colour, the arrow where it picks nothing.
+            EXPECT_EQ(box->cursor().shape(), c.caption ? Qt::BitmapCursor : Qt::ArrowCursor);
+        }
         QTest::mouseClick(box, c.button, {}, c.at);
         EXPECT_EQ(Shape(0).FBrush, c.brush);
         EXPECT_EQ(Shape(0).FPen, c.pen);

@@ -117,6 +117,31 @@ TEST_F(PrintPreview, SheetSmallerThanThePageIsFittedUnlessTheUserChoosesOtherwis
     EXPECT_TRUE(Part<QAction>(*preview, "PageBtn")->isChecked());
 }
 
+// The preview is modal, so neither the drawing nor the printer changes behind its back; here they do,
+// to show when the printer is asked and the page rendered again.
+TEST_F(PrintPreview, AsksThePrinterAfterThePrintDialogAndRendersThePageForEachLayout)
+{
+    const auto printer = PdfPrinter(Path(QStringLiteral("sheet.pdf")), QPageSize::A4, 300);
+    const auto preview = Open(printer.get());
+    TPaintPanel& page = *Part<TPaintPanel>(*preview, "PB");
+    const auto inkShown = [&page] { return InkExtentMM(page.grab().toImage(), page.width() / 210.0); };
+    const auto sheetShown = [&page] { return page.width() / double(page.height()); };
+    const QRectF before = inkShown();
+
+    AddBox(drawing, { 150, 200, 20, 20 });
+    EXPECT_EQ(inkShown(), before) << "the page is kept";
+    Part<QAction>(*preview, "LandscapeBtn")->trigger();
+    Part<QAction>(*preview, "PortraitBtn")->trigger();
+    EXPECT_NE(inkShown(), before) << "laid out again";
+
+    printer->setPageSize(QPageSize(QPageSize::Letter));
+    preview->resize(900, 700);
+    EXPECT_NEAR(sheetShown(), 210 / 297.0, 0.01) << "the printer was read once";
+    prompts.Answers = { true };
+    Part<QAction>(*preview, "PrintBtn")->trigger();
+    EXPECT_NEAR(sheetShown(), 8.5 / 11, 0.01) << "the print dialog may change the printer";
+}
+
 TEST_F(PrintPreview, PrintsOnlyWhenTheDialogIsAcceptedAndShowsWhatWentWrong)
 {
     const QString pdf = Path(QStringLiteral("printed.pdf"));

@@ -241,6 +241,11 @@ void TEmfRecorder::Text(QPoint at, const QString& text, const std::vector<int>& 
     for (std::uint32_t i = 0; i < chars; ++i)
         FBody.WriteInt32(i < advances.size() ? advances[i] : 0);
     Include(bounds);
+    // Some readers gather texts that follow one another, with only fonts and colours between them,
+    // into the lines of one paragraph and space those lines by their own line height, which moves a
+    // line of another size off its baseline. Any other record in between keeps each text where it
+    // is; the current position is the one that changes nothing drawn.
+    Record(EmrMoveToEx, { U(at.x()), U(at.y()) });
 }
 
 QByteArray TEmfRecorder::Finish()
