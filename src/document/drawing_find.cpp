@@ -160,8 +160,8 @@ int TDrawing::FirstSelectedGroup() const
 
 bool TDrawing::SelectionHasLines() const
 {
-    return std::any_of(FSelection.begin(), FSelection.end(),
-        [](const TPolygon* s) { return KindTraits(s->FKind).IsLine; });
+    return std::any_of(
+        FSelection.begin(), FSelection.end(), [](const TPolygon* s) { return KindTraits(s->FKind).IsLine; });
 }
 
 void TDrawing::ToggleSelected(int index)

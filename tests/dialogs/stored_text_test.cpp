@@ -51,7 +51,8 @@ TEST(TypefaceList, OffersOnlyNamesAStoredFontCanHold)
     EXPECT_FALSE(StorableFaceName(QStringLiteral("Ελληνικά שלום")));
     const QStringList families = { QStringLiteral("Serif"), QStringLiteral("Liberation Sans"),
         QStringLiteral("Sans Serif"), QStringLiteral("Monospace"), QStringLiteral("DejaVu Serif") };
-    EXPECT_EQ(RealFamilies(families), QStringList({ QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Serif") }));
+    EXPECT_EQ(
+        RealFamilies(families), QStringList({ QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Serif") }));
 }
 
 } // namespace

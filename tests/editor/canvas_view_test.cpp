@@ -96,8 +96,8 @@ TEST_F(CanvasView, ZoomingToTheExtremesOfAnA3PageKeepsTheViewOnThePage)
     };
     // Unscrolled at x1 the pointer is over the page point (150, 112.5) mm, which stays under it at every
     // zoom: offsets 150 s - 600 and 112.5 s - 450, all within the page.
-    const Step in[] = { { 8, 600, 450 }, { 12, 1200, 900 }, { 16, 1800, 1350 }, { 20, 2400, 1800 },
-        { 24, 3000, 2250 }, { 28, 3600, 2700 }, { 32, 4200, 3150 }, { 36, 4800, 3600 }, { 40, 5400, 4050 } };
+    const Step in[] = { { 8, 600, 450 }, { 12, 1200, 900 }, { 16, 1800, 1350 }, { 20, 2400, 1800 }, { 24, 3000, 2250 },
+        { 28, 3600, 2700 }, { 32, 4200, 3150 }, { 36, 4800, 3600 }, { 40, 5400, 4050 } };
     // From the far corner at x10, offsets (16171, 21929), the pointer is over (419.275, 559.475) mm. At x9
     // that point would need offsets 14494 and 19691, beyond the ends 15120 - 629 and 20160 - 471, so the
     // view goes back to the page's corner; from there the pointer's point would need offsets below zero.

@@ -29,7 +29,8 @@ namespace {
             }
             // The menu acts on the shape of the last left press, and on its selected node.
             const int hot = FCanvas.HotShape;
-            if (event.Button == Qt::RightButton && hot != -1 && KindTraits(FCanvas.Drawing().GetShapeKind(hot)).NodeMenu)
+            if (event.Button == Qt::RightButton && hot != -1
+                && KindTraits(FCanvas.Drawing().GetShapeKind(hot)).NodeMenu)
                 FCanvas.ShowNodeMenu(event.Pos);
         }
 

@@ -103,8 +103,7 @@ namespace {
             FPointIndex = 0;
             FCanvas.ReleaseMouse();
             FCanvas.UpdateOverlay();
-            FCanvas.Drawing().AddPolyShape(
-                KindMadeBy(FTool).value_or(skPolygon), FCanvas.NewBrush(), FCanvas.NewPen());
+            FCanvas.Drawing().AddPolyShape(KindMadeBy(FTool).value_or(skPolygon), FCanvas.NewBrush(), FCanvas.NewPen());
         }
 
         TMode FMode = TMode::Idle;
