@@ -8,31 +8,25 @@
 
 namespace korvo {
 
-namespace {
-
-    // The font configuration's generic names stand for whatever face it picks on this machine; a
-    // drawing names a real face, so that it looks the same elsewhere.
-    bool GenericFamily(const QString& family)
-    {
-        static const QStringList generic
-            = { QStringLiteral("Serif"), QStringLiteral("Sans Serif"), QStringLiteral("Monospace") };
-        return generic.contains(family);
-    }
-
-} // namespace
-
 bool StorableFaceName(const QString& face)
 {
     const std::optional<std::uint8_t> charset = CharsetFor(face, DefaultCharset);
     return charset && EncodeText(face, *charset)->size() < TLogFont::FaceNameSize;
 }
 
+QStringList RealFamilies(QStringList families)
+{
+    static const QStringList generic
+        = { QStringLiteral("Serif"), QStringLiteral("Sans Serif"), QStringLiteral("Monospace") };
+    families.removeIf([](const QString& family) { return generic.contains(family); });
+    return families;
+}
+
 QStringList InstalledTypefaces()
 {
     QStringList faces;
-    for (const QString& family : QFontDatabase::families()) {
-        if (QFontDatabase::isScalable(family) && !QFontDatabase::isPrivateFamily(family) && !GenericFamily(family)
-            && StorableFaceName(family))
+    for (const QString& family : RealFamilies(QFontDatabase::families())) {
+        if (QFontDatabase::isScalable(family) && !QFontDatabase::isPrivateFamily(family) && StorableFaceName(family))
             faces.append(family);
     }
     faces.sort(Qt::CaseInsensitive);

@@ -3,6 +3,7 @@
 #include "geometry/rounding.h"
 #include "geometry/units.h"
 #include "shapes/code_page.h"
+#include "shapes/shape_kind_traits.h"
 
 #include <QFontMetrics>
 
@@ -85,8 +86,9 @@ void TDrawing::AddBoxShape(const TRect& rect, TTool tool, const TBrush& brush, c
 {
     const TRect r { std::min(rect.Left, rect.Right), std::min(rect.Top, rect.Bottom), std::max(rect.Left, rect.Right),
         std::max(rect.Top, rect.Bottom) };
-    // A box without extent would make a shape nobody can see or pick.
-    if (r.IsEmpty())
+    const std::optional<std::int32_t> kind = KindMadeBy(tool);
+    // A box without extent would make a shape nobody can see or pick; a tool that draws no kind makes none.
+    if (r.IsEmpty() || !kind)
         return;
     const TDrawingUpdate update(*this);
     SaveUndo(BoxLabel(tool));
@@ -96,25 +98,8 @@ void TDrawing::AddBoxShape(const TRect& rect, TTool tool, const TBrush& brush, c
     auto shape = std::make_shared<TPolygon>();
     shape->FBrush = brush;
     shape->FPen = pen;
-    switch (tool) {
-    case TTool::Sine:
-        shape->SetKind(skOpenCurveFilled);
-        shape->MakeSine(box, FScale);
-        break;
-    case TTool::TubeBend:
-        shape->SetKind(skTubeBend);
-        shape->MakeTubeBend(box, FScale);
-        break;
-    case TTool::GraphPaper:
-        shape->SetKind(skGraphPaper);
-        shape->MakeGraphPaper(box, FScale);
-        break;
-    default:
-        shape->SetKind(tool == TTool::Tube && r.Right - r.Left < r.Bottom - r.Top ? skTubeVertical
-                                                                                  : static_cast<std::int32_t>(tool));
-        shape->SetFromRect(box, FScale);
-        break;
-    }
+    shape->SetKind(*kind == skTube && r.Right - r.Left < r.Bottom - r.Top ? skTubeVertical : *kind);
+    shape->MakeFromBox(box, FScale);
     shape->CalcGrips();
     Touch(TDrawingChange::Shapes);
     FShapes.push_back(std::move(shape));

@@ -3,6 +3,7 @@
 #include "document/shared_settings.h"
 #include "geometry/rounding.h"
 #include "geometry/union_bounds.h"
+#include "shapes/shape_kind_traits.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -58,7 +59,7 @@ int TDrawing::ShapeAt(int x, int y) const
         bool hit;
         if (const auto line = HitsLineLike(r, px, py))
             hit = *line;
-        else if (shape.ChildCount() > 0 || shape.FKind == skLine || shape.FKind == skCurve)
+        else if (shape.ChildCount() > 0 || KindTraits(shape.FKind).Hit == THitFamily::Box)
             hit = BoxHolds(r, px, py);
         else
             // The device outline lies within a pixel of the box, so a point further out cannot hit it.
@@ -159,8 +160,8 @@ int TDrawing::FirstSelectedGroup() const
 
 bool TDrawing::SelectionHasLines() const
 {
-    return std::any_of(FSelection.begin(), FSelection.end(),
-        [](const TPolygon* s) { return s->FKind == skPolyline || s->FKind == skLine || s->FKind == skCurve; });
+    return std::any_of(
+        FSelection.begin(), FSelection.end(), [](const TPolygon* s) { return KindTraits(s->FKind).IsLine; });
 }
 
 void TDrawing::ToggleSelected(int index)

@@ -1,28 +1,10 @@
 #pragma once
 
+#include "shapes/drawing_tools.h"
+
 #include <cstdint>
 
 namespace korvo {
-
-// The drawing tools by the numbers of their buttons' tags; the drawing keeps the current one for the
-// canvas, and the box tools' numbers pick the kind of shape a dragged box makes.
-enum class TTool : int {
-    Selection = 0,
-    Polygon = 1,
-    Rectangle = 2,
-    Circle = 3,
-    Node = 5,
-    Polyline = 6,
-    Line = 7,
-    Curve = 8,
-    Text = 9,
-    Arrow = 11,
-    Sine = 12,
-    TubeBend = 13,
-    GraphPaper = 16,
-    Tube = 17,
-    Dropper = 19,
-};
 
 // How selected shapes are marked when painted.
 enum class TNodeMode : std::uint8_t {
@@ -46,12 +28,6 @@ enum class THandle : int {
     Left,
     RotationCentre = 19,
 };
-
-inline bool IsResizeHandle(THandle h)
-{
-    return static_cast<int>(h) >= static_cast<int>(THandle::TopLeft)
-        && static_cast<int>(h) <= static_cast<int>(THandle::Left);
-}
 
 // Which edges or centres the other selected shapes are lined up with, on the first selected one.
 enum class TAlignment : int {

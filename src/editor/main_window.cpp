@@ -116,7 +116,7 @@ void TMainDrawFrm::ApplyLibraryEditing()
 
 QString TMainDrawFrm::CurrentTheme() const { return ThemeName(FTheme); }
 
-void TMainDrawFrm::SelectTheme(int theme)
+void TMainDrawFrm::SelectTheme(TTheme theme)
 {
     FTheme = theme;
     ApplyTheme(theme);

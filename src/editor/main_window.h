@@ -4,6 +4,7 @@
 #include "editor/commands/command_set.h"
 #include "editor/file_commands.h"
 #include "editor/recent_files.h"
+#include "editor/themes.h"
 #include "editor/user_prompts.h"
 #include "library/poly_lib.h"
 #include "shapes/error_reporter.h"
@@ -74,7 +75,7 @@ public:
     // The tool palette's button for a tool.
     QAction* ToolAction(TTool tool) const;
     QString CurrentTheme() const;
-    void SelectTheme(int theme);
+    void SelectTheme(TTheme theme);
 
     // Brings every command in line with the drawing, its selection and the window.
     void RefreshCommandStates();
@@ -177,7 +178,7 @@ private:
     bool FLibraryEditing = true;
     // The library list as the library's tool bar last saw it: its buttons keep their states while hidden.
     TLibraryListState FLibraryState;
-    int FTheme = 0;
+    TTheme FTheme = TTheme::Blue;
 
     TPaintPanel* XRulePic = nullptr;
     TPaintPanel* YRulePic = nullptr;

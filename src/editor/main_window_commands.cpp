@@ -104,9 +104,9 @@ void TMainDrawFrm::BindViewCommands()
     FCommands.BindToggle(C::Grid, [this](bool on) { FDrawing.SetShowGrid(on); });
     FCommands.BindToggle(C::SnapToGrid, [this](bool on) { FCanvas->SetSnapToGrid(on); });
     FCommands.BindToggle(C::UseSpecialCursors, [this](bool on) { FCanvas->SetUseSpecialCursors(on); });
-    const TCommand themes[ThemeCount] = { C::ThemeBlue, C::ThemeBlack, C::ThemeSilver };
-    for (int theme = 0; theme < ThemeCount; ++theme) {
-        FCommands.Bind(themes[theme], [this, theme] {
+    const TCommand themes[] = { C::ThemeBlue, C::ThemeBlack, C::ThemeSilver };
+    for (const TTheme theme : Themes) {
+        FCommands.Bind(themes[static_cast<std::size_t>(theme)], [this, theme] {
             if (theme != ThemeTag(CurrentTheme()))
                 SelectTheme(theme);
         });

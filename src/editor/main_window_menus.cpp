@@ -141,13 +141,13 @@ QMenu* TMainDrawFrm::BuildViewMenu()
 
 QMenu* TMainDrawFrm::BuildAppearanceMenu()
 {
-    const TCommand themes[ThemeCount] = { C::ThemeBlue, C::ThemeBlack, C::ThemeSilver };
+    const std::array<TCommand, Themes.size()> themes = { C::ThemeBlue, C::ThemeBlack, C::ThemeSilver };
     QMenu* menu = NewMenu(QStringLiteral("Appearance"), QStringLiteral("Theme1"), { themes[0], themes[1], themes[2] });
     auto* group = new QActionGroup(menu);
     for (const TCommand id : themes)
         group->addAction(Action(id));
     connect(menu, &QMenu::aboutToShow, this,
-        [this, themes] { Action(themes[ThemeTag(CurrentTheme())])->setChecked(true); });
+        [this, themes] { Action(themes[static_cast<std::size_t>(ThemeTag(CurrentTheme()))])->setChecked(true); });
     return menu;
 }
 

@@ -20,7 +20,7 @@ namespace {
         QRgb Splitter;
     };
 
-    constexpr std::array<TThemeLook, ThemeCount> Looks = { {
+    constexpr std::array<TThemeLook, Themes.size()> Looks = { {
         { "Office 2007 Blue", 0xDCE7F5, 0xE4EDF8, 0x15283D, 0xFFFFFF, 0x3D7BC6, 0xA9C3E4 },
         { "Leopard", 0x3A3A3C, 0x4A4A4E, 0xF0F0F0, 0x2A2A2C, 0x8A8F99, 0x1E1E20 },
         { "Dream", 0xE8E8EC, 0xF1F1F4, 0x202024, 0xFFFFFF, 0x7D8597, 0xB8BBC4 },
@@ -31,34 +31,31 @@ namespace {
         return QColor((qRed(a) + qRed(b)) / 2, (qGreen(a) + qGreen(b)) / 2, (qBlue(a) + qBlue(b)) / 2);
     }
 
-    const TThemeLook& LookOf(int theme)
-    {
-        return Looks[static_cast<std::size_t>(theme < 0 || theme >= ThemeCount ? 0 : theme)];
-    }
+    const TThemeLook& LookOf(TTheme theme) { return Looks[static_cast<std::size_t>(theme)]; }
 
 } // namespace
 
-QString ThemeName(int theme) { return QString::fromLatin1(LookOf(theme).Name); }
+QString ThemeName(TTheme theme) { return QString::fromLatin1(LookOf(theme).Name); }
 
-std::optional<int> FindTheme(const QString& name)
+std::optional<TTheme> FindTheme(const QString& name)
 {
-    for (int i = 0; i < ThemeCount; ++i) {
-        if (name.compare(ThemeName(i), Qt::CaseInsensitive) == 0)
-            return i;
+    for (const TTheme theme : Themes) {
+        if (name.compare(ThemeName(theme), Qt::CaseInsensitive) == 0)
+            return theme;
     }
     return std::nullopt;
 }
 
-int ThemeTag(const QString& name)
+TTheme ThemeTag(const QString& name)
 {
-    if (name == ThemeName(1))
-        return 1;
-    if (name == ThemeName(2))
-        return 2;
-    return 0;
+    for (const TTheme theme : { TTheme::Black, TTheme::Silver }) {
+        if (name == ThemeName(theme))
+            return theme;
+    }
+    return TTheme::Blue;
 }
 
-void ApplyTheme(int theme)
+void ApplyTheme(TTheme theme)
 {
     const TThemeLook& look = LookOf(theme);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
@@ -82,6 +79,6 @@ void ApplyTheme(int theme)
     QApplication::setPalette(palette);
 }
 
-QColor SplitterColour(int theme) { return QColor(LookOf(theme).Splitter); }
+QColor SplitterColour(TTheme theme) { return QColor(LookOf(theme).Splitter); }
 
 } // namespace korvo

@@ -11,31 +11,33 @@ namespace korvo {
 namespace {
 
     struct TCursorPicture {
-        int Number;
+        TToolCursor Cursor;
         const char* Name;
         QPoint HotSpot;
     };
 
+    using C = TToolCursor;
+
     constexpr TCursorPicture Pictures[] = {
-        { 2, "poly", { 5, 5 } },
-        { 3, "square", { 5, 5 } },
-        { 4, "circle", { 5, 5 } },
-        { 5, "node", { 0, 0 } },
-        { 6, "polyline", { 5, 5 } },
-        { 7, "line", { 5, 5 } },
-        { 8, "bezier", { 5, 5 } },
-        { 9, "text", { 5, 5 } },
-        { 10, "dropper", { 7, 25 } },
-        { 11, "sine", { 5, 5 } },
-        { 12, "tube", { 5, 5 } },
-        { 13, "linearrow", { 5, 5 } },
-        { 14, "grid", { 5, 5 } },
-        { 15, "sttube", { 5, 5 } },
+        { C::Polygon, "poly", { 5, 5 } },
+        { C::Square, "square", { 5, 5 } },
+        { C::Circle, "circle", { 5, 5 } },
+        { C::Node, "node", { 0, 0 } },
+        { C::Polyline, "polyline", { 5, 5 } },
+        { C::Line, "line", { 5, 5 } },
+        { C::Curve, "bezier", { 5, 5 } },
+        { C::Text, "text", { 5, 5 } },
+        { C::Dropper, "dropper", { 7, 25 } },
+        { C::Sine, "sine", { 5, 5 } },
+        { C::TubeBend, "tube", { 5, 5 } },
+        { C::LineArrow, "linearrow", { 5, 5 } },
+        { C::GraphPaper, "grid", { 5, 5 } },
+        { C::Tube, "sttube", { 5, 5 } },
     };
 
-    QHash<int, QCursor>& Registry()
+    QHash<TToolCursor, QCursor>& Registry()
     {
-        static QHash<int, QCursor> cursors;
+        static QHash<TToolCursor, QCursor> cursors;
         return cursors;
     }
 
@@ -59,9 +61,9 @@ namespace {
 void RegisterToolCursors()
 {
     for (const TCursorPicture& picture : Pictures)
-        Registry().insert(picture.Number, Load(picture));
+        Registry().insert(picture.Cursor, Load(picture));
 }
 
-QCursor ToolCursor(int number) { return Registry().value(number, QCursor(Qt::ArrowCursor)); }
+QCursor ToolCursor(TToolCursor cursor) { return Registry().value(cursor, QCursor(Qt::ArrowCursor)); }
 
 } // namespace korvo

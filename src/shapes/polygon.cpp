@@ -126,6 +126,24 @@ void TPolygon::SetFromRect(const TMMRect& r, float scale)
     CalcBounds(scale);
 }
 
+void TPolygon::MakeFromBox(const TMMRect& r, float scale)
+{
+    switch (FKind) {
+    case skOpenCurveFilled:
+        MakeSine(r, scale);
+        break;
+    case skTubeBend:
+        MakeTubeBend(r, scale);
+        break;
+    case skGraphPaper:
+        MakeGraphPaper(r, scale);
+        break;
+    default:
+        SetFromRect(r, scale);
+        break;
+    }
+}
+
 void TPolygon::MakeSine(const TMMRect& r, float scale)
 {
     const double x1 = r.Left;

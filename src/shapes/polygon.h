@@ -71,6 +71,8 @@ public:
     void MakeSine(const TMMRect& r, float scale);
     void MakeTubeBend(const TMMRect& r, float scale);
     void MakeGraphPaper(const TMMRect& r, float scale);
+    // The builder above that the kind's tool uses: a sine wave, a tube bend, graph paper or a box.
+    void MakeFromBox(const TMMRect& r, float scale);
 
     // Group operations. AddToGroup takes over a group's children instead of nesting it.
     void AddToGroup(TPolygon shape, float scale);

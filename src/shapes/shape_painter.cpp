@@ -7,6 +7,7 @@
 #include "shapes/colour_map.h"
 #include "shapes/graph_paper_painter.h"
 #include "shapes/paint_tools.h"
+#include "shapes/shape_kind_traits.h"
 #include "shapes/text_lines.h"
 
 #include <algorithm>
@@ -18,23 +19,6 @@ namespace korvo {
 namespace {
 
     bool IsBezierCount(std::size_t count) { return count >= 4 && (count - 1) % 3 == 0; }
-
-    bool HasLineEnding(std::int32_t kind)
-    {
-        switch (kind) {
-        case skPolyline:
-        case skLine:
-        case skCurve:
-        case skOpenCurve:
-        case skClosedCurveAlt:
-        case skClosedCurve:
-        case skOpenCurveFilled:
-        case skOpenPolygon:
-            return true;
-        default:
-            return false;
-        }
-    }
 
     int PointCount(const TPointArray& points) { return static_cast<int>(points.size()); }
 
@@ -70,7 +54,8 @@ void TShapePainter::SetUpPen(const TPolygon& shape)
 
 void TShapePainter::DrawKind(const TPolygon& shape, const TView& view)
 {
-    if (shape.IsGroup()) {
+    const TKindTraits& traits = KindTraits(shape.FKind);
+    if (traits.Paint == TPaintFamily::Group) {
         for (const TPolygon& child : shape.FChildren)
             Draw(child, view.OffsetX, view.OffsetY, view.Scale);
         return;
@@ -78,52 +63,54 @@ void TShapePainter::DrawKind(const TPolygon& shape, const TView& view)
     SetUpPen(shape);
     if (!ToDevicePoints(shape.FPoints, view.OffsetX, view.OffsetY, view.Scale, FPoints) || FPoints.empty())
         return;
-    switch (shape.FKind) {
-    case skCircle:
+    DrawFamily(shape, traits.Paint, view);
+    if (traits.PaintsLineEnding)
+        DrawLineEnding(shape, view.Scale);
+}
+
+void TShapePainter::DrawFamily(const TPolygon& shape, TPaintFamily family, const TView& view)
+{
+    switch (family) {
+    case TPaintFamily::Circle:
         DrawBezierShape(shape, true, true, shape.FPen.Style != psClear);
         break;
-    case skPolyline:
-    case skLine:
+    case TPaintFamily::Polyline:
         DrawPolylineOpenEnded(FPainter, FPoints.data(), PointCount(FPoints));
         break;
-    case skCurve:
-    case skClosedCurveAlt:
-    case skClosedCurve:
+    case TPaintFamily::ClosedCurve:
         DrawBezierShape(shape, true, true, false);
         StrokeBezier(FPoints.data(), FPoints.size());
         break;
-    case skText:
+    case TPaintFamily::Text:
         DrawText(shape, view);
         break;
-    case skTubeBend:
+    case TPaintFamily::TubeBend:
         DrawTubeBend(shape);
         break;
-    case skOpenCurve:
+    case TPaintFamily::OpenCurve:
         StrokeBezier(FPoints.data(), FPoints.size());
         break;
-    case skGraphPaper:
+    case TPaintFamily::GraphPaper:
         if (FTarget == TPaintTarget::Device)
             DrawGraphPaperOnDevice(FPainter, shape, view.OffsetX, view.OffsetY, view.Scale, FPen, FLogPixelsY);
         else
             DrawGraphPaper(FPainter, shape, view.OffsetX, view.OffsetY, view.Scale, FPen);
         break;
-    case skTube:
-    case skTubeVertical:
-        DrawTube(shape, shape.FKind == skTubeVertical);
+    case TPaintFamily::TubeAcross:
+    case TPaintFamily::TubeUpright:
+        DrawTube(shape, family == TPaintFamily::TubeUpright);
         break;
-    case skOpenCurveFilled:
+    case TPaintFamily::FilledOpenCurve:
         DrawBezierShape(shape, false, true, false);
         StrokeBezier(FPoints.data(), FPoints.size());
         break;
-    case skOpenPolygon:
+    case TPaintFamily::OpenPolygon:
         DrawOpenPolygon(shape);
         break;
     default:
         FPainter.drawPolygon(FPoints.data(), PointCount(FPoints), Qt::OddEvenFill);
         break;
     }
-    if (HasLineEnding(shape.FKind))
-        DrawLineEnding(shape, view.Scale);
 }
 
 bool TShapePainter::BuildBezierPath(const QPoint* points, std::size_t count)

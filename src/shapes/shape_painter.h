@@ -4,6 +4,7 @@
 #include "shapes/font_cache.h"
 #include "shapes/paint_errors.h"
 #include "shapes/polygon.h"
+#include "shapes/shape_kind_traits.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -38,6 +39,7 @@ private:
     };
 
     void DrawKind(const TPolygon& shape, const TView& view);
+    void DrawFamily(const TPolygon& shape, TPaintFamily family, const TView& view);
     void SetUpPen(const TPolygon& shape);
     void DrawBezierShape(const TPolygon& shape, bool closeFigure, bool fill, bool stroke);
     void DrawOpenPolygon(const TPolygon& shape);

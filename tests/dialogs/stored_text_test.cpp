@@ -49,7 +49,10 @@ TEST(TypefaceList, OffersOnlyNamesAStoredFontCanHold)
     EXPECT_FALSE(StorableFaceName(QString(32, QLatin1Char('x'))));
     EXPECT_TRUE(StorableFaceName(QStringLiteral("Ελληνικά")));
     EXPECT_FALSE(StorableFaceName(QStringLiteral("Ελληνικά שלום")));
-    EXPECT_FALSE(InstalledTypefaces().contains(QStringLiteral("Sans Serif")));
+    const QStringList families = { QStringLiteral("Serif"), QStringLiteral("Liberation Sans"),
+        QStringLiteral("Sans Serif"), QStringLiteral("Monospace"), QStringLiteral("DejaVu Serif") };
+    EXPECT_EQ(
+        RealFamilies(families), QStringList({ QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Serif") }));
 }
 
 } // namespace

@@ -239,6 +239,12 @@ TEST_F(DrawingCreate, DegenerateInputMakesNothingOrASoundShape)
         { "two sides", [](TDrawing& d) { d.AddRegularPolygon(2, 50, 50, 10); } },
         { "no sides", [](TDrawing& d) { d.AddRegularPolygon(0, 50, 50, 10); } },
         { "negative sides", [](TDrawing& d) { d.AddRegularPolygon(-3, 50, 50, 10); } },
+        { "box of a tool that draws no shape",
+            [](TDrawing& d) {
+                for (const TTool tool : { TTool::Selection, TTool::Node, TTool::Dropper })
+                    d.AddBoxShape({ 40, 40, 80, 80 }, tool, {}, {});
+                EXPECT_EQ(d.ShapeCount(), 0);
+            } },
     };
     for (const TTool tool :
         { TTool::Rectangle, TTool::Circle, TTool::Sine, TTool::TubeBend, TTool::GraphPaper, TTool::Tube })

@@ -5,6 +5,7 @@
 #include <QImage>
 
 #include <cmath>
+#include <iterator>
 #include <vector>
 
 using namespace korvo;
@@ -16,17 +17,6 @@ class CanvasView : public CanvasTest {
 protected:
     QComboBox* Zoom() const { return Widget<QComboBox>("ZoomCombo"); }
     QScrollBar* Bar(bool horizontal) const { return Widget<QScrollBar>(horizontal ? "XHsb" : "YHsb"); }
-
-    // The scroll offset a zoom about `pointer` must give along one axis: the page point under the
-    // pointer stays there while the page is larger than the view and the offset within its range;
-    // otherwise the page starts at the view's edge.
-    static int ExpectedScroll(int pageMM, int view, float oldScale, int oldScroll, int pointer, float newScale)
-    {
-        const float page = static_cast<float>(pointer + oldScroll) / oldScale;
-        const int wanted = static_cast<int>(std::nearbyint(static_cast<double>(newScale) * page)) - pointer;
-        const int range = static_cast<int>(std::nearbyint(static_cast<double>(pageMM) * newScale)) - view;
-        return range > 0 && wanted >= 0 && wanted <= range ? wanted : 0;
-    }
 
     // The bars show where the page is larger than the view, scroll over the rest of the page, and the
     // drawing is scrolled as far as they say.
@@ -98,34 +88,38 @@ TEST_F(CanvasView, ZoomingToTheExtremesOfAnA3PageKeepsTheViewOnThePage)
 {
     Action(TCommand::PageA3)->trigger();
     ASSERT_EQ(PageWidthMM, 420);
+    ASSERT_EQ(PageHeightMM, 560);
     const QPoint pointer(600, 450);
-    const auto wheelStep = [&](int delta) {
-        const float scale = Drawing().Scale();
-        const int scrollX = Drawing().ScrollX(), scrollY = Drawing().ScrollY();
-        Wheel(pointer, delta);
-        const float zoomed = Drawing().Scale();
-        if (zoomed == scale)
-            return false;
-        EXPECT_EQ(Drawing().ScrollX(), ExpectedScroll(420, SurfaceSize.width(), scale, scrollX, pointer.x(), zoomed));
-        EXPECT_EQ(Drawing().ScrollY(), ExpectedScroll(560, SurfaceSize.height(), scale, scrollY, pointer.y(), zoomed));
-        EXPECT_TRUE(ScrollInsidePage("wheel"));
-        return true;
+    struct Step {
+        float scale;
+        int scrollX, scrollY;
     };
-    int steps = 0;
-    while (wheelStep(120))
-        ++steps;
-    EXPECT_EQ(steps, 9);
-    EXPECT_EQ(Drawing().Scale(), 40.0f);
-    // Scrolled to the far corner, then out again step by step to x0.5 and one step beyond.
+    // Unscrolled at x1 the pointer is over the page point (150, 112.5) mm, which stays under it at every
+    // zoom: offsets 150 s - 600 and 112.5 s - 450, all within the page.
+    const Step in[] = { { 8, 600, 450 }, { 12, 1200, 900 }, { 16, 1800, 1350 }, { 20, 2400, 1800 }, { 24, 3000, 2250 },
+        { 28, 3600, 2700 }, { 32, 4200, 3150 }, { 36, 4800, 3600 }, { 40, 5400, 4050 } };
+    // From the far corner at x10, offsets (16171, 21929), the pointer is over (419.275, 559.475) mm. At x9
+    // that point would need offsets 14494 and 19691, beyond the ends 15120 - 629 and 20160 - 471, so the
+    // view goes back to the page's corner; from there the pointer's point would need offsets below zero.
+    const Step out[] = { { 36, 0, 0 }, { 32, 0, 0 }, { 28, 0, 0 }, { 24, 0, 0 }, { 20, 0, 0 }, { 16, 0, 0 },
+        { 12, 0, 0 }, { 8, 0, 0 }, { 4, 0, 0 }, { 2, 0, 0 } };
+    const auto wheel = [&](int delta, const Step& step) {
+        Wheel(pointer, delta);
+        EXPECT_EQ(Drawing().Scale(), step.scale);
+        EXPECT_EQ(Drawing().ScrollX(), step.scrollX) << "at scale " << step.scale;
+        EXPECT_EQ(Drawing().ScrollY(), step.scrollY) << "at scale " << step.scale;
+        EXPECT_TRUE(ScrollInsidePage("wheel"));
+    };
+    for (const Step& step : in)
+        wheel(120, step);
+    wheel(120, in[std::size(in) - 1]);
     Bar(true)->setValue(Bar(true)->maximum());
     Bar(false)->setValue(Bar(false)->maximum());
-    EXPECT_EQ(Drawing().ScrollX(), 16800 - SurfaceSize.width());
-    EXPECT_TRUE(ScrollInsidePage("scrolled"));
-    steps = 0;
-    while (wheelStep(-120))
-        ++steps;
-    EXPECT_EQ(steps, 10);
-    EXPECT_EQ(Drawing().Scale(), 2.0f);
+    ASSERT_EQ(Drawing().ScrollX(), 16800 - SurfaceSize.width());
+    ASSERT_EQ(Drawing().ScrollY(), 22400 - SurfaceSize.height());
+    for (const Step& step : out)
+        wheel(-120, step);
+    wheel(-120, out[std::size(out) - 1]);
 
     // The keyboard on the zoom box stops at both ends as well.
     Zoom()->setFocus();

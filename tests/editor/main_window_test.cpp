@@ -195,7 +195,7 @@ TEST_F(MainWindow, ThemeNamesAreMatchedWithoutRegardToCase)
 TEST_F(MainWindow, EveryThemeGreysWhatIsDisabled)
 {
     const auto window = Start();
-    for (int theme = 0; theme < ThemeCount; ++theme) {
+    for (const TTheme theme : Themes) {
         window->SelectTheme(theme);
         const QPalette palette = QApplication::palette();
         for (const QPalette::ColorRole role : { QPalette::WindowText, QPalette::ButtonText, QPalette::Text })

@@ -68,25 +68,27 @@ TEST_F(TransformCommands, EachIsOneUndoStepOfItsOwn)
     }
 }
 
-TEST_F(TransformCommands, AlignmentButtonsAlignByTheirTags)
+TEST_F(TransformCommands, AlignmentButtonsLineTheRectangleUpWithTheGroup)
 {
-    const std::pair<TCommand, TAlignment> cases[] = {
-        { C::AlignCentres, TAlignment::Centres },
-        { C::AlignCentresVertically, TAlignment::CentresOnVertical },
-        { C::AlignCentresHorizontally, TAlignment::CentresOnHorizontal },
-        { C::AlignLeft, TAlignment::Left },
-        { C::AlignRight, TAlignment::Right },
-        { C::AlignTop, TAlignment::Top },
-        { C::AlignBottom, TAlignment::Bottom },
+    // At 4 pixels a millimetre the group, selected first, spans (10, 10)-(60, 30) mm with its centre at
+    // (35, 20); the rectangle (75, 50)-(85, 75) mm, 10 wide and 25 high, is the one that moves.
+    const std::pair<TCommand, TMMRect> cases[] = {
+        { C::AlignCentres, { 30, 7.5f, 40, 32.5f } },
+        { C::AlignCentresVertically, { 30, 50, 40, 75 } },
+        { C::AlignCentresHorizontally, { 75, 7.5f, 85, 32.5f } },
+        { C::AlignLeft, { 10, 50, 20, 75 } },
+        { C::AlignRight, { 50, 50, 60, 75 } },
+        { C::AlignTop, { 75, 10, 85, 35 } },
+        { C::AlignBottom, { 75, 5, 85, 30 } },
     };
-    for (const auto& [command, alignment] : cases) {
-        SCOPED_TRACE(static_cast<int>(alignment));
+    for (const auto& [command, moved] : cases) {
+        SCOPED_TRACE(qPrintable(Action(command)->objectName()));
         Scene();
+        ASSERT_EQ(Shape(0).FBounds, (TMMRect { 10, 10, 60, 30 }));
+        ASSERT_EQ(Shape(1).FBounds, (TMMRect { 75, 50, 85, 75 }));
         Action(command)->trigger();
-        const QByteArray aligned = EncodeDrawing(Drawing().Shapes());
-        Drawing().Undo();
-        Drawing().AlignSelection(alignment);
-        EXPECT_EQ(EncodeDrawing(Drawing().Shapes()), aligned);
+        EXPECT_EQ(Shape(0).FBounds, (TMMRect { 10, 10, 60, 30 })) << "the first selected stays";
+        EXPECT_EQ(Shape(1).FBounds, moved);
     }
 }
 

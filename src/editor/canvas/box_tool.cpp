@@ -128,9 +128,6 @@ namespace {
 
 } // namespace
 
-std::unique_ptr<TCanvasTool> MakeBoxTool(TTool tool, TCanvasServices& canvas)
-{
-    return std::make_unique<TBoxTool>(canvas, tool);
-}
+const TToolMaker MakeBoxTool = &MakeTool<TBoxTool>;
 
 } // namespace korvo

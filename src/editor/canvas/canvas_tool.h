@@ -5,6 +5,7 @@
 #include <QPoint>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QPainter;
@@ -87,5 +88,13 @@ public:
     void Cancel() override { }
     bool Busy() const override { return false; }
 };
+
+using TToolMaker = std::unique_ptr<TCanvasTool> (*)(TTool tool, TCanvasServices& canvas);
+
+// The one maker of every tool; each tool's file points the tool table at it for its own class.
+template <class Tool> std::unique_ptr<TCanvasTool> MakeTool(TTool tool, TCanvasServices& canvas)
+{
+    return std::make_unique<Tool>(canvas, tool);
+}
 
 } // namespace korvo

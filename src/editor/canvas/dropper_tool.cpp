@@ -29,9 +29,6 @@ namespace {
 
 } // namespace
 
-std::unique_ptr<TCanvasTool> MakeDropperTool(TTool tool, TCanvasServices& canvas)
-{
-    return std::make_unique<TDropperTool>(canvas, tool);
-}
+const TToolMaker MakeDropperTool = &MakeTool<TDropperTool>;
 
 } // namespace korvo

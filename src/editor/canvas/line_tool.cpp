@@ -73,9 +73,6 @@ namespace {
 
 } // namespace
 
-std::unique_ptr<TCanvasTool> MakeLineTool(TTool tool, TCanvasServices& canvas)
-{
-    return std::make_unique<TLineTool>(canvas, tool);
-}
+const TToolMaker MakeLineTool = &MakeTool<TLineTool>;
 
 } // namespace korvo

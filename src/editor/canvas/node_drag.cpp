@@ -1,7 +1,7 @@
 #include "editor/canvas/node_drag.h"
 
 #include "editor/canvas/previews.h"
-#include "shapes/shape_kinds.h"
+#include "shapes/shape_kind_traits.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -10,47 +10,15 @@ namespace korvo {
 
 namespace {
 
-    enum class TFamily { None, Polygon, Polyline, Line, Curve, OpenPath, ClosedPath, Circle, Bend };
-
-    TFamily FamilyOf(std::int32_t kind)
-    {
-        switch (kind) {
-        case skPolygon:
-        case skRectangle:
-        case skTube:
-        case skTubeVertical:
-            return TFamily::Polygon;
-        case skPolyline:
-        case skOpenPolygon:
-            return TFamily::Polyline;
-        case skLine:
-            return TFamily::Line;
-        case skCurve:
-            return TFamily::Curve;
-        case skOpenCurve:
-        case skClosedCurveAlt:
-        case skOpenCurveFilled:
-            return TFamily::OpenPath;
-        case skClosedCurve:
-            return TFamily::ClosedPath;
-        case skCircle:
-            return TFamily::Circle;
-        case skTubeBend:
-            return TFamily::Bend;
-        default:
-            return TFamily::None;
-        }
-    }
-
-    int MinimumNodes(TFamily family)
+    int MinimumNodes(TNodeDrag family)
     {
         switch (family) {
-        case TFamily::Curve:
-        case TFamily::OpenPath:
-        case TFamily::ClosedPath:
+        case TNodeDrag::Curve:
+        case TNodeDrag::OpenPath:
+        case TNodeDrag::ClosedPath:
             return 4;
-        case TFamily::Circle:
-        case TFamily::Bend:
+        case TNodeDrag::Circle:
+        case TNodeDrag::Bend:
             return 13;
         default:
             return 1;
@@ -140,12 +108,12 @@ namespace {
 
 bool CanDragNode(std::int32_t kind, const TPointArray& points, int node)
 {
-    const TFamily family = FamilyOf(kind);
+    const TNodeDrag family = KindTraits(kind).Drag;
     const int count = static_cast<int>(points.size());
-    if (family == TFamily::None || node < 0 || node >= count || count < MinimumNodes(family))
+    if (family == TNodeDrag::None || node < 0 || node >= count || count < MinimumNodes(family))
         return false;
     // The repeated corners of a tube bend follow their originals and are never dragged themselves.
-    return family != TFamily::Bend || !(node == 4 || node == 5 || node >= 10);
+    return family != TNodeDrag::Bend || !(node == 4 || node == 5 || node >= 10);
 }
 
 void DragNode(std::int32_t kind, TPointArray& points, int node, QPoint to)
@@ -154,16 +122,16 @@ void DragNode(std::int32_t kind, TPointArray& points, int node, QPoint to)
         return;
     points[static_cast<std::size_t>(node)] = to;
     const int last = static_cast<int>(points.size()) - 1;
-    switch (FamilyOf(kind)) {
-    case TFamily::ClosedPath:
-    case TFamily::Circle:
+    switch (KindTraits(kind).Drag) {
+    case TNodeDrag::ClosedPath:
+    case TNodeDrag::Circle:
         // Both ends of a closed outline always move together.
         if (node == 0)
             points.back() = to;
         else if (node == last)
             points.front() = to;
         break;
-    case TFamily::Bend:
+    case TNodeDrag::Bend:
         if (node <= 1)
             std::fill(points.begin() + 10, points.begin() + 13, points[0]);
         else if (node <= 3)
@@ -179,28 +147,28 @@ void PaintNodePreview(QPainter& painter, std::int32_t kind, const TPointArray& p
     if (!CanDragNode(kind, points, node))
         return;
     const int last = static_cast<int>(points.size()) - 1;
-    switch (FamilyOf(kind)) {
-    case TFamily::Polygon:
+    switch (KindTraits(kind).Drag) {
+    case TNodeDrag::Polygon:
         Corner(painter, points, node, true);
         DrawBox(painter, At(points, node), 4);
         return;
-    case TFamily::Polyline:
+    case TNodeDrag::Polyline:
         Corner(painter, points, node, false);
         break;
-    case TFamily::Line:
+    case TNodeDrag::Line:
         Handle(painter, points, { node == 0 ? 1 : 0, node });
         break;
-    case TFamily::Curve:
+    case TNodeDrag::Curve:
         Curve(painter, points);
         if (node <= 1)
             Handle(painter, points, { 0, 1 });
         else
             Handle(painter, points, { 3, 2 });
         break;
-    case TFamily::OpenPath:
+    case TNodeDrag::OpenPath:
         PathNode(painter, points, node);
         break;
-    case TFamily::ClosedPath:
+    case TNodeDrag::ClosedPath:
         if (node == 0 || node == last) {
             Handle(painter, points, { 1, 0, last - 1 });
             Curve(painter, points);
@@ -208,13 +176,13 @@ void PaintNodePreview(QPainter& painter, std::int32_t kind, const TPointArray& p
             PathNode(painter, points, node);
         }
         break;
-    case TFamily::Circle:
+    case TNodeDrag::Circle:
         CircleNode(painter, points, node);
         break;
-    case TFamily::Bend:
+    case TNodeDrag::Bend:
         BendNode(painter, points, node);
         break;
-    case TFamily::None:
+    case TNodeDrag::None:
         return;
     }
     DrawBox(painter, At(points, node), 3);

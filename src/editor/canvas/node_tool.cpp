@@ -4,6 +4,7 @@
 #include "editor/canvas/previews.h"
 #include "editor/canvas/rubber_band.h"
 #include "shapes/pen_modes.h"
+#include "shapes/shape_kind_traits.h"
 
 #include <QPainter>
 
@@ -12,25 +13,6 @@ namespace korvo {
 namespace {
 
     const QColor Olive(0x80, 0x80, 0x00);
-
-    // Kinds whose nodes can be added or deleted, and so offer the node menu.
-    bool HasNodeMenu(std::int32_t kind)
-    {
-        switch (kind) {
-        case skPolygon:
-        case skRectangle:
-        case skPolyline:
-        case skLine:
-        case skOpenCurve:
-        case skClosedCurveAlt:
-        case skClosedCurve:
-        case skOpenCurveFilled:
-        case skOpenPolygon:
-            return true;
-        default:
-            return false;
-        }
-    }
 
     // The node tool: a press picks a shape and shows its nodes; a press on a node drags it, with the
     // part of the outline that it shapes following in the preview. The release hands all the nodes back
@@ -47,7 +29,8 @@ namespace {
             }
             // The menu acts on the shape of the last left press, and on its selected node.
             const int hot = FCanvas.HotShape;
-            if (event.Button == Qt::RightButton && hot != -1 && HasNodeMenu(FCanvas.Drawing().GetShapeKind(hot)))
+            if (event.Button == Qt::RightButton && hot != -1
+                && KindTraits(FCanvas.Drawing().GetShapeKind(hot)).NodeMenu)
                 FCanvas.ShowNodeMenu(event.Pos);
         }
 
@@ -139,9 +122,6 @@ namespace {
 
 } // namespace
 
-std::unique_ptr<TCanvasTool> MakeNodeTool(TTool tool, TCanvasServices& canvas)
-{
-    return std::make_unique<TNodeTool>(canvas, tool);
-}
+const TToolMaker MakeNodeTool = &MakeTool<TNodeTool>;
 
 } // namespace korvo

@@ -1,6 +1,7 @@
 #include "editor/canvas/tools.h"
 
 #include "editor/canvas/previews.h"
+#include "shapes/shape_kind_traits.h"
 
 #include <QPainter>
 
@@ -102,8 +103,7 @@ namespace {
             FPointIndex = 0;
             FCanvas.ReleaseMouse();
             FCanvas.UpdateOverlay();
-            FCanvas.Drawing().AddPolyShape(
-                FTool == TTool::Polyline ? skOpenPolygon : skPolygon, FCanvas.NewBrush(), FCanvas.NewPen());
+            FCanvas.Drawing().AddPolyShape(KindMadeBy(FTool).value_or(skPolygon), FCanvas.NewBrush(), FCanvas.NewPen());
         }
 
         TMode FMode = TMode::Idle;
@@ -114,9 +114,6 @@ namespace {
 
 } // namespace
 
-std::unique_ptr<TCanvasTool> MakePolyTool(TTool tool, TCanvasServices& canvas)
-{
-    return std::make_unique<TPolyTool>(canvas, tool);
-}
+const TToolMaker MakePolyTool = &MakeTool<TPolyTool>;
 
 } // namespace korvo

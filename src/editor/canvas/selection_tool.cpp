@@ -17,6 +17,7 @@ namespace {
     bool MovesRight(H h) { return h == H::TopRight || h == H::Right || h == H::BottomRight; }
     bool MovesTop(H h) { return h == H::TopLeft || h == H::Top || h == H::TopRight; }
     bool MovesBottom(H h) { return h == H::BottomLeft || h == H::Bottom || h == H::BottomRight; }
+    bool IsResizeHandle(H h) { return h >= H::TopLeft && h <= H::Left; }
     bool IsCorner(H h) { return h == H::TopLeft || h == H::TopRight || h == H::BottomRight || h == H::BottomLeft; }
 
     void Outline(QPainter& painter, const TRect& r) { DrawOutline(painter, { r.Left, r.Top }, { r.Right, r.Bottom }); }
@@ -239,9 +240,6 @@ namespace {
 
 } // namespace
 
-std::unique_ptr<TCanvasTool> MakeSelectionTool(TTool tool, TCanvasServices& canvas)
-{
-    return std::make_unique<TSelectionTool>(canvas, tool);
-}
+const TToolMaker MakeSelectionTool = &MakeTool<TSelectionTool>;
 
 } // namespace korvo

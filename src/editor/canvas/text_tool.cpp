@@ -22,9 +22,6 @@ namespace {
 
 } // namespace
 
-std::unique_ptr<TCanvasTool> MakeTextTool(TTool tool, TCanvasServices& canvas)
-{
-    return std::make_unique<TTextTool>(canvas, tool);
-}
+const TToolMaker MakeTextTool = &MakeTool<TTextTool>;
 
 } // namespace korvo

@@ -1,15 +1,13 @@
 #pragma once
 
 #include "document/drawing_modes.h"
+#include "editor/canvas/canvas_tool.h"
 #include "editor/commands/control_text.h"
+#include "editor/tool_cursors.h"
 
-#include <array>
-#include <memory>
+#include <vector>
 
 namespace korvo {
-
-class TCanvasServices;
-class TCanvasTool;
 
 // Which cursor a tool shows over the drawing.
 enum class TCursorUse {
@@ -21,16 +19,13 @@ enum class TCursorUse {
     Special,
 };
 
-using TToolMaker = std::unique_ptr<TCanvasTool> (*)(TTool tool, TCanvasServices& canvas);
-
 // The tool palette's buttons, in their order on the palette, and what each tool is: everything that
 // numbers, names or describes a tool is here.
 struct TToolInfo {
     TTool Tool;
     // Named as the tool's button.
     TControlText Text;
-    // The tool's registered cursor number; see tool_cursors.h.
-    int Cursor;
+    TToolCursor Cursor;
     TCursorUse CursorUse;
     // What the status bar tells the user over the drawing while the tool is chosen.
     const char* Status;
@@ -38,9 +33,7 @@ struct TToolInfo {
     TToolMaker Make;
 };
 
-constexpr int ToolCount = 15;
-
-const std::array<TToolInfo, ToolCount>& ToolTable();
+const std::vector<TToolInfo>& ToolTable();
 // The row of a tool; the selection tool's for a number no tool has.
 const TToolInfo& ToolInfo(TTool tool);
 
