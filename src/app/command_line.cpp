@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include "app/json_dump.h"
+#include "dialogs/about_dialog.h"
 #include "document/drawing.h"
 #include "document/page_export.h"
 #include "document/picture.h"
@@ -17,7 +18,8 @@ namespace korvo {
 
 namespace {
 
-    constexpr double MaxExportScale = 8.0;
+    // Larger than any file manager asks for, small enough to render in a moment.
+    constexpr int MaxThumbnailSize = 4096;
 
     void PrintLine(std::FILE* stream, const QString& line) { std::fprintf(stream, "%s\n", qPrintable(line)); }
 
@@ -126,7 +128,7 @@ namespace {
                 return QStringLiteral("--export takes --scale F and --crop after IN OUT");
             bool ok = false;
             options.Factor = arguments[++i].toDouble(&ok);
-            if (!ok || !(options.Factor > 0 && options.Factor <= MaxExportScale))
+            if (!ok || !(options.Factor > 0 && options.Factor <= MaxExportFactor))
                 return QStringLiteral("--scale takes a factor above 0 and at most 8");
             scaled = true;
         }
@@ -155,6 +157,23 @@ namespace {
             else
                 ExportPagePicture(drawing.Shapes(), target, &warnings);
         });
+    }
+
+    int Version(std::FILE* out)
+    {
+        PrintLine(out, QStringLiteral("Korvo ") + ProgramVersion());
+        return ExitSuccess;
+    }
+
+    // The picture a file manager shows for a drawing; only a drawing that reads whole makes one.
+    int Thumbnail(const QStringList& arguments, std::FILE* err)
+    {
+        bool ok = false;
+        const int size = arguments[3].toInt(&ok);
+        if (!ok || size < 1 || size > MaxThumbnailSize)
+            return Usage(err, QStringLiteral("--thumbnail takes a size from 1 to %1 pixels").arg(MaxThumbnailSize));
+        return WithDrawing(arguments[1], err,
+            [&](const TDrawing& drawing) { ExportPageThumbnail(drawing.Shapes(), arguments[2], size); });
     }
 
     struct TPrintOptions {
@@ -239,7 +258,10 @@ void PrintUsage(std::FILE* stream)
         "                                              (.png, .svg, .pdf or .emf); a .png\n"
         "                                              scaled by F, cropped to the shapes\n"
         "       korvo --print IN [--printer NAME] [--layout default|centre|fit] [--selection]\n"
-        "                                              print drawing IN on one sheet\n");
+        "                                              print drawing IN on one sheet\n"
+        "       korvo --thumbnail IN OUT SIZE          write the shapes of drawing IN, cropped, as a\n"
+        "                                              .png whose longer side is at most SIZE pixels\n"
+        "       korvo --version                        print the version\n");
 }
 
 std::optional<int> RunHeadless(const QStringList& arguments, std::FILE* out, std::FILE* err)
@@ -260,6 +282,10 @@ std::optional<int> RunHeadless(const QStringList& arguments, std::FILE* out, std
         return Export(arguments, err);
     if (command == QLatin1String("--print") && size >= 2)
         return Print(arguments, err);
+    if (command == QLatin1String("--thumbnail") && size == 4)
+        return Thumbnail(arguments, err);
+    if (command == QLatin1String("--version") && size == 1)
+        return Version(out);
     PrintUsage(err);
     return ExitUsage;
 }
