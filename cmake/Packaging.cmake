@@ -16,17 +16,19 @@ set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${PROJECT_HOMEPAGE_URL})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt loads these plug-ins at run time, so the libraries the program links name none of them: pictures
-# and icons in SVG, the image formats of pasted and exported pictures, and the database the help is
-# kept in.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, qt6-image-formats-plugins, libqt6sql6-sqlite")
-# CPack puts the summary above it and formats it for the control file.
+# Qt loads these plug-ins at run time, so the libraries the program links name none of them: the
+# image formats of pasted and exported pictures and the database the help is kept in. The SVG plug-ins
+# come with libqt6svg6, which the program links.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-image-formats-plugins, libqt6sql6-sqlite")
+# CPack puts the summary above it and indents each line for the control file.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "Korvo draws worksheets, test papers and board diagrams for science lessons on one A4 or A3 page, \
-from simple shapes, texts, graph paper and laboratory glassware.
+    "Korvo draws worksheets, test papers and board diagrams for science lessons
+on one A4 or A3 page, from simple shapes, texts, graph paper and laboratory
+glassware.
 
-It comes with a library of ready-made pictures for biology, chemistry, electricity, forces, optics and \
-space, step-by-step tutorials in its help, export to PNG, SVG, PDF and EMF, printing at true size, and \
-thumbnails of drawings in file managers.")
+It comes with a library of ready-made pictures for biology, chemistry,
+electricity, forces, optics and space, step-by-step tutorials in its help,
+export to PNG, SVG, PDF and EMF, printing at true size, and thumbnails of
+drawings in file managers.")
 
 include(CPack)
