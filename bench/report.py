@@ -136,6 +136,12 @@ def main():
     report.line("korvo --export PNG, 10000 shapes", ours * 1000, "ms", theirs * 1000, "ms rsvg-convert",
                 ours <= 0.2 * theirs, "<= 0.2 x rsvg-convert")
 
+    sample = os.path.join("data", "samples", "all-kinds.kv")
+    thumbnail = median_seconds([korvo, "--thumbnail", sample, os.path.join(data, "thumbnail.png"), "256"])
+    bare_run = median_seconds([korvo, "--version"])
+    report.line("korvo --thumbnail at 256 pixels, the every-kind sample", thumbnail * 1000, "ms", bare_run * 1000,
+                "ms korvo --version", thumbnail <= 0.5, "<= 500 ms")
+
     bare = startup_ms(korvo, None)
     for name, file, target in (("the every-kind sample", os.path.join("data", "samples", "all-kinds.kv"), 300),
                                ("100000 shapes", drawing[100000], 600)):

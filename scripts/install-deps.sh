@@ -1,20 +1,52 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Korvo needs to build, test and benchmark.
+# Installs the Debian packages Korvo needs, by group: scripts/install-deps.sh GROUP...
+#   build    compile the program and run it (the default)
+#   test     the tests' tools: GoogleTest, a virtual display, a print service, picture tools
+#   bench    the benchmark library and a session bus for the start-up benchmark
+#   fuzz     clang and its fuzzing runtime
+#   package  build the .deb and check it
 # Safe to run again: only packages that dpkg does not report as installed are fetched.
 set -euo pipefail
 
-packages=(
-    build-essential cmake ninja-build pkg-config clang-format clang libclang-rt-dev
+build=(
+    build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-image-formats-plugins libqt6svg6
     qt6-tools-dev qt6-documentation-tools libqt6help6 libqt6sql6-sqlite
-    libgl-dev libxkbcommon-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-liberation xvfb xauth xdotool imagemagick librsvg2-bin python3
+    libgl-dev libxkbcommon-dev libcups2-dev
+    # The help's pictures are drawn with the fonts the samples name; the icons are rendered from SVG.
+    fonts-liberation librsvg2-bin
+)
+test=(
+    libgtest-dev libgmock-dev clang-format
+    xvfb xauth xdotool imagemagick python3
+    # Printing: the print service, a PDF printer for the printing tests and poppler to measure its output.
+    cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+)
+bench=(
+    libbenchmark-dev python3
     # The start-up benchmark runs the editor with a session bus of its own.
     dbus-daemon
-    # Printing: the print service, a PDF printer for the printing tests and poppler to measure its output.
-    libcups2-dev cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
 )
+fuzz=(clang libclang-rt-dev)
+package=(dpkg-dev file lintian appstream desktop-file-utils)
+
+groups=("$@")
+[ ${#groups[@]} -eq 0 ] && groups=(build)
+
+packages=()
+for group in "${groups[@]}"; do
+    case "$group" in
+    build) packages+=("${build[@]}") ;;
+    test) packages+=("${test[@]}") ;;
+    bench) packages+=("${bench[@]}") ;;
+    fuzz) packages+=("${fuzz[@]}") ;;
+    package) packages+=("${package[@]}") ;;
+    *)
+        echo "install-deps: unknown group $group (build, test, bench, fuzz or package)" >&2
+        exit 2
+        ;;
+    esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

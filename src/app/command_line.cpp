@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include "app/json_dump.h"
+#include "dialogs/about_dialog.h"
 #include "document/drawing.h"
 #include "document/page_export.h"
 #include "document/picture.h"
@@ -10,6 +11,7 @@
 #include "printing/printer_queries.h"
 #include "shapes/error_reporter.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPrinter>
 
@@ -23,9 +25,10 @@ namespace korvo {
 
 namespace {
 
-    // Below the least factor the page would be a few pixels wide; above the greatest, too many.
+    // Below the least factor the page would be a few pixels wide.
     constexpr double MinExportScale = 0.01;
-    constexpr double MaxExportScale = 8.0;
+    // Larger than any file manager asks for, small enough to render in a moment.
+    constexpr int MaxThumbnailSize = 4096;
 
     void PrintLine(std::FILE* stream, const QString& line) { std::fprintf(stream, "%s\n", qPrintable(line)); }
 
@@ -157,7 +160,7 @@ namespace {
             options.Factor = arguments[++i].toDouble(&ok);
             if (!ok)
                 return QStringLiteral("--scale takes a number");
-            if (!(options.Factor >= MinExportScale && options.Factor <= MaxExportScale))
+            if (!(options.Factor >= MinExportScale && options.Factor <= MaxExportFactor))
                 return QStringLiteral("--scale %1 is out of range: the factor is from 0.01 to 8").arg(arguments[i]);
             scaled = true;
         }
@@ -186,6 +189,25 @@ namespace {
             else
                 ExportPagePicture(drawing.Shapes(), target, &warnings);
         });
+    }
+
+    int Version(const QStringList&, std::FILE* out, std::FILE*)
+    {
+        PrintLine(out, QStringLiteral("Korvo ") + ProgramVersion());
+        return ExitSuccess;
+    }
+
+    // The picture a file manager shows for a drawing; only a drawing that reads whole makes one.
+    int Thumbnail(const QStringList& arguments, std::FILE*, std::FILE* err)
+    {
+        bool ok = false;
+        const int size = arguments[3].toInt(&ok);
+        if (!ok || size < 1 || size > MaxThumbnailSize)
+            return Usage(err,
+                QCoreApplication::translate("korvo::CommandLine", "--thumbnail takes a size from 1 to %1 pixels")
+                    .arg(MaxThumbnailSize));
+        return WithDrawing(arguments[1], err,
+            [&](const TDrawing& drawing) { ExportPageThumbnail(drawing.Shapes(), arguments[2], size); });
     }
 
     struct TPrintOptions {
@@ -274,6 +296,8 @@ namespace {
         { "--convert", 2, 2, Convert },
         { "--export", 2, AnyNumber, Export },
         { "--print", 1, AnyNumber, Print },
+        { "--thumbnail", 3, 3, Thumbnail },
+        { "--version", 0, 0, Version },
     };
 
 } // namespace
@@ -290,6 +314,9 @@ void PrintUsage(std::FILE* stream)
         "                                              scaled by F (0.01 to 8), cropped to the shapes\n"
         "       korvo --print IN [--printer NAME] [--layout default|centre|fit] [--selection]\n"
         "                                              print drawing IN on one sheet\n"
+        "       korvo --thumbnail IN OUT SIZE          write the shapes of drawing IN, cropped, as a\n"
+        "                                              .png whose longer side is at most SIZE pixels\n"
+        "       korvo --version                        print the version\n"
         "       korvo --help                           print this text\n"
         "Qt's own options (such as --platform NAME, --style NAME, --reverse) may come first.\n");
 }

@@ -1,5 +1,6 @@
 #include "dialogs/about_dialog.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QLabel>
@@ -65,13 +66,17 @@ TAboutFrm::TAboutFrm(const QString& pictureFile, QWidget* parent)
     setObjectName(QStringLiteral("AboutFrm"));
     setWindowTitle(QStringLiteral("About"));
     setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
-    setFixedSize(504, 406);
+    setFixedSize(504, 428);
     AddPicture(this, pictureFile);
     AddLink(this);
     NewLabel(this, "Label4",
         QStringLiteral("Drawing for school science teaching.\n"
                        "Tell us what you think on the web page."),
         { 8, 365 });
+    NewLabel(this, "LicenceLabel",
+        QCoreApplication::translate(
+            "korvo::TAboutFrm", "Free software under the GNU General Public License, version 3 or later."),
+        { 8, 404 });
     NewLabel(this, "VersionLabel", QStringLiteral("version ") + ProgramVersion(), { 395, 342 });
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("SpTBXButton1"));

@@ -5,14 +5,14 @@
 
 namespace korvo {
 
-// "About": the program's picture, its version and the way to its web page.
+// "About": the program's picture, its version, its licence and the way to its web page.
 class TAboutFrm : public QDialog {
 public:
     // The picture file need not exist; the box then shows no picture.
     explicit TAboutFrm(const QString& pictureFile, QWidget* parent = nullptr);
 };
 
-// The version of this build, four numbers with dots between them.
+// The version of this build, three numbers with dots between them.
 QString ProgramVersion();
 
 // The picture as the box shows it: white bands 10 pixels wide along its four edges and a grey bottom

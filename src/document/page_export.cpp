@@ -12,6 +12,7 @@
 #include <QRectF>
 #include <QSvgGenerator>
 
+#include <algorithm>
 #include <cmath>
 
 namespace korvo {
@@ -54,6 +55,24 @@ namespace {
         return QRect(left, top, right - left, bottom - top);
     }
 
+    // The pixels `area` of the page rendered at `factor`; only they are painted.
+    QImage RenderPageArea(const TShapeList& shapes, QRect area, double factor, TErrorReporter* reporter)
+    {
+        QImage page(area.size(), QImage::Format_RGB32);
+        if (page.isNull())
+            throw EFileError(QStringLiteral("The page is too large to render at this scale."));
+        page.fill(Qt::white);
+        QPainter painter(&page);
+        painter.translate(-area.topLeft());
+        PaintShapes(painter, shapes, static_cast<float>(BaseScale * factor), reporter);
+        return page;
+    }
+
+    void WritePng(const QString& fileName, const QImage& picture)
+    {
+        WriteFileMadeInMemory(fileName, [&picture](QIODevice& file) { return picture.save(&file, "PNG"); });
+    }
+
 } // namespace
 
 QImage RenderPageImage(const TShapeList& shapes, double factor, TErrorReporter* reporter)
@@ -63,24 +82,28 @@ QImage RenderPageImage(const TShapeList& shapes, double factor, TErrorReporter* 
 
 QImage RenderPageImage(const TShapeList& shapes, QSize pageMM, double factor, TErrorReporter* reporter)
 {
-    const auto scale = static_cast<float>(BaseScale * factor);
-    QImage page(Round(pageMM.width() * static_cast<double>(scale)), Round(pageMM.height() * static_cast<double>(scale)),
-        QImage::Format_RGB32);
-    if (page.isNull())
-        throw EFileError(QStringLiteral("The page is too large to render at this scale."));
-    page.fill(Qt::white);
-    QPainter painter(&page);
-    PaintShapes(painter, shapes, scale, reporter);
-    return page;
+    const auto scale = static_cast<double>(static_cast<float>(BaseScale * factor));
+    return RenderPageArea(
+        shapes, QRect(0, 0, Round(pageMM.width() * scale), Round(pageMM.height() * scale)), factor, reporter);
 }
 
 void ExportPagePng(
     const TShapeList& shapes, const QString& fileName, double factor, bool crop, TErrorReporter* reporter)
 {
-    QImage page = RenderPageImage(shapes, factor, reporter);
-    if (crop)
-        page = page.copy(ShapesArea(shapes, factor));
-    WriteFileMadeInMemory(fileName, [&page](QIODevice& file) { return page.save(&file, "PNG"); });
+    WritePng(fileName,
+        crop ? RenderPageArea(shapes, ShapesArea(shapes, factor), factor, reporter)
+             : RenderPageImage(shapes, factor, reporter));
+}
+
+void ExportPageThumbnail(const TShapeList& shapes, const QString& fileName, int longerSide)
+{
+    const QSize atOne = ShapesArea(shapes, 1).size();
+    const double factor = std::min(MaxExportFactor, longerSide / double(std::max(atOne.width(), atOne.height())));
+    QImage picture = RenderPageArea(shapes, ShapesArea(shapes, factor), factor, nullptr);
+    // Whole pixels around the shapes may add one to a side.
+    if (std::max(picture.width(), picture.height()) > longerSide)
+        picture = picture.scaled(longerSide, longerSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    WritePng(fileName, picture);
 }
 
 void ExportPageSvg(const TShapeList& shapes, const QString& fileName, TErrorReporter* reporter)

@@ -18,12 +18,17 @@ QImage RenderPageImage(const TShapeList& shapes, QSize pageMM, double factor, TE
 
 // A cropped picture keeps this much of the page around the shapes.
 constexpr float CropMarginMM = 2;
+// The largest factor a page is rendered at: 32 pixels per millimetre.
+constexpr double MaxExportFactor = 8.0;
 
 // Both write through a temporary file and throw EFileError when the file cannot be written.
 // A cropped picture holds only the part of the page the shapes cover, with the margin around them;
 // without shapes it holds the whole page.
 void ExportPagePng(const TShapeList& shapes, const QString& fileName, double factor, bool crop = false,
     TErrorReporter* reporter = nullptr);
+// The picture file managers show for a drawing: the shapes cropped as above, at the factor that makes
+// the longer side at most `longerSide` pixels, but never above MaxExportFactor; written as PNG.
+void ExportPageThumbnail(const TShapeList& shapes, const QString& fileName, int longerSide);
 // Vector graphics of the page size in millimetres: shapes as paths, texts as text.
 void ExportPageSvg(const TShapeList& shapes, const QString& fileName, TErrorReporter* reporter = nullptr);
 // The page as a printed picture, .emf or .pdf by the name's extension: the page size at the printer's

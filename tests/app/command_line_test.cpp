@@ -430,6 +430,55 @@ TEST_F(CommandLine, ExportRefusesWhatItCannotDoAndKeepsExistingFiles)
     }
 }
 
+// The shapes of the every-kind sample with the crop margin are 189 by 244 mm, so the height is the
+// longer side; a thumbnail keeps their proportions.
+TEST_F(CommandLine, ThumbnailFitsTheCroppedShapesIntoTheSizeAskedFor)
+{
+    const QString png = Path(QStringLiteral("thumb.png"));
+    for (const int size : { 48, 256 }) {
+        const TRun run = RunKorvo({ "--thumbnail", Sample("all-kinds.kv"), png, QString::number(size) });
+        ASSERT_EQ(run.ExitCode, 0) << size << ": " << run.Err.constData();
+        const QImage thumbnail(png);
+        EXPECT_EQ(thumbnail.height(), size);
+        EXPECT_NEAR(thumbnail.width(), size * 189.0 / 244, 1) << size;
+    }
+    // 30 mm from the page's corner lies inside the first polygon: 22 mm into the crop, 23 of 256 pixels
+    // for 244 mm.
+    const QImage thumbnail(png);
+    EXPECT_EQ(thumbnail.pixel(1, 1), qRgb(255, 255, 255)) << "the margin";
+    EXPECT_EQ(thumbnail.pixel(23, 23), qRgb(0xFF, 0xFF, 0x80)) << "inside the first polygon";
+}
+
+TEST_F(CommandLine, ThumbnailOfABadFileOrSizeMakesNoPicture)
+{
+    const QString png = Path(QStringLiteral("thumb.png"));
+    const struct {
+        const char* name;
+        QStringList arguments;
+        int exitCode;
+    } cases[] = {
+        { "damaged drawing", { "--thumbnail", Fixture(QStringLiteral("bad.kv"), "\x05\0\0\0"), png, "128" }, 1 },
+        { "missing drawing", { "--thumbnail", Path(QStringLiteral("none.kv")), png, "128" }, 1 },
+        { "size zero", { "--thumbnail", Sample("texts.kv"), png, "0" }, 2 },
+        { "size not a number", { "--thumbnail", Sample("texts.kv"), png, "large" }, 2 },
+        { "size too large", { "--thumbnail", Sample("texts.kv"), png, "5000" }, 2 },
+        { "no size", { "--thumbnail", Sample("texts.kv"), png }, 2 },
+    };
+    for (const auto& c : cases) {
+        const TRun run = RunKorvo(c.arguments);
+        EXPECT_EQ(run.ExitCode, c.exitCode) << c.name;
+        EXPECT_FALSE(run.Err.isEmpty()) << c.name;
+        EXPECT_FALSE(QFile::exists(png)) << c.name;
+    }
+}
+
+TEST_F(CommandLine, VersionNamesTheProgramAndItsVersion)
+{
+    const TRun run = RunKorvo({ "--version" });
+    EXPECT_EQ(run.ExitCode, 0);
+    EXPECT_EQ(run.Out, QByteArray("Korvo " KORVO_VERSION "\n"));
+}
+
 TEST_F(CommandLine, PrintRefusesWhatItCannotDo)
 {
     // A print service that is not there: no printer at all, whatever the machine has.

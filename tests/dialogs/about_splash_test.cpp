@@ -32,7 +32,8 @@ TEST_F(AboutAndSplash, AboutShowsTheBuildsVersionAndClosesWithOk)
     EXPECT_EQ(about.windowTitle(), QStringLiteral("About"));
     const QString version = Part<QLabel>(about, "VersionLabel")->text();
     EXPECT_EQ(version, QStringLiteral("version " KORVO_VERSION));
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^version \\d+\\.\\d+\\.\\d+\\.\\d+$")).match(version).hasMatch());
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^version \\d+\\.\\d+\\.\\d+$")).match(version).hasMatch());
+    EXPECT_TRUE(Part<QLabel>(about, "LicenceLabel")->text().contains(QStringLiteral("version 3 or later")));
     EXPECT_TRUE(Part<QLabel>(about, "Pic")->pixmap().isNull()) << "no picture file, no picture";
     WhenShown([](QWidget& dialog) { QTest::mouseClick(Part<QPushButton>(dialog, "SpTBXButton1"), Qt::LeftButton); });
     EXPECT_EQ(about.exec(), QDialog::Accepted);

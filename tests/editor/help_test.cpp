@@ -9,6 +9,10 @@
 #include "window_setup.h"
 
 #include <QAction>
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDirIterator>
+#include <QHelpEngineCore>
 #include <QHelpSearchEngine>
 #include <QListView>
 #include <QMenu>
@@ -41,6 +45,19 @@ protected:
 
     THelpWindow& HelpWindow() const { return *window->Help()->Window(); }
     QString Page() const { return HelpWindow().CurrentPage().fileName(); }
+
+    // The pages a full-text search for the words lists.
+    QStringList FoundPages(const char* words) const
+    {
+        QHelpSearchEngine& search = HelpWindow().SearchEngine();
+        QSignalSpy finished(&search, &QHelpSearchEngine::searchingFinished);
+        HelpWindow().FindText(QLatin1String(words));
+        EXPECT_TRUE(finished.wait()) << words;
+        QStringList pages;
+        for (const QHelpSearchResult& result : search.searchResults(0, search.searchResultCount()))
+            pages.append(result.url().fileName());
+        return pages;
+    }
 
     TFakePrompts prompts;
     std::unique_ptr<TMainDrawFrm> window;
@@ -100,20 +117,72 @@ TEST_F(HelpCommands, SearchFindsPagesByTheirWords)
 {
     Start(BuildDir);
     window->Action(TCommand::HelpContents)->trigger();
-    QHelpSearchEngine& search = HelpWindow().SearchEngine();
     const struct {
         const char* words;
         const char* page;
     } cases[] = { { "graph paper", "graph-paper.html" }, { "arrow", "drawing-shapes.html" } };
     for (const auto& c : cases) {
-        QSignalSpy finished(&search, &QHelpSearchEngine::searchingFinished);
-        HelpWindow().FindText(QLatin1String(c.words));
-        ASSERT_TRUE(finished.wait()) << c.words;
-        QStringList pages;
-        for (const QHelpSearchResult& result : search.searchResults(0, search.searchResultCount()))
-            pages.append(result.url().fileName());
+        const QStringList pages = FoundPages(c.words);
         EXPECT_TRUE(pages.contains(QLatin1String(c.page))) << c.words << ": " << qPrintable(pages.join(' '));
     }
+}
+
+// Every file under the folder with its size, time of last change and contents, a line each.
+std::string FolderState(const QString& folder)
+{
+    QStringList state;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo file(it.next());
+        state.append(QStringLiteral("%1 %2 %3 %4")
+                         .arg(file.filePath())
+                         .arg(file.size())
+                         .arg(file.lastModified().toMSecsSinceEpoch())
+                         .arg(QString::fromLatin1(
+                             QCryptographicHash::hash(ReadAll(file.filePath()), QCryptographicHash::Md5).toHex())));
+    }
+    state.sort();
+    return state.join(QLatin1Char('\n')).toStdString();
+}
+
+void SetWritable(const QString& folder, bool writable)
+{
+    const QFileDevice::Permissions write = QFileDevice::WriteOwner | QFileDevice::WriteUser;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    QStringList paths { folder };
+    while (it.hasNext())
+        paths.append(it.next());
+    for (const QString& path : paths) {
+        const QFileDevice::Permissions now = QFile::permissions(path);
+        QFile::setPermissions(path, writable ? now | write : now & ~write);
+    }
+}
+
+// Installed, the help lies read-only in share/korvo/help beside the program's bin folder. Root may
+// write there all the same, so the test also checks that nothing in the folder changes.
+TEST_F(HelpCommands, SearchWorksInAReadOnlyInstalledHelpAndWritesNothingThere)
+{
+    const QString help = Path(QStringLiteral("share/korvo/help"));
+    ASSERT_TRUE(QDir().mkpath(Path(QStringLiteral("bin"))));
+    ASSERT_TRUE(QDir().mkpath(help + QStringLiteral("/.korvo")));
+    for (const char* file : { "korvo.qhc", "korvo.qch", ".korvo/fts" })
+        ASSERT_TRUE(QFile::copy(
+            BuildDir + QStringLiteral("/help/") + QLatin1String(file), help + QLatin1Char('/') + QLatin1String(file)));
+    SetWritable(help, false);
+    const std::string before = FolderState(help);
+
+    Start(Path(QStringLiteral("bin")));
+    window->Action(TCommand::HelpContents)->trigger();
+    EXPECT_TRUE(FoundPages("graph paper").contains(QStringLiteral("graph-paper.html")));
+    window.reset();
+    // The collection names its pages relative to itself, not where the build made them.
+    QHelpEngineCore collection(help + QStringLiteral("/korvo.qhc"));
+    collection.setReadOnly(true);
+    EXPECT_TRUE(collection.setupData());
+    EXPECT_EQ(collection.documentationFileName(QStringLiteral("korvo.help")), help + QStringLiteral("/korvo.qch"));
+
+    EXPECT_EQ(FolderState(help), before);
+    SetWritable(help, true);
 }
 
 TEST_F(HelpCommands, MissingHelpLeavesTheHelpCommandsDisabledForTheRun)
