@@ -32,8 +32,9 @@ TEST_F(Overwrite, AForcedExtensionAsksBeforeReplacingAFile)
         { "an existing name without extension, No", "plan", true, true, false, false },
         { "an existing name without extension, Yes", "plan", true, true, true, true },
         { "an existing name with another extension, No", "plan.txt", true, true, false, false },
-        // The dialog has asked about the name as typed already.
-        { "an existing name in full", "plan.%1", true, false, false, true },
+        // The dialog has asked about the name as typed already. Another name than above, as "Save library
+        // as" goes on with the library it wrote, and a change to that file is another window's change.
+        { "an existing name in full", "other.%1", true, false, false, true },
     };
     Drawing().AddBoxShape({ 100, 100, 180, 160 }, TTool::Rectangle, {}, {});
     Drawing().ToggleSelected(0);
