@@ -34,11 +34,10 @@ QString WithExtension(const QString& fileName, const QString& extension)
     return (suffix.isEmpty() ? fileName : fileName.left(fileName.size() - suffix.size() - 1)) + extension;
 }
 
-TFileCommands::TFileCommands(TDrawing& drawing, TRecentFiles& recent, TUserPrompts& prompts, TCallbacks callbacks)
+TFileCommands::TFileCommands(TDrawing& drawing, TRecentFiles& recent, TUserPrompts& prompts)
     : FDrawing(drawing)
     , FRecent(recent)
     , FPrompts(prompts)
-    , FCallbacks(std::move(callbacks))
 {
 }
 
@@ -51,10 +50,13 @@ QString TFileCommands::Title() const
     return DocState == dsUntitledChanged ? QStringLiteral("Korvo*") : QStringLiteral("Korvo");
 }
 
-void TFileCommands::UpdateTitle()
+void TFileCommands::UpdateTitle() { emit TitleChanged(Title()); }
+
+void TFileCommands::SetFileName(const QString& fileName)
 {
-    if (FCallbacks.TitleChanged)
-        FCallbacks.TitleChanged(Title());
+    FFileName = fileName;
+    emit FileNameChanged(fileName);
+    UpdateTitle();
 }
 
 bool TFileCommands::SaveChanges(const QString& question)
@@ -93,17 +95,15 @@ void TFileCommands::New()
         return;
     const TDrawingUpdate update(FDrawing);
     FDrawing.Clear();
-    FFileName.clear();
     FDrawing.SetDocState(dsUntitled);
-    UpdateTitle();
-    FCallbacks.ReturnToSelectionTool();
+    SetFileName(QString());
+    emit DrawingReplaced();
 }
 
 void TFileCommands::Remember(const QString& fileName)
 {
     FRecent.Add(fileName);
-    if (FCallbacks.RecentFilesChanged)
-        FCallbacks.RecentFilesChanged();
+    emit RecentFilesChanged();
 }
 
 bool TFileCommands::OpenDrawing(const QString& fileName)
@@ -116,9 +116,8 @@ bool TFileCommands::OpenDrawing(const QString& fileName)
         FPrompts.ShowError(e.Message());
         return false;
     }
-    FCallbacks.ReturnToSelectionTool();
-    FFileName = fileName;
-    UpdateTitle();
+    emit DrawingReplaced();
+    SetFileName(fileName);
     return true;
 }
 
@@ -150,8 +149,7 @@ void TFileCommands::OpenRecent(const QString& fileName)
     // A drawing that has gone would fail again every time it is chosen, so it leaves the list.
     if (!QFileInfo(fileName).isFile()) {
         FRecent.Remove(fileName);
-        if (FCallbacks.RecentFilesChanged)
-            FCallbacks.RecentFilesChanged();
+        emit RecentFilesChanged();
         FPrompts.ShowError(QStringLiteral("\"%1\" no longer exists; it has been taken off the list.").arg(fileName));
         return;
     }
@@ -171,9 +169,8 @@ bool TFileCommands::OpenRecovered(const QString& recoveryFile, const QString& fi
     const TDrawingUpdate update(FDrawing);
     if (!ConfirmDiscard() || !OpenDrawing(recoveryFile))
         return false;
-    FFileName = fileName;
     FDrawing.SetDocState(fileName.isEmpty() ? dsUntitledChanged : dsChanged);
-    UpdateTitle();
+    SetFileName(fileName);
     return true;
 }
 
@@ -206,8 +203,7 @@ bool TFileCommands::SaveAs()
     const QString fileName = WithExtension(chosen, QStringLiteral(".kv"));
     if (!SaveTo(fileName))
         return false;
-    FFileName = fileName;
-    UpdateTitle();
+    SetFileName(fileName);
     FUserDir = QFileInfo(fileName).absolutePath();
     Remember(fileName);
     return true;

@@ -301,7 +301,7 @@ TEST_F(LibraryPanel, MaintenanceCommandsWriteTheFileAtOnceAndCancelWritesNothing
             Panel().ShowPage(0, 1);
             Drawing().Clear();
             Drawing().AddBoxShape({ 0, 0, 40, 20 }, TTool::Rectangle, {}, {});
-            window->Canvas().HotShape = 0;
+            window->Canvas().SetHotShape(0);
             window->RefreshCommandStates();
             const QByteArray before = ReadAll(window->LibraryFile());
             if (c.answer)
@@ -413,7 +413,7 @@ TEST_F(LibraryPanel, AddToLibraryTakesTheShapeUnderThePointer)
     Drawing().AddBoxShape({ 0, 0, 40, 20 }, TTool::Rectangle, {}, {});
     Drawing().AddBoxShape({ 100, 100, 180, 200 }, TTool::Rectangle, {}, {});
     Drawing().ToggleSelected(0);
-    window->Canvas().HotShape = 1;
+    window->Canvas().SetHotShape(1);
     window->RefreshCommandStates();
     WhenShown([](QWidget& dialog) {
         EXPECT_EQ(Part<QLabel>(dialog, "InfoLabel")->text(), QStringLiteral("Add this shape to 'Glassware'"));
