@@ -51,8 +51,7 @@ int RunEditor(int argc, char* argv[])
     setup.ProgramDir = programDir;
     setup.FileName = QApplication::arguments().mid(1).join(QLatin1Char(' '));
     korvo::TMainDrawFrm window(setup);
-    if (QWidget* surface = window.findChild<QWidget*>(QStringLiteral("Pic")))
-        korvo::QuitAfterFirstPaintIfAsked(*surface);
+    korvo::QuitAfterFirstPaintIfAsked(window.Surface());
     window.show();
     window.OfferRecovery();
     return QApplication::exec();

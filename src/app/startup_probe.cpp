@@ -56,12 +56,10 @@ namespace {
 
 void StartStartupClock() { SinceStart(); }
 
-void QuitAfterFirstPaintIfAsked(QWidget& surface)
+void QuitAfterFirstPaintIfAsked(TSurfaceWidget& surface)
 {
-    auto* page = dynamic_cast<TSurfaceWidget*>(&surface);
-    if (!page || !qEnvironmentVariableIsSet("KORVO_QUIT_AFTER_FIRST_PAINT"))
-        return;
-    page->installEventFilter(new TFirstPaintWatch(*page));
+    if (qEnvironmentVariableIsSet("KORVO_QUIT_AFTER_FIRST_PAINT"))
+        surface.installEventFilter(new TFirstPaintWatch(surface));
 }
 
 } // namespace korvo

@@ -13,9 +13,8 @@ namespace {
     constexpr std::size_t UndoLimit = 10;
 }
 
-TDrawing::TDrawing(TDrawingSurface* surface, TErrorReporter* reporter)
-    : FSurface(surface)
-    , FReporter(reporter)
+TDrawing::TDrawing(TErrorReporter* reporter)
+    : FReporter(reporter)
 {
 }
 
@@ -25,8 +24,7 @@ void TDrawing::EndUpdate()
         return;
     const TDrawingChanges changes = FPending;
     FPending = {};
-    for (const TDrawingListener& listener : FListeners)
-        listener(changes);
+    emit Changed(changes);
 }
 
 void TDrawing::Touch(TDrawingChanges changes)
@@ -76,7 +74,7 @@ void TDrawing::Clear()
 void TDrawing::ClearShapes()
 {
     const TDrawingUpdate update(*this);
-    Touch(TDrawingChange::Shapes | TDrawingChange::Selection);
+    Touch(TDrawingChange::Shapes | TDrawingChange::Selection | TDrawingChange::Order);
     FSelection.clear();
     FShapes.clear();
 }
@@ -163,7 +161,7 @@ void TDrawing::StepThrough(std::vector<TUndoObject>& from, std::vector<TUndoObje
     const TDrawingUpdate update(*this);
     // Noted directly rather than through Touch: this change of the shapes moves through the history
     // and must keep the steps still to be redone.
-    FPending |= TDrawingChange::Shapes | TDrawingChange::Selection | TDrawingChange::History;
+    FPending |= TDrawingChange::Shapes | TDrawingChange::Order | TDrawingChange::Selection | TDrawingChange::History;
     FShapesChanged = true;
     TUndoObject step = std::move(from.back());
     from.pop_back();
@@ -210,6 +208,7 @@ void TDrawing::EditSelection()
 
 TShapeList TDrawing::TakeSelection()
 {
+    Touch(TDrawingChange::Shapes | TDrawingChange::Order);
     std::unordered_map<const TPolygon*, std::size_t> position;
     for (std::size_t i = 0; i < FSelection.size(); ++i)
         position.emplace(FSelection[i], i);

@@ -14,6 +14,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QObject>
 #include <QString>
 
 #include <functional>
@@ -26,7 +27,6 @@ class QPainter;
 
 namespace korvo {
 
-class TDrawingSurface;
 class TErrorReporter;
 class TPaintErrors;
 
@@ -54,21 +54,21 @@ struct TPaperSettings {
 // result); the selection only ever refers to shapes in the list.
 //
 // Repainting: no operation paints. Every operation that changes the drawing, its selection, its
-// history, the document state or the view tells the listeners once what it changed, when it ends;
+// history, the document state or the view announces once what it changed (Changed), when it ends;
 // the editor repaints on that notice. A TDrawingUpdate makes several operations one notice.
-class TDrawing {
+class TDrawing : public QObject {
+    Q_OBJECT
+
 public:
-    // The surface receives every composed view; painting errors go to the reporter, once per paint.
-    // Either may be absent for headless use.
-    explicit TDrawing(TDrawingSurface* surface = nullptr, TErrorReporter* reporter = nullptr);
+    // Painting errors go to the reporter, once per paint; it may be absent for headless use.
+    explicit TDrawing(TErrorReporter* reporter = nullptr);
 
     const TShapeList& Shapes() const { return FShapes; }
     const std::vector<TPolygon*>& Selection() const { return FSelection; }
     int ShapeCount() const { return static_cast<int>(FShapes.size()); }
     int SelCount() const { return static_cast<int>(FSelection.size()); }
 
-    void AddListener(TDrawingListener listener) { FListeners.push_back(std::move(listener)); }
-    // Sets the process-wide document state and tells the listeners.
+    // Sets the process-wide document state and announces it.
     void SetDocState(TDocState state);
 
     // New: selection, shapes and undo history go; clipboard, background, centre and view stay.
@@ -102,8 +102,8 @@ public:
     // Snaps a device point to the nearest whole millimetre of the page.
     void SnapToGrid(int& x, int& y) const;
 
-    // Composes the whole view (background, grid, shapes, selection marks, rotation centre) and hands
-    // it to the surface; errors met while painting are reported once afterwards. The page under the
+    // Composes the whole view (background, grid, shapes, selection marks, rotation centre) and
+    // announces it (ViewPainted); errors met while painting are reported once afterwards. The page under the
     // marks comes from tiles kept while neither the shapes nor the scale, grid or background change,
     // so a scroll step paints only what it uncovers.
     void Paint();
@@ -267,10 +267,17 @@ public:
     // Takes shapes read at this drawing's scale as LoadFile takes those of a file.
     void LoadShapes(TShapeList shapes);
 
+signals:
+    // Everything one command changed, once it ends.
+    void Changed(korvo::TDrawingChanges changes);
+    // A view was composed. A viewer may keep the image: the next paint composes into a fresh one
+    // rather than into the image shown.
+    void ViewPainted(const QImage& view);
+
 private:
     friend class TDrawingUpdate;
 
-    // Notes what the operation in progress changes; the listeners hear of it when it ends. A change
+    // Notes what the operation in progress changes; it is announced when the operation ends. A change
     // of the shapes ends what can be redone.
     void Touch(TDrawingChanges changes);
     void EndUpdate();
@@ -345,7 +352,6 @@ private:
     void DrawSelection(QPainter& painter, TPaintErrors& errors);
     void DrawCentre(QPainter& painter) const;
 
-    TDrawingSurface* FSurface;
     TErrorReporter* FReporter;
     TShapeList FShapes;
     std::vector<TPolygon*> FSelection;
@@ -379,13 +385,12 @@ private:
     bool FShapesChanged = true;
     TFontCache FFonts;
     TPointArray FNodePoints;
-    std::vector<TDrawingListener> FListeners;
     int FUpdateDepth = 0;
     TDrawingChanges FPending;
 };
 
-// While one lives, the drawing holds its change notices back; when the last one ends, the listeners
-// hear of everything changed meanwhile in one notice. Every changing operation opens one, and so can
+// While one lives, the drawing holds its change notices back; when the last one ends, it announces
+// everything changed meanwhile in one notice. Every changing operation opens one, and so can
 // a caller that makes several changes for one command.
 class TDrawingUpdate {
 public:

@@ -259,6 +259,7 @@ void TDrawing::SendToBack()
 
 void TDrawing::StepSelection(int step)
 {
+    Touch(TDrawingChange::Order);
     std::unordered_map<const TPolygon*, std::size_t> position;
     for (std::size_t i = 0; i < FShapes.size(); ++i)
         position.emplace(FShapes[i].get(), i);

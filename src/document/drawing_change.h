@@ -2,8 +2,6 @@
 
 #include <QFlags>
 
-#include <functional>
-
 namespace korvo {
 
 // What a change of the drawing touched. A notice names everything one command changed.
@@ -19,14 +17,15 @@ enum class TDrawingChange : unsigned {
     // What the view shows around the shapes: scale, scroll offset, size, grid, background picture,
     // rotation centre.
     View = 1u << 4,
+    // Shapes left the list or changed places in it: an index kept from before may name another shape,
+    // or none. Always comes with Shapes.
+    Order = 1u << 5,
 };
 Q_DECLARE_FLAGS(TDrawingChanges, TDrawingChange)
 Q_DECLARE_OPERATORS_FOR_FLAGS(TDrawingChanges)
 
-// The changes that alter the composed view; listeners repaint for these.
+// The changes that alter the composed view; viewers repaint for these.
 constexpr TDrawingChanges VisibleChanges
     = TDrawingChanges(TDrawingChange::Shapes) | TDrawingChange::Selection | TDrawingChange::View;
-
-using TDrawingListener = std::function<void(TDrawingChanges)>;
 
 } // namespace korvo

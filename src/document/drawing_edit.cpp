@@ -142,6 +142,7 @@ void TDrawing::DeleteNodeOrShape(int index, int minimumPoints, bool (TPolygon::*
     if (FShapes[static_cast<std::size_t>(index)]->PointCount() == minimumPoints) {
         const TPolygon* shape = FShapes[static_cast<std::size_t>(index)].get();
         FSelection.erase(std::remove(FSelection.begin(), FSelection.end(), shape), FSelection.end());
+        Touch(TDrawingChange::Order);
         FShapes.erase(FShapes.begin() + index);
         return;
     }

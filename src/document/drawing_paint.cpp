@@ -3,7 +3,6 @@
 #include "document/paint_layers.h"
 #include "document/view_tiles.h"
 
-#include "document/drawing_surface.h"
 #include "document/shared_settings.h"
 #include "geometry/rounding.h"
 #include "geometry/units.h"
@@ -53,7 +52,9 @@ void TDrawing::PaintAnew() { Compose(false); }
 void TDrawing::Compose(bool reuseTiles)
 {
     try {
-        if (FView.size() != QSize(FViewWidth, FViewHeight))
+        // Every paint covers the whole view, so an image a viewer still holds is left to it unchanged
+        // instead of being copied only to be painted over.
+        if (FView.size() != QSize(FViewWidth, FViewHeight) || !FView.isDetached())
             FView = QImage(FViewWidth, FViewHeight, QImage::Format_RGB32);
         TPaintErrors errors;
         if (!FView.isNull()) {
@@ -67,8 +68,7 @@ void TDrawing::Compose(bool reuseTiles)
             DrawSelection(painter, errors);
             DrawCentre(painter);
         }
-        if (FSurface)
-            FSurface->ShowImage(FView);
+        emit ViewPainted(FView);
         if (FReporter)
             errors.ReportTo(*FReporter);
     } catch (const std::exception& e) {

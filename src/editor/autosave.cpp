@@ -35,7 +35,8 @@ TAutosave::TAutosave(TDrawing& drawing, TRecoveryStore& store, TUserPrompts& pro
     if (!FSetup.Clock)
         FSetup.Clock = SteadyClock;
     FTimer.setSingleShot(true);
-    QObject::connect(&FTimer, &QTimer::timeout, [this] { Tick(); });
+    connect(&FTimer, &QTimer::timeout, this, &TAutosave::Tick);
+    connect(&FDrawing, &TDrawing::Changed, this, &TAutosave::DrawingChanged);
 }
 
 void TAutosave::DrawingChanged(TDrawingChanges changes)
@@ -74,7 +75,7 @@ void TAutosave::Tick()
 
 bool TAutosave::WriteNow()
 {
-    const TRecoveryInfo info { FSetup.FileName(), QDateTime::currentDateTime(), PageWidthMM, PageHeightMM };
+    const TRecoveryInfo info { FFileName, QDateTime::currentDateTime(), PageWidthMM, PageHeightMM };
     try {
         FStore.Write(FDrawing.Shapes(), info);
     } catch (const EFileError& e) {

@@ -13,24 +13,21 @@ TSurfaceWidget::TSurfaceWidget(QWidget* parent)
     setMouseTracking(true);
     SetOnPaint([this](QPainter& painter, const QRect& area) {
         painter.fillRect(area, Qt::white);
-        if (FImage)
-            painter.drawImage(area.topLeft(), *FImage, area);
-        if (FOverlay)
-            FOverlay(painter);
+        painter.drawImage(area.topLeft(), FImage, area);
+        emit PaintingOverlay(painter);
     });
 }
 
 void TSurfaceWidget::ShowImage(const QImage& view)
 {
-    FImage = &view;
+    FImage = view;
     update();
 }
 
 void TSurfaceWidget::resizeEvent(QResizeEvent* event)
 {
     TPaintPanel::resizeEvent(event);
-    if (FOnResize)
-        FOnResize(event->size());
+    emit Resized(event->size());
 }
 
 } // namespace korvo

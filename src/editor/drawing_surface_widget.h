@@ -1,34 +1,34 @@
 #pragma once
 
 #include "dialogs/paint_panel.h"
-#include "document/drawing_surface.h"
 
 #include <QImage>
-
-#include <functional>
 
 namespace korvo {
 
 // The drawing surface: shows the view the drawing composes, and tells its owner when its size changes
 // so that the drawing composes a view that fits.
-class TSurfaceWidget : public TPaintPanel, public TDrawingSurface {
+class TSurfaceWidget : public TPaintPanel {
+    Q_OBJECT
+
 public:
     explicit TSurfaceWidget(QWidget* parent = nullptr);
 
-    void ShowImage(const QImage& view) override;
+    // Keeps the view to show until the next one comes.
+    void ShowImage(const QImage& view);
     // The view last shown; empty before the first.
-    QImage Image() const { return FImage ? *FImage : QImage(); }
-    void SetOnResize(std::function<void(QSize)> handler) { FOnResize = std::move(handler); }
-    // Previews painted over the view, such as the outline of a shape being dragged out.
-    void SetOverlay(std::function<void(QPainter&)> painter) { FOverlay = std::move(painter); }
+    const QImage& Image() const { return FImage; }
+
+signals:
+    void Resized(QSize size);
+    // Previews are painted over the view here, such as the outline of a shape being dragged out.
+    void PaintingOverlay(QPainter& painter);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    const QImage* FImage = nullptr;
-    std::function<void(QSize)> FOnResize;
-    std::function<void(QPainter&)> FOverlay;
+    QImage FImage;
 };
 
 } // namespace korvo

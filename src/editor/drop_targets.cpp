@@ -61,9 +61,8 @@ void TLibraryDropTarget::Drop(const QDropEvent& event)
     FSurface.setFocus();
 }
 
-TDrawingFileDropTarget::TDrawingFileDropTarget(QWidget& window, std::function<void(const QString&)> open)
+TDrawingFileDropTarget::TDrawingFileDropTarget(QWidget& window)
     : QObject(&window)
-    , FOpen(std::move(open))
 {
     window.setAcceptDrops(true);
     window.installEventFilter(this);
@@ -78,11 +77,9 @@ bool TDrawingFileDropTarget::eventFilter(QObject*, QEvent* event)
     if (fileName.isEmpty())
         return false;
     drop.acceptProposedAction();
-    // Opened after the drop has ended: the question about unsaved changes must not keep the file
-    // manager waiting.
     if (event->type() == QEvent::Drop)
         QMetaObject::invokeMethod(
-            this, [this, fileName] { FOpen(fileName); }, Qt::QueuedConnection);
+            this, [this, fileName] { emit FileDropped(fileName); }, Qt::QueuedConnection);
     return true;
 }
 

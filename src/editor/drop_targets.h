@@ -2,8 +2,6 @@
 
 #include <QObject>
 
-#include <functional>
-
 class QDropEvent;
 
 namespace korvo {
@@ -31,14 +29,18 @@ private:
 
 // A drawing file dropped from the file manager anywhere on the window is handed on to be opened.
 class TDrawingFileDropTarget : public QObject {
+    Q_OBJECT
+
 public:
-    TDrawingFileDropTarget(QWidget& window, std::function<void(const QString&)> open);
+    explicit TDrawingFileDropTarget(QWidget& window);
+
+signals:
+    // Sent after the drop has ended: the question about unsaved changes must not keep the file
+    // manager waiting.
+    void FileDropped(const QString& fileName);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    std::function<void(const QString&)> FOpen;
 };
 
 } // namespace korvo

@@ -27,11 +27,10 @@ namespace {
 
 } // namespace
 
-TFileCommands::TFileCommands(TDrawing& drawing, TRecentFiles& recent, TUserPrompts& prompts, TCallbacks callbacks)
+TFileCommands::TFileCommands(TDrawing& drawing, TRecentFiles& recent, TUserPrompts& prompts)
     : FDrawing(drawing)
     , FRecent(recent)
     , FPrompts(prompts)
-    , FCallbacks(std::move(callbacks))
 {
 }
 
@@ -44,10 +43,13 @@ QString TFileCommands::Title() const
     return DocState == dsUntitledChanged ? QStringLiteral("Korvo*") : QStringLiteral("Korvo");
 }
 
-void TFileCommands::UpdateTitle()
+void TFileCommands::UpdateTitle() { emit TitleChanged(Title()); }
+
+void TFileCommands::SetFileName(const QString& fileName)
 {
-    if (FCallbacks.TitleChanged)
-        FCallbacks.TitleChanged(Title());
+    FFileName = fileName;
+    emit FileNameChanged(fileName);
+    UpdateTitle();
 }
 
 bool TFileCommands::SaveChanges(const QString& question)
@@ -86,17 +88,15 @@ void TFileCommands::New()
         return;
     const TDrawingUpdate update(FDrawing);
     FDrawing.Clear();
-    FFileName.clear();
     FDrawing.SetDocState(dsUntitled);
-    UpdateTitle();
-    FCallbacks.ReturnToSelectionTool();
+    SetFileName(QString());
+    emit DrawingReplaced();
 }
 
 void TFileCommands::Remember(const QString& fileName)
 {
     FRecent.Add(fileName);
-    if (FCallbacks.RecentFilesChanged)
-        FCallbacks.RecentFilesChanged();
+    emit RecentFilesChanged();
 }
 
 bool TFileCommands::OpenDrawing(const QString& fileName)
@@ -115,9 +115,8 @@ bool TFileCommands::OpenDrawing(const QString& fileName)
 
 void TFileCommands::Opened(const QString& fileName)
 {
-    FCallbacks.ReturnToSelectionTool();
-    FFileName = fileName;
-    UpdateTitle();
+    emit DrawingReplaced();
+    SetFileName(fileName);
 }
 
 void TFileCommands::Open()
@@ -148,8 +147,7 @@ void TFileCommands::OpenRecent(const QString& fileName)
     // A drawing that has gone would fail again every time it is chosen, so it leaves the list.
     if (!QFileInfo(fileName).isFile()) {
         FRecent.Remove(fileName);
-        if (FCallbacks.RecentFilesChanged)
-            FCallbacks.RecentFilesChanged();
+        emit RecentFilesChanged();
         FPrompts.ShowError(QStringLiteral("\"%1\" no longer exists; it has been taken off the list.").arg(fileName));
         return;
     }
@@ -202,8 +200,7 @@ bool TFileCommands::SaveAs()
         = ChooseSaveName(FPrompts, { QStringLiteral("Save as"), SaveFilter, FUserDir }, QStringLiteral(".kv"));
     if (fileName.isEmpty() || !SaveTo(fileName))
         return false;
-    FFileName = fileName;
-    UpdateTitle();
+    SetFileName(fileName);
     FUserDir = QFileInfo(fileName).absolutePath();
     Remember(fileName);
     return true;

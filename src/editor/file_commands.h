@@ -2,9 +2,8 @@
 
 #include "document/drawing_file.h"
 
+#include <QObject>
 #include <QString>
-
-#include <functional>
 
 namespace korvo {
 
@@ -14,18 +13,11 @@ class TUserPrompts;
 
 // New, Open, the recent files, Save and Save As, the unsaved-changes questions, the window title and
 // importing a background picture: the File menu's behaviour, without any widgets of its own.
-class TFileCommands {
-public:
-    struct TCallbacks {
-        // The window title has to change.
-        std::function<void(const QString&)> TitleChanged;
-        // A new or opened drawing starts with the selection tool.
-        std::function<void()> ReturnToSelectionTool;
-        // The recent-files list changed.
-        std::function<void()> RecentFilesChanged;
-    };
+class TFileCommands : public QObject {
+    Q_OBJECT
 
-    TFileCommands(TDrawing& drawing, TRecentFiles& recent, TUserPrompts& prompts, TCallbacks callbacks);
+public:
+    TFileCommands(TDrawing& drawing, TRecentFiles& recent, TUserPrompts& prompts);
 
     const QString& FileName() const { return FFileName; }
     const QString& UserDir() const { return FUserDir; }
@@ -59,7 +51,18 @@ public:
     // Exports the selection as a metafile; a name ending in .svg, .pdf or .png gets that format.
     void ExportSelection();
 
+signals:
+    // The window title has to change.
+    void TitleChanged(const QString& title);
+    // The drawing's file is another one now, or none (empty) after New.
+    void FileNameChanged(const QString& fileName);
+    // New or Open put another drawing in place of the one shown; it starts with the selection tool.
+    void DrawingReplaced();
+    void RecentFilesChanged();
+
 private:
+    // Takes the name of the drawing's file, and the title with it.
+    void SetFileName(const QString& fileName);
     bool SaveChanges(const QString& question);
     bool OpenDrawing(const QString& fileName);
     // The drawing now shown is the file's.
@@ -72,7 +75,6 @@ private:
     TDrawing& FDrawing;
     TRecentFiles& FRecent;
     TUserPrompts& FPrompts;
-    TCallbacks FCallbacks;
     QString FFileName;
     QString FUserDir;
 };

@@ -47,7 +47,7 @@ void TLibraryCommands::LoadAtStart(const QString& fileName)
     // A damaged library may still be mended by hand; the first change asks where to write instead.
     if (!FLibrary.LoadFile(fileName))
         FLibraryFile.clear();
-    ShowPagesAnd(0);
+    FPanel.ShowPage(0);
 }
 
 QString TLibraryCommands::PageName(int page) const { return Text(FLibrary.GetPageName(page)); }
@@ -63,12 +63,6 @@ QStringList TLibraryCommands::PageNames() const
 QString TLibraryCommands::Folder() const
 {
     return FLibraryFile.isEmpty() ? QString() : QFileInfo(FLibraryFile).absolutePath();
-}
-
-void TLibraryCommands::ShowPagesAnd(int page)
-{
-    FPanel.ShowPages();
-    FPanel.ShowPage(page);
 }
 
 QString TLibraryCommands::ChooseFileToSave()
@@ -88,10 +82,6 @@ bool TLibraryCommands::CommitTo(const QString& fileName, const std::function<voi
     const int page = FPanel.CurrentPage();
     const int row = FPanel.CurrentRow();
     if (const std::optional<TLibraryWriteFailure> failure = FLibrary.EditAndSave(fileName, edit)) {
-        // The library went back to copies of its entries: the panel lets go of the old ones before the
-        // message box can repaint it.
-        FPanel.ForgetThumbnails();
-        FPanel.ShowPages();
         FPanel.ShowPage(page, row);
         // The change cannot be carried over by itself: the entries it named may be gone in the other
         // window's version.
@@ -140,8 +130,8 @@ void TLibraryCommands::RenameShape()
         = AskLibraryName({ QStringLiteral("Rename shape"), QStringLiteral("Enter a new name for the selected shape."),
                              QStringLiteral("apply"), Text(entry->FName) },
             &FDialogParent);
-    if (name && Commit([&] { FLibrary.RenameEntry(entry, *name); }))
-        FPanel.CurrentNameChanged();
+    if (name)
+        Commit([&] { FLibrary.RenameEntry(entry, *name); });
 }
 
 void TLibraryCommands::RenamePage()
@@ -153,10 +143,8 @@ void TLibraryCommands::RenamePage()
     const auto name = AskLibraryName({ QStringLiteral("Rename page"), QStringLiteral("Enter a new name for the page."),
                                          QStringLiteral("apply"), PageName(page) },
         &FDialogParent);
-    if (!name || !Commit([&] { FLibrary.RenamePage(page, *name); }))
-        return;
-    FPanel.ShowPages();
-    FPanel.ShowPage(page, row);
+    if (name && Commit([&] { FLibrary.RenamePage(page, *name); }))
+        FPanel.ShowPage(page, row);
 }
 
 void TLibraryCommands::MoveToPage()
@@ -178,7 +166,7 @@ void TLibraryCommands::ChangePageOrder()
     const auto order = AskPageOrder(
         PageNames(), CommandIcon(QStringLiteral("up")), CommandIcon(QStringLiteral("down")), &FDialogParent);
     if (order && Commit([&] { FLibrary.ReorderPages(*order); }))
-        ShowPagesAnd(0);
+        FPanel.ShowPage(0);
 }
 
 void TLibraryCommands::NewPage()
@@ -188,7 +176,7 @@ void TLibraryCommands::NewPage()
                              QStringLiteral("create"), {} },
             &FDialogParent);
     if (name && Commit([&] { FLibrary.AddPage(*name); }))
-        ShowPagesAnd(static_cast<int>(FLibrary.Pages().size()) - 1);
+        FPanel.ShowPage(static_cast<int>(FLibrary.Pages().size()) - 1);
 }
 
 void TLibraryCommands::DeletePage()
@@ -201,8 +189,6 @@ void TLibraryCommands::DeletePage()
         + PageName(page);
     if (!FPrompts.AskWarningYesCancel(question) || !Commit([&] { FLibrary.DeletePage(page); }))
         return;
-    FPanel.ForgetThumbnails();
-    FPanel.ShowPages();
     FPanel.ChoosePage(FLibrary.Pages().isEmpty() ? -1 : std::max(page - 1, 0));
 }
 
@@ -226,7 +212,6 @@ void TLibraryCommands::DeleteEntry()
     if (!FPrompts.AskYesNo(QStringLiteral("Delete ") + Text(entry->FName))
         || !Commit([&] { FLibrary.DeleteEntry(entry); }))
         return;
-    FPanel.ForgetThumbnails();
     FPanel.ShowPage(FPanel.CurrentPage(), row);
 }
 
@@ -258,8 +243,7 @@ void TLibraryCommands::UseLibrary(const QString& fileName)
     if (!FLibrary.LoadFile(fileName))
         return;
     FLibraryFile = fileName;
-    FPanel.ForgetThumbnails();
-    ShowPagesAnd(0);
+    FPanel.ShowPage(0);
 }
 
 } // namespace korvo

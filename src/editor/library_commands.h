@@ -56,8 +56,6 @@ private:
     QString PageName(int page) const;
     QStringList PageNames() const;
     QString Folder() const;
-    // After the pages themselves changed: the combo's pages anew and the page shown.
-    void ShowPagesAnd(int page);
 
     TPolyLib& FLibrary;
     TLibraryPanel& FPanel;

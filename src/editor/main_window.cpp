@@ -41,7 +41,7 @@ namespace {
 TMainDrawFrm::TMainDrawFrm(const TMainWindowSetup& setup)
     : FPrompts(PromptsFor(setup, FOwnPrompts, this))
     , Pic(new TSurfaceWidget)
-    , FDrawing(Pic, this)
+    , FDrawing(this)
     , FCommands(*this, FDrawing)
     , FLibrary(*this)
     , FProgramDir(setup.ProgramDir)
@@ -52,15 +52,18 @@ TMainDrawFrm::TMainDrawFrm(const TMainWindowSetup& setup)
         SetScreenPixelsPerInch(qRound(screen->logicalDotsPerInchX()));
     RegisterToolCursors();
     FDrawing.SetScale(BaseScale);
-    FFileCommands = std::make_unique<TFileCommands>(FDrawing, FRecent, FPrompts,
-        TFileCommands::TCallbacks { [this](const QString& title) { setWindowTitle(title); },
-            [this] { FCanvas->SetDrawStyle(TTool::Selection); }, [this] { UpdateRecentMenu(); } });
+    connect(&FDrawing, &TDrawing::ViewPainted, Pic, &TSurfaceWidget::ShowImage);
+    FFileCommands = std::make_unique<TFileCommands>(FDrawing, FRecent, FPrompts);
+    connect(FFileCommands.get(), &TFileCommands::TitleChanged, this, &QWidget::setWindowTitle);
+    connect(FFileCommands.get(), &TFileCommands::DrawingReplaced, &FWiring,
+        [this] { FCanvas->SetDrawStyle(TTool::Selection); });
+    connect(FFileCommands.get(), &TFileCommands::RecentFilesChanged, &FWiring, [this] { UpdateRecentMenu(); });
     FRecovery = std::make_unique<TRecoveryStore>(
         setup.RecoveryFolder.isEmpty() ? TRecoveryStore::DefaultFolder() : setup.RecoveryFolder);
     FReadLeftover = setup.ReadLeftover;
-    FAutosave = std::make_unique<TAutosave>(FDrawing, *FRecovery, FPrompts,
-        TAutosave::TSetup {
-            [this] { return FFileCommands->FileName(); }, RecoveryIntervalSeconds(*OpenUserStore()), {} });
+    FAutosave = std::make_unique<TAutosave>(
+        FDrawing, *FRecovery, FPrompts, TAutosave::TSetup { RecoveryIntervalSeconds(*OpenUserStore()), {} });
+    connect(FFileCommands.get(), &TFileCommands::FileNameChanged, FAutosave.get(), &TAutosave::SetFileName);
     FPrint = std::make_unique<TPrintCommands>(FDrawing, FPrompts, this);
 
     BuildMenus();
@@ -72,7 +75,7 @@ TMainDrawFrm::TMainDrawFrm(const TMainWindowSetup& setup)
     BuildStatusBar();
     BuildCanvas();
     BindCommands();
-    FDrawing.AddListener([this](TDrawingChanges changes) { DrawingChanged(changes); });
+    connect(&FDrawing, &TDrawing::Changed, &FWiring, [this](TDrawingChanges changes) { DrawingChanged(changes); });
 
     if (const auto store = OpenUserStore())
         FRecent.Load(*store);
@@ -86,13 +89,7 @@ TMainDrawFrm::TMainDrawFrm(const TMainWindowSetup& setup)
     RefreshCommandStates();
 }
 
-TMainDrawFrm::~TMainDrawFrm()
-{
-    // The child widgets outlive the window's own parts; none of their last signals or notices may reach them.
-    for (QObject* child : findChildren<QObject*>())
-        child->disconnect(this);
-    FLibraryPanel->SetOnListChanged({});
-}
+TMainDrawFrm::~TMainDrawFrm() = default;
 
 void TMainDrawFrm::ReportError(const QString& message) { FPrompts.ShowError(message); }
 
@@ -190,7 +187,6 @@ void TMainDrawFrm::DrawingChanged(TDrawingChanges changes)
         FDrawing.Paint();
     if (changes & TDrawingChange::DocState)
         FFileCommands->UpdateTitle();
-    FAutosave->DrawingChanged(changes);
     RefreshCommandStates();
 }
 
@@ -200,7 +196,7 @@ void TMainDrawFrm::RefreshCommandStates()
         FLibraryState
             = { FLibraryPanel->CurrentRow(), FLibraryPanel->RowCount(), static_cast<int>(FLibrary.Pages().size()) };
     }
-    FCommands.Refresh({ FDrawing, FCanvas->HotShape, !FRecent.IsEmpty(), FLibraryState });
+    FCommands.Refresh({ FDrawing, FCanvas->HotShape(), !FRecent.IsEmpty(), FLibraryState });
     Action(TCommand::Undo)->setText(FDrawing.GetUndoCaption());
     Action(TCommand::Redo)->setText(FDrawing.GetRedoCaption());
 }

@@ -11,7 +11,6 @@
 
 #include <QMainWindow>
 
-#include <functional>
 #include <initializer_list>
 #include <memory>
 
@@ -84,6 +83,7 @@ public:
     TAutosave& Autosave() { return *FAutosave; }
 
     TCanvasController& Canvas() { return *FCanvas; }
+    TSurfaceWidget& Surface() { return *Pic; }
     TViewNavigator& Navigator() { return *FNavigator; }
     TTextFrm& TextDialog() { return *FTextFrm; }
     TLibraryPanel& LibraryPanel() { return *FLibraryPanel; }
@@ -203,6 +203,10 @@ private:
     TTypedRangeSpinBox* ScaleUpDn = nullptr;
     QSpinBox* PolySides = nullptr;
     TNumberEdit* PolyRadius = nullptr;
+
+    // The context of every connection from a widget to the window's own parts. Declared last, it goes
+    // first: what the child widgets send while Qt deletes them, after the parts, reaches nothing.
+    QObject FWiring;
 };
 
 } // namespace korvo

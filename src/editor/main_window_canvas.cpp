@@ -17,36 +17,37 @@ namespace korvo {
 
 void TMainDrawFrm::BuildCanvas()
 {
-    TCanvasHost host;
-    host.ShowPosition = [this](const QString& position) { XYLabel->setText(position); };
-    host.ToolChanged = [this](TTool tool) {
+    FTextFrm = new TTextFrm(this);
+    FCanvas = std::make_unique<TCanvasController>(FDrawing, *Pic, *FTextFrm);
+    connect(FCanvas.get(), &TCanvasController::PositionChanged, XYLabel, &QLabel::setText);
+    connect(FCanvas.get(), &TCanvasController::ToolChanged, &FWiring, [this](TTool tool) {
         if (QAction* button = ToolAction(tool))
             button->setChecked(true);
-    };
-    host.HotShapeChanged = [this] { RefreshCommandStates(); };
-    host.ShowShapeMenu = [this](QPoint at) { Popup(ConvertPUM, at); };
-    host.ShowNodeMenu = [this](QPoint at) { Popup(NodePUM, at); };
-    host.ZoomStep = [this](QPoint at, bool out) { FNavigator->ZoomStep(at, out); };
-    FTextFrm = new TTextFrm(this);
-    host.AskForText = [this] { return FTextFrm->Ask(); };
-    FCanvas = std::make_unique<TCanvasController>(FDrawing, *Pic, std::move(host));
+    });
+    connect(FCanvas.get(), &TCanvasController::HotShapeChanged, &FWiring, [this] { RefreshCommandStates(); });
+    connect(
+        FCanvas.get(), &TCanvasController::ShapeMenuRequested, &FWiring, [this](QPoint at) { Popup(ConvertPUM, at); });
+    connect(FCanvas.get(), &TCanvasController::NodeMenuRequested, &FWiring, [this](QPoint at) { Popup(NodePUM, at); });
+    connect(FCanvas.get(), &TCanvasController::ZoomStepRequested, &FWiring,
+        [this](QPoint at, bool out) { FNavigator->ZoomStep(at, out); });
     FShapeCommands = std::make_unique<TShapeCommands>(FDrawing, *FCanvas, FPrompts, *FTextFrm, *this);
     FNavigator = std::make_unique<TViewNavigator>(
         FDrawing, TViewNavigator::TWidgets { *Pic, *XHsb, *YHsb, *XRulePic, *YRulePic, *ZoomCombo });
-    Pic->SetOnResize([this](QSize size) { FNavigator->SurfaceResized(size); });
-    connect(ZoomCombo, &QComboBox::activated, this, [this](int index) { FNavigator->ZoomChosen(index); });
+    connect(Pic, &TSurfaceWidget::Resized, &FWiring, [this](QSize size) { FNavigator->SurfaceResized(size); });
+    connect(ZoomCombo, &QComboBox::activated, &FWiring, [this](int index) { FNavigator->ZoomChosen(index); });
     for (QScrollBar* bar : { XHsb, YHsb })
-        connect(bar, &QScrollBar::valueChanged, this, [this] { FNavigator->Scrolled(); });
+        connect(bar, &QScrollBar::valueChanged, &FWiring, [this] { FNavigator->Scrolled(); });
     XRulePic->SetOnPaint(
         [this](QPainter& painter, const QRect& area) { FNavigator->PaintHorizontalRuler(painter, area); });
     YRulePic->SetOnPaint(
         [this](QPainter& painter, const QRect& area) { FNavigator->PaintVerticalRuler(painter, area); });
     FCanvas->SetDrawStyle(TTool::Selection);
     new TLibraryDropTarget(*Pic, *FLibraryPanel, *FCanvas);
-    new TDrawingFileDropTarget(*this, [this](const QString& fileName) {
-        const TDrawingUpdate update(FDrawing);
-        FFileCommands->OpenDropped(fileName);
-    });
+    connect(new TDrawingFileDropTarget(*this), &TDrawingFileDropTarget::FileDropped, &FWiring,
+        [this](const QString& fileName) {
+            const TDrawingUpdate update(FDrawing);
+            FFileCommands->OpenDropped(fileName);
+        });
 }
 
 } // namespace korvo

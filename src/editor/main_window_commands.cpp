@@ -175,7 +175,7 @@ void TMainDrawFrm::BindLibraryCommands()
     FCommands.Bind(C::LibraryRenameShape, [&library] { library.RenameShape(); });
     FCommands.Bind(C::LibraryRenamePage, [&library] { library.RenamePage(); });
     FCommands.Bind(C::LibraryMoveToPage, [&library] { library.MoveToPage(); });
-    FCommands.Bind(C::AddToLibrary, [this, &library] { library.AddToLibrary(FCanvas->HotShape); });
+    FCommands.Bind(C::AddToLibrary, [this, &library] { library.AddToLibrary(FCanvas->HotShape()); });
     FCommands.Bind(C::SaveLibraryAs, [&library] { library.SaveLibraryAs(); });
     FCommands.Bind(C::UseAnotherLibrary, [&library] { library.UseAnotherLibrary(); });
 }

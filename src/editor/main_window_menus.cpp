@@ -24,7 +24,7 @@ QMenu* TMainDrawFrm::NewMenu(const QString& title, const QString& name, std::ini
     menu->setObjectName(name);
     AddItems(menu, items);
     // The states are fresh already; a menu opening is one more moment to be sure of it.
-    connect(menu, &QMenu::aboutToShow, this, [this] { RefreshCommandStates(); });
+    connect(menu, &QMenu::aboutToShow, &FWiring, [this] { RefreshCommandStates(); });
     return menu;
 }
 
@@ -96,7 +96,8 @@ void TMainDrawFrm::UpdateRecentMenu()
         QAction* entry
             = ReopenMenu->addAction(QFileInfo(name).fileName().replace(QLatin1Char('&'), QLatin1String("&&")));
         entry->setStatusTip(name);
-        connect(entry, &QAction::triggered, this, [this, name] {
+        entry->setToolTip(name);
+        connect(entry, &QAction::triggered, &FWiring, [this, name] {
             const TDrawingUpdate update(FDrawing);
             FFileCommands->OpenRecent(name);
         });
@@ -112,16 +113,8 @@ QMenu* TMainDrawFrm::BuildEditMenu()
 
 QMenu* TMainDrawFrm::BuildTransformMenu()
 {
-    QMenu* menu = NewMenu(QStringLiteral("&Transform"), QStringLiteral("Tools"),
+    return NewMenu(QStringLiteral("&Transform"), QStringLiteral("Tools"),
         { C::RotateToolbar, C::ScaleToolbar, C::AlignToolbar, C::PolygonToolbar });
-    // A tool bar closed with its own button shows unchecked the next time the menu opens.
-    connect(menu, &QMenu::aboutToShow, this, [this] {
-        Action(C::RotateToolbar)->setChecked(RotateToolbar->isVisible());
-        Action(C::ScaleToolbar)->setChecked(ScaleToolbar->isVisible());
-        Action(C::AlignToolbar)->setChecked(AlignToolbar->isVisible());
-        Action(C::PolygonToolbar)->setChecked(PolygonToolbar->isVisible());
-    });
-    return menu;
 }
 
 QMenu* TMainDrawFrm::BuildViewMenu()

@@ -93,14 +93,12 @@ void TMainDrawFrm::BuildLibraryPanel()
     LibPanel->setWidget(FLibraryPanel);
     addDockWidget(Qt::RightDockWidgetArea, LibPanel);
     resizeDocks({ LibPanel }, { 308 }, Qt::Horizontal);
-    connect(LibPanel, &QDockWidget::visibilityChanged, this, [this](bool visible) {
-        if (!isMinimized() && isVisible())
-            Action(TCommand::ShowLibrary)->setChecked(visible);
-        RefreshCommandStates();
-    });
-    FLibraryPanel->SetOnListChanged([this] { RefreshCommandStates(); });
+    // The panel's own show and close, not the window's minimising, set the check mark.
+    connect(LibPanel->toggleViewAction(), &QAction::toggled, Action(TCommand::ShowLibrary), &QAction::setChecked);
+    connect(LibPanel, &QDockWidget::visibilityChanged, &FWiring, [this] { RefreshCommandStates(); });
+    connect(FLibraryPanel, &TLibraryPanel::ListChanged, &FWiring, [this] { RefreshCommandStates(); });
     FLibraryCommands = std::make_unique<TLibraryCommands>(FLibrary, *FLibraryPanel, FDrawing, FPrompts, *this);
-    FLibraryPanel->List()->SetOnLibraryFileDropped(
+    connect(FLibraryPanel->List(), &TLibListBox::LibraryFileDropped, &FWiring,
         [this](const QString& fileName) { FLibraryCommands->UseDroppedLibrary(fileName); });
 }
 

@@ -111,7 +111,7 @@ void TMainDrawFrm::BuildToolPalette()
         action->setData(static_cast<int>(tool.Tool));
         action->setCheckable(true);
         const TTool id = tool.Tool;
-        connect(action, &QAction::triggered, this, [this, id] { FCanvas->SetDrawStyle(id); });
+        connect(action, &QAction::triggered, &FWiring, [this, id] { FCanvas->SetDrawStyle(id); });
         AddNamedButton(*TBXToolbar1, action, action->objectName(), QLatin1String(tool.Text.Caption));
     }
     ToolAction(TTool::Selection)->setChecked(true);
@@ -130,7 +130,12 @@ QAction* TMainDrawFrm::ToolAction(TTool tool) const
 void TMainDrawFrm::BuildTransformToolbars()
 {
     // They share the main tool bar's row, each placed beside it when shown.
-    for (QToolBar* bar : { BuildScaleToolbar(), BuildRotateToolbar(), BuildAlignToolbar(), BuildPolygonToolbar() }) {
+    const std::pair<QToolBar*, TCommand> bars[]
+        = { { BuildScaleToolbar(), C::ScaleToolbar }, { BuildRotateToolbar(), C::RotateToolbar },
+              { BuildAlignToolbar(), C::AlignToolbar }, { BuildPolygonToolbar(), C::PolygonToolbar } };
+    for (const auto& [bar, command] : bars) {
+        // The bar's own show and close, by its button or by the menu, set the check mark.
+        connect(bar->toggleViewAction(), &QAction::toggled, Action(command), &QAction::setChecked);
         bar->setAllowedAreas(Qt::TopToolBarArea);
         AddCloseButton(*bar);
         addToolBar(Qt::TopToolBarArea, bar);
@@ -149,7 +154,7 @@ QToolBar* TMainDrawFrm::BuildRotateToolbar()
     FCommands.AddButton(*RotateToolbar, C::ApplyRotation);
     FCommands.AddButton(*RotateToolbar, C::ApplyRotationToCopy);
     // Closing the tool bar by its own button hides the rotation centre with it.
-    connect(RotateToolbar, &QToolBar::visibilityChanged, this, [this](bool visible) {
+    connect(RotateToolbar, &QToolBar::visibilityChanged, &FWiring, [this](bool visible) {
         if (!visible)
             FDrawing.SetShowCentre(false);
     });

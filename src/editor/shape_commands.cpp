@@ -27,7 +27,7 @@ TShapeCommands::TShapeCommands(
 
 void TShapeCommands::Convert(TCommand command)
 {
-    const int hot = FCanvas.HotShape;
+    const int hot = FCanvas.HotShape();
     const TConversion conversion = ConversionFor(command, FDrawing.GetShapeKind(hot));
     switch (conversion) {
     case TConversion::None:
@@ -60,10 +60,10 @@ void TShapeCommands::Convert(TCommand command)
 
 void TShapeCommands::ToRegularPolygon(int sides)
 {
-    ReportUnlessConverted(FDrawing.ConvertToRegularPolygon(FCanvas.HotShape, sides));
+    ReportUnlessConverted(FDrawing.ConvertToRegularPolygon(FCanvas.HotShape(), sides));
 }
 
-void TShapeCommands::ToStar() { ReportUnlessConverted(FDrawing.ConvertToStar(FCanvas.HotShape, StarPoints)); }
+void TShapeCommands::ToStar() { ReportUnlessConverted(FDrawing.ConvertToStar(FCanvas.HotShape(), StarPoints)); }
 
 void TShapeCommands::ReportUnlessConverted(bool converted)
 {
@@ -73,7 +73,7 @@ void TShapeCommands::ReportUnlessConverted(bool converted)
 
 void TShapeCommands::EditText()
 {
-    const int hot = FCanvas.HotShape;
+    const int hot = FCanvas.HotShape();
     const std::optional<TShapeText> edited = FTextDialog.Edit(FDrawing.GetText(hot));
     if (!edited)
         return;
@@ -83,7 +83,7 @@ void TShapeCommands::EditText()
 
 void TShapeCommands::EditGraphPaper()
 {
-    const int hot = FCanvas.HotShape;
+    const int hot = FCanvas.HotShape();
     const std::optional<TPaperSettings> chosen = EditPaperSettings(FDrawing.GetPaperSettings(hot), &FDialogParent);
     if (!chosen)
         return;
@@ -93,8 +93,7 @@ void TShapeCommands::EditGraphPaper()
 
 void TShapeCommands::DeleteNode()
 {
-    const int hot = FCanvas.HotShape;
-    const int count = FDrawing.ShapeCount();
+    const int hot = FCanvas.HotShape();
     switch (NodeStyleFor(FDrawing.GetShapeKind(hot))) {
     case TNodeStyle::None:
         return;
@@ -105,14 +104,11 @@ void TShapeCommands::DeleteNode()
         FDrawing.DeleteCurveNode(hot);
         break;
     }
-    // A shape down to its last segment went as a whole; its index now names another shape or none.
-    if (FDrawing.ShapeCount() < count)
-        FCanvas.HotShape = -1;
 }
 
 void TShapeCommands::AddNode()
 {
-    const int hot = FCanvas.HotShape;
+    const int hot = FCanvas.HotShape();
     const int node = FDrawing.GetSelectedNode(hot);
     switch (NodeStyleFor(FDrawing.GetShapeKind(hot))) {
     case TNodeStyle::None:

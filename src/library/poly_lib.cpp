@@ -17,6 +17,18 @@ TPolyLib::TPolyLib(TErrorReporter& reporter)
 {
 }
 
+void TPolyLib::AllChanged()
+{
+    emit PagesChanged();
+    emit EntriesChanged();
+}
+
+void TPolyLib::Clear()
+{
+    FEntries.clear();
+    emit EntriesChanged();
+}
+
 int TPolyLib::AddEntry(TPolygon shape, std::int32_t page, const QByteArray& name)
 {
     auto entry = std::make_unique<TLibShape>();
@@ -24,6 +36,7 @@ int TPolyLib::AddEntry(TPolygon shape, std::int32_t page, const QByteArray& name
     entry->FName = name;
     entry->FShape = std::move(shape);
     FEntries.push_back(std::move(entry));
+    emit EntriesChanged();
     return static_cast<int>(FEntries.size()) - 1;
 }
 
@@ -89,6 +102,7 @@ std::optional<TLibraryWriteFailure> TPolyLib::EditAndSave(const QString& fileNam
         return std::nullopt;
     FPages = std::move(pages);
     FEntries = std::move(entries);
+    AllChanged();
     if (!failure->ChangedElsewhere)
         failure->Message += QStringLiteral("\rThe library has been left as it was.");
     return failure;
@@ -112,6 +126,7 @@ bool TPolyLib::LoadFile(const QString& fileName)
     FEntries = std::move(content.Entries);
     FFileName = fileName;
     FFileHash = Hash(bytes);
+    AllChanged();
     return true;
 }
 
@@ -133,41 +148,55 @@ TLibEntries::iterator TPolyLib::Find(const TLibShape* entry)
 void TPolyLib::DeleteEntry(const TLibShape* entry)
 {
     const auto it = Find(entry);
-    if (it != FEntries.end())
-        FEntries.erase(it);
+    if (it == FEntries.end())
+        return;
+    FEntries.erase(it);
+    emit EntriesChanged();
 }
 
 void TPolyLib::RenameEntry(const TLibShape* entry, const QByteArray& name)
 {
     const auto it = Find(entry);
-    if (it != FEntries.end())
-        (*it)->FName = name;
+    if (it == FEntries.end())
+        return;
+    (*it)->FName = name;
+    emit EntriesChanged();
 }
 
 void TPolyLib::SetEntryPage(const TLibShape* entry, std::int32_t page)
 {
     const auto it = Find(entry);
-    if (it != FEntries.end() && ValidPage(page))
-        (*it)->FPage = page;
+    if (it == FEntries.end() || !ValidPage(page))
+        return;
+    (*it)->FPage = page;
+    emit EntriesChanged();
 }
 
 void TPolyLib::ExchangeEntries(const TLibShape* a, const TLibShape* b)
 {
     const auto ia = Find(a);
     const auto ib = Find(b);
-    if (ia != FEntries.end() && ib != FEntries.end() && ia != ib)
-        std::iter_swap(ia, ib);
+    if (ia == FEntries.end() || ib == FEntries.end() || ia == ib)
+        return;
+    std::iter_swap(ia, ib);
+    emit EntriesChanged();
 }
 
 QByteArray TPolyLib::GetPageName(std::int32_t page) const { return ValidPage(page) ? FPages[page] : QByteArray(); }
 
 void TPolyLib::RenamePage(std::int32_t page, const QByteArray& name)
 {
-    if (ValidPage(page))
-        FPages[page] = name;
+    if (!ValidPage(page))
+        return;
+    FPages[page] = name;
+    emit PagesChanged();
 }
 
-void TPolyLib::AddPage(const QByteArray& name) { FPages.append(name); }
+void TPolyLib::AddPage(const QByteArray& name)
+{
+    FPages.append(name);
+    emit PagesChanged();
+}
 
 bool TPolyLib::ReorderPages(const QList<int>& newOrder)
 {
@@ -185,6 +214,7 @@ bool TPolyLib::ReorderPages(const QList<int>& newOrder)
     for (const auto& entry : FEntries)
         entry->FPage = static_cast<std::int32_t>(newOrder.indexOf(entry->FPage));
     FPages = std::move(pages);
+    AllChanged();
     return true;
 }
 
@@ -202,6 +232,7 @@ void TPolyLib::DeletePage(std::int32_t page)
     }
     FEntries = std::move(kept);
     FPages.removeAt(page);
+    AllChanged();
 }
 
 } // namespace korvo

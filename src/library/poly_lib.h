@@ -2,6 +2,7 @@
 
 #include "library/library_file.h"
 
+#include <QObject>
 #include <QString>
 
 #include <functional>
@@ -19,8 +20,11 @@ struct TLibraryWriteFailure {
 };
 
 // The shape library: named pictures filed under named pages. Pages are numbered by their place in
-// the page list; within a page, the entry order is the display order.
-class TPolyLib {
+// the page list; within a page, the entry order is the display order. Every change is announced, so
+// that whatever shows the library lets go of entries that are freed.
+class TPolyLib : public QObject {
+    Q_OBJECT
+
 public:
     explicit TPolyLib(TErrorReporter& reporter);
 
@@ -30,7 +34,7 @@ public:
     const QString& FileName() const { return FFileName; }
 
     // Frees every entry; the page names stay.
-    void Clear() { FEntries.clear(); }
+    void Clear();
     // Appends an entry that owns the shape; returns its index.
     int AddEntry(TPolygon shape, std::int32_t page, const QByteArray& name);
 
@@ -64,7 +68,15 @@ public:
     // Deletes the page with all its entries; later pages move down by one.
     void DeletePage(std::int32_t page);
 
+signals:
+    // The page list changed: names, order or number.
+    void PagesChanged();
+    // Entries were added, freed, replaced, renamed or moved.
+    void EntriesChanged();
+
 private:
+    // Both changed at once: the whole library was replaced, or pages moved or went with their entries.
+    void AllChanged();
     bool ValidPage(std::int32_t page) const { return page >= 0 && page < FPages.size(); }
     TLibEntries::iterator Find(const TLibShape* entry);
     // Why the write failed, or nothing when the file was written and is now this library's file.

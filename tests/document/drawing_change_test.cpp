@@ -15,7 +15,7 @@ protected:
     {
         TDrawingTest::SetUp();
         Load({ BoxShape(1, 10, 10, 20, 20), BoxShape(2, 30, 10, 40, 20) });
-        drawing.AddListener([this](TDrawingChanges changes) { notices.push_back(changes); });
+        QObject::connect(&drawing, &TDrawing::Changed, [this](TDrawingChanges changes) { notices.push_back(changes); });
     }
 
     std::vector<TDrawingChanges> notices;
@@ -34,8 +34,8 @@ TEST_F(DrawingChange, EachOperationSendsOneNoticeOfWhatItChanged)
         { "select", [](TDrawing& d) { d.ToggleSelected(0); }, C::Selection | C::DocState },
         { "move", [](TDrawing& d) { d.MoveSelection(4, 0); }, C::Shapes },
         { "create", [](TDrawing& d) { d.AddLine(leNone, 0, 0, 40, 40, {}); }, C::Shapes | C::Selection | C::History },
-        { "undo", [](TDrawing& d) { d.Undo(); }, C::Shapes | C::Selection | C::History },
-        { "redo", [](TDrawing& d) { d.Redo(); }, C::Shapes | C::Selection | C::History },
+        { "undo", [](TDrawing& d) { d.Undo(); }, C::Shapes | C::Order | C::Selection | C::History },
+        { "redo", [](TDrawing& d) { d.Redo(); }, C::Shapes | C::Order | C::Selection | C::History },
         { "copy", [](TDrawing& d) { d.CopySelection(); }, C::History },
         { "scroll", [](TDrawing& d) { d.SetScroll(8, 8); }, C::View },
         { "show the centre", [](TDrawing& d) { d.SetShowCentre(true); }, C::View },
@@ -48,7 +48,7 @@ TEST_F(DrawingChange, EachOperationSendsOneNoticeOfWhatItChanged)
                 d.CopySelection();
                 d.DeleteSelection();
             },
-            C::Shapes | C::Selection | C::History | C::DocState },
+            C::Shapes | C::Order | C::Selection | C::History | C::DocState },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -67,7 +67,7 @@ public:
 class TDrawingTest : public TTempFolderTest {
 protected:
     TDrawingTest()
-        : drawing(nullptr, &reporter)
+        : drawing(&reporter)
     {
         drawing.SetScale(BaseScale);
         drawing.SetViewSize(400, 300);

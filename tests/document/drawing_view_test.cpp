@@ -1,5 +1,4 @@
 #include "document/drawing.h"
-#include "document/drawing_surface.h"
 #include "document/zoom.h"
 #include "geometry/units.h"
 #include "shapes/error_reporter.h"
@@ -24,13 +23,8 @@ constexpr TColour Light = 0x00C0C0C0;
 constexpr TColour Dark = 0x00808080;
 constexpr TColour Green = 0x0000FF00;
 
-class TFakeSurface : public TDrawingSurface {
-public:
-    void ShowImage(const QImage& view) override
-    {
-        Shown = view;
-        ++Count;
-    }
+// What the editor's surface would show.
+struct TFakeSurface {
     QImage Shown;
     int Count = 0;
 };
@@ -54,10 +48,14 @@ TShapePtr Rect(TMMRect r, TColour fill)
 class DrawingView : public ::testing::Test {
 protected:
     DrawingView()
-        : drawing(&surface, &reporter)
+        : drawing(&reporter)
     {
+        QObject::connect(&drawing, &TDrawing::ViewPainted, [this](const QImage& view) {
+            surface.Shown = view;
+            ++surface.Count;
+        });
         // As the editor does: the view is composed again for every change that shows.
-        drawing.AddListener([this](TDrawingChanges changes) {
+        QObject::connect(&drawing, &TDrawing::Changed, [this](TDrawingChanges changes) {
             if (changes & VisibleChanges)
                 drawing.Paint();
         });

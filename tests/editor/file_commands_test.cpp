@@ -26,9 +26,10 @@ const QString SamplesDir = QStringLiteral(KORVO_SAMPLES_DIR);
 class FileCommands : public TTempFolderTest {
 protected:
     FileCommands()
-        : commands(drawing, recent, prompts,
-            { [this](const QString& t) { title = t; }, [this] { ++returnedToSelection; }, [] {} })
+        : commands(drawing, recent, prompts)
     {
+        QObject::connect(&commands, &TFileCommands::TitleChanged, [this](const QString& t) { title = t; });
+        QObject::connect(&commands, &TFileCommands::DrawingReplaced, [this] { ++returnedToSelection; });
         drawing.SetScale(4);
         DocState = dsUntitled;
     }

@@ -7,7 +7,9 @@
 #include "geometry/units.h"
 #include "library/library_test_support.h"
 #include "library/ui/lib_panel.h"
+#include "library/ui/lib_row_delegate.h"
 #include "library/ui/library_drag.h"
+#include "library/ui/thumbnail_cache.h"
 #include "support/paint_helpers.h"
 
 #include <QLineEdit>
@@ -301,7 +303,7 @@ TEST_F(LibraryPanel, MaintenanceCommandsWriteTheFileAtOnceAndCancelWritesNothing
             Panel().ShowPage(0, 1);
             Drawing().Clear();
             Drawing().AddBoxShape({ 0, 0, 40, 20 }, TTool::Rectangle, {}, {});
-            window->Canvas().HotShape = 0;
+            window->Canvas().SetHotShape(0);
             window->RefreshCommandStates();
             const QByteArray before = ReadAll(window->LibraryFile());
             if (c.answer)
@@ -431,7 +433,7 @@ TEST_F(LibraryPanel, AddToLibraryTakesTheShapeUnderThePointer)
     Drawing().AddBoxShape({ 0, 0, 40, 20 }, TTool::Rectangle, {}, {});
     Drawing().AddBoxShape({ 100, 100, 180, 200 }, TTool::Rectangle, {}, {});
     Drawing().ToggleSelected(0);
-    window->Canvas().HotShape = 1;
+    window->Canvas().SetHotShape(1);
     window->RefreshCommandStates();
     WhenShown([](QWidget& dialog) {
         EXPECT_EQ(Part<QLabel>(dialog, "InfoLabel")->text(), QStringLiteral("Add this shape to 'Glassware'"));
@@ -473,6 +475,24 @@ TEST_F(LibraryPanel, DroppedFilesOpenAsTheirCommandsOpenThem)
     QApplication::processEvents();
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Korvo - all-kinds.kv"));
     EXPECT_EQ(Drawing().ShapeCount(), 20);
+}
+
+// Thumbnails are kept by entry address, and a freed entry's address may come back for a new picture.
+TEST(ThumbnailCache, ALibraryChangeDropsTheThumbnailOfAReplacedEntry)
+{
+    TRecordingReporter reporter;
+    TPolyLib library(reporter);
+    library.AddPage("Glassware");
+    library.AddEntry(Rectangle({ 0, 0, 20, 20 }), 0, "Square");
+    TThumbnailCache thumbnails(library);
+    const TLibShape* square = library.Entries().front().get();
+    const QImage before = thumbnails.Get(*square, TLibRowDelegate::LargeRowHeight, 1).Image;
+    library.DeleteEntry(square);
+    library.AddEntry(Rectangle({ 0, 0, 2, 20 }), 0, "Rod");
+    const TLibShape& rod = *library.Entries().front();
+    if (&rod != square)
+        GTEST_SKIP() << "the new entry did not take the freed entry's address";
+    EXPECT_NE(thumbnails.Get(rod, TLibRowDelegate::LargeRowHeight, 1).Image, before);
 }
 
 } // namespace

@@ -31,7 +31,6 @@ protected:
         TTempFolderTest::SetUp();
         DocState = dsUntitled;
         drawing.SetScale(BaseScale);
-        drawing.AddListener([this](TDrawingChanges changes) { autosave.DrawingChanged(changes); });
     }
 
     void At(int seconds)
@@ -46,7 +45,7 @@ protected:
     TRecoveryStore store { Path(QStringLiteral("recovery")), QStringLiteral("100-1") };
     TFakePrompts prompts;
     qint64 now = 0;
-    TAutosave autosave { drawing, store, prompts, { [] { return QString(); }, 120, [this] { return now; } } };
+    TAutosave autosave { drawing, store, prompts, { 120, [this] { return now; } } };
 };
 
 TEST_F(Autosave, KeepsUnsavedChangesAnIntervalAfterTheyAreMade)
@@ -81,8 +80,7 @@ TEST_F(Autosave, TellsOfAFailedWriteOnceAndTriesAgain)
 {
     const QString blocker = Fixture(QStringLiteral("file"), "x");
     TRecoveryStore blocked(blocker + QStringLiteral("/recovery"), QStringLiteral("1-1"));
-    TAutosave failing(drawing, blocked, prompts, { [] { return QString(); }, 120, [this] { return now; } });
-    drawing.AddListener([&failing](TDrawingChanges changes) { failing.DrawingChanged(changes); });
+    TAutosave failing(drawing, blocked, prompts, { 120, [this] { return now; } });
     Draw();
     now = 120 * 1000;
     failing.Tick();

@@ -133,7 +133,7 @@ protected:
                     enabled.insert(id);
             }
         });
-        window->Canvas().HotShape = hot;
+        window->Canvas().SetHotShape(hot);
         if (nodeMenu)
             window->Canvas().ShowNodeMenu({ 400, 400 });
         else
@@ -245,7 +245,7 @@ TEST_F(ShapeMenu, ACircleThatCannotBecomeAPolygonIsReported)
     Drawing().SetShapePoints(0, TPointArray(13, QPoint(150, 130)));
     prompts.Errors.clear();
     OnMenu([this](QMenu& menu) { Choose(menu, C::ConvertToHexagon); });
-    window->Canvas().HotShape = 0;
+    window->Canvas().SetHotShape(0);
     window->Canvas().ShowShapeMenu({ 400, 400 });
     EXPECT_EQ(prompts.Errors, QStringList { QStringLiteral("Can't convert") });
     EXPECT_EQ(Shape(0).FKind, skCircle);
@@ -374,7 +374,7 @@ TEST_F(ShapeMenu, NodesAreAddedAndDeletedNextToThePickedNode)
         const int hot = AddShape(c.kind);
         Drawing().SetSelectedNode(hot, c.node);
         Drawing().ClearUndo();
-        window->Canvas().HotShape = hot;
+        window->Canvas().SetHotShape(hot);
         RightClickAndChoose({ 400, 400 }, c.item);
         ASSERT_EQ(Drawing().ShapeCount(), 1);
         EXPECT_EQ(Shape(hot).PointCount(), c.points);
@@ -391,10 +391,49 @@ TEST_F(ShapeMenu, DeletingTheLastSegmentDeletesTheShapeAndTheMenuForgetsIt)
     Drawing().SetDrawPoint(200, 160, 1);
     Drawing().AddPolyShape(skPolyline, {}, {});
     Drawing().SetSelectedNode(0, 1);
-    window->Canvas().HotShape = 0;
+    window->Canvas().SetHotShape(0);
     RightClickAndChoose({ 400, 400 }, C::DeleteNode);
     EXPECT_EQ(Drawing().ShapeCount(), 0);
-    EXPECT_EQ(window->Canvas().HotShape, -1);
+    EXPECT_EQ(window->Canvas().HotShape(), -1);
 }
 
 } // namespace
+
+// The shape menus act on the hot shape by its index; once shapes leave the drawing or change places,
+// that index would name another shape, or none.
+TEST_F(ShapeMenu, TheHotShapeIsLetGoWhenShapesLeaveOrChangePlaces)
+{
+    struct Case {
+        const char* name;
+        std::function<void(TMainDrawFrm&)> change;
+        int hotAfter;
+    };
+    const QString sample = QStringLiteral(KORVO_SAMPLES_DIR "/graph-paper.kv");
+    const Case cases[] = {
+        { "move", [](TMainDrawFrm& w) { w.Drawing().MoveSelection(5, 0); }, 1 },
+        { "delete", [](TMainDrawFrm& w) { w.Drawing().DeleteSelection(); }, -1 },
+        { "undo", [](TMainDrawFrm& w) { w.Drawing().Undo(); }, -1 },
+        { "redo",
+            [](TMainDrawFrm& w) {
+                w.Drawing().Undo();
+                w.Canvas().SetHotShape(1);
+                w.Drawing().Redo();
+            },
+            -1 },
+        { "to front", [](TMainDrawFrm& w) { w.Drawing().BringToFront(); }, -1 },
+        { "open", [&](TMainDrawFrm& w) { w.FileCommands().OpenAtStart(sample); }, -1 },
+        { "new", [](TMainDrawFrm& w) { w.Action(TCommand::New)->trigger(); }, -1 },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Drawing().Clear();
+        for (int x : { 100, 200 })
+            Drawing().AddBoxShape({ x, 100, x + 50, 150 }, TTool::Rectangle, {}, {});
+        Drawing().MoveSelection(1, 0);
+        DocState = dsSaved;
+        window->Canvas().SetHotShape(1);
+        c.change(*window);
+        EXPECT_EQ(window->Canvas().HotShape(), c.hotAfter);
+        EXPECT_EQ(window->Action(TCommand::AddToLibrary)->isEnabled(), c.hotAfter >= 0) << "the commands follow";
+    }
+}

@@ -55,7 +55,7 @@ namespace {
             drawing.AddBoxShape(box, FTool, FCanvas.NewBrush(), FCanvas.NewPen());
             drawing.Deselect();
             drawing.ToggleSelected(drawing.ShapeCount() - 1);
-            FCanvas.HotShape = drawing.ShapeCount() - 1;
+            FCanvas.SetHotShape(drawing.ShapeCount() - 1);
             // One sheet of graph paper is usually enough; the other box tools stay for the next shape.
             if (FTool == TTool::GraphPaper)
                 FCanvas.ReturnToSelectionTool();

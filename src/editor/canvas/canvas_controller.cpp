@@ -1,5 +1,6 @@
 #include "editor/canvas/canvas_controller.h"
 
+#include "dialogs/text_dialog.h"
 #include "editor/canvas/tool_table.h"
 #include "editor/drawing_surface_widget.h"
 #include "editor/tool_cursors.h"
@@ -15,16 +16,26 @@ namespace korvo {
 
 QString ToolHint(TTool tool) { return QLatin1String(ToolInfo(tool).Status); }
 
-TCanvasController::TCanvasController(TDrawing& drawing, TSurfaceWidget& surface, TCanvasHost host)
+TCanvasController::TCanvasController(TDrawing& drawing, TSurfaceWidget& surface, TTextFrm& textDialog)
     : FDrawing(drawing)
     , FSurface(surface)
-    , FHost(std::move(host))
+    , FTextDialog(textDialog)
 {
     FNewBrush.Style = bsClear;
     for (const TToolInfo& tool : ToolTable())
         FTools[tool.Tool] = tool.Make(tool.Tool, *this);
-    FSurface.SetOverlay([this](QPainter& painter) { ActiveTool().PaintOverlay(painter); });
+    connect(&FSurface, &TSurfaceWidget::PaintingOverlay, this,
+        [this](QPainter& painter) { ActiveTool().PaintOverlay(painter); });
     FSurface.installEventFilter(this);
+    connect(&FDrawing, &TDrawing::Changed, this, &TCanvasController::DrawingChanged);
+}
+
+void TCanvasController::DrawingChanged(TDrawingChanges changes)
+{
+    if (!(changes & TDrawingChange::Order) || HotShape() < 0)
+        return;
+    SetHotShape(-1);
+    emit HotShapeChanged();
 }
 
 TCanvasController::~TCanvasController() { FSurface.removeEventFilter(this); }
@@ -44,8 +55,7 @@ void TCanvasController::SetDrawStyle(TTool tool)
 {
     const TDrawingUpdate update(FDrawing);
     FDrawing.SetTool(tool);
-    if (FHost.ToolChanged)
-        FHost.ToolChanged(tool);
+    emit ToolChanged(tool);
     if (tool == TTool::Selection) {
         FDrawing.SetNodeMode(TNodeMode::Handles);
     } else if (tool == TTool::Node) {
@@ -100,22 +110,11 @@ void TCanvasController::CaptureMouse() { FSurface.grabMouse(); }
 
 void TCanvasController::ReleaseMouse() { FSurface.releaseMouse(); }
 
-std::optional<TShapeText> TCanvasController::AskForText()
-{
-    return FHost.AskForText ? FHost.AskForText() : std::nullopt;
-}
+std::optional<TShapeText> TCanvasController::AskForText() { return FTextDialog.Ask(); }
 
-void TCanvasController::ShowShapeMenu(QPoint at)
-{
-    if (FHost.ShowShapeMenu)
-        FHost.ShowShapeMenu(at);
-}
+void TCanvasController::ShowShapeMenu(QPoint at) { emit ShapeMenuRequested(at); }
 
-void TCanvasController::ShowNodeMenu(QPoint at)
-{
-    if (FHost.ShowNodeMenu)
-        FHost.ShowNodeMenu(at);
-}
+void TCanvasController::ShowNodeMenu(QPoint at) { emit NodeMenuRequested(at); }
 
 void TCanvasController::ViewChanged(QPoint pointer)
 {
@@ -134,20 +133,20 @@ bool TCanvasController::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove:
     case QEvent::MouseButtonRelease: {
-        const int hot = HotShape;
+        const int hot = HotShape();
         {
             const TDrawingUpdate update(FDrawing);
             MouseEvent(event->type(), static_cast<const QMouseEvent&>(*event));
         }
-        if (HotShape != hot && FHost.HotShapeChanged)
-            FHost.HotShapeChanged();
+        if (HotShape() != hot)
+            emit HotShapeChanged();
         return true;
     }
     case QEvent::Wheel: {
         const auto& wheel = static_cast<const QWheelEvent&>(*event);
         const int delta = wheel.angleDelta().y();
-        if (delta != 0 && FHost.ZoomStep) {
-            FHost.ZoomStep(wheel.position().toPoint(), delta < 0);
+        if (delta != 0) {
+            emit ZoomStepRequested(wheel.position().toPoint(), delta < 0);
             ViewChanged(wheel.position().toPoint());
         }
         return true;
@@ -169,11 +168,10 @@ bool TCanvasController::eventFilter(QObject* watched, QEvent* event)
 
 void TCanvasController::ShowPosition(QPoint at)
 {
-    if (!FHost.ShowPosition)
-        return;
     const TMMPoint cm = FDrawing.DeviceToCM(at.x(), at.y());
     const QLocale locale;
-    FHost.ShowPosition(QStringLiteral("x = %1 y=%2").arg(locale.toString(cm.X, 'f', 2), locale.toString(cm.Y, 'f', 2)));
+    emit PositionChanged(
+        QStringLiteral("x = %1 y=%2").arg(locale.toString(cm.X, 'f', 2), locale.toString(cm.Y, 'f', 2)));
 }
 
 void TCanvasController::MouseEvent(QEvent::Type type, const QMouseEvent& event)

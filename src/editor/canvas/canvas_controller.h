@@ -14,29 +14,18 @@ class QMouseEvent;
 namespace korvo {
 
 class TSurfaceWidget;
-
-// What the canvas needs from the window around it.
-struct TCanvasHost {
-    // The pointer's page position for the status bar, in centimetres.
-    std::function<void(const QString&)> ShowPosition;
-    // The tool changed; the tool palette checks its button.
-    std::function<void(TTool)> ToolChanged;
-    // The shape last under the pointer changed; commands that act on it follow.
-    std::function<void()> HotShapeChanged;
-    std::function<std::optional<TShapeText>()> AskForText;
-    std::function<void(QPoint)> ShowShapeMenu;
-    std::function<void(QPoint)> ShowNodeMenu;
-    // A wheel turn over the surface: one zoom step in or out about the pointer.
-    std::function<void(QPoint, bool)> ZoomStep;
-};
+class TTextFrm;
 
 // The editing canvas: turns mouse and key events on the drawing surface into calls on the drawing,
 // through the current tool, and draws the tools' previews over the view. It never edits a shape
 // itself, and never paints the drawing: the window repaints when the drawing tells it of a change,
 // once for each event.
 class TCanvasController : public QObject, public TCanvasServices {
+    Q_OBJECT
+
 public:
-    TCanvasController(TDrawing& drawing, TSurfaceWidget& surface, TCanvasHost host);
+    // New texts are asked for with the text dialog.
+    TCanvasController(TDrawing& drawing, TSurfaceWidget& surface, TTextFrm& textDialog);
     ~TCanvasController() override;
 
     TTool Tool() const { return FDrawing.Tool(); }
@@ -65,6 +54,18 @@ public:
     void ShowShapeMenu(QPoint at) override;
     void ShowNodeMenu(QPoint at) override;
 
+signals:
+    // The pointer's page position for the status bar, in centimetres.
+    void PositionChanged(const QString& position);
+    // The tool changed; the tool palette checks its button.
+    void ToolChanged(korvo::TTool tool);
+    // The shape last under the pointer changed; commands that act on it follow.
+    void HotShapeChanged();
+    void ShapeMenuRequested(QPoint at);
+    void NodeMenuRequested(QPoint at);
+    // A wheel turn over the surface: one zoom step in or out about the pointer.
+    void ZoomStepRequested(QPoint at, bool out);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -72,6 +73,8 @@ private:
     // The tool that takes the next event: the one whose interaction is under way, else the chosen one.
     TCanvasTool& ActiveTool();
     TCanvasTool& ChosenTool();
+    // The hot shape's index means nothing once shapes left the list or changed places.
+    void DrawingChanged(TDrawingChanges changes);
     void MouseEvent(QEvent::Type type, const QMouseEvent& event);
     bool KeyPress(const QKeyEvent& event);
     void ApplyToolCursor();
@@ -81,7 +84,7 @@ private:
 
     TDrawing& FDrawing;
     TSurfaceWidget& FSurface;
-    TCanvasHost FHost;
+    TTextFrm& FTextDialog;
     TPen FNewPen;
     TBrush FNewBrush;
     bool FSnap = true;

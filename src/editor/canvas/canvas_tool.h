@@ -4,7 +4,6 @@
 
 #include <QPoint>
 
-#include <functional>
 #include <memory>
 #include <optional>
 
@@ -45,7 +44,12 @@ public:
     virtual void ShowNodeMenu(QPoint at) = 0;
 
     // The shape last found under the pointer or pressed, -1 for none; the context menus act on it.
-    int HotShape = -1;
+    // It is let go when shapes leave the drawing or change places in it.
+    int HotShape() const { return FHotShape; }
+    void SetHotShape(int index) { FHotShape = index; }
+
+private:
+    int FHotShape = -1;
 };
 
 // One tool on the surface: what its presses, moves and releases do, and the preview it draws.

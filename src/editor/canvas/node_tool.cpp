@@ -28,7 +28,7 @@ namespace {
                 return;
             }
             // The menu acts on the shape of the last left press, and on its selected node.
-            const int hot = FCanvas.HotShape;
+            const int hot = FCanvas.HotShape();
             if (event.Button == Qt::RightButton && hot != -1
                 && KindTraits(FCanvas.Drawing().GetShapeKind(hot)).NodeMenu)
                 FCanvas.ShowNodeMenu(event.Pos);
@@ -56,7 +56,7 @@ namespace {
                 return;
             // Every node goes back, moved or not, as one edit.
             FDragging = false;
-            FCanvas.Drawing().SetShapePoints(FCanvas.HotShape, FNodePoints);
+            FCanvas.Drawing().SetShapePoints(FCanvas.HotShape(), FNodePoints);
             FShownNodes.clear();
             FCanvas.UpdateOverlay();
         }
@@ -95,7 +95,7 @@ namespace {
             FNodePoints.clear();
             int shape = -1;
             FHotNode = drawing.NodeAt(at.x(), at.y(), shape);
-            FCanvas.HotShape = shape;
+            FCanvas.SetHotShape(shape);
             if (shape == -1) {
                 FCanvas.UpdateOverlay();
                 FBand.Start(at);

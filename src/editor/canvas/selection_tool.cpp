@@ -83,7 +83,7 @@ namespace {
             drawing.HoldUnselectedShapes(false);
             FCanvas.UpdateOverlay();
             if (mode == TMode::Resizing)
-                drawing.ResizeShape(FCanvas.HotShape, FResizeRect);
+                drawing.ResizeShape(FCanvas.HotShape(), FResizeRect);
             else if (mode == TMode::RubberBand)
                 FBand.Finish(drawing, event.Pos);
         }
@@ -144,7 +144,7 @@ namespace {
             }
             int owner = -1;
             FHotHandle = drawing.HandleAt(at.x(), at.y(), owner);
-            FCanvas.HotShape = FHotHandle == H::None ? drawing.ShapeAt(at.x(), at.y()) : owner;
+            FCanvas.SetHotShape(FHotHandle == H::None ? drawing.ShapeAt(at.x(), at.y()) : owner);
             if (drawing.SelCount() > 1)
                 FHotHandle = H::None;
             FCanvas.SetCursor(drawing.SelCount() == 1 ? HandleCursor(FHotHandle) : QCursor(Qt::ArrowCursor));
@@ -153,7 +153,7 @@ namespace {
         void PressLeft(const TPointerEvent& event)
         {
             TDrawing& drawing = FCanvas.Drawing();
-            const int hot = FCanvas.HotShape;
+            const int hot = FCanvas.HotShape();
             if (event.Modifiers & Qt::ControlModifier) {
                 if (hot != -1) {
                     drawing.ToggleSelected(hot);

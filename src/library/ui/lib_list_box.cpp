@@ -3,6 +3,7 @@
 #include "library/ui/library_drag.h"
 
 #include <QDragEnterEvent>
+#include <QMetaMethod>
 
 namespace korvo {
 
@@ -27,15 +28,19 @@ TLibListBox::TLibListBox(QWidget* parent)
 void TLibListBox::paintEvent(QPaintEvent* event)
 {
     QListView::paintEvent(event);
-    if (FOnPainted)
-        FOnPainted();
+    emit Painted();
+}
+
+bool TLibListBox::TakesLibraryFiles() const
+{
+    return isSignalConnected(QMetaMethod::fromSignal(&TLibListBox::LibraryFileDropped));
 }
 
 bool TLibListBox::Accepts(const QDropEvent& event) const
 {
     if (LibraryDragItem(*event.mimeData()))
         return true;
-    return FOnLibraryFile && !DroppedFile(*event.mimeData(), LibrarySuffix).isEmpty();
+    return TakesLibraryFiles() && !DroppedFile(*event.mimeData(), LibrarySuffix).isEmpty();
 }
 
 void TLibListBox::dragEnterEvent(QDragEnterEvent* event)
@@ -58,14 +63,13 @@ void TLibListBox::dropEvent(QDropEvent* event)
 {
     // A picture dropped back onto the list stays where it is.
     const QString fileName = DroppedFile(*event->mimeData(), LibrarySuffix);
-    if (!FOnLibraryFile || fileName.isEmpty()) {
+    if (!TakesLibraryFiles() || fileName.isEmpty()) {
         event->ignore();
         return;
     }
     event->acceptProposedAction();
-    // Asked after the drop has ended, so the file manager is not kept waiting on the question.
     QMetaObject::invokeMethod(
-        this, [this, fileName] { FOnLibraryFile(fileName); }, Qt::QueuedConnection);
+        this, [this, fileName] { emit LibraryFileDropped(fileName); }, Qt::QueuedConnection);
 }
 
 } // namespace korvo

@@ -2,19 +2,22 @@
 
 #include <QListView>
 
-#include <functional>
-
 namespace korvo {
 
 // The library list. Its rows drag onto the drawing; a picture may pass over the list itself, where
 // dropping does nothing. A library file dropped from the file manager is handed on to be used.
 class TLibListBox : public QListView {
+    Q_OBJECT
+
 public:
     explicit TLibListBox(QWidget* parent = nullptr);
 
-    void SetOnLibraryFileDropped(std::function<void(const QString&)> handler) { FOnLibraryFile = std::move(handler); }
-    // Called after each paint of the rows.
-    void SetOnPainted(std::function<void()> handler) { FOnPainted = std::move(handler); }
+signals:
+    // Sent after the drop has ended, so the file manager is not kept waiting on a question. Library
+    // files are taken only while something listens.
+    void LibraryFileDropped(const QString& fileName);
+    // After each paint of the rows.
+    void Painted();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -24,9 +27,7 @@ protected:
 
 private:
     bool Accepts(const QDropEvent& event) const;
-
-    std::function<void(const QString&)> FOnLibraryFile;
-    std::function<void()> FOnPainted;
+    bool TakesLibraryFiles() const;
 };
 
 } // namespace korvo

@@ -11,6 +11,7 @@ TLibListModel::TLibListModel(const TPolyLib& library, QObject* parent)
     : QAbstractListModel(parent)
     , FLibrary(library)
 {
+    connect(&library, &TPolyLib::EntriesChanged, this, &TLibListModel::EntriesChanged);
 }
 
 void TLibListModel::ShowPage(int page)
@@ -26,10 +27,16 @@ const TLibShape* TLibListModel::Entry(int row) const
     return row >= 0 && row < rowCount() ? FEntries[static_cast<std::size_t>(row)] : nullptr;
 }
 
-void TLibListModel::NameChanged(int row)
+void TLibListModel::EntriesChanged()
 {
-    const QModelIndex changed = index(row);
-    emit dataChanged(changed, changed, { Qt::DisplayRole, Qt::AccessibleTextRole });
+    std::vector<TLibShape*> entries = FLibrary.PageEntries(FPage);
+    if (entries != FEntries) {
+        beginResetModel();
+        FEntries = std::move(entries);
+        endResetModel();
+    } else if (!FEntries.empty()) {
+        emit dataChanged(index(0), index(rowCount() - 1), { Qt::DisplayRole, Qt::AccessibleTextRole });
+    }
 }
 
 int TLibListModel::rowCount(const QModelIndex& parent) const

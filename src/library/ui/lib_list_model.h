@@ -10,7 +10,7 @@ class TLibShape;
 class TPolyLib;
 
 // The entries of one library page, in library order, as rows named by the entries' names. A row
-// drags as the page and its row.
+// drags as the page and its row. The rows follow every change of the library's entries.
 class TLibListModel : public QAbstractListModel {
 public:
     explicit TLibListModel(const TPolyLib& library, QObject* parent = nullptr);
@@ -20,8 +20,6 @@ public:
     int Page() const { return FPage; }
     // Nothing for a row outside the list.
     const TLibShape* Entry(int row) const;
-    // The entry's name changed in the library.
-    void NameChanged(int row);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
@@ -31,6 +29,9 @@ public:
     Qt::DropActions supportedDragActions() const override { return Qt::CopyAction; }
 
 private:
+    // The same entries keep their rows, and with them the selection; any other change shows the page anew.
+    void EntriesChanged();
+
     const TPolyLib& FLibrary;
     int FPage = -1;
     std::vector<TLibShape*> FEntries;

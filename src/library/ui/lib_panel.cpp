@@ -32,6 +32,7 @@ TLibraryPanel::TLibraryPanel(const TPolyLib& library, TErrorReporter& reporter, 
     : QWidget(parent)
     , FLibrary(library)
     , FReporter(reporter)
+    , FThumbnails(library)
     , FModel(new TLibListModel(library, this))
     , FDelegate(new TLibRowDelegate(*FModel, FThumbnails, this))
     , FCombo(new QComboBox(this))
@@ -52,8 +53,9 @@ TLibraryPanel::TLibraryPanel(const TPolyLib& library, TErrorReporter& reporter, 
         if (FContextMenu)
             FContextMenu->exec(FList->viewport()->mapToGlobal(at));
     });
-    connect(FList->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { ListChanged(); });
-    FList->SetOnPainted([this] { ReportPaintErrors(); });
+    connect(FList->selectionModel(), &QItemSelectionModel::currentChanged, this, &TLibraryPanel::ListChanged);
+    connect(FList, &TLibListBox::Painted, this, &TLibraryPanel::ReportPaintErrors);
+    connect(&library, &TPolyLib::PagesChanged, this, &TLibraryPanel::ShowPages);
     FToolPanel->setObjectName(QStringLiteral("LibTBPanel"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
@@ -64,10 +66,12 @@ TLibraryPanel::TLibraryPanel(const TPolyLib& library, TErrorReporter& reporter, 
 
 void TLibraryPanel::ShowPages()
 {
+    const int shown = FCombo->currentIndex();
     FCombo->clear();
     for (const QByteArray& page : FLibrary.Pages())
         FCombo->addItem(DecodeText(page, DefaultCharset));
     const int pages = FCombo->count();
+    FCombo->setCurrentIndex(std::min(std::max(shown, 0), pages - 1));
     const QScreen* screen = this->screen();
     if (pages > 0 && screen) {
         // All pages when they fit on the screen, else as many as fit.
@@ -107,14 +111,6 @@ int TLibraryPanel::RowCount() const { return FModel->rowCount(); }
 
 const TLibShape* TLibraryPanel::Entry(int row) const { return FModel->Entry(row); }
 
-void TLibraryPanel::CurrentNameChanged() { FModel->NameChanged(CurrentRow()); }
-
-void TLibraryPanel::ForgetThumbnails()
-{
-    FThumbnails.Clear();
-    FList->viewport()->update();
-}
-
 void TLibraryPanel::SetLargeThumbnails(bool large)
 {
     FDelegate->SetRowHeight(large ? TLibRowDelegate::LargeRowHeight : TLibRowDelegate::SmallRowHeight);
@@ -129,12 +125,6 @@ const TLibShape* TLibraryPanel::DraggedEntry(const QDropEvent& event) const
 }
 
 void TLibraryPanel::SetContextMenu(QMenu* menu) { FContextMenu = menu; }
-
-void TLibraryPanel::ListChanged()
-{
-    if (FOnListChanged)
-        FOnListChanged();
-}
 
 void TLibraryPanel::ReportPaintErrors()
 {

@@ -5,8 +5,6 @@
 
 #include <QWidget>
 
-#include <functional>
-
 class QComboBox;
 class QDropEvent;
 class QMenu;
@@ -23,15 +21,15 @@ class TPolyLib;
 constexpr int LibListHelpContext = 2000;
 
 // The library panel's body: the page combo, the list of the page's pictures, and at the foot the
-// panel for the library's tool bar. It shows what the library holds; the commands that change the
-// library tell it what to show afterwards.
+// panel for the library's tool bar. It follows every change of the library; the commands that change
+// the library tell it which page and row to show afterwards.
 class TLibraryPanel : public QWidget {
+    Q_OBJECT
+
 public:
     // Errors met while painting thumbnails go to the reporter, once each, after the list is painted.
     TLibraryPanel(const TPolyLib& library, TErrorReporter& reporter, QWidget* parent = nullptr);
 
-    // Fills the page combo with the library's pages and fits its drop-down list to the screen.
-    void ShowPages();
     // Shows a page with a row selected, or the last one when there are fewer. A page without entries
     // shows an empty list.
     void ShowPage(int page, int row = 0);
@@ -44,10 +42,6 @@ public:
     const TLibShape* CurrentEntry() const { return Entry(CurrentRow()); }
     // Nothing for a row outside the list.
     const TLibShape* Entry(int row) const;
-    // The selected entry's name changed in the library.
-    void CurrentNameChanged();
-    // Entries were freed or replaced: their thumbnails must not be shown for others.
-    void ForgetThumbnails();
     // 60-pixel rows, or 40 for small thumbnails.
     void SetLargeThumbnails(bool large);
 
@@ -58,11 +52,15 @@ public:
     TLibListBox* List() const { return FList; }
     // The menu the list opens on a right click; none without one.
     void SetContextMenu(QMenu* menu);
+
+signals:
     // The page shown or the selected row changed.
-    void SetOnListChanged(std::function<void()> handler) { FOnListChanged = std::move(handler); }
+    void ListChanged();
 
 private:
-    void ListChanged();
+    // Fills the page combo with the library's pages, keeping the page shown where it can, and fits the
+    // combo's drop-down list to the screen.
+    void ShowPages();
     void ReportPaintErrors();
 
     const TPolyLib& FLibrary;
@@ -74,7 +72,6 @@ private:
     TLibListBox* FList;
     QWidget* FToolPanel;
     QMenu* FContextMenu = nullptr;
-    std::function<void()> FOnListChanged;
 };
 
 } // namespace korvo

@@ -2,6 +2,7 @@
 
 #include "geometry/units.h"
 #include "library/lib_shape.h"
+#include "library/poly_lib.h"
 #include "shapes/shape_thumbnail.h"
 
 #include <QPainter>
@@ -16,6 +17,11 @@ namespace {
     constexpr int InsetY = 1;
 
 } // namespace
+
+TThumbnailCache::TThumbnailCache(const TPolyLib& library)
+{
+    connect(&library, &TPolyLib::EntriesChanged, this, [this] { FThumbnails.clear(); });
+}
 
 const TThumbnail& TThumbnailCache::Get(const TLibShape& entry, int rowHeight, qreal pixelRatio)
 {

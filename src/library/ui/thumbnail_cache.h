@@ -5,6 +5,7 @@
 #include "shapes/paint_errors.h"
 
 #include <QImage>
+#include <QObject>
 
 #include <map>
 #include <utility>
@@ -12,6 +13,7 @@
 namespace korvo {
 
 class TLibShape;
+class TPolyLib;
 
 // A library picture as its list row shows it: an image as high as the row, starting at the row's
 // left edge, and where in the row the picture itself lies.
@@ -20,12 +22,14 @@ struct TThumbnail {
     TRect Used;
 };
 
-// Thumbnails are painted once for each entry and row height and kept, so scrolling only copies
-// images. Entries are known by address: forget the thumbnails whenever entries are freed.
-class TThumbnailCache {
+// Thumbnails are painted once for each entry of the library and row height and kept, so scrolling only
+// copies images. Entries are known by address, so every change of the library's entries, which may
+// free some, lets go of all thumbnails.
+class TThumbnailCache : public QObject {
 public:
+    explicit TThumbnailCache(const TPolyLib& library);
+
     const TThumbnail& Get(const TLibShape& entry, int rowHeight, qreal pixelRatio);
-    void Clear() { FThumbnails.clear(); }
     // Errors met while painting thumbnails since they were last reported.
     TPaintErrors& Errors() { return FErrors; }
 
