@@ -71,13 +71,13 @@ QString TLibraryCommands::ChooseFileToSave()
         FPrompts, { QStringLiteral("Save library as"), LibraryFilter, Folder() }, QStringLiteral(".kvl"));
 }
 
-bool TLibraryCommands::Commit(const std::function<void()>& edit)
+bool TLibraryCommands::Commit(const TLibraryEdit& edit)
 {
     const QString fileName = FLibraryFile.isEmpty() ? ChooseFileToSave() : FLibraryFile;
     return !fileName.isEmpty() && CommitTo(fileName, edit);
 }
 
-bool TLibraryCommands::CommitTo(const QString& fileName, const std::function<void()>& edit)
+bool TLibraryCommands::CommitTo(const QString& fileName, const TLibraryEdit& edit)
 {
     const int page = FPanel.CurrentPage();
     const int row = FPanel.CurrentRow();

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "library/poly_lib.h"
+
 #include <QString>
 #include <QStringList>
-
-#include <functional>
 
 class QWidget;
 
@@ -11,7 +11,6 @@ namespace korvo {
 
 class TDrawing;
 class TLibraryPanel;
-class TPolyLib;
 class TUserPrompts;
 
 // The commands that keep the shape library: adding a shape of the drawing, renaming, moving and
@@ -49,8 +48,8 @@ public:
 private:
     // Makes the change and writes the library; false when it did not stand, with the panel showing
     // the library as it is again.
-    bool Commit(const std::function<void()>& edit);
-    bool CommitTo(const QString& fileName, const std::function<void()>& edit);
+    bool Commit(const TLibraryEdit& edit);
+    bool CommitTo(const QString& fileName, const TLibraryEdit& edit);
     void UseLibrary(const QString& fileName);
     QString ChooseFileToSave();
     QString PageName(int page) const;

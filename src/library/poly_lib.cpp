@@ -89,7 +89,7 @@ bool TPolyLib::SaveFile(const QString& fileName)
     return true;
 }
 
-std::optional<TLibraryWriteFailure> TPolyLib::EditAndSave(const QString& fileName, const std::function<void()>& edit)
+std::optional<TLibraryWriteFailure> TPolyLib::EditAndSave(const QString& fileName, const TLibraryEdit& edit)
 {
     QList<QByteArray> pages = FPages;
     TLibEntries entries;

@@ -22,6 +22,9 @@ struct TLibraryWriteFailure {
 // The shape library: named pictures filed under named pages. Pages are numbered by their place in
 // the page list; within a page, the entry order is the display order. Every change is announced, so
 // that whatever shows the library lets go of entries that are freed.
+// A change to the library's pages and entries, made inside EditAndSave.
+using TLibraryEdit = std::function<void()>;
+
 class TPolyLib : public QObject {
     Q_OBJECT
 
@@ -47,7 +50,7 @@ public:
     // is returned for the caller to report once it has let go of the entries the change replaced.
     // Several instances may share a library file: each takes the lock beside it to write, and none
     // writes over the file it loaded or saved last once another instance has written it since.
-    std::optional<TLibraryWriteFailure> EditAndSave(const QString& fileName, const std::function<void()>& edit);
+    std::optional<TLibraryWriteFailure> EditAndSave(const QString& fileName, const TLibraryEdit& edit);
 
     // The entries of one page in display order; empty for a page without entries.
     std::vector<TLibShape*> PageEntries(std::int32_t page) const;

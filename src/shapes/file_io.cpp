@@ -62,7 +62,7 @@ bool WriteAll(QIODevice& file, QByteArrayView bytes)
     return true;
 }
 
-void WriteFileWith(const QString& fileName, const std::function<bool(QIODevice&)>& write)
+void WriteFileWith(const QString& fileName, const TFileFiller& write)
 {
     QSaveFile file(fileName);
     // Unbuffered, so a short write (a full disk, a size limit) shows in write()'s count: a buffered
@@ -79,7 +79,7 @@ void WriteFileBytes(const QString& fileName, QByteArrayView bytes)
     WriteFileWith(fileName, [bytes](QIODevice& file) { return WriteAll(file, bytes); });
 }
 
-void WriteFileMadeInMemory(const QString& fileName, const std::function<bool(QIODevice&)>& make)
+void WriteFileMadeInMemory(const QString& fileName, const TFileFiller& make)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);

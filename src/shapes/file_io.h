@@ -25,12 +25,15 @@ QByteArray ReadFileBytes(const QString& fileName);
 // Writes every byte or fails with the device's error set; a device may take a write in parts.
 bool WriteAll(QIODevice& file, QByteArrayView bytes);
 
+// Fills a file (or a buffer) and says whether it succeeded.
+using TFileFiller = std::function<bool(QIODevice&)>;
+
 // Replaces the file through a temporary file and a rename, so a failed write leaves the old file intact.
-// `write` fills the temporary file with WriteAll and says whether it succeeded.
-void WriteFileWith(const QString& fileName, const std::function<bool(QIODevice&)>& write);
+// `write` fills the temporary file with WriteAll.
+void WriteFileWith(const QString& fileName, const TFileFiller& write);
 void WriteFileBytes(const QString& fileName, QByteArrayView bytes);
 // For writers that cannot tell a short write (a text stream, a painter's device): `make` fills a
 // buffer in memory, which is then written with every byte checked.
-void WriteFileMadeInMemory(const QString& fileName, const std::function<bool(QIODevice&)>& make);
+void WriteFileMadeInMemory(const QString& fileName, const TFileFiller& make);
 
 } // namespace korvo
