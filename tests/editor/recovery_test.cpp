@@ -175,10 +175,14 @@ TEST_F(Recovery, ADrawingComesBackAsTheUnsavedChangesOfItsFile)
     EXPECT_TRUE(Kept().isEmpty()) << "the changes were given up on purpose";
 }
 
+// How often the leftover reader below read the drawing that can be recovered.
+int PlanReads = 0;
+
 // A leftover too large for the memory at hand is set aside like a damaged one, and the others are
-// still offered.
+// still offered. The drawing read for its picture is the one recovered, not read again.
 TEST_F(Recovery, ALeftoverThatDoesNotFitInMemoryIsSetAside)
 {
+    PlanReads = 0;
     const TShapeList shapes = ReadDrawingFile(SamplesDir + QStringLiteral("/all-kinds.kv"), BaseScale);
     const QDateTime time(QDate(2026, 3, 1), QTime(18, 30));
     LeaveCrashedInstance(
@@ -192,6 +196,7 @@ TEST_F(Recovery, ALeftoverThatDoesNotFitInMemoryIsSetAside)
     setup.ReadLeftover = [](const QString& fileName, float scale) {
         if (fileName.endsWith(QLatin1String("300-1.kv")))
             throw std::bad_alloc();
+        ++PlanReads;
         return ReadDrawingFile(fileName, scale);
     };
     TMainDrawFrm window(setup);
@@ -202,6 +207,7 @@ TEST_F(Recovery, ALeftoverThatDoesNotFitInMemoryIsSetAside)
     EXPECT_TRUE(prompts.Errors.first().contains(QStringLiteral("memory"))) << qPrintable(prompts.Errors.first());
     EXPECT_TRUE(prompts.Errors.first().contains(QStringLiteral("300-1.kv.damaged")));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Korvo - plan.kv*"));
+    EXPECT_EQ(PlanReads, 1);
 }
 
 TEST_F(Recovery, ManyLeftoversCanBeDiscardedAllAtOnceWhenTheUserAgrees)
