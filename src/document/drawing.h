@@ -200,6 +200,11 @@ public:
     void AddRegularPolygon(int sides, float cx, float cy, float radius);
     // A copy of the library shape with its top-left corner at the device point.
     void AddLibraryShape(const TPolygon* shape, int x, int y);
+    // The shapes of another program's picture, in millimetres at true size: one group (or the one
+    // shape) with its top-left corner at `topLeft`, shrunk keeping its proportions, lines and letters
+    // when larger than the page; selected; one undo step. Nested groups are flattened into the one
+    // group. Nothing happens when the shapes have no points.
+    void InsertPicture(std::vector<TPolygon> shapes, TMMPoint topLeft);
     // The shape at the index as one library picture with its top-left at the origin; when that shape
     // is selected, the whole selection is the picture (several shapes as one group). Nothing for an
     // index outside the shape list.
