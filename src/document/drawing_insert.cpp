@@ -1,6 +1,8 @@
 #include "document/drawing.h"
 
 #include "geometry/rounding.h"
+#include "import/svg_import.h"
+#include "shapes/file_io.h"
 
 #include <algorithm>
 
@@ -27,7 +29,7 @@ namespace {
         for (const TPolygon& shape : shapes) {
             for (const TMMPoint& p : shape.FPoints) {
                 box = any ? TMMRect { std::min(box.Left, p.X), std::min(box.Top, p.Y), std::max(box.Right, p.X),
-                                std::max(box.Bottom, p.Y) }
+                    std::max(box.Bottom, p.Y) }
                           : TMMRect { p.X, p.Y, p.X, p.Y };
                 any = true;
             }
@@ -59,14 +61,14 @@ namespace {
 
 } // namespace
 
-void TDrawing::InsertPicture(std::vector<TPolygon> shapes, TMMPoint topLeft)
+bool TDrawing::InsertPicture(std::vector<TPolygon> shapes, TMMPoint topLeft)
 {
     std::vector<TPolygon> leaves;
     for (TPolygon& shape : shapes)
         CollectLeaves(std::move(shape), leaves);
     TMMRect box;
     if (!PointBox(leaves, box))
-        return;
+        return false;
     const TDrawingUpdate update(*this);
     SaveUndo(ulImportPicture);
     const double factor = FitFactor(box);
@@ -88,6 +90,20 @@ void TDrawing::InsertPicture(std::vector<TPolygon> shapes, TMMPoint topLeft)
             picture->AddToGroup(std::move(leaf), FScale);
     }
     Append(std::move(picture), true);
+    return true;
+}
+
+QString TDrawing::ImportPicture(const QByteArray& bytes, const QString& name, TMMPoint topLeft)
+{
+    TSvgImport picture = ReadSvg(bytes);
+    if (!picture.Error.isEmpty())
+        throw EFileError(tr("%1 cannot be imported. %2").arg(name, picture.Error));
+    const QString note = LeftOutNote(picture.LeftOut);
+    if (!InsertPicture(std::move(picture.Shapes), topLeft)) {
+        const QString nothing = tr("%1 cannot be imported. The picture holds nothing that Korvo can draw.");
+        throw EFileError(note.isEmpty() ? nothing.arg(name) : nothing.arg(name) + QLatin1Char(' ') + note);
+    }
+    return note;
 }
 
 } // namespace korvo

@@ -1,5 +1,7 @@
 #include "drawing_fixture.h"
 
+#include "shapes/file_io.h"
+
 using namespace korvo;
 using namespace korvo::test;
 
@@ -96,10 +98,35 @@ TEST_F(InsertPicture, LandsAsOneSelectedShapeAtThePointAndFitsThePage)
 TEST_F(InsertPicture, NothingToDrawChangesNothing)
 {
     const QByteArray before = Snapshot();
-    drawing.InsertPicture({ MadeGroup({}) }, { 0, 0 });
+    EXPECT_FALSE(drawing.InsertPicture({ MadeGroup({}) }, { 0, 0 }));
     EXPECT_EQ(Snapshot(), before);
     EXPECT_FALSE(drawing.CanUndo());
     EXPECT_EQ(DocState, dsSaved);
+}
+
+// A picture that cannot be read, or that holds nothing to draw, is refused with its name and the
+// reason, and the drawing stays as it was.
+TEST_F(InsertPicture, RefusedPictureLeavesTheDrawingAsItWas)
+{
+    const QByteArray before = Snapshot();
+    const QByteArray refused[] = {
+        "<html><body>no picture</body></html>",
+        QByteArray("\x1f\x8b\x08\x00broken", 9),
+        R"(<svg xmlns="http://www.w3.org/2000/svg" width="10" height="10"><image href="a.png"/></svg>)",
+    };
+    for (const QByteArray& bytes : refused) {
+        SCOPED_TRACE(bytes.constData());
+        try {
+            drawing.ImportPicture(bytes, QStringLiteral("\"a.svg\""), { 0, 0 });
+            ADD_FAILURE() << "taken in";
+        } catch (const EFileError& e) {
+            EXPECT_TRUE(e.Message().startsWith(QStringLiteral("\"a.svg\" cannot be imported. ")))
+                << qPrintable(e.Message());
+        }
+        EXPECT_EQ(Snapshot(), before);
+        EXPECT_FALSE(drawing.CanUndo());
+        EXPECT_EQ(DocState, dsSaved);
+    }
 }
 
 } // namespace
