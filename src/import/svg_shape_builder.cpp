@@ -44,7 +44,7 @@ namespace {
         }
         pen.Colour = ColourFromRgb(paint.Stroke->rgb());
         pen.Style = NearestLineStyle(paint.DashMm);
-        pen.Width = std::max(1, Round(std::min(paint.StrokeWidthMm * PenUnitsPerMm, 1e6)));
+        pen.Width = std::max(1, Round(paint.StrokeWidthMm * PenUnitsPerMm));
         return pen;
     }
 
@@ -115,12 +115,12 @@ namespace {
         Append(kind, points, pen, brush, out, end ? leArrow : leNone);
         if (!start)
             return;
+        // Along the first point apart from the start: a curve's first control point may sit on it.
         const QPointF from = points[0];
-        const QPointF along = points[1] - from;
+        const auto next = std::find_if(points.begin(), points.end(), [from](QPointF p) { return p != from; });
+        const QPointF along = *next - from;
         const double length = std::hypot(along.x(), along.y());
-        if (length > 0)
-            Append(
-                skLine, { from + along * std::min(1.0, StartArrowLengthMm / length), from }, pen, brush, out, leArrow);
+        Append(skLine, { from + along * std::min(1.0, StartArrowLengthMm / length), from }, pen, brush, out, leArrow);
     }
 
     // One closed outline that passes through every subpath and back to the first one's start after each:
@@ -134,14 +134,12 @@ namespace {
         TSubpath all;
         all.Points.push_back(home);
         const auto straightTo = [&all, curved](QPointF to) {
-            const QPointF from = all.Points.back();
-            if (to == from)
+            if (to == all.Points.back())
                 return;
-            if (curved) {
-                all.Points.push_back(from + (to - from) / 3);
-                all.Points.push_back(from + (to - from) * 2 / 3);
-            }
-            all.Points.push_back(to);
+            if (curved)
+                AddStraightSegment(all.Points, to);
+            else
+                all.Points.push_back(to);
         };
         for (const TSubpath& s : subpaths) {
             straightTo(s.Points.front());

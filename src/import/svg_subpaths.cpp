@@ -6,14 +6,6 @@ namespace korvo {
 
 namespace {
 
-    void AddStraight(TSubpath& s, QPointF to)
-    {
-        const QPointF from = s.Points.back();
-        s.Points.push_back(from + (to - from) / 3);
-        s.Points.push_back(from + (to - from) * 2 / 3);
-        s.Points.push_back(to);
-    }
-
     // Keeps a subpath that goes somewhere, marking whether it came back to its start.
     void Finish(TSubpath& s, std::vector<TSubpath>& out)
     {
@@ -27,6 +19,14 @@ namespace {
     }
 
 } // namespace
+
+void AddStraightSegment(std::vector<QPointF>& points, QPointF to)
+{
+    const QPointF from = points.back();
+    points.push_back(from + (to - from) / 3);
+    points.push_back(from + (to - from) * 2 / 3);
+    points.push_back(to);
+}
 
 std::vector<QPointF> TSubpath::Anchors() const
 {
@@ -67,7 +67,7 @@ std::vector<TSubpath> SplitSubpaths(const QPainterPath& path)
             Finish(current, subpaths);
             current.Points.push_back(e);
         } else if (e.isLineTo()) {
-            AddStraight(current, e);
+            AddStraightSegment(current.Points, e);
         } else if (e.isCurveTo() && i + 2 < path.elementCount()) {
             current.Points.push_back(e);
             current.Points.push_back(path.elementAt(i + 1));
@@ -82,6 +82,10 @@ std::vector<TSubpath> SplitSubpaths(const QPainterPath& path)
 
 bool AnySubpathsMeet(const std::vector<TSubpath>& subpaths)
 {
+    // Comparing every pair grows with the square of the count; past this many, take it that they meet.
+    constexpr std::size_t MostCompared = 256;
+    if (subpaths.size() > MostCompared)
+        return true;
     std::vector<QRectF> boxes;
     for (const TSubpath& s : subpaths)
         boxes.push_back(s.Box());

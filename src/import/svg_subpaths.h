@@ -25,6 +25,9 @@ struct TSubpath {
     QRectF Box() const;
 };
 
+// Appends a straight segment from the last point to `to`, laid out as a Bézier segment is.
+void AddStraightSegment(std::vector<QPointF>& points, QPointF to);
+
 // The subpaths that have at least one segment of some length; lone moves are left out.
 std::vector<TSubpath> SplitSubpaths(const QPainterPath& path);
 
