@@ -165,6 +165,29 @@ namespace {
             [clockwise](const TSubpath& s) { return (s.TurnArea() > 0) != clockwise; });
     }
 
+    // Only straight outlines are looked at: finding the area's outline turns curves into many short lines.
+    bool CrossesUnderWinding(const std::vector<TSubpath>& subpaths, const TSvgPaint& paint)
+    {
+        return paint.Rule == Qt::WindingFill
+            && std::none_of(subpaths.begin(), subpaths.end(), [](const TSubpath& s) { return s.Curved; })
+            && std::any_of(subpaths.begin(), subpaths.end(), [](const TSubpath& s) { return s.CrossesItself(); });
+    }
+
+    // An outline that crosses itself fills its overlaps under the winding rule but not under the even-odd one
+    // that shapes paint with: the fill then comes from the area's own outline, the stroke from the path.
+    void AppendWindingFill(const QPainterPath& pathMm, const TSvgPaint& paint, std::vector<TPolygon>& out)
+    {
+        TSvgPaint fill = paint;
+        fill.Stroke.reset();
+        fill.Rule = Qt::OddEvenFill;
+        QPainterPath winding = pathMm;
+        winding.setFillRule(Qt::WindingFill);
+        AppendPathShapes(winding.simplified(), fill, out);
+        TSvgPaint stroke = paint;
+        stroke.Fill.reset();
+        AppendPathShapes(pathMm, stroke, out);
+    }
+
 } // namespace
 
 void AppendPathShapes(const QPainterPath& pathMm, const TSvgPaint& paint, std::vector<TPolygon>& out)
@@ -174,6 +197,10 @@ void AppendPathShapes(const QPainterPath& pathMm, const TSvgPaint& paint, std::v
     TBrush brush = BrushFor(paint);
     if (subpaths.empty() || (pen.Style == psClear && brush.Style == bsClear))
         return;
+    if (brush.Style != bsClear && CrossesUnderWinding(subpaths, paint)) {
+        AppendWindingFill(pathMm, paint, out);
+        return;
+    }
     if (brush.Style != bsClear && NeedsHoles(subpaths, paint)) {
         AppendHoledFill(subpaths, brush, out);
         if (pen.Style == psClear)

@@ -18,6 +18,14 @@ namespace {
         s = TSubpath();
     }
 
+    double Cross(QPointF a, QPointF b) { return a.x() * b.y() - a.y() * b.x(); }
+
+    // Whether the segments cross at a point inside both; touching and overlapping do not count.
+    bool Cross(QPointF a, QPointF b, QPointF c, QPointF d)
+    {
+        return Cross(b - a, c - a) * Cross(b - a, d - a) < 0 && Cross(d - c, a - c) * Cross(d - c, b - c) < 0;
+    }
+
 } // namespace
 
 void AddStraightSegment(std::vector<QPointF>& points, QPointF to)
@@ -55,6 +63,23 @@ QRectF TSubpath::Box() const
     const auto [top, bottom]
         = std::minmax_element(Points.begin(), Points.end(), [](QPointF a, QPointF b) { return a.y() < b.y(); });
     return QRectF(QPointF(left->x(), top->y()), QPointF(right->x(), bottom->y()));
+}
+
+bool TSubpath::CrossesItself() const
+{
+    // Comparing every pair grows with the square of the count, so long outlines are not compared.
+    constexpr std::size_t MostEdges = 512;
+    const std::vector<QPointF> a = Anchors();
+    const std::size_t edges = a.size() - 1;
+    if (Curved || edges > MostEdges)
+        return false;
+    for (std::size_t i = 0; i < edges; ++i) {
+        for (std::size_t j = i + 2; j < edges; ++j) {
+            if (Cross(a[i], a[i + 1], a[j], a[j + 1]))
+                return true;
+        }
+    }
+    return false;
 }
 
 std::vector<TSubpath> SplitSubpaths(const QPainterPath& path)

@@ -23,6 +23,9 @@ struct TSubpath {
     // Twice the area the anchors enclose, positive when they run clockwise on the page.
     double TurnArea() const;
     QRectF Box() const;
+    // Whether two edges between the anchors cross, as in a star drawn in one stroke. Only straight
+    // subpaths are looked at, and past a few hundred edges the answer is no.
+    bool CrossesItself() const;
 };
 
 // Appends a straight segment from the last point to `to`, laid out as a Bézier segment is.
