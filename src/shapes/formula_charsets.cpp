@@ -6,9 +6,16 @@ namespace korvo {
 
 namespace {
 
-    qsizetype CodePointEnd(const QString& text, qsizetype i)
+    // Where each character starts, and the end; a surrogate pair is one character.
+    std::vector<qsizetype> CharacterBounds(const QString& text)
     {
-        return text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? i + 2 : i + 1;
+        std::vector<qsizetype> bounds;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (!(i > 0 && text[i - 1].isHighSurrogate() && text[i].isLowSurrogate()))
+                bounds.push_back(i);
+        }
+        bounds.push_back(text.size());
+        return bounds;
     }
 
 } // namespace
@@ -16,23 +23,29 @@ namespace {
 std::optional<std::vector<TCharsetPiece>> SplitByCharset(
     const QString& text, const QString& face, std::uint8_t preferred)
 {
-    if (const std::optional<std::uint8_t> whole = CharsetFor(face + text, preferred))
-        return std::vector<TCharsetPiece> { { text, *whole } };
+    const std::vector<qsizetype> bounds = CharacterBounds(text);
+    const auto heldBy = [&](std::size_t from, std::size_t to) {
+        return CharsetFor(face + text.mid(bounds[from], bounds[to] - bounds[from]), preferred);
+    };
     std::vector<TCharsetPiece> pieces;
-    qsizetype start = 0;
-    while (start < text.size()) {
-        qsizetype end = CodePointEnd(text, start);
-        const std::optional<std::uint8_t> charset = CharsetFor(face + text.mid(start, end - start), preferred);
+    for (std::size_t from = 0; from + 1 < bounds.size();) {
+        std::optional<std::uint8_t> charset = heldBy(from, from + 1);
         if (!charset)
             return std::nullopt;
-        while (end < text.size()) {
-            const qsizetype next = CodePointEnd(text, end);
-            if (!EncodeText(text.mid(end, next - end), *charset))
-                break;
-            end = next;
+        // A set that holds a piece holds every shorter one, so the longest is found by halving.
+        std::size_t held = from + 1;
+        std::size_t notHeld = bounds.size();
+        while (notHeld - held > 1) {
+            const std::size_t mid = held + (notHeld - held) / 2;
+            if (const std::optional<std::uint8_t> c = heldBy(from, mid)) {
+                held = mid;
+                charset = c;
+            } else {
+                notHeld = mid;
+            }
         }
-        pieces.push_back({ text.mid(start, end - start), *charset });
-        start = end;
+        pieces.push_back({ text.mid(bounds[from], bounds[held] - bounds[from]), *charset });
+        from = held;
     }
     return pieces;
 }

@@ -13,9 +13,9 @@ struct TCharsetPiece {
     std::uint8_t Charset = 0;
 };
 
-// The text cut into as few pieces as a greedy pass finds, each with a character set whose code page
-// holds it and the face name `face` too (empty when the face's bytes suit every code page), preferring
-// `preferred`. One piece whenever one character set holds it all; nothing when a character fits none.
+// The text in pieces, each the longest from the end of the last that one character set holds together
+// with the face name `face` (empty when the face's bytes suit every code page), preferring `preferred`:
+// one piece whenever a single set holds it all. Nothing when some character fits no set.
 std::optional<std::vector<TCharsetPiece>> SplitByCharset(
     const QString& text, const QString& face, std::uint8_t preferred);
 

@@ -65,7 +65,7 @@ namespace {
             if (c == QLatin1Char(')') || c == QLatin1Char(']')) {
                 ++FAt;
                 FCounted = true;
-                FSingleAtom = false;
+                FDigitIsCharge = true;
                 return;
             }
             if (c == QLatin1Char('e') && IsElectron()) {
@@ -89,7 +89,7 @@ namespace {
                     || !ElementSymbols().contains(symbol))
                     continue;
                 FAt += length;
-                FSingleAtom = FAtoms == 0;
+                FDigitIsCharge = FAtoms == 0;
                 ++FAtoms;
                 FCounted = true;
                 return true;
@@ -98,19 +98,19 @@ namespace {
         }
 
         // Digits counting what stands before them. When a charge sign ends the species after them, the
-        // last digit is the charge's, unless the species is several atoms and that digit is the only one:
-        // Cu2+ and SO42- carry a charge of two, NH4+ and NO3- count four and three atoms.
+        // last digit is the charge's, unless it is the only digit after the second atom of a species:
+        // Cu2+, SO42- and [Cu(NH3)4]2+ carry a charge of two, NH4+ and NO3- count four and three atoms.
         void ReadCount()
         {
             qsizetype end = FAt;
             while (end < FLine.size() && IsDigit(FLine[end]))
                 ++end;
             const bool charged = end < FLine.size() && IsSign(FLine[end]) && EndsSpecies(end + 1);
-            const bool lastIsCharge = charged && (end - FAt > 1 || FSingleAtom);
+            const bool lastIsCharge = charged && (end - FAt > 1 || FDigitIsCharge);
             const qsizetype countEnd = lastIsCharge ? end - 1 : end;
             Place(FAt, countEnd, TRunPlace::Sub);
             FAt = countEnd;
-            FSingleAtom = false;
+            FDigitIsCharge = false;
             if (lastIsCharge) {
                 Place(countEnd, end + 1, TRunPlace::Super);
                 FAt = end + 1;
@@ -134,7 +134,7 @@ namespace {
         void EndSpecies()
         {
             FCounted = false;
-            FSingleAtom = false;
+            FDigitIsCharge = false;
             FAtoms = 0;
         }
 
@@ -149,8 +149,9 @@ namespace {
         qsizetype FAt = 0;
         // Whether digits here would count what stands before them.
         bool FCounted = false;
-        // Whether the species so far is one element symbol and nothing else.
-        bool FSingleAtom = false;
+        // Whether a single digit before a charge sign here is the charge: after a species' first atom
+        // or a closing bracket.
+        bool FDigitIsCharge = false;
         int FAtoms = 0;
     };
 

@@ -28,6 +28,7 @@ namespace {
     public:
         explicit TLineMarkup(const QString& line)
             : FLine(line)
+            , FClose(MatchBraces())
         {
         }
 
@@ -76,7 +77,7 @@ namespace {
         bool ReadGroup(TRunPlace place)
         {
             const qsizetype open = FAt + 1;
-            const qsizetype close = ClosingBrace(open);
+            const qsizetype close = FClose[static_cast<std::size_t>(open)];
             if (close < 0 || close == open + 1)
                 return false;
             FAt = open + 1;
@@ -86,23 +87,27 @@ namespace {
             return true;
         }
 
-        qsizetype ClosingBrace(qsizetype open) const
+        // For each `{`, where the `}` that closes it stands, or -1; found in one pass so that long lines
+        // of braces take no longer than other text.
+        std::vector<qsizetype> MatchBraces() const
         {
-            int depth = 0;
-            for (qsizetype i = open; i < FLine.size(); ++i) {
+            std::vector<qsizetype> close(static_cast<std::size_t>(FLine.size()), -1);
+            std::vector<qsizetype> open;
+            for (qsizetype i = 0; i < FLine.size(); ++i) {
                 if (IsEscapeAt(i)) {
                     ++i;
-                    continue;
+                } else if (FLine[i] == QLatin1Char('{')) {
+                    open.push_back(i);
+                } else if (FLine[i] == QLatin1Char('}') && !open.empty()) {
+                    close[static_cast<std::size_t>(open.back())] = i;
+                    open.pop_back();
                 }
-                if (FLine[i] == QLatin1Char('{'))
-                    ++depth;
-                else if (FLine[i] == QLatin1Char('}') && --depth == 0)
-                    return i;
             }
-            return -1;
+            return close;
         }
 
         const QString& FLine;
+        const std::vector<qsizetype> FClose;
         qsizetype FAt = 0;
         std::vector<TMarkedChar> FChars;
     };
