@@ -61,11 +61,11 @@ inline TFormula ParseFormula(const TTypedFormula& typed) { return ParseFormula(t
 bool IsPlain(const TFormula& formula);
 
 // The group of text shapes that shows the formula, one text shape per run in reading order, laid out
-// from a text shape as the text tool makes it (its font, colour, style, turn and top-left corner;
-// its own text is not used). Raised and lowered runs are 60 % of the size, their baselines a sixth of
-// the size below and a third above the line's; lines are a font height apart. The group's own text
-// keeps the typed formula. Nothing when the formula has no characters or holds a character that no
-// character set can store; the caller tells the user, as for a plain text.
+// from a text shape as the text tool makes it (its font, colour and style; its frame's first point is
+// the top-left corner and the second the direction in which lines follow; its own text is not used). Raised and lowered
+// runs are 60 % of the size, their baselines a sixth of the size below and a third above the line's; lines are a font
+// height apart. The group's own text keeps the typed formula. Nothing when the formula has no characters or holds a
+// character that no character set can store; the caller tells the user, as for a plain text.
 std::optional<TPolygon> MakeFormulaGroup(const TTypedFormula& typed, const TPolygon& textTemplate, float scale);
 
 struct TFormulaGroupInfo {
@@ -82,7 +82,8 @@ struct TFormulaGroupInfo {
 std::optional<TFormulaGroupInfo> ReadFormulaGroup(const TPolygon& group);
 
 // The formula as the user would type it: plain text with chemistry on when the chemistry rules give
-// exactly these runs and some run is raised or lowered, otherwise markup with chemistry off.
+// exactly these runs and some run is raised or lowered, otherwise markup with chemistry off. A plain
+// text shape's text written back this way keeps its `_`, `^` and braces as characters.
 TTypedFormula WriteFormulaBack(const TFormula& formula);
 
 } // namespace korvo
