@@ -98,7 +98,8 @@ namespace {
 
     private:
         // Lines are a line height apart from the top of the highest run on the line. A smaller run
-        // belongs to the line its middle is in, raised or lowered from the middle of that line's runs.
+        // belongs to the line its middle is in, raised or lowered from the middle of that line's runs;
+        // a line of smaller runs only may stand above the first with runs on the line.
         void PlaceOnLines()
         {
             const auto highest
@@ -109,10 +110,17 @@ namespace {
             const double lineMiddle = highest->Middle - FTop;
             for (TPlacedRun& run : FRuns) {
                 const double below = run.Middle - FTop;
-                run.Line = std::max(0, static_cast<int>(std::floor(below / FLineHeight)));
+                run.Line = static_cast<int>(std::floor(below / FLineHeight));
                 if (run.Script)
                     run.Place = below - run.Line * FLineHeight > lineMiddle ? TRunPlace::Sub : TRunPlace::Super;
             }
+            const int first
+                = std::min_element(FRuns.begin(), FRuns.end(), [](const TPlacedRun& a, const TPlacedRun& b) {
+                      return a.Line < b.Line;
+                  })->Line;
+            FTop += first * FLineHeight;
+            for (TPlacedRun& run : FRuns)
+                run.Line -= first;
             std::stable_sort(FRuns.begin(), FRuns.end(), [](const TPlacedRun& a, const TPlacedRun& b) {
                 return a.Line != b.Line ? a.Line < b.Line : a.Across < b.Across;
             });
