@@ -32,9 +32,19 @@ std::optional<std::vector<TCharsetPiece>> SplitByCharset(
         std::optional<std::uint8_t> charset = heldBy(from, from + 1);
         if (!charset)
             return std::nullopt;
-        // A set that holds a piece holds every shorter one, so the longest is found by halving.
+        // A set that holds a piece holds every shorter one, so the longest is found by doubling the
+        // length and then halving the step: each piece costs about its own length, never the rest's.
         std::size_t held = from + 1;
         std::size_t notHeld = bounds.size();
+        for (std::size_t step = 1; held + step < notHeld; step *= 2) {
+            const std::optional<std::uint8_t> c = heldBy(from, held + step);
+            if (!c) {
+                notHeld = held + step;
+                break;
+            }
+            held += step;
+            charset = c;
+        }
         while (notHeld - held > 1) {
             const std::size_t mid = held + (notHeld - held) / 2;
             if (const std::optional<std::uint8_t> c = heldBy(from, mid)) {
