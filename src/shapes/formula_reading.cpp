@@ -13,6 +13,11 @@ namespace {
 
     // Runs this much smaller than the largest are raised or lowered; 60 % is well inside.
     constexpr double ScriptSizeLimit = 0.8;
+    // Texts grouped by hand may stand far apart; wider gaps between lines are read as this many
+    // empty lines, so that no group can ask for more lines than it has runs and this.
+    constexpr double MaxEmptyLines = 100;
+    // Keeps line numbers finite for a group whose texts have no size.
+    constexpr double MinLineHeight = 1e-3;
 
     struct TPlacedRun {
         const TPolygon* Shape = nullptr;
@@ -22,13 +27,17 @@ namespace {
         // The middle of the run's frame below the top of the first line.
         double Middle = 0;
         bool Script = false;
+        // The line counted from the highest run on the line, and the same after closing wide gaps.
+        double RawLine = 0;
         int Line = 0;
         TRunPlace Place = TRunPlace::Line;
     };
 
     bool IsSingleLineText(const TPolygon& shape)
     {
-        return shape.FKind == skText && shape.PointCount() >= 4 && !shape.FText.contains('\r');
+        return shape.FKind == skText && shape.PointCount() >= 4 && !shape.FText.contains('\r')
+            && std::all_of(shape.FPoints.begin(), shape.FPoints.end(),
+                [](TMMPoint p) { return std::isfinite(p.X) && std::isfinite(p.Y); });
     }
 
     int LargestSize(const TPolygon& group)
@@ -44,7 +53,7 @@ namespace {
     public:
         explicit TGroupRuns(const TPolygon& group)
             : FAxes(TTextAxes::Of(group.FChildren.front()))
-            , FLineHeight(TextLineHeight(LargestSize(group)))
+            , FLineHeight(std::max(TextLineHeight(LargestSize(group)), MinLineHeight))
         {
             const int largest = LargestSize(group);
             for (const TPolygon& child : group.FChildren) {
@@ -53,7 +62,7 @@ namespace {
                 const double across = FAxes.Across(child.GetPoint(0));
                 const double down = FAxes.Down(child.GetPoint(0));
                 const double height = FAxes.Down(child.GetPoint(1)) - down;
-                const bool script = child.FFont.Size() <= largest * ScriptSizeLimit;
+                const bool script = child.FFont.Size() < largest * ScriptSizeLimit;
                 FRuns.push_back(
                     { &child, text, across, FAxes.Across(child.GetPoint(3)) - across, down + height / 2, script });
             }
@@ -110,20 +119,21 @@ namespace {
             const double lineMiddle = highest->Middle - FTop;
             for (TPlacedRun& run : FRuns) {
                 const double below = run.Middle - FTop;
-                run.Line = static_cast<int>(std::floor(below / FLineHeight));
+                run.RawLine = std::floor(below / FLineHeight);
                 if (run.Script)
-                    run.Place = below - run.Line * FLineHeight > lineMiddle ? TRunPlace::Sub : TRunPlace::Super;
+                    run.Place = below - run.RawLine * FLineHeight > lineMiddle ? TRunPlace::Sub : TRunPlace::Super;
             }
-            const int first
-                = std::min_element(FRuns.begin(), FRuns.end(), [](const TPlacedRun& a, const TPlacedRun& b) {
-                      return a.Line < b.Line;
-                  })->Line;
-            FTop += first * FLineHeight;
-            for (TPlacedRun& run : FRuns)
-                run.Line -= first;
             std::stable_sort(FRuns.begin(), FRuns.end(), [](const TPlacedRun& a, const TPlacedRun& b) {
-                return a.Line != b.Line ? a.Line < b.Line : a.Across < b.Across;
+                return a.RawLine != b.RawLine ? a.RawLine < b.RawLine : a.Across < b.Across;
             });
+            FTop += FRuns.front().RawLine * FLineHeight;
+            double previous = FRuns.front().RawLine;
+            int line = 0;
+            for (TPlacedRun& run : FRuns) {
+                line += static_cast<int>(std::min(run.RawLine - previous, MaxEmptyLines + 1));
+                previous = run.RawLine;
+                run.Line = line;
+            }
         }
 
         const TTextAxes FAxes;

@@ -7,6 +7,8 @@
 
 #include <QPainter>
 
+#include <limits>
+
 #include <gtest/gtest.h>
 
 using namespace korvo;
@@ -195,6 +197,20 @@ TEST(FormulaGroupTest, WhatCannotBeAFormulaGroup)
     notTexts.FChildren[1].SetKind(skRectangle);
     EXPECT_FALSE(ReadFormulaGroup(notTexts));
     EXPECT_FALSE(ReadFormulaGroup(TextTemplate(12)));
+}
+
+// Texts grouped by hand, however far apart, give a bounded number of lines; a frame that is not a
+// number makes no formula.
+TEST(FormulaGroupTest, FarApartOrBrokenTextsAreReadSafely)
+{
+    TPolygon group = Group("a\nb", false);
+    for (TMMPoint& p : group.FChildren[1].FPoints)
+        p.Y += 1e30f;
+    const std::optional<TFormulaGroupInfo> info = ReadFormulaGroup(group);
+    ASSERT_TRUE(info);
+    EXPECT_EQ(info->Formula.Lines.size(), 102U) << "the gap is read as a hundred empty lines";
+    group.FChildren[1].FPoints[2].X = std::numeric_limits<float>::quiet_NaN();
+    EXPECT_FALSE(ReadFormulaGroup(group));
 }
 
 // Another program changed a run: the runs win over the typed text the group still keeps.
