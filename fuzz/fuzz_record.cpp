@@ -1,7 +1,8 @@
 // One shape record on arbitrary bytes, then everything the editor does with a freshly read shape:
-// bounds, handles, painting points, hit-testing and writing it back.
+// bounds, handles, painting points, hit-testing, reading a group as a formula and writing it back.
 
 #include "shapes/byte_stream.h"
+#include "shapes/formula.h"
 #include "shapes/polygon.h"
 
 #include <cstddef>
@@ -21,6 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     shape.RecalcChildBounds(false, 4.0f);
     shape.GetDevicePoints(0, 0, 4.0f);
     shape.ContainsPoint(10, 10, 0, 0, 4.0f);
+    if (const std::optional<korvo::TFormulaGroupInfo> formula = korvo::ReadFormulaGroup(shape))
+        korvo::WriteFormulaBack(formula->Formula);
     korvo::TByteWriter writer;
     shape.SaveToStream(writer);
     return 0;
