@@ -78,7 +78,7 @@ QString TSvgReader::Read()
 {
     const TSvgNode& root = Tree.Root();
     const std::optional<QRectF> viewBox = ViewBox(root);
-    const QSizeF fallback = viewBox ? viewBox->size() : QSizeF();
+    const QSizeF fallback = viewBox ? viewBox->size() : QSizeF(0, 0);
     const double width = ParseSvgLength(root.Attribute(u"width"), fallback.width()).value_or(fallback.width());
     const double height = ParseSvgLength(root.Attribute(u"height"), fallback.height()).value_or(fallback.height());
     const auto inRange = [](double units) { return units >= 0 && units / SvgUnitsPerMm <= SvgLimits::MaxPictureMm; };
@@ -135,7 +135,11 @@ void TSvgReader::Walk(int index, const TFrame& parent, std::vector<TPolygon>& ou
     }
     if (node.Name == u"switch") {
         const auto first = std::find_if(node.Children.begin(), node.Children.end(),
-            [this](int child) { return !Tree.Nodes[static_cast<std::size_t>(child)].IsText(); });
+            [this](int child) {
+                // Korvo knows no extensions, so a child that requires one is passed over.
+                const TSvgNode& option = Tree.Nodes[static_cast<std::size_t>(child)];
+                return !option.IsText() && option.Attribute(u"requiredExtensions").isEmpty();
+            });
         Group(first == node.Children.end() ? std::vector<int>() : std::vector<int> { *first }, frame, out);
     } else if (IsContainer(node.Name)) {
         Group(node.Children, frame, out);

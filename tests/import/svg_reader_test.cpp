@@ -210,6 +210,29 @@ namespace {
 
     INSTANTIATE_TEST_SUITE_P(Constructs, SvgReadTest, testing::ValuesIn(ReadCases), TestName<TReadCase>);
 
+    // The picture's box: its width and height, else its viewBox, else as far as it draws from the origin.
+    TEST(SvgPictureBoxTest, ComesFromSizeViewBoxOrDrawing)
+    {
+        const std::pair<const char*, const char*> cases[] = {
+            { R"svg(<svg xmlns="http://www.w3.org/2000/svg" width="1in" height="72pt" viewBox="0 0 5 5"/>)svg",
+                "0.00,0.00 25.40,25.40" },
+            { R"svg(<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 96 48"/>)svg", "0.00,0.00 25.40,12.70" },
+            { R"svg(<svg xmlns="http://www.w3.org/2000/svg"><rect x="96" y="48" width="96" height="96"/></svg>)svg",
+                "0.00,0.00 50.80,38.10" },
+        };
+        for (const auto& [svg, box] : cases) {
+            const TMMRect b = ReadSvg(svg).Bounds;
+            EXPECT_EQ(QStringLiteral("%1,%2 %3,%4")
+                          .arg(b.Left, 0, 'f', 2)
+                          .arg(b.Top, 0, 'f', 2)
+                          .arg(b.Right, 0, 'f', 2)
+                          .arg(b.Bottom, 0, 'f', 2)
+                          .toStdString(),
+                box)
+                << svg;
+        }
+    }
+
     QByteArray Gzip(const QByteArray& bytes)
     {
         z_stream stream {};
