@@ -1,3 +1,4 @@
+#include "import/shape_description.h"
 #include "import/svg_import.h"
 
 #include <gtest/gtest.h>
@@ -8,36 +9,6 @@
 
 namespace korvo {
 namespace {
-
-    // A shape as one line: kind, points to 0.01 mm, pen style and width, fill colour or "-", line end;
-    // a text its words, face, size, weight and colour instead of its measured frame; a group its children.
-    std::string Describe(const TPolygon& shape)
-    {
-        QString text = QString::number(shape.FKind) + u':';
-        if (shape.IsGroup()) {
-            for (const TPolygon& child : shape.FChildren)
-                text += QStringLiteral(" [%1]").arg(QString::fromStdString(Describe(child)));
-            return text.toStdString();
-        }
-        if (shape.FKind == skText) {
-            return QStringLiteral("9: '%1' %2 %3pt%4%5 colour %6 x %7 turned %8")
-                .arg(QString::fromLatin1(shape.FText), QString::fromLatin1(shape.FFont.Face()))
-                .arg(shape.FFont.Size())
-                .arg(shape.FFont.Bold() ? " bold" : "", shape.FFont.Italic() ? " italic" : "")
-                .arg(shape.FFont.Colour, 6, 16, QChar(u'0'))
-                .arg(shape.FPoints.front().X, 0, 'f', 2)
-                .arg(shape.FFont.Orientation())
-                .toStdString();
-        }
-        for (const TMMPoint& p : shape.FPoints)
-            text += u' ' + QString::number(p.X, 'f', 2) + u',' + QString::number(p.Y, 'f', 2);
-        text += QStringLiteral(" pen %1/%2").arg(shape.FPen.Style).arg(shape.FPen.Width);
-        text += shape.FBrush.Style == bsClear ? QStringLiteral(" fill -")
-                                              : QStringLiteral(" fill %1").arg(shape.FBrush.Colour, 6, 16, QChar(u'0'));
-        if (shape.FLineEnd != leNone)
-            text += QStringLiteral(" end %1").arg(shape.FLineEnd);
-        return text.toStdString();
-    }
 
     template <class Case> std::string TestName(const testing::TestParamInfo<Case>& info)
     {
@@ -203,7 +174,7 @@ namespace {
         ASSERT_EQ(read.Error.toStdString(), "");
         std::vector<std::string> shapes;
         for (const TPolygon& shape : read.Shapes)
-            shapes.push_back(Describe(shape));
+            shapes.push_back(DescribeShape(shape));
         EXPECT_EQ(shapes, GetParam().Shapes);
         EXPECT_EQ(LeftOutNote(read.LeftOut).toStdString(), GetParam().LeftOut);
     }
