@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numeric>
 
 namespace korvo {
 
@@ -44,7 +43,7 @@ namespace {
         }
         pen.Colour = ColourFromRgb(paint.Stroke->rgb());
         pen.Style = NearestLineStyle(paint.DashMm);
-        pen.Width = std::max(1, Round(std::min(paint.StrokeWidthMm * PenUnitsPerMm, 1e6)));
+        pen.Width = std::max(1, Round(paint.StrokeWidthMm * PenUnitsPerMm));
         return pen;
     }
 
@@ -57,6 +56,8 @@ namespace {
 
     TMMPoint ToMM(QPointF p) { return { static_cast<float>(p.x()), static_cast<float>(p.y()) }; }
 
+    bool IsFinite(TMMPoint p) { return std::isfinite(p.X) && std::isfinite(p.Y); }
+
     // The shape of a kind on the points, painted as given; nothing when a point does not fit in a float.
     void Append(std::int32_t kind, const std::vector<QPointF>& points, TPen pen, TBrush brush,
         std::vector<TPolygon>& out, std::uint8_t lineEnd = leNone)
@@ -65,7 +66,7 @@ namespace {
         shape.SetKind(kind);
         for (QPointF p : points) {
             const TMMPoint mm = ToMM(p);
-            if (!std::isfinite(mm.X) || !std::isfinite(mm.Y))
+            if (!IsFinite(mm))
                 return;
             shape.FPoints.push_back(mm);
         }
@@ -115,12 +116,12 @@ namespace {
         Append(kind, points, pen, brush, out, end ? leArrow : leNone);
         if (!start)
             return;
+        // Along the first point apart from the start: a curve's first control point may sit on it.
         const QPointF from = points[0];
-        const QPointF along = points[1] - from;
+        const auto next = std::find_if(points.begin(), points.end(), [from](QPointF p) { return p != from; });
+        const QPointF along = *next - from;
         const double length = std::hypot(along.x(), along.y());
-        if (length > 0)
-            Append(
-                skLine, { from + along * std::min(1.0, StartArrowLengthMm / length), from }, pen, brush, out, leArrow);
+        Append(skLine, { from + along * std::min(1.0, StartArrowLengthMm / length), from }, pen, brush, out, leArrow);
     }
 
     // One closed outline that passes through every subpath and back to the first one's start after each:
@@ -134,14 +135,12 @@ namespace {
         TSubpath all;
         all.Points.push_back(home);
         const auto straightTo = [&all, curved](QPointF to) {
-            const QPointF from = all.Points.back();
-            if (to == from)
+            if (to == all.Points.back())
                 return;
-            if (curved) {
-                all.Points.push_back(from + (to - from) / 3);
-                all.Points.push_back(from + (to - from) * 2 / 3);
-            }
-            all.Points.push_back(to);
+            if (curved)
+                AddStraightSegment(all.Points, to);
+            else
+                all.Points.push_back(to);
         };
         for (const TSubpath& s : subpaths) {
             straightTo(s.Points.front());
@@ -167,6 +166,29 @@ namespace {
             [clockwise](const TSubpath& s) { return (s.TurnArea() > 0) != clockwise; });
     }
 
+    // Only straight outlines are looked at: finding the area's outline turns curves into many short lines.
+    bool CrossesUnderWinding(const std::vector<TSubpath>& subpaths, const TSvgPaint& paint)
+    {
+        return paint.Rule == Qt::WindingFill
+            && std::none_of(subpaths.begin(), subpaths.end(), [](const TSubpath& s) { return s.Curved; })
+            && std::any_of(subpaths.begin(), subpaths.end(), [](const TSubpath& s) { return s.CrossesItself(); });
+    }
+
+    // An outline that crosses itself fills its overlaps under the winding rule but not under the even-odd one
+    // that shapes paint with: the fill then comes from the area's own outline, the stroke from the path.
+    void AppendWindingFill(const QPainterPath& pathMm, const TSvgPaint& paint, std::vector<TPolygon>& out)
+    {
+        TSvgPaint fill = paint;
+        fill.Stroke.reset();
+        fill.Rule = Qt::OddEvenFill;
+        QPainterPath winding = pathMm;
+        winding.setFillRule(Qt::WindingFill);
+        AppendPathShapes(winding.simplified(), fill, out);
+        TSvgPaint stroke = paint;
+        stroke.Fill.reset();
+        AppendPathShapes(pathMm, stroke, out);
+    }
+
 } // namespace
 
 void AppendPathShapes(const QPainterPath& pathMm, const TSvgPaint& paint, std::vector<TPolygon>& out)
@@ -176,6 +198,10 @@ void AppendPathShapes(const QPainterPath& pathMm, const TSvgPaint& paint, std::v
     TBrush brush = BrushFor(paint);
     if (subpaths.empty() || (pen.Style == psClear && brush.Style == bsClear))
         return;
+    if (brush.Style != bsClear && CrossesUnderWinding(subpaths, paint)) {
+        AppendWindingFill(pathMm, paint, out);
+        return;
+    }
     if (brush.Style != bsClear && NeedsHoles(subpaths, paint)) {
         AppendHoledFill(subpaths, brush, out);
         if (pen.Style == psClear)
@@ -193,8 +219,8 @@ void AppendBoxShape(std::int32_t kind, const QRectF& boxMm, const TSvgPaint& pai
     const TMMPoint bottomRight = ToMM(box.bottomRight());
     const TPen pen = PenFor(paint);
     const TBrush brush = BrushFor(paint);
-    if (box.isEmpty() || !std::isfinite(topLeft.X) || !std::isfinite(topLeft.Y) || !std::isfinite(bottomRight.X)
-        || !std::isfinite(bottomRight.Y) || (pen.Style == psClear && brush.Style == bsClear))
+    if (box.isEmpty() || !IsFinite(topLeft) || !IsFinite(bottomRight)
+        || (pen.Style == psClear && brush.Style == bsClear))
         return;
     TPolygon shape;
     shape.SetKind(kind);
