@@ -134,12 +134,11 @@ void TSvgReader::Walk(int index, const TFrame& parent, std::vector<TPolygon>& ou
                 length(u"width", size.width(), size.width()), length(u"height", size.height(), size.height()) });
     }
     if (node.Name == u"switch") {
-        const auto first = std::find_if(node.Children.begin(), node.Children.end(),
-            [this](int child) {
-                // Korvo knows no extensions, so a child that requires one is passed over.
-                const TSvgNode& option = Tree.Nodes[static_cast<std::size_t>(child)];
-                return !option.IsText() && option.Attribute(u"requiredExtensions").isEmpty();
-            });
+        const auto first = std::find_if(node.Children.begin(), node.Children.end(), [this](int child) {
+            // Korvo knows no extensions, so a child that requires one is passed over.
+            const TSvgNode& option = Tree.Nodes[static_cast<std::size_t>(child)];
+            return !option.IsText() && option.Attribute(u"requiredExtensions").isEmpty();
+        });
         Group(first == node.Children.end() ? std::vector<int>() : std::vector<int> { *first }, frame, out);
     } else if (IsContainer(node.Name)) {
         Group(node.Children, frame, out);
