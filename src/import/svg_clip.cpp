@@ -1,5 +1,6 @@
 #include "import/svg_clip.h"
 
+#include "geometry/clip_line.h"
 #include "import/svg_tree.h"
 #include "import/svg_units.h"
 
@@ -7,35 +8,6 @@
 
 namespace korvo {
 namespace {
-
-    // Liang–Barsky: the part of the segment a-b inside the rectangle, if any.
-    bool ClipSegment(QPointF& a, QPointF& b, const QRectF& r)
-    {
-        double t0 = 0;
-        double t1 = 1;
-        const double dx = b.x() - a.x();
-        const double dy = b.y() - a.y();
-        const double p[4] = { -dx, dx, -dy, dy };
-        const double q[4] = { a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y() };
-        for (int i = 0; i < 4; ++i) {
-            if (p[i] == 0) {
-                if (q[i] < 0)
-                    return false;
-                continue;
-            }
-            const double t = q[i] / p[i];
-            if (p[i] < 0)
-                t0 = std::max(t0, t);
-            else
-                t1 = std::min(t1, t);
-        }
-        if (t0 > t1)
-            return false;
-        const QPointF start = a;
-        a = start + t0 * QPointF(dx, dy);
-        b = start + t1 * QPointF(dx, dy);
-        return true;
-    }
 
     QPainterPath CutLines(const QPainterPath& path, const QRectF& clip)
     {
@@ -45,7 +17,7 @@ namespace {
             for (int i = 1; i < line.size(); ++i) {
                 QPointF a = line[i - 1];
                 QPointF b = line[i];
-                if (!ClipSegment(a, b, clip)) {
+                if (!ClipLine(a, b, clip)) {
                     drawing = false;
                     continue;
                 }
