@@ -1,6 +1,7 @@
 #include "canvas_fixture.h"
 
 #include "dialogs/dialog_test_support.h"
+#include "shapes/formula.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -474,8 +475,9 @@ TEST_F(ShapeMenu, AFormulaIsOneGroupOfTextsThatEditTextReopensAsTypedAndUndoRest
         box->setChecked(false);
         QTest::mouseClick(Part<QPushButton>(dialog, "OKBtn"), Qt::LeftButton);
     });
-    EXPECT_EQ(shown, QStringLiteral("Fe^{3+} + SO4"));
-    EXPECT_TRUE(chemistry);
+    const TFormula typed { { { { "Fe", TRunPlace::Line }, { "3+", TRunPlace::Super }, { " + SO", TRunPlace::Line },
+        { "4", TRunPlace::Sub } } } };
+    EXPECT_EQ(ParseFormula(shown, chemistry), typed) << "reopened as " << qPrintable(shown);
     EXPECT_EQ(texts(), (QStringList { "H", "2", "O" }));
     EXPECT_EQ(Drawing().GetUndoCaption(), QStringLiteral("Undo edit text"));
     Drawing().Undo();
