@@ -58,10 +58,11 @@ namespace {
         return action;
     }
 
-    QToolButton* MarkupButton(const char* name, QAction* action, QWidget* parent)
+    QToolButton* MarkupButton(const char* name, const char* spoken, QAction* action, QWidget* parent)
     {
         auto* button = new QToolButton(parent);
         button->setObjectName(QLatin1String(name));
+        button->setAccessibleName(Tr(spoken));
         button->setDefaultAction(action);
         button->setFixedSize(28, 28);
         return button;
@@ -100,8 +101,8 @@ TTextFrm::TTextFrm(QWidget* parent)
           { QKeySequence(Qt::CTRL | Qt::Key_Equal) }, this))
     , FSuperscript(MarkupAction("x\u00B2", "Superscript: raises the selected characters (Ctrl+Shift++)",
           { QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Plus) }, this))
-    , SubscriptBtn(MarkupButton("SubscriptBtn", FSubscript, this))
-    , SuperscriptBtn(MarkupButton("SuperscriptBtn", FSuperscript, this))
+    , SubscriptBtn(MarkupButton("SubscriptBtn", "Subscript", FSubscript, this))
+    , SuperscriptBtn(MarkupButton("SuperscriptBtn", "Superscript", FSuperscript, this))
     , ChemistryBox(Named(new QCheckBox(Tr("Chemical formula"), this), "ChemistryBox", "Chemical formula"))
     , FSample(new TFormulaSample(this))
     , FCharsetNote(Named(new QLabel(this), "CharsetNote", "Note"))
