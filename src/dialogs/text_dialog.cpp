@@ -1,9 +1,13 @@
 #include "dialogs/text_dialog.h"
 
+#include "dialogs/formula_sample.h"
 #include "dialogs/stored_text.h"
 #include "dialogs/typeface_list.h"
 #include "shapes/code_page.h"
 
+#include <QAction>
+#include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QTextCursor>
 #include <QToolButton>
 
 #include <algorithm>
@@ -41,6 +46,37 @@ namespace {
         return button;
     }
 
+    QString Tr(const char* text) { return QCoreApplication::translate("TTextFrm", text); }
+
+    // One command for the button and its keys, as word processors have them.
+    QAction* MarkupAction(const char* caption, const char* hint, const QList<QKeySequence>& keys, QWidget* parent)
+    {
+        auto* action = new QAction(Tr(caption), parent);
+        action->setToolTip(Tr(hint));
+        action->setShortcuts(keys);
+        parent->addAction(action);
+        return action;
+    }
+
+    QToolButton* MarkupButton(const char* name, const char* spoken, QAction* action, QWidget* parent)
+    {
+        auto* button = new QToolButton(parent);
+        button->setObjectName(QLatin1String(name));
+        button->setAccessibleName(Tr(spoken));
+        button->setDefaultAction(action);
+        button->setFixedSize(28, 28);
+        return button;
+    }
+
+    // The selected characters of one line in a group after the marker; a lone letter or digit needs
+    // no braces.
+    QString Marked(const QString& characters, QChar marker)
+    {
+        if (characters.size() == 1 && characters.front().isLetterOrNumber())
+            return marker + characters;
+        return marker + QLatin1Char('{') + characters + QLatin1Char('}');
+    }
+
     template <class T> T* Named(T* widget, const char* name, const char* spoken)
     {
         widget->setObjectName(QLatin1String(name));
@@ -61,6 +97,14 @@ TTextFrm::TTextFrm(QWidget* parent)
     , ItalicBtn(StyleButton("ItalicBtn", QStringLiteral("I"), &QFont::setItalic, this))
     , UnderLineBtn(StyleButton("UnderLineBtn", QStringLiteral("U"), &QFont::setUnderline, this))
     , Memo(Named(new QPlainTextEdit(this), "Memo", "Text"))
+    , FSubscript(MarkupAction("x\u2082", "Subscript: lowers the selected characters (Ctrl+=)",
+          { QKeySequence(Qt::CTRL | Qt::Key_Equal) }, this))
+    , FSuperscript(MarkupAction("x\u00B2", "Superscript: raises the selected characters (Ctrl+Shift++)",
+          { QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Plus) }, this))
+    , SubscriptBtn(MarkupButton("SubscriptBtn", "Subscript", FSubscript, this))
+    , SuperscriptBtn(MarkupButton("SuperscriptBtn", "Superscript", FSuperscript, this))
+    , ChemistryBox(Named(new QCheckBox(Tr("Chemical formula"), this), "ChemistryBox", "Chemical formula"))
+    , FSample(new TFormulaSample(this))
     , FCharsetNote(Named(new QLabel(this), "CharsetNote", "Note"))
     , OKBtn(Named(new QPushButton(QStringLiteral("apply"), this), "OKBtn", "apply"))
     , CancelBtn(Named(new QPushButton(QStringLiteral("cancel"), this), "CancelBtn", "cancel"))
@@ -91,6 +135,12 @@ void TTextFrm::BuildLayout()
     for (QToolButton* b : { BoldBtn, ItalicBtn, UnderLineBtn })
         styles->addWidget(b);
     styles->addStretch();
+    auto* formula = new QHBoxLayout;
+    formula->addWidget(SubscriptBtn);
+    formula->addWidget(SuperscriptBtn);
+    formula->addSpacing(12);
+    formula->addWidget(ChemistryBox);
+    formula->addStretch();
     // No button is the default: Enter belongs to the text, where it makes a new line, and presses a
     // button only when that button has the focus.
     auto* buttons = new QHBoxLayout;
@@ -107,18 +157,22 @@ void TTextFrm::BuildLayout()
     grid->addWidget(Label2, 0, 2);
     grid->addLayout(styles, 1, 2);
     grid->addWidget(Memo, 3, 0, 1, 3);
-    grid->addWidget(FCharsetNote, 4, 0, 1, 3);
-    grid->addLayout(buttons, 5, 0, 1, 3);
+    grid->addLayout(formula, 4, 0, 1, 3);
+    grid->addWidget(FSample, 5, 0, 1, 3);
+    grid->addWidget(FCharsetNote, 6, 0, 1, 3);
+    grid->addLayout(buttons, 7, 0, 1, 3);
     grid->setRowStretch(2, 1);
     grid->setRowStretch(3, 1);
+    grid->setRowStretch(5, 1);
     grid->setColumnStretch(0, 1);
-    setFixedSize(520, 400);
+    setFixedSize(520, 520);
 }
 
 void TTextFrm::SetTabOrder()
 {
     // The text has the focus when the dialog opens; the other controls follow it in reading order.
-    QWidget* order[] = { Memo, FontListbox, SizeEdit, SizeListbox, BoldBtn, ItalicBtn, UnderLineBtn, OKBtn, CancelBtn };
+    QWidget* order[] = { Memo, FontListbox, SizeEdit, SizeListbox, BoldBtn, ItalicBtn, UnderLineBtn, SubscriptBtn,
+        SuperscriptBtn, ChemistryBox, OKBtn, CancelBtn };
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -133,7 +187,13 @@ void TTextFrm::Connect()
     connect(SizeEdit, &QLineEdit::textEdited, this, [this](const QString& text) { SizeTyped(text); });
     for (QToolButton* b : { BoldBtn, ItalicBtn, UnderLineBtn })
         connect(b, &QToolButton::toggled, this, [this] { StyleChanged(); });
-    connect(Memo, &QPlainTextEdit::textChanged, this, [this] { UpdateApply(); });
+    connect(Memo, &QPlainTextEdit::textChanged, this, [this] {
+        UpdateApply();
+        ShowSample();
+    });
+    connect(FSubscript, &QAction::triggered, this, [this] { MarkSelection(QLatin1Char('_')); });
+    connect(FSuperscript, &QAction::triggered, this, [this] { MarkSelection(QLatin1Char('^')); });
+    connect(ChemistryBox, &QCheckBox::toggled, this, [this] { ShowSample(); });
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -148,7 +208,7 @@ void TTextFrm::SelectFace()
     FontListbox->setCurrentItem(listed.first());
 }
 
-void TTextFrm::LoadFrom(const TShapeFont& font, const QByteArray& text)
+void TTextFrm::LoadFrom(const TShapeFont& font, const QByteArray& text, bool chemistry)
 {
     FFont = font;
     // A damaged file may hold any size; it shows as the nearest one the size field can hold.
@@ -162,6 +222,10 @@ void TTextFrm::LoadFrom(const TShapeFont& font, const QByteArray& text)
     }
     SizeEdit->setText(QString::number(FFont.Size()));
     SizeTyped(SizeEdit->text());
+    {
+        const QSignalBlocker quiet(ChemistryBox);
+        ChemistryBox->setChecked(chemistry);
+    }
     Memo->setPlainText(EditorText(text, font.Charset()));
     ShowFont();
 }
@@ -228,9 +292,42 @@ void TTextFrm::ShowFont()
     preview.setItalic(FFont.Italic());
     preview.setUnderline(FFont.Underline());
     Memo->setFont(preview);
+    ShowSample();
 }
 
-std::optional<TShapeText> TTextFrm::Result() const { return StoredText(Memo->toPlainText(), FFace, FFont); }
+void TTextFrm::ShowSample()
+{
+    const std::optional<TShapeText> stored = Result();
+    TShapeFont font = stored ? stored->Font : FFont;
+    font.SetSize(font.Size() + StoredSizeOffset);
+    FSample->Show({ Memo->toPlainText(), ChemistryBox->isChecked() }, font);
+}
+
+void TTextFrm::MarkSelection(QChar marker)
+{
+    QTextCursor cursor = Memo->textCursor();
+    const bool empty = !cursor.hasSelection();
+    // A group cannot reach past the end of its line, so each selected line gets one of its own.
+    QStringList lines = cursor.selectedText().split(QChar::ParagraphSeparator);
+    for (QString& line : lines) {
+        if (!line.isEmpty() || empty)
+            line = Marked(line, marker);
+    }
+    cursor.insertText(lines.join(QLatin1Char('\n')));
+    // An empty group waits for its characters.
+    if (empty)
+        cursor.movePosition(QTextCursor::Left);
+    Memo->setTextCursor(cursor);
+    Memo->setFocus();
+}
+
+std::optional<TShapeText> TTextFrm::Result() const
+{
+    std::optional<TShapeText> stored = StoredText(Memo->toPlainText(), FFace, FFont);
+    if (stored)
+        stored->Chemistry = ChemistryBox->isChecked();
+    return stored;
+}
 
 std::optional<TShapeText> TTextFrm::Ask()
 {
@@ -242,7 +339,7 @@ std::optional<TShapeText> TTextFrm::Ask()
 std::optional<TShapeText> TTextFrm::Edit(const std::optional<TShapeText>& shown)
 {
     if (shown)
-        LoadFrom(shown->Font, shown->Text);
+        LoadFrom(shown->Font, shown->Text, shown->Chemistry);
     return Run();
 }
 

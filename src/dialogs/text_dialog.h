@@ -6,6 +6,8 @@
 
 #include <optional>
 
+class QAction;
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -15,6 +17,8 @@ class QToolButton;
 
 namespace korvo {
 
+class TFormulaSample;
+
 // The dialog in which a text is written and its typeface, size and style chosen. One lives for the
 // whole run and keeps what it last showed. A text shape's font is 2 points larger than the size the
 // dialog shows; the dialog takes them off when loading and the drawing adds them back when storing.
@@ -22,9 +26,10 @@ class TTextFrm : public QDialog {
 public:
     explicit TTextFrm(QWidget* parent = nullptr);
 
-    // Shows an existing text and its font.
-    void LoadFrom(const TShapeFont& font, const QByteArray& text);
-    // The text and font as a shape stores them; nothing while no single character set holds them.
+    // Shows an existing text and its font, and the chemistry switch as the text had it.
+    void LoadFrom(const TShapeFont& font, const QByteArray& text, bool chemistry = false);
+    // The text, font and chemistry switch as a shape stores them; nothing while no single character set
+    // holds them.
     std::optional<TShapeText> Result() const;
 
     // For a new text: runs the dialog with what it last held and gives the result, or nothing when
@@ -51,6 +56,9 @@ private:
     void StyleChanged();
     void UpdateApply();
     void ShowFont();
+    void ShowSample();
+    // Puts the selected characters, or an empty group at the cursor, into a group after the marker.
+    void MarkSelection(QChar marker);
 
     // The face as the user sees it; the stored bytes depend on the character set the text needs.
     QString FFace;
@@ -63,6 +71,12 @@ private:
     QToolButton* ItalicBtn;
     QToolButton* UnderLineBtn;
     QPlainTextEdit* Memo;
+    QAction* FSubscript;
+    QAction* FSuperscript;
+    QToolButton* SubscriptBtn;
+    QToolButton* SuperscriptBtn;
+    QCheckBox* ChemistryBox;
+    TFormulaSample* FSample;
     QLabel* FCharsetNote;
     QPushButton* OKBtn;
     QPushButton* CancelBtn;

@@ -30,10 +30,12 @@ namespace korvo {
 class TErrorReporter;
 class TPaintErrors;
 
-// The text of a text shape with its font, as the text dialog edits them.
+// The text of a text shape or a formula with its font, as the text dialog edits them. The text may hold
+// markup; with Chemistry on the chemistry rules also raise and lower characters.
 struct TShapeText {
     QByteArray Text;
     TShapeFont Font;
+    bool Chemistry = false;
 };
 
 // Graph paper settings: square size in millimetres and major lines (0 none, 1 every 5th, 2 every 10th).
@@ -197,6 +199,9 @@ public:
     void AddCurve(int x1, int y1, int x2, int y2, const TPen& pen);
     // The stored font is 2 points larger than the given one; the frame fits the text at (x, y).
     void AddText(const QByteArray& text, const TShapeFont& font, int x, int y);
+    // A text as typed in the text dialog: one text shape, as AddText makes it, when nothing in it is
+    // raised or lowered and the chemistry switch is off; otherwise a formula group. One undo step.
+    void AddTypedText(const TShapeText& typed, int x, int y);
     void AddRegularPolygon(int sides, float cx, float cy, float radius);
     // A copy of the library shape with its top-left corner at the device point.
     void AddLibraryShape(const TPolygon* shape, int x, int y);
@@ -218,7 +223,14 @@ public:
 
     // Per-shape edits, by index.
     void SetText(const QByteArray& text, const TShapeFont& font, int index);
+    // The text of a text shape, or a formula group's formula written back, as the text dialog shows it:
+    // markup characters of a plain text escaped, so that applying it unchanged changes nothing.
     std::optional<TShapeText> GetText(int index) const;
+    // Whether "Edit text" applies to the shape: a text, or a group of texts read as a formula.
+    bool HasEditableText(int index) const;
+    // Replaces a text or formula by the typed one, as AddTypedText makes it, in place. A text that stays
+    // a text is changed as SetText changes it; any change to or from a formula group is one undo step.
+    void SetTypedText(const TShapeText& typed, int index);
     TPaperSettings GetPaperSettings(int index) const;
     void SetPaperSettings(int index, const TPaperSettings& settings);
     int GetShapeKind(int index) const;
@@ -335,6 +347,12 @@ private:
     void DuplicateSelection();
     // Sets the shape's text frame to the text's extent from device point (x, y).
     void FitTextFrame(TPolygon& shape, int x, int y);
+    // A text shape as AddText would make it at (x, y): the font stored 2 points larger.
+    TPolygon MakeTextShape(const QByteArray& text, const TShapeFont& font, int x, int y);
+    // A new text or formula in front of all shapes, added to the selection, as one undo step.
+    void AppendText(TPolygon shape);
+    // Puts the shape in the list in place of the one at index, keeping its place in the selection.
+    void ReplaceShape(int index, TPolygon shape);
 
     // The shapes, in list order or in selection order, as a picture at k pixels per millimetre for a
     // printer of that resolution.

@@ -154,20 +154,30 @@ void TDrawing::FitTextFrame(TPolygon& shape, int x, int y)
     shape.FPoints = { DeviceToMM(x, y), DeviceToMM(x, bottom), DeviceToMM(right, bottom), DeviceToMM(right, y) };
 }
 
+TPolygon TDrawing::MakeTextShape(const QByteArray& text, const TShapeFont& font, int x, int y)
+{
+    TPolygon shape;
+    shape.SetKind(skText);
+    shape.FText = text;
+    shape.SetFont(font);
+    shape.FFont.SetSize(font.Size() + 2);
+    FitTextFrame(shape, x, y);
+    return shape;
+}
+
 void TDrawing::AddText(const QByteArray& text, const TShapeFont& font, int x, int y)
 {
     // An empty text would be an invisible shape that nothing can pick.
     if (text.isEmpty())
         return;
+    AppendText(MakeTextShape(text, font, x, y));
+}
+
+void TDrawing::AppendText(TPolygon shape)
+{
     const TDrawingUpdate update(*this);
     SaveUndo(ulCreateText);
-    auto shape = std::make_shared<TPolygon>();
-    shape->SetKind(skText);
-    shape->FText = text;
-    shape->SetFont(font);
-    shape->FFont.SetSize(font.Size() + 2);
-    FitTextFrame(*shape, x, y);
-    Append(std::move(shape), false);
+    Append(std::make_shared<TPolygon>(std::move(shape)), false);
     Touch(TDrawingChange::Selection);
     FSelection.push_back(FShapes.back().get());
 }

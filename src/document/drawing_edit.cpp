@@ -34,14 +34,6 @@ void TDrawing::SetText(const QByteArray& text, const TShapeFont& font, int index
     Modified();
 }
 
-std::optional<TShapeText> TDrawing::GetText(int index) const
-{
-    if (!ValidIndex(index))
-        return std::nullopt;
-    const TPolygon& shape = *FShapes[static_cast<std::size_t>(index)];
-    return TShapeText { shape.FText, shape.FFont };
-}
-
 TPaperSettings TDrawing::GetPaperSettings(int index) const
 {
     if (!ValidIndex(index))

@@ -48,6 +48,7 @@ namespace {
             "convert to open polygon",
             "add node",
             "import picture",
+            "edit text",
         };
         if (label < 0 || label >= static_cast<int>(Actions.size()))
             return QLatin1String(verb);

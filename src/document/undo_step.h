@@ -49,6 +49,7 @@ enum TUndoLabel : int {
     ulConvertToOpenPolygon = 35,
     ulAddNode = 36,
     ulImportPicture = 37,
+    ulEditText = 38,
 };
 
 // The Edit menu's caption for a step: "Undo move selection" and so on; "Undo" for unknown numbers.

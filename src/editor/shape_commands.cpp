@@ -77,7 +77,7 @@ void TShapeCommands::EditText()
     const std::optional<TShapeText> edited = FTextDialog.Edit(FDrawing.GetText(hot));
     if (!edited)
         return;
-    FDrawing.SetText(edited->Text, edited->Font, hot);
+    FDrawing.SetTypedText(*edited, hot);
     FCanvas.ReturnToSelectionTool();
 }
 

@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTextCursor>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -124,8 +125,8 @@ TEST_F(TextDialog, TabVisitsEveryControlFromTheTextAndEnterPressesTheFocusedButt
     WhenShown([this](QWidget& shown) {
         EXPECT_EQ(QApplication::focusWidget(), Memo());
         QTest::keyClicks(Memo(), QStringLiteral("ok"));
-        for (const char* name :
-            { "FontListbox", "SizeEdit", "SizeListbox", "BoldBtn", "ItalicBtn", "UnderLineBtn", "OKBtn" }) {
+        for (const char* name : { "FontListbox", "SizeEdit", "SizeListbox", "BoldBtn", "ItalicBtn", "UnderLineBtn",
+                 "SubscriptBtn", "SuperscriptBtn", "ChemistryBox", "OKBtn" }) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             EXPECT_EQ(QApplication::focusWidget()->objectName(), QLatin1String(name));
         }
@@ -186,3 +187,38 @@ TEST_F(TextDialog, DamagedSizesShowAsTheNearestTheSizeFieldHolds)
 }
 
 } // namespace
+
+TEST_F(TextDialog, SubscriptAndSuperscriptKeysWrapTheSelectedCharactersOfEachLine)
+{
+    constexpr Qt::KeyboardModifiers Sub = Qt::ControlModifier;
+    constexpr Qt::KeyboardModifiers Super = Qt::ControlModifier | Qt::ShiftModifier;
+    struct Case {
+        const char* typed;
+        int from, to;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char* then;
+        const char* marked;
+    };
+    const Case cases[] = {
+        { "H2O", 1, 2, Qt::Key_Equal, Sub, "", "H_2O" },
+        { "SO42-", 3, 5, Qt::Key_Plus, Super, "", "SO4^{2-}" },
+        { "cm", 2, 2, Qt::Key_Plus, Super, "3", "cm^{3}" },
+        { "ab\ncd", 1, 4, Qt::Key_Equal, Sub, "", "a_b\n_cd" },
+    };
+    WhenShown([&](QWidget& shown) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.typed);
+            Memo()->setPlainText(QString::fromLatin1(c.typed));
+            QTextCursor cursor = Memo()->textCursor();
+            cursor.setPosition(c.from);
+            cursor.setPosition(c.to, QTextCursor::KeepAnchor);
+            Memo()->setTextCursor(cursor);
+            QTest::keyClick(Memo(), c.key, c.modifiers);
+            QTest::keyClicks(Memo(), QString::fromLatin1(c.then));
+            EXPECT_EQ(Memo()->toPlainText(), QString::fromLatin1(c.marked));
+        }
+        QTest::keyClick(&shown, Qt::Key_Escape);
+    });
+    dialog.Ask();
+}

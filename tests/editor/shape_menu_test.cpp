@@ -1,7 +1,9 @@
 #include "canvas_fixture.h"
 
 #include "dialogs/dialog_test_support.h"
+#include "shapes/formula.h"
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -436,4 +438,49 @@ TEST_F(ShapeMenu, TheHotShapeIsLetGoWhenShapesLeaveOrChangePlaces)
         EXPECT_EQ(window->Canvas().HotShape(), c.hotAfter);
         EXPECT_EQ(window->Action(TCommand::AddToLibrary)->isEnabled(), c.hotAfter >= 0) << "the commands follow";
     }
+}
+
+TEST_F(ShapeMenu, AFormulaIsOneGroupOfTextsThatEditTextReopensAsTypedAndUndoRestores)
+{
+    const auto texts = [this] {
+        QStringList runs;
+        for (const TPolygon& child : Shape(0).FChildren)
+            runs.append(child.FKind == skText ? QString::fromLatin1(child.FText) : QStringLiteral("not a text"));
+        return runs;
+    };
+    UseTool(TTool::Text);
+    WhenShown([](QWidget& dialog) {
+        auto* memo = Part<QPlainTextEdit>(dialog, "Memo");
+        QTest::keyClicks(memo, QStringLiteral("Fe"));
+        QTest::keyClick(memo, Qt::Key_Plus, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClicks(memo, QStringLiteral("3+ + SO4"));
+        QTest::mouseClick(Part<QCheckBox>(dialog, "ChemistryBox"), Qt::LeftButton);
+        QTest::mouseClick(Part<QPushButton>(dialog, "OKBtn"), Qt::LeftButton);
+    });
+    Click({ 100, 100 });
+    ASSERT_EQ(Drawing().ShapeCount(), 1);
+    ASSERT_TRUE(Shape(0).IsGroup());
+    EXPECT_EQ(texts(), (QStringList { "Fe", "3+", " + SO", "4" })) << "the key's markup wins, the switch adds the 4";
+    EXPECT_EQ(Drawing().GetUndoCaption(), QStringLiteral("Undo create text"));
+
+    QString shown;
+    bool chemistry = false;
+    RightClickAndChoose(CentreOf(0), C::EditText, [&](QWidget& dialog) {
+        auto* memo = Part<QPlainTextEdit>(dialog, "Memo");
+        auto* box = Part<QCheckBox>(dialog, "ChemistryBox");
+        shown = memo->toPlainText();
+        chemistry = box->isChecked();
+        memo->selectAll();
+        QTest::keyClicks(memo, QStringLiteral("H_2O"));
+        box->setChecked(false);
+        QTest::mouseClick(Part<QPushButton>(dialog, "OKBtn"), Qt::LeftButton);
+    });
+    const TFormula typed { { { { "Fe", TRunPlace::Line }, { "3+", TRunPlace::Super }, { " + SO", TRunPlace::Line },
+        { "4", TRunPlace::Sub } } } };
+    EXPECT_EQ(ParseFormula(shown, chemistry), typed) << "reopened as " << qPrintable(shown);
+    EXPECT_EQ(texts(), (QStringList { "H", "2", "O" }));
+    EXPECT_EQ(Drawing().GetUndoCaption(), QStringLiteral("Undo edit text"));
+    Drawing().Undo();
+    EXPECT_EQ(texts(), (QStringList { "Fe", "3+", " + SO", "4" }));
+    EXPECT_EQ(Drawing().GetUndoCaption(), QStringLiteral("Undo create text")) << "the edit is one step";
 }

@@ -15,7 +15,7 @@ namespace {
             if (!text)
                 return;
             // Texts are placed where clicked, never snapped; the next click selects again.
-            FCanvas.Drawing().AddText(text->Text, text->Font, event.Pos.x(), event.Pos.y());
+            FCanvas.Drawing().AddTypedText(*text, event.Pos.x(), event.Pos.y());
             FCanvas.ReturnToSelectionTool();
         }
     };

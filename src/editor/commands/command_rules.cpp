@@ -59,7 +59,7 @@ bool RuleHolds(TEnableRule rule, const TCommandContext& context)
     case TEnableRule::HotCircle:
         return hotKind == skCircle;
     case TEnableRule::HotText:
-        return hotKind == skText;
+        return drawing.HasEditableText(context.HotShape);
     case TEnableRule::HotGraphPaper:
         return hotKind == skGraphPaper;
     case TEnableRule::HotNodeDeletes:

@@ -149,6 +149,7 @@ enum class TEnableRule {
     HotToClosedCurve,
     // h is a circle, which becomes a regular polygon or a star.
     HotCircle,
+    // h is a text or a group of texts read as a formula, which "Edit text" opens.
     HotText,
     HotGraphPaper,
     // The node last picked on h can be deleted, or have a node added after it.
