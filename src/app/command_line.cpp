@@ -10,6 +10,7 @@
 #include "printing/print_job.h"
 #include "printing/printer_queries.h"
 #include "shapes/error_reporter.h"
+#include "shapes/file_io.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -59,6 +60,11 @@ namespace {
 
     bool IsLibraryFile(const QString& fileName) { return Suffix(fileName) == QLatin1String("kvl"); }
 
+    bool IsSvgFile(const QString& fileName)
+    {
+        return Suffix(fileName) == QLatin1String("svg") || Suffix(fileName) == QLatin1String("svgz");
+    }
+
     int Usage(std::FILE* err, const QString& problem)
     {
         PrintLine(err, problem);
@@ -66,13 +72,13 @@ namespace {
         return ExitUsage;
     }
 
-    // Loads a drawing, hands it on and turns file errors into the bad-file exit code.
-    template <class F> int WithDrawing(const QString& fileName, std::FILE* err, F use)
+    // Fills a fresh drawing, hands it on and turns file errors into the bad-file exit code.
+    template <class Fill, class F> int WithFilledDrawing(Fill fill, std::FILE* err, F use)
     {
         try {
             TDrawing drawing;
             drawing.SetScale(BaseScale);
-            drawing.LoadFile(fileName);
+            fill(drawing);
             use(drawing);
         } catch (const EFileError& e) {
             PrintLine(err, e.Message());
@@ -82,6 +88,11 @@ namespace {
             return ExitBadFile;
         }
         return ExitSuccess;
+    }
+
+    template <class F> int WithDrawing(const QString& fileName, std::FILE* err, F use)
+    {
+        return WithFilledDrawing([&fileName](TDrawing& drawing) { drawing.LoadFile(fileName); }, err, use);
     }
 
     // The same for a library, whose own operations report their errors.
@@ -127,6 +138,21 @@ namespace {
         return loaded == ExitSuccess ? WriteOutput(json, out, err) : loaded;
     }
 
+    // A picture of another program becomes a drawing of its shapes at the page's top-left corner. What
+    // it could not take in is told, but is no failure.
+    int ImportPicture(const QString& source, const QString& target, std::FILE* err)
+    {
+        QString note;
+        const int result = WithFilledDrawing(
+            [&](TDrawing& drawing) {
+                note = drawing.ImportPicture(ReadFileBytes(source), QStringLiteral("\"%1\"").arg(source), { 0, 0 });
+            },
+            err, [&target](TDrawing& drawing) { drawing.SaveFile(target); });
+        if (result == ExitSuccess && !note.isEmpty())
+            PrintLine(err, note);
+        return result;
+    }
+
     int Convert(const QStringList& arguments, std::FILE*, std::FILE* err)
     {
         const QString& source = arguments[1];
@@ -137,6 +163,8 @@ namespace {
                 err, QStringLiteral("--convert saves a drawing as .kv and a library as .kvl; --export makes pictures"));
         if (IsLibraryFile(source))
             return WithLibrary(source, err, [&target](TPolyLib& library) { return library.SaveFile(target); });
+        if (IsSvgFile(source))
+            return ImportPicture(source, target, err);
         return WithDrawing(source, err, [&target](TDrawing& drawing) { drawing.SaveFile(target); });
     }
 
@@ -307,7 +335,8 @@ void PrintUsage(std::FILE* stream)
     std::fprintf(stream,
         "usage: korvo [FILE]                           open the editor, on drawing FILE if given\n"
         "       korvo --dump FILE                      print a drawing (.kv) or library (.kvl) as JSON\n"
-        "       korvo --convert IN OUT                 load IN and save it again as OUT (.kv or .kvl)\n"
+        "       korvo --convert IN OUT                 load IN and save it again as OUT (.kv or .kvl);\n"
+        "                                              an SVG picture IN (.svg, .svgz) becomes drawing OUT\n"
         "       korvo --export IN OUT [--scale F] [--crop]\n"
         "                                              render the page of drawing IN to OUT\n"
         "                                              (.png, .svg, .pdf or .emf); a .png\n"

@@ -200,6 +200,17 @@ public:
     void AddRegularPolygon(int sides, float cx, float cy, float radius);
     // A copy of the library shape with its top-left corner at the device point.
     void AddLibraryShape(const TPolygon* shape, int x, int y);
+    // The shapes of another program's picture, in millimetres at true size: one group (or the one
+    // shape) with its top-left corner at `topLeft`, shrunk keeping its proportions, lines and letters
+    // when larger than the page; selected; one undo step. Nested groups are flattened into the one
+    // group. False, and nothing happens, when the shapes have no points.
+    bool InsertPicture(std::vector<TPolygon> shapes, TMMPoint topLeft);
+    // Reads an SVG picture (.svg or .svgz bytes) and inserts it as InsertPicture does. Returns the note
+    // on the parts that could not be taken in, empty when none. A picture that cannot be read, or that
+    // holds nothing to draw, throws EFileError naming it and the reason; the drawing stays as it was.
+    // `name` is how the message names it: a file's name in quotes, or words such as "The picture on
+    // the clipboard".
+    QString ImportPicture(const QByteArray& bytes, const QString& name, TMMPoint topLeft);
     // The shape at the index as one library picture with its top-left at the origin; when that shape
     // is selected, the whole selection is the picture (several shapes as one group). Nothing for an
     // index outside the shape list.

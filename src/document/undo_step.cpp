@@ -9,7 +9,7 @@ namespace {
     // "Undo " or "Redo " + the action; the verb alone for numbers no operation records.
     QString Caption(const char* verb, int label)
     {
-        static const std::array<const char*, 37> Actions = {
+        static const std::array<const char*, 38> Actions = {
             "add object",
             "create line",
             "create arrow",
@@ -47,6 +47,7 @@ namespace {
             "convert to polygon",
             "convert to open polygon",
             "add node",
+            "import picture",
         };
         if (label < 0 || label >= static_cast<int>(Actions.size()))
             return QLatin1String(verb);

@@ -48,6 +48,7 @@ enum TUndoLabel : int {
     ulConvertToPolygon = 34,
     ulConvertToOpenPolygon = 35,
     ulAddNode = 36,
+    ulImportPicture = 37,
 };
 
 // The Edit menu's caption for a step: "Undo move selection" and so on; "Undo" for unknown numbers.

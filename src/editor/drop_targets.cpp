@@ -2,17 +2,29 @@
 
 #include "editor/canvas/canvas_controller.h"
 #include "editor/drawing_surface_widget.h"
+#include "editor/picture_import.h"
 #include "library/lib_shape.h"
 #include "library/ui/lib_panel.h"
 #include "library/ui/library_drag.h"
 
 #include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 
 namespace korvo {
 
 namespace {
 
     bool IsDragOver(QEvent::Type type) { return type == QEvent::DragEnter || type == QEvent::DragMove; }
+
+    // The one local picture file a drag carries, or an empty name.
+    QString DraggedPicture(const QMimeData& data)
+    {
+        const QList<QUrl> urls = data.urls();
+        if (urls.size() != 1 || !urls.first().isLocalFile() || !IsPictureFile(urls.first().toLocalFile()))
+            return {};
+        return urls.first().toLocalFile();
+    }
 
 } // namespace
 
@@ -59,6 +71,32 @@ void TLibraryDropTarget::Drop(const QDropEvent& event)
         FCanvas.ReturnToSelectionTool();
     }
     FSurface.setFocus();
+}
+
+TPictureFileDropTarget::TPictureFileDropTarget(TSurfaceWidget& surface, const TCanvasController& canvas)
+    : QObject(&surface)
+    , FCanvas(canvas)
+{
+    surface.setAcceptDrops(true);
+    surface.installEventFilter(this);
+}
+
+bool TPictureFileDropTarget::eventFilter(QObject*, QEvent* event)
+{
+    if (!IsDragOver(event->type()) && event->type() != QEvent::Drop)
+        return false;
+    auto& drop = static_cast<QDropEvent&>(*event);
+    const QString fileName = DraggedPicture(*drop.mimeData());
+    if (fileName.isEmpty())
+        return false;
+    drop.setDropAction(Qt::CopyAction);
+    drop.accept();
+    if (event->type() == QEvent::Drop) {
+        const QPoint at = FCanvas.Snap(drop.position().toPoint());
+        QMetaObject::invokeMethod(
+            this, [this, fileName, at] { emit PictureDropped(fileName, at); }, Qt::QueuedConnection);
+    }
+    return true;
 }
 
 TDrawingFileDropTarget::TDrawingFileDropTarget(QWidget& window)

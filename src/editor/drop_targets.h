@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPoint>
 
 class QDropEvent;
 
@@ -25,6 +26,25 @@ private:
     TSurfaceWidget& FSurface;
     const TLibraryPanel& FPanel;
     TCanvasController& FCanvas;
+};
+
+// An SVG picture dropped from the file manager onto the page comes in with its top-left corner at the
+// drop point, on the grid when snapping is on.
+class TPictureFileDropTarget : public QObject {
+    Q_OBJECT
+
+public:
+    TPictureFileDropTarget(TSurfaceWidget& surface, const TCanvasController& canvas);
+
+signals:
+    // Sent after the drop has ended, as FileDropped is.
+    void PictureDropped(const QString& fileName, QPoint at);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    const TCanvasController& FCanvas;
 };
 
 // A drawing file dropped from the file manager anywhere on the window is handed on to be opened.

@@ -7,6 +7,7 @@
 #include "editor/canvas/canvas_controller.h"
 #include "editor/drawing_surface_widget.h"
 #include "editor/library_commands.h"
+#include "editor/picture_import.h"
 #include "editor/print_commands.h"
 #include "editor/qt_user_prompts.h"
 #include "editor/shape_commands.h"
@@ -22,6 +23,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
+#include <QStatusBar>
 #include <QStatusTipEvent>
 
 namespace korvo {
@@ -65,6 +67,11 @@ TMainDrawFrm::TMainDrawFrm(const TMainWindowSetup& setup)
         FDrawing, *FRecovery, FPrompts, TAutosave::TSetup { RecoveryIntervalSeconds(*OpenUserStore()), {} });
     connect(FFileCommands.get(), &TFileCommands::FileNameChanged, FAutosave.get(), &TAutosave::SetFileName);
     FPrint = std::make_unique<TPrintCommands>(FDrawing, FPrompts, this);
+    FPictureImport = std::make_unique<TPictureImport>(FDrawing, FPrompts);
+    // Long enough to read a sentence; the note is no error and needs no answer.
+    connect(FPictureImport.get(), &TPictureImport::LeftOut, &FWiring,
+        [this](const QString& note) { statusBar()->showMessage(note, 15000); });
+    connect(FPictureImport.get(), &TPictureImport::ClipboardChanged, &FWiring, [this] { RefreshCommandStates(); });
 
     BuildMenus();
     BuildTopToolbar();
@@ -196,7 +203,8 @@ void TMainDrawFrm::RefreshCommandStates()
         FLibraryState
             = { FLibraryPanel->CurrentRow(), FLibraryPanel->RowCount(), static_cast<int>(FLibrary.Pages().size()) };
     }
-    FCommands.Refresh({ FDrawing, FCanvas->HotShape(), !FRecent.IsEmpty(), FLibraryState });
+    FCommands.Refresh(
+        { FDrawing, FCanvas->HotShape(), !FRecent.IsEmpty(), FLibraryState, FPictureImport->ClipboardOffersPicture() });
     Action(TCommand::Undo)->setText(FDrawing.GetUndoCaption());
     Action(TCommand::Redo)->setText(FDrawing.GetRedoCaption());
 }
@@ -216,12 +224,22 @@ void TMainDrawFrm::Copy()
     } catch (const std::exception& e) {
         FPrompts.ShowError(QString::fromUtf8(e.what()));
     }
+    FPictureImport->PasteBufferFilled();
 }
 
 void TMainDrawFrm::Cut()
 {
     FDrawing.CopySelection();
+    FPictureImport->PasteBufferFilled();
     FDrawing.DeleteSelection();
+}
+
+void TMainDrawFrm::Paste()
+{
+    if (FPictureImport->ClipboardOffersPicture())
+        FPictureImport->PastePicture();
+    else
+        FDrawing.Paste();
 }
 
 } // namespace korvo

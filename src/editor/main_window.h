@@ -32,6 +32,7 @@ class TLibraryCommands;
 class TLibraryPanel;
 class TRecoveryStore;
 struct TRecoveryEntry;
+class TPictureImport;
 class TPrintCommands;
 class THelpRouter;
 class TTextFrm;
@@ -149,6 +150,8 @@ private:
     // The Edit menu's clipboard commands.
     void Copy();
     void Cut();
+    // The paste buffer's shapes, or the picture another program put on the clipboard since.
+    void Paste();
     void Rotate(float direction);
     void RotateByAngle(TApplyTo target);
     void ScaleByPercent(TApplyTo target);
@@ -167,6 +170,7 @@ private:
     TShapesReader FReadLeftover;
     std::unique_ptr<TAutosave> FAutosave;
     std::unique_ptr<TPrintCommands> FPrint;
+    std::unique_ptr<TPictureImport> FPictureImport;
     std::unique_ptr<TCanvasController> FCanvas;
     std::unique_ptr<TViewNavigator> FNavigator;
     std::unique_ptr<TShapeCommands> FShapeCommands;

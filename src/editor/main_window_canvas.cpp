@@ -5,6 +5,7 @@
 #include "editor/canvas/canvas_controller.h"
 #include "editor/drawing_surface_widget.h"
 #include "editor/drop_targets.h"
+#include "editor/picture_import.h"
 #include "editor/shape_commands.h"
 #include "editor/view_navigator.h"
 
@@ -43,6 +44,12 @@ void TMainDrawFrm::BuildCanvas()
         [this](QPainter& painter, const QRect& area) { FNavigator->PaintVerticalRuler(painter, area); });
     FCanvas->SetDrawStyle(TTool::Selection);
     new TLibraryDropTarget(*Pic, *FLibraryPanel, *FCanvas);
+    connect(new TPictureFileDropTarget(*Pic, *FCanvas), &TPictureFileDropTarget::PictureDropped, &FWiring,
+        [this](const QString& fileName, QPoint at) {
+            const TDrawingUpdate update(FDrawing);
+            FPictureImport->ImportFile(fileName, at);
+            FCanvas->ReturnToSelectionTool();
+        });
     connect(new TDrawingFileDropTarget(*this), &TDrawingFileDropTarget::FileDropped, &FWiring,
         [this](const QString& fileName) {
             const TDrawingUpdate update(FDrawing);

@@ -4,6 +4,7 @@
 #include "editor/library_commands.h"
 #include "editor/line_style_menus.h"
 #include "editor/number_fields.h"
+#include "editor/picture_import.h"
 #include "editor/print_commands.h"
 #include "editor/shape_commands.h"
 #include "editor/themes.h"
@@ -41,6 +42,7 @@ void TMainDrawFrm::BindFileCommands()
     FCommands.Bind(C::Save, [&files] { files.Save(); });
     FCommands.Bind(C::SaveAs, [&files] { files.SaveAs(); });
     FCommands.Bind(C::Import, [&files] { files.ImportBackground(); });
+    FCommands.Bind(C::ImportPicture, [this] { FPictureImport->ImportChosen(); });
     FCommands.Bind(C::ExportSelection, [&files] { files.ExportSelection(); });
     FCommands.Bind(C::Print, [this, &files] { FPrint->PrintAll(files.FileName()); });
     FCommands.Bind(C::PrintSelected, [this, &files] { FPrint->PrintSelected(files.FileName()); });
@@ -62,7 +64,7 @@ void TMainDrawFrm::BindEditCommands()
     FCommands.Bind(C::Redo, [this] { FDrawing.Redo(); });
     FCommands.Bind(C::Cut, [this] { Cut(); });
     FCommands.Bind(C::Copy, [this] { Copy(); });
-    FCommands.Bind(C::Paste, [this] { FDrawing.Paste(); });
+    FCommands.Bind(C::Paste, [this] { Paste(); });
     FCommands.Bind(C::SelectAll, [this] { FDrawing.SelectAll(); });
     FCommands.Bind(C::ClearBackground, [this] { FDrawing.ClearBackground(); });
 }

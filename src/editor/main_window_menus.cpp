@@ -75,7 +75,7 @@ QMenu* TMainDrawFrm::BuildFileMenu()
     menu->addSeparator();
     AddItems(menu->addMenu(QStringLiteral("Library")), { C::SaveLibraryAs, C::UseAnotherLibrary });
     menu->addSeparator();
-    AddItems(menu, { C::Import, C::ExportSelection });
+    AddItems(menu, { C::ImportPicture, C::Import, C::ExportSelection });
     menu->addSeparator();
     AddItems(menu, { C::Print, C::PrintSelected, C::PrinterSetup });
     AddItems(menu->addMenu(QStringLiteral("Page setup")), { C::PageA4, C::PageA3 });

@@ -258,6 +258,9 @@ TEST_F(CommandLine, BadFilesExitWithOneLineOnStderr)
         { "conversion of a damaged drawing", { "--convert", Path("cut.kv"), Path("out.kv") }, {} },
         { "conversion into a missing folder", { "--convert", Sample("texts.kv"), Path("no/out.kv") }, {} },
         { "library into a missing folder", { "--convert", Sample("sample-library.kvl"), Path("no/out.kvl") }, {} },
+        { "import of what is no picture", { "--convert", Fixture("page.svg", "<html></html>"), Path("out.kv") }, {} },
+        { "import of a damaged compressed picture",
+            { "--convert", Fixture("cut.svgz", QByteArray("\x1f\x8b\x08\x00", 4)), Path("out.kv") }, {} },
     };
     for (const Case& c : cases) {
         const TRun run = RunKorvo(c.arguments);
@@ -345,6 +348,29 @@ TEST_F(CommandLine, ConvertReproducesEverySampleExceptTheMappedKind)
     const QList<int> kinds = Kinds(dump["shapes"].toArray());
     EXPECT_TRUE(kinds.contains(21));
     EXPECT_FALSE(kinds.contains(14));
+}
+
+// A picture comes in at true size; what it could not take in is noted on stderr without failing, and
+// a refused picture is named in its one line.
+TEST_F(CommandLine, ConvertImportsAnSvgPicture)
+{
+    const QString picture = Fixture("beaker.svg",
+        R"(<svg xmlns="http://www.w3.org/2000/svg" width="50mm" height="30mm" viewBox="0 0 100 60">)"
+        R"(<rect x="0" y="0" width="100" height="60" fill="blue"/><image href="photo.png" width="10" height="10"/>)"
+        R"(</svg>)");
+    const QString out = Path("beaker.kv");
+    const TRun run = RunKorvo({ "--convert", picture, out });
+    EXPECT_EQ(run.ExitCode, 0) << run.Err.constData();
+    EXPECT_EQ(run.Err.count('\n'), 1) << "the note on the bitmap left out";
+    const QJsonArray shapes = ParseDump(RunKorvo({ "--dump", out }))["shapes"].toArray();
+    ASSERT_EQ(shapes.size(), 1);
+    const QJsonArray bounds = shapes[0]["bounds"].toArray();
+    EXPECT_NEAR(bounds[2].toDouble() - bounds[0].toDouble(), 50, 0.01);
+    EXPECT_NEAR(bounds[3].toDouble() - bounds[1].toDouble(), 30, 0.01);
+
+    const TRun refused = RunKorvo({ "--convert", Fixture("empty.svg", ""), out });
+    EXPECT_EQ(refused.ExitCode, 1);
+    EXPECT_TRUE(refused.Err.contains(Path("empty.svg").toUtf8())) << refused.Err.constData();
 }
 
 TEST_F(CommandLine, CommittedSamplesAreWhatTheSampleToolMakes)

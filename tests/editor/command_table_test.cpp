@@ -37,6 +37,7 @@ const std::pair<TCommand, const char*> Names[] = {
     { C::SaveLibraryAs, "SaveLibraryAs1" },
     { C::UseAnotherLibrary, "UseAnotherLibrary1" },
     { C::Import, "Import1" },
+    { C::ImportPicture, "ImportPicture1" },
     { C::ExportSelection, "Export1" },
     { C::Print, "Print1" },
     { C::PrintSelected, "PrintSelected" },

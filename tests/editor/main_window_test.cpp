@@ -239,6 +239,46 @@ TEST_F(MainWindow, ClipboardCommandsCopyCutPasteAndApplyToCopy)
     EXPECT_EQ(drawing.Shapes().front()->FBounds, drawing.Shapes().back()->FBounds) << "scale 100% keeps its size";
 }
 
+// Another program's SVG on the clipboard pastes as a picture at true size, 10 mm inside the view;
+// shapes copied in Korvo afterwards paste as before, and a picture that cannot be read changes nothing.
+TEST_F(MainWindow, PasteTakesInAPictureAnotherProgramCopied)
+{
+    const auto window = Start();
+    TDrawing& drawing = window->Drawing();
+    QAction* paste = window->Action(TCommand::Paste);
+    const auto putOnClipboard = [](const QByteArray& bytes) {
+        auto* data = new QMimeData;
+        data->setData(QStringLiteral("image/svg+xml"), bytes);
+        QGuiApplication::clipboard()->setMimeData(data);
+    };
+    EXPECT_FALSE(paste->isEnabled());
+    putOnClipboard(R"(<svg xmlns="http://www.w3.org/2000/svg" width="50mm" height="20mm" viewBox="0 0 50 20">)"
+                   R"(<rect width="50" height="20" fill="red"/></svg>)");
+    ASSERT_TRUE(paste->isEnabled());
+    paste->trigger();
+    ASSERT_EQ(drawing.ShapeCount(), 1);
+    const TMMRect box = drawing.Shapes().front()->FBounds;
+    const TMMPoint corner = drawing.DeviceToMM(0, 0);
+    EXPECT_NEAR(box.Left, corner.X + 10, 0.01);
+    EXPECT_NEAR(box.Top, corner.Y + 10, 0.01);
+    EXPECT_NEAR(box.Right - box.Left, 50, 0.01);
+    EXPECT_NEAR(box.Bottom - box.Top, 20, 0.01);
+    EXPECT_EQ(drawing.GetUndoCaption(), QStringLiteral("Undo import picture"));
+
+    window->Action(TCommand::Copy)->trigger();
+    paste->trigger();
+    ASSERT_EQ(drawing.ShapeCount(), 2);
+    EXPECT_NEAR(drawing.Shapes().back()->FBounds.Left, box.Left + 2, 0.01) << "Korvo's own copy is newer";
+
+    putOnClipboard("<html>not a picture</html>");
+    const QByteArray before = EncodeDrawing(drawing.Shapes());
+    paste->trigger();
+    EXPECT_EQ(EncodeDrawing(drawing.Shapes()), before);
+    ASSERT_EQ(prompts.Errors.size(), 1);
+    EXPECT_TRUE(prompts.Errors.front().startsWith(QStringLiteral("The picture on the clipboard cannot be imported.")))
+        << qPrintable(prompts.Errors.front());
+}
+
 TEST_F(MainWindow, PageSetupSwitchesBetweenA4AndA3)
 {
     const auto window = Start();

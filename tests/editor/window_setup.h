@@ -4,8 +4,10 @@
 
 #include "editor/main_window.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -33,6 +35,8 @@ inline void PlaceDefaultLibrary(const QString& programDir)
 inline std::unique_ptr<TMainDrawFrm> StartWindow(
     const QString& programDir, TUserPrompts& prompts, const QString& fileName = {})
 {
+    // A picture an earlier test left on the clipboard would be Paste's to take in.
+    QGuiApplication::clipboard()->clear();
     TMainWindowSetup setup;
     setup.ProgramDir = programDir;
     setup.FileName = fileName;

@@ -26,8 +26,8 @@ bool RuleHolds(TEnableRule rule, const TCommandContext& context)
         return s > 1;
     case TEnableRule::SelectedGroup:
         return drawing.FirstSelectedGroup() != -1;
-    case TEnableRule::PasteBuffer:
-        return drawing.ClipboardCount() > 0;
+    case TEnableRule::Paste:
+        return drawing.ClipboardCount() > 0 || context.ClipboardPicture;
     case TEnableRule::Depth:
         return s > 0 && drawing.ShapeCount() > 1;
     case TEnableRule::SelectedLines:

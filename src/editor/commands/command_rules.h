@@ -22,6 +22,8 @@ struct TCommandContext {
     int HotShape = -1;
     bool HasRecentFiles = false;
     TLibraryListState Library;
+    // Paste would take in a picture that another program put on the clipboard.
+    bool ClipboardPicture = false;
 };
 
 bool RuleHolds(TEnableRule rule, const TCommandContext& context);

@@ -18,6 +18,7 @@ enum class TCommand {
     SaveLibraryAs,
     UseAnotherLibrary,
     Import,
+    ImportPicture,
     ExportSelection,
     Print,
     PrintSelected,
@@ -123,8 +124,8 @@ enum class TEnableRule {
     SeveralSelected,
     // The selection holds a group.
     SelectedGroup,
-    // The drawing's own paste buffer holds shapes.
-    PasteBuffer,
+    // The drawing's own paste buffer holds shapes, or the clipboard a picture Paste takes in.
+    Paste,
     // s > 0 and the drawing has more than one shape.
     Depth,
     // s > 0 and a line, polyline or curve is selected.

@@ -1,0 +1,239 @@
+#include "import/svg_reader.h"
+
+#include "geometry/units.h"
+#include "import/svg_clip.h"
+#include "import/svg_limits.h"
+#include "import/svg_outline.h"
+#include "import/svg_shape_builder.h"
+#include "import/svg_text.h"
+#include "import/svg_units.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+
+namespace korvo {
+namespace {
+
+    QString Tr(const char* text) { return QCoreApplication::translate("SvgImport", text); }
+
+    // Elements drawn only where another element refers to them, or never.
+    bool IsDefinition(const QString& name)
+    {
+        static const QStringList names { "defs", "symbol", "clipPath", "mask", "marker", "linearGradient",
+            "radialGradient", "pattern", "filter", "style", "title", "desc", "metadata", "font", "font-face", "script",
+            "view", "cursor" };
+        return names.contains(name);
+    }
+
+    bool IsContainer(const QString& name)
+    {
+        return name == u"g" || name == u"a" || name == u"svg" || name == u"switch";
+    }
+
+    bool IsMarkable(const QString& name)
+    {
+        return name == u"path" || name == u"line" || name == u"polyline" || name == u"polygon";
+    }
+
+    std::optional<QRectF> ViewBox(const TSvgNode& node)
+    {
+        const std::vector<double> box = ParseSvgNumbers(node.Attribute(u"viewBox"));
+        if (box.size() != 4 || box[2] <= 0 || box[3] <= 0)
+            return std::nullopt;
+        return QRectF(box[0], box[1], box[2], box[3]);
+    }
+
+    std::optional<QRectF> Intersect(const std::optional<QRectF>& a, const QRectF& b)
+    {
+        return a ? a->intersected(b) : b;
+    }
+
+} // namespace
+
+TSvgReader::TSvgReader(const TSvgTree& tree, TSvgImport& result)
+    : Tree(tree)
+    , Result(result)
+    , Sheet(tree.StyleSheet)
+    , Paints(tree, Sheet, result.LeftOut)
+    , PointBudget(SvgLimits::MaxPoints)
+{
+}
+
+QString TSvgReader::Read()
+{
+    const TSvgNode& root = Tree.Root();
+    const std::optional<QRectF> viewBox = ViewBox(root);
+    const QSizeF fallback = viewBox ? viewBox->size() : QSizeF();
+    const double width = ParseSvgLength(root.Attribute(u"width"), fallback.width()).value_or(fallback.width());
+    const double height = ParseSvgLength(root.Attribute(u"height"), fallback.height()).value_or(fallback.height());
+    TFrame frame;
+    frame.ToPage = QTransform::fromScale(1 / SvgUnitsPerMm, 1 / SvgUnitsPerMm);
+    frame.Viewport = QSizeF(width, height);
+    frame = Viewport(root, frame, QRectF(0, 0, width, height));
+    frame.Style = CascadeSvgStyle(root, TSvgStyle(), Sheet);
+    Result.Bounds = { 0, 0, float(width / SvgUnitsPerMm), float(height / SvgUnitsPerMm) };
+    for (const int child : root.Children)
+        Walk(child, frame, Result.Shapes);
+    return Error;
+}
+
+TSvgReader::TFrame TSvgReader::Viewport(const TSvgNode& node, TFrame frame, QRectF area) const
+{
+    const std::optional<QRectF> viewBox = ViewBox(node);
+    const QTransform place = QTransform::fromTranslate(area.x(), area.y());
+    if (!viewBox) {
+        frame.ToPage = place * frame.ToPage;
+        return frame;
+    }
+    frame.ToPage
+        = ViewBoxTransform(*viewBox, area.size(), node.Attribute(u"preserveAspectRatio")) * place * frame.ToPage;
+    frame.Viewport = viewBox->size();
+    return frame;
+}
+
+void TSvgReader::Walk(int index, const TFrame& parent, std::vector<TPolygon>& out)
+{
+    const TSvgNode& node = Tree.Nodes[static_cast<std::size_t>(index)];
+    if (!Error.isEmpty() || node.IsText() || IsDefinition(node.Name))
+        return;
+    if (++Drawn > SvgLimits::MaxDrawnElements) {
+        Error = Tr("The picture draws more than %1 elements.").arg(SvgLimits::MaxDrawnElements);
+        return;
+    }
+    TFrame frame = parent;
+    if (!Enter(node, frame))
+        return;
+    if (node.Name == u"svg") {
+        const auto length = [&](QStringView name, double base, double otherwise) {
+            return ParseSvgLength(node.Attribute(name), base).value_or(otherwise);
+        };
+        const QSizeF size = parent.Viewport;
+        frame = Viewport(node, frame,
+            { length(u"x", size.width(), 0), length(u"y", size.height(), 0),
+                length(u"width", size.width(), size.width()), length(u"height", size.height(), size.height()) });
+    }
+    if (node.Name == u"switch") {
+        const auto first = std::find_if(node.Children.begin(), node.Children.end(),
+            [this](int child) { return !Tree.Nodes[static_cast<std::size_t>(child)].IsText(); });
+        Group(first == node.Children.end() ? std::vector<int>() : std::vector<int> { *first }, frame, out);
+    } else if (IsContainer(node.Name)) {
+        Group(node.Children, frame, out);
+    } else if (node.Name == u"use") {
+        Use(node, frame, out);
+    } else if (node.Name == u"text") {
+        AppendSvgText(Tree, index, frame.Style, frame.ToPage, Sheet, Paints, out);
+    } else if (node.Name == u"image") {
+        ++Result.LeftOut.Bitmaps;
+    } else if (node.Name == u"foreignObject") {
+        ++Result.LeftOut.Other;
+    } else {
+        Shape(node, frame, out);
+    }
+}
+
+// Takes in the element's own style, transform and clip; false when it draws nothing.
+bool TSvgReader::Enter(const TSvgNode& node, TFrame& frame)
+{
+    frame.Style = CascadeSvgStyle(node, frame.Style, Sheet);
+    if (!frame.Style.Displayed)
+        return false;
+    frame.ToPage = ParseSvgTransform(node.Attribute(u"transform")) * frame.ToPage;
+    const auto given = [](const QString& value) { return !value.isEmpty() && value.trimmed() != u"none"; };
+    if (given(frame.Style.Filter))
+        ++Result.LeftOut.Filters;
+    if (given(frame.Style.Mask))
+        ++Result.LeftOut.Clips;
+    if (given(frame.Style.ClipPath)) {
+        if (const auto clip = ClipRectangle(Tree, frame.Style.ClipPath, frame.ToPage))
+            frame.Clip = Intersect(frame.Clip, *clip);
+        else
+            ++Result.LeftOut.Clips;
+    }
+    return true;
+}
+
+// Children become one group when there are several shapes, the shape itself when there is one.
+void TSvgReader::Group(const std::vector<int>& children, const TFrame& frame, std::vector<TPolygon>& out)
+{
+    std::vector<TPolygon> parts;
+    for (const int child : children)
+        Walk(child, frame, parts);
+    if (parts.size() == 1) {
+        out.push_back(std::move(parts.front()));
+        return;
+    }
+    if (parts.empty())
+        return;
+    TPolygon group;
+    group.SetKind(skGroup);
+    group.FDevRect = parts.front().FDevRect;
+    for (TPolygon& part : parts)
+        group.AddToGroup(std::move(part), BaseScale);
+    out.push_back(std::move(group));
+}
+
+void TSvgReader::Use(const TSvgNode& node, TFrame frame, std::vector<TPolygon>& out)
+{
+    const int target = Tree.Find(node.Attribute(u"href"));
+    if (target < 0)
+        return;
+    if (std::find(UseChain.begin(), UseChain.end(), target) != UseChain.end()) {
+        Error = Tr("The picture's <use> elements refer to each other in a loop.");
+        return;
+    }
+    if (UseChain.size() >= SvgLimits::MaxUseNesting) {
+        Error = Tr("The picture nests <use> elements more than %1 deep.").arg(SvgLimits::MaxUseNesting);
+        return;
+    }
+    const QSizeF size = frame.Viewport;
+    const auto length = [&](QStringView name, double base) { return ParseSvgLength(node.Attribute(name), base); };
+    frame.ToPage
+        = QTransform::fromTranslate(length(u"x", size.width()).value_or(0), length(u"y", size.height()).value_or(0))
+        * frame.ToPage;
+    UseChain.push_back(target);
+    const TSvgNode& referenced = Tree.Nodes[static_cast<std::size_t>(target)];
+    if (referenced.Name == u"symbol") {
+        TFrame inner = frame;
+        if (Enter(referenced, inner)) {
+            const QRectF area(0, 0, length(u"width", size.width()).value_or(size.width()),
+                length(u"height", size.height()).value_or(size.height()));
+            Group(referenced.Children, Viewport(referenced, inner, area), out);
+        }
+    } else {
+        Walk(target, frame, out);
+    }
+    UseChain.pop_back();
+}
+
+void TSvgReader::Shape(const TSvgNode& node, const TFrame& frame, std::vector<TPolygon>& out)
+{
+    TSvgOutline outline;
+    if (!SvgOutline(node, frame.Viewport, outline, PointBudget)) {
+        Error = Tr("The picture has more than %1 points.").arg(SvgLimits::MaxPoints);
+        return;
+    }
+    if (outline.Path.isEmpty() || !frame.Style.Visible)
+        return;
+    TSvgPaint paint = Paints.Resolve(frame.Style, frame.ToPage, IsMarkable(node.Name));
+    if (!paint.Fill && !paint.Stroke)
+        return;
+    if (outline.BoxKind != 0 && frame.ToPage.type() <= QTransform::TxScale) {
+        QRectF box = frame.ToPage.mapRect(outline.Box);
+        if (frame.Clip && outline.BoxKind == skRectangle)
+            box = box.intersected(*frame.Clip);
+        if (!frame.Clip || frame.Clip->contains(box)) {
+            if (!box.isEmpty())
+                AppendBoxShape(outline.BoxKind, box, paint, out);
+            return;
+        }
+    }
+    QPainterPath path = frame.ToPage.map(outline.Path);
+    if (frame.Clip)
+        path = ClipToRectangle(path, *frame.Clip, paint.Fill.has_value());
+    path.setFillRule(paint.Rule);
+    if (!path.isEmpty())
+        AppendPathShapes(path, paint, out);
+}
+
+} // namespace korvo
