@@ -44,7 +44,7 @@ namespace {
         }
         pen.Colour = ColourFromRgb(paint.Stroke->rgb());
         pen.Style = NearestLineStyle(paint.DashMm);
-        pen.Width = std::max(1, Round(std::min(paint.StrokeWidthMm * PenUnitsPerMm, 1e6)));
+        pen.Width = std::max(1, Round(paint.StrokeWidthMm * PenUnitsPerMm));
         return pen;
     }
 
@@ -115,12 +115,12 @@ namespace {
         Append(kind, points, pen, brush, out, end ? leArrow : leNone);
         if (!start)
             return;
+        // Along the first point apart from the start: a curve's first control point may sit on it.
         const QPointF from = points[0];
-        const QPointF along = points[1] - from;
+        const auto next = std::find_if(points.begin(), points.end(), [from](QPointF p) { return p != from; });
+        const QPointF along = *next - from;
         const double length = std::hypot(along.x(), along.y());
-        if (length > 0)
-            Append(
-                skLine, { from + along * std::min(1.0, StartArrowLengthMm / length), from }, pen, brush, out, leArrow);
+        Append(skLine, { from + along * std::min(1.0, StartArrowLengthMm / length), from }, pen, brush, out, leArrow);
     }
 
     // One closed outline that passes through every subpath and back to the first one's start after each:
@@ -134,14 +134,12 @@ namespace {
         TSubpath all;
         all.Points.push_back(home);
         const auto straightTo = [&all, curved](QPointF to) {
-            const QPointF from = all.Points.back();
-            if (to == from)
+            if (to == all.Points.back())
                 return;
-            if (curved) {
-                all.Points.push_back(from + (to - from) / 3);
-                all.Points.push_back(from + (to - from) * 2 / 3);
-            }
-            all.Points.push_back(to);
+            if (curved)
+                AddStraightSegment(all.Points, to);
+            else
+                all.Points.push_back(to);
         };
         for (const TSubpath& s : subpaths) {
             straightTo(s.Points.front());
@@ -167,6 +165,29 @@ namespace {
             [clockwise](const TSubpath& s) { return (s.TurnArea() > 0) != clockwise; });
     }
 
+    // Only straight outlines are looked at: finding the area's outline turns curves into many short lines.
+    bool CrossesUnderWinding(const std::vector<TSubpath>& subpaths, const TSvgPaint& paint)
+    {
+        return paint.Rule == Qt::WindingFill
+            && std::none_of(subpaths.begin(), subpaths.end(), [](const TSubpath& s) { return s.Curved; })
+            && std::any_of(subpaths.begin(), subpaths.end(), [](const TSubpath& s) { return s.CrossesItself(); });
+    }
+
+    // An outline that crosses itself fills its overlaps under the winding rule but not under the even-odd one
+    // that shapes paint with: the fill then comes from the area's own outline, the stroke from the path.
+    void AppendWindingFill(const QPainterPath& pathMm, const TSvgPaint& paint, std::vector<TPolygon>& out)
+    {
+        TSvgPaint fill = paint;
+        fill.Stroke.reset();
+        fill.Rule = Qt::OddEvenFill;
+        QPainterPath winding = pathMm;
+        winding.setFillRule(Qt::WindingFill);
+        AppendPathShapes(winding.simplified(), fill, out);
+        TSvgPaint stroke = paint;
+        stroke.Fill.reset();
+        AppendPathShapes(pathMm, stroke, out);
+    }
+
 } // namespace
 
 void AppendPathShapes(const QPainterPath& pathMm, const TSvgPaint& paint, std::vector<TPolygon>& out)
@@ -176,6 +197,10 @@ void AppendPathShapes(const QPainterPath& pathMm, const TSvgPaint& paint, std::v
     TBrush brush = BrushFor(paint);
     if (subpaths.empty() || (pen.Style == psClear && brush.Style == bsClear))
         return;
+    if (brush.Style != bsClear && CrossesUnderWinding(subpaths, paint)) {
+        AppendWindingFill(pathMm, paint, out);
+        return;
+    }
     if (brush.Style != bsClear && NeedsHoles(subpaths, paint)) {
         AppendHoledFill(subpaths, brush, out);
         if (pen.Style == psClear)

@@ -6,14 +6,6 @@ namespace korvo {
 
 namespace {
 
-    void AddStraight(TSubpath& s, QPointF to)
-    {
-        const QPointF from = s.Points.back();
-        s.Points.push_back(from + (to - from) / 3);
-        s.Points.push_back(from + (to - from) * 2 / 3);
-        s.Points.push_back(to);
-    }
-
     // Keeps a subpath that goes somewhere, marking whether it came back to its start.
     void Finish(TSubpath& s, std::vector<TSubpath>& out)
     {
@@ -26,7 +18,23 @@ namespace {
         s = TSubpath();
     }
 
+    double Cross(QPointF a, QPointF b) { return a.x() * b.y() - a.y() * b.x(); }
+
+    // Whether the segments cross at a point inside both; touching and overlapping do not count.
+    bool Cross(QPointF a, QPointF b, QPointF c, QPointF d)
+    {
+        return Cross(b - a, c - a) * Cross(b - a, d - a) < 0 && Cross(d - c, a - c) * Cross(d - c, b - c) < 0;
+    }
+
 } // namespace
+
+void AddStraightSegment(std::vector<QPointF>& points, QPointF to)
+{
+    const QPointF from = points.back();
+    points.push_back(from + (to - from) / 3);
+    points.push_back(from + (to - from) * 2 / 3);
+    points.push_back(to);
+}
 
 std::vector<QPointF> TSubpath::Anchors() const
 {
@@ -57,6 +65,23 @@ QRectF TSubpath::Box() const
     return QRectF(QPointF(left->x(), top->y()), QPointF(right->x(), bottom->y()));
 }
 
+bool TSubpath::CrossesItself() const
+{
+    // Comparing every pair grows with the square of the count, so long outlines are not compared.
+    constexpr std::size_t MostEdges = 512;
+    const std::vector<QPointF> a = Anchors();
+    const std::size_t edges = a.size() - 1;
+    if (Curved || edges > MostEdges)
+        return false;
+    for (std::size_t i = 0; i < edges; ++i) {
+        for (std::size_t j = i + 2; j < edges; ++j) {
+            if (Cross(a[i], a[i + 1], a[j], a[j + 1]))
+                return true;
+        }
+    }
+    return false;
+}
+
 std::vector<TSubpath> SplitSubpaths(const QPainterPath& path)
 {
     std::vector<TSubpath> subpaths;
@@ -67,7 +92,7 @@ std::vector<TSubpath> SplitSubpaths(const QPainterPath& path)
             Finish(current, subpaths);
             current.Points.push_back(e);
         } else if (e.isLineTo()) {
-            AddStraight(current, e);
+            AddStraightSegment(current.Points, e);
         } else if (e.isCurveTo() && i + 2 < path.elementCount()) {
             current.Points.push_back(e);
             current.Points.push_back(path.elementAt(i + 1));
@@ -82,6 +107,10 @@ std::vector<TSubpath> SplitSubpaths(const QPainterPath& path)
 
 bool AnySubpathsMeet(const std::vector<TSubpath>& subpaths)
 {
+    // Comparing every pair grows with the square of the count; past this many, take it that they meet.
+    constexpr std::size_t MostCompared = 256;
+    if (subpaths.size() > MostCompared)
+        return true;
     std::vector<QRectF> boxes;
     for (const TSubpath& s : subpaths)
         boxes.push_back(s.Box());

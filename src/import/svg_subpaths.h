@@ -23,7 +23,13 @@ struct TSubpath {
     // Twice the area the anchors enclose, positive when they run clockwise on the page.
     double TurnArea() const;
     QRectF Box() const;
+    // Whether two edges between the anchors cross, as in a star drawn in one stroke. Only straight
+    // subpaths are looked at, and past a few hundred edges the answer is no.
+    bool CrossesItself() const;
 };
+
+// Appends a straight segment from the last point to `to`, laid out as a Bézier segment is.
+void AddStraightSegment(std::vector<QPointF>& points, QPointF to);
 
 // The subpaths that have at least one segment of some length; lone moves are left out.
 std::vector<TSubpath> SplitSubpaths(const QPainterPath& path);

@@ -19,6 +19,7 @@ namespace {
     constexpr int MeasuringHeight = 1000;
     // Weights from semi-bold up draw bold; a shape's font has only the two.
     constexpr int BoldFrom = 600;
+    constexpr std::int32_t MostPoints = 1000;
 
     // SVG's generic families, named by faces that every desktop maps onto one it has.
     QString FaceFor(const QString& family)
@@ -45,7 +46,7 @@ namespace {
         TShapeFont font;
         font.SetCharset(charset);
         font.SetFace(EncodeText(FaceFor(text.Family), charset).value_or(QByteArrayLiteral("Arial")));
-        font.SetSize(std::clamp(Round(std::min(text.SizeMm / MmPerPoint, 1e6)), 1, 1000));
+        font.SetSize(std::clamp(Round(text.SizeMm / MmPerPoint), 1, MostPoints));
         font.SetBold(text.Weight >= BoldFrom);
         font.SetItalic(text.Italic);
         font.SetOrientation(OrientationFor(text.RotationDegrees));
