@@ -8,8 +8,6 @@
 namespace korvo {
 namespace {
 
-    bool IsAxisAligned(const QTransform& t) { return t.type() <= QTransform::TxScale; }
-
     // Liang–Barsky: the part of the segment a-b inside the rectangle, if any.
     bool ClipSegment(QPointF& a, QPointF& b, const QRectF& r)
     {
@@ -76,7 +74,7 @@ std::optional<QRectF> ClipRectangle(const TSvgTree& tree, QStringView reference,
         return std::nullopt;
     const QTransform total
         = ParseSvgTransform(rect.Attribute(u"transform")) * ParseSvgTransform(clip.Attribute(u"transform")) * toPage;
-    if (!IsAxisAligned(total))
+    if (!KeepsBoxes(total))
         return std::nullopt;
     const auto length = [&rect](QStringView name) { return ParseSvgLength(rect.Attribute(name)).value_or(0); };
     return total.mapRect(QRectF(length(u"x"), length(u"y"), length(u"width"), length(u"height")));
@@ -97,7 +95,9 @@ QPainterPath ClipToRectangle(const QPainterPath& path, const QRectF& clip, bool 
         window.addRect(clip);
         QPainterPath inside = path.intersected(window);
         inside.setFillRule(path.fillRule());
-        return inside;
+        // A filled path without area (a line) has nothing to intersect; its stroke is cut instead.
+        if (!inside.isEmpty())
+            return inside;
     }
     return CutLines(path, clip);
 }

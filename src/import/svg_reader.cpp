@@ -1,6 +1,5 @@
 #include "import/svg_reader.h"
 
-#include "geometry/units.h"
 #include "import/svg_clip.h"
 #include "import/svg_limits.h"
 #include "import/svg_outline.h"
@@ -16,6 +15,10 @@ namespace korvo {
 namespace {
 
     QString Tr(const char* text) { return QCoreApplication::translate("SvgImport", text); }
+
+    // The shape builder leaves its shapes' device boxes at one pixel per mm; groups follow it, and
+    // whoever places the picture works them out again at the view's scale.
+    constexpr float ShapeBuilderScale = 1;
 
     // Elements drawn only where another element refers to them, or never.
     bool IsDefinition(const QString& name)
@@ -167,9 +170,9 @@ void TSvgReader::Group(const std::vector<int>& children, const TFrame& frame, st
         return;
     TPolygon group;
     group.SetKind(skGroup);
-    group.FDevRect = parts.front().FDevRect;
     for (TPolygon& part : parts)
-        group.AddToGroup(std::move(part), BaseScale);
+        group.AddToGroup(std::move(part), ShapeBuilderScale);
+    group.CalcGroupBounds(ShapeBuilderScale);
     out.push_back(std::move(group));
 }
 
@@ -218,7 +221,7 @@ void TSvgReader::Shape(const TSvgNode& node, const TFrame& frame, std::vector<TP
     TSvgPaint paint = Paints.Resolve(frame.Style, frame.ToPage, IsMarkable(node.Name));
     if (!paint.Fill && !paint.Stroke)
         return;
-    if (outline.BoxKind != 0 && frame.ToPage.type() <= QTransform::TxScale) {
+    if (outline.BoxKind != 0 && KeepsBoxes(frame.ToPage)) {
         QRectF box = frame.ToPage.mapRect(outline.Box);
         if (frame.Clip && outline.BoxKind == skRectangle)
             box = box.intersected(*frame.Clip);

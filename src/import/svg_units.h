@@ -24,6 +24,9 @@ std::optional<double> ParseSvgLength(QStringView text, double percentBase = 0);
 // (align xMin/xMid/xMax × YMin/YMid/YMax, meet or slice, or none).
 QTransform ViewBoxTransform(const QRectF& viewBox, QSizeF viewport, QStringView preserveAspectRatio);
 
+// Whether the transform maps every axis-aligned box onto one (no turn but by quarter turns, no skew).
+bool KeepsBoxes(const QTransform& t);
+
 // A transform attribute: matrix, translate, scale, rotate, skewX and skewY in a list. An error ends
 // the list and, as SVG says, drops the whole attribute (identity).
 QTransform ParseSvgTransform(QStringView text);

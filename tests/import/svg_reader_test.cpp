@@ -1,0 +1,210 @@
+#include "import/svg_import.h"
+
+#include <gtest/gtest.h>
+
+#include <zlib.h>
+
+namespace korvo {
+namespace {
+
+    // A shape as one line: kind, points to 0.01 mm, pen style and width, fill colour or "-", line end;
+    // a text its words, face, size, weight and colour instead of its measured frame; a group its children.
+    std::string Describe(const TPolygon& shape)
+    {
+        QString text = QString::number(shape.FKind) + u':';
+        if (shape.IsGroup()) {
+            for (const TPolygon& child : shape.FChildren)
+                text += QStringLiteral(" [%1]").arg(QString::fromStdString(Describe(child)));
+            return text.toStdString();
+        }
+        if (shape.FKind == skText) {
+            return QStringLiteral("9: '%1' %2 %3pt%4%5 colour %6 x %7 turned %8")
+                .arg(QString::fromLatin1(shape.FText), QString::fromLatin1(shape.FFont.Face()))
+                .arg(shape.FFont.Size())
+                .arg(shape.FFont.Bold() ? " bold" : "", shape.FFont.Italic() ? " italic" : "")
+                .arg(shape.FFont.Colour, 6, 16, QChar(u'0'))
+                .arg(shape.FPoints.front().X, 0, 'f', 2)
+                .arg(shape.FFont.Orientation())
+                .toStdString();
+        }
+        for (const TMMPoint& p : shape.FPoints)
+            text += u' ' + QString::number(p.X, 'f', 2) + u',' + QString::number(p.Y, 'f', 2);
+        text += QStringLiteral(" pen %1/%2").arg(shape.FPen.Style).arg(shape.FPen.Width);
+        text += shape.FBrush.Style == bsClear ? QStringLiteral(" fill -")
+                                              : QStringLiteral(" fill %1").arg(shape.FBrush.Colour, 6, 16, QChar(u'0'));
+        if (shape.FLineEnd != leNone)
+            text += QStringLiteral(" end %1").arg(shape.FLineEnd);
+        return text.toStdString();
+    }
+
+    // One user unit is one mm in these pictures, so points read as written.
+    QByteArray Picture(const char* body)
+    {
+        return QByteArray(R"svg(<svg xmlns="http://www.w3.org/2000/svg" xmlns:xlink="http://www.w3.org/1999/xlink" )svg"
+                          R"svg(width="100mm" height="100mm" viewBox="0 0 100 100">)svg")
+            + body + "</svg>";
+    }
+
+    struct TReadCase {
+        const char* Name;
+        QByteArray Svg;
+        std::vector<std::string> Shapes;
+        const char* LeftOut = "";
+    };
+
+    // Pens are 144 to the inch: 1 mm is width 6. Colours are 0xBBGGRR.
+    const TReadCase ReadCases[] = {
+        { "rect keeps its kind", Picture(R"svg(<rect x="10" y="20" width="30" height="40" fill="red"/>)svg"),
+            { "2: 10.00,20.00 10.00,60.00 40.00,60.00 40.00,20.00 pen 5/1 fill 0000ff" } },
+        { "circle keeps its kind", Picture(R"svg(<circle cx="50" cy="40" r="10" fill="none" stroke="#000"/>)svg"),
+            { "3: 40.00,40.00 40.00,34.48 44.48,30.00 50.00,30.00 55.52,30.00 60.00,34.48 60.00,40.00 60.00,45.52 "
+              "55.52,50.00 50.00,50.00 44.48,50.00 40.00,45.52 40.00,40.00 pen 0/6 fill -" } },
+        { "rounded rect is a closed curve", Picture(R"svg(<rect width="10" height="10" rx="2" fill="blue"/>)svg"),
+            { "20: 0.00,2.00 0.00,0.90 0.90,0.00 2.00,0.00 4.00,0.00 6.00,0.00 8.00,0.00 9.10,0.00 10.00,0.90 "
+              "10.00,2.00 10.00,4.00 10.00,6.00 10.00,8.00 10.00,9.10 9.10,10.00 8.00,10.00 6.00,10.00 4.00,10.00 "
+              "2.00,10.00 0.90,10.00 0.00,9.10 0.00,8.00 0.00,6.00 0.00,4.00 0.00,2.00 pen 5/1 fill ff0000" } },
+        { "line, polyline and polygon",
+            Picture(R"svg(<g stroke="black" stroke-width="1" fill="none"><line x1="1" y1="2" x2="3" y2="4"/>)svg"
+                    R"svg(<polyline points="0,0 10,0 10,10"/><polygon points="0,0 10,0 10,10" fill="lime"/></g>)svg"),
+            { "10: [7: 1.00,2.00 3.00,4.00 pen 0/6 fill -] [22: 0.00,0.00 10.00,0.00 10.00,10.00 pen 0/6 fill -] [1: "
+              "0.00,0.00 10.00,0.00 10.00,10.00 pen 0/6 fill 00ff00]" } },
+        { "transforms in a list apply right to left",
+            Picture(R"svg(<rect transform="translate(10,5) scale(2)" width="10" height="5" fill="red"/>)svg"),
+            { "2: 10.00,5.00 10.00,15.00 30.00,15.00 30.00,5.00 pen 5/1 fill 0000ff" } },
+        { "a quarter turn keeps a rect, other turns make a polygon",
+            Picture(R"svg(<g fill="red"><rect transform="rotate(90 50 50)" width="10" height="5"/>)svg"
+                    R"svg(<rect transform="rotate(30)" width="10" height="5"/></g>)svg"),
+            { "10: [2: 95.00,0.00 95.00,10.00 100.00,10.00 100.00,0.00 pen 5/1 fill 0000ff] [1: 0.00,0.00 8.66,5.00 "
+              "6.16,9.33 -2.50,4.33 pen 5/1 fill 0000ff]" } },
+        { "skew and matrix",
+            Picture(R"svg(<g fill="red"><rect transform="skewX(45)" width="10" height="10"/>)svg"
+                    R"svg(<rect transform="matrix(1 0 0 1 20 30)" width="1" height="1"/></g>)svg"),
+            { "10: [1: 0.00,0.00 10.00,0.00 20.00,10.00 10.00,10.00 pen 5/1 fill 0000ff] [2: 20.00,30.00 20.00,31.00 "
+              "21.00,31.00 21.00,30.00 pen 5/1 fill 0000ff]" } },
+        { "inches and a viewBox",
+            QByteArray(R"svg(<svg xmlns="http://www.w3.org/2000/svg" width="1in" height="2cm")svg"
+                       R"svg( viewBox="0 0 96 20"><rect width="96" height="20" fill="red"/></svg>)svg"),
+            { "2: 0.00,7.35 0.00,12.65 25.40,12.65 25.40,7.35 pen 5/1 fill 0000ff" } },
+        { "viewBox centred in a wider viewport",
+            QByteArray(
+                R"svg(<svg xmlns="http://www.w3.org/2000/svg" width="200mm" height="100mm" viewBox="0 0 100 100">)svg"
+                R"svg(<rect width="10" height="10" fill="red"/></svg>)svg"),
+            { "2: 50.00,0.00 50.00,10.00 60.00,10.00 60.00,0.00 pen 5/1 fill 0000ff" } },
+        { "viewBox stretched with none",
+            QByteArray(
+                R"svg(<svg xmlns="http://www.w3.org/2000/svg" width="200mm" height="100mm" viewBox="0 0 100 100")svg"
+                R"svg( preserveAspectRatio="none"><rect width="10" height="10" fill="red"/></svg>)svg"),
+            { "2: 0.00,0.00 0.00,10.00 20.00,10.00 20.00,0.00 pen 5/1 fill 0000ff" } },
+        { "points and picas",
+            QByteArray(R"svg(<svg xmlns="http://www.w3.org/2000/svg" width="72pt" height="6pc">)svg"
+                       R"svg(<rect width="96" height="96" fill="red"/></svg>)svg"),
+            { "2: 0.00,0.00 0.00,25.40 25.40,25.40 25.40,0.00 pen 5/1 fill 0000ff" } },
+        { "sheet by element, class and id; style attribute last",
+            Picture(
+                R"svg(<style>rect { fill: blue } .a { fill: lime } #b { fill: red } rect.c, .d { fill: yellow }</style>)svg"
+                R"svg(<rect width="1" height="1" fill="black"/><rect class="a" width="1" height="1"/>)svg"
+                R"svg(<rect id="b" class="a" width="1" height="1"/><rect id="b2" style="fill:#123" width="1" height="1"/>)svg"
+                R"svg(<rect class="c" width="1" height="1"/>)svg"),
+            { "2: 0.00,0.00 0.00,1.00 1.00,1.00 1.00,0.00 pen 5/1 fill ff0000",
+                "2: 0.00,0.00 0.00,1.00 1.00,1.00 1.00,0.00 pen 5/1 fill 00ff00",
+                "2: 0.00,0.00 0.00,1.00 1.00,1.00 1.00,0.00 pen 5/1 fill 0000ff",
+                "2: 0.00,0.00 0.00,1.00 1.00,1.00 1.00,0.00 pen 5/1 fill 332211",
+                "2: 0.00,0.00 0.00,1.00 1.00,1.00 1.00,0.00 pen 5/1 fill 00ffff" } },
+        { "inherited fill and currentColor",
+            Picture(R"svg(<g fill="red" color="#00ff00"><rect width="1" height="1"/>)svg"
+                    R"svg(<rect width="1" height="1" fill="currentColor"/></g>)svg"),
+            { "10: [2: 0.00,0.00 0.00,1.00 1.00,1.00 1.00,0.00 pen 5/1 fill 0000ff] [2: 0.00,0.00 0.00,1.00 1.00,1.00 "
+              "1.00,0.00 pen 5/1 fill 00ff00]" } },
+        { "colour forms",
+            Picture(
+                R"svg(<g><rect width="1" height="1" fill="rgb(0,0,255)"/>)svg"
+                R"svg(<rect width="1" height="1" fill="rgb(100%,0%,0%)"/><rect width="1" height="1" fill="#abc"/>)svg"
+                R"svg(<rect width="1" height="1" fill="teal"/><rect width="1" height="1" fill="#11223380"/></g>)svg"),
+            { "10: [2: 0.00,0.00 0.00,1.00 1.00,1.00 1.00,0.00 pen 5/1 fill ff0000] [2: 0.00,0.00 0.00,1.00 1.00,1.00 "
+              "1.00,0.00 pen 5/1 fill 0000ff] [2: 0.00,0.00 0.00,1.00 1.00,1.00 1.00,0.00 pen 5/1 fill ccbbaa] [2: "
+              "0.00,0.00 0.00,1.00 1.00,1.00 1.00,0.00 pen 5/1 fill 808000] [2: 0.00,0.00 0.00,1.00 1.00,1.00 "
+              "1.00,0.00 pen 5/1 fill 999088]" } },
+        { "opacity over white",
+            Picture(R"svg(<g opacity="0.5"><rect width="1" height="1" fill="#000" fill-opacity="0.5"/></g>)svg"),
+            { "2: 0.00,0.00 0.00,1.00 1.00,1.00 1.00,0.00 pen 5/1 fill bfbfbf" } },
+        { "gradient average",
+            Picture(
+                R"svg(<defs><linearGradient id="g0"><stop offset="0" stop-color="red"/>)svg"
+                R"svg(<stop offset="1" style="stop-color:blue"/></linearGradient>)svg"
+                R"svg(<radialGradient id="g1" xlink:href="#g0"/></defs><rect width="1" height="1" fill="url(#g1)"/>)svg"),
+            { "2: 0.00,0.00 0.00,1.00 1.00,1.00 1.00,0.00 pen 5/1 fill 800080" } },
+        { "use, and a symbol through its viewBox",
+            Picture(
+                R"svg(<defs><rect id="r" width="2" height="2" fill="red"/><symbol id="s" viewBox="0 0 1 1">)svg"
+                R"svg(<rect width="1" height="1" fill="blue"/></symbol></defs><use xlink:href="#r" x="10" y="20"/>)svg"
+                R"svg(<use href="#s" x="50" y="50" width="10" height="10"/>)svg"),
+            { "2: 10.00,20.00 10.00,22.00 12.00,22.00 12.00,20.00 pen 5/1 fill 0000ff",
+                "2: 50.00,50.00 50.00,60.00 60.00,60.00 60.00,50.00 pen 5/1 fill ff0000" } },
+        { "arrow markers and a dash",
+            Picture(
+                R"svg(<defs><marker id="Arrow1Lend"><path d="M0,0 L5,5 L0,10 z"/></marker>)svg"
+                R"svg(<marker id="dot"><circle r="2"/></marker></defs>)svg"
+                R"svg(<path d="M10,10 L20,10" stroke="black" marker-end="url(#Arrow1Lend)" stroke-dasharray="1 3"/>)svg"
+                R"svg(<path d="M10,20 L20,20" stroke="black" marker-end="url(#dot)"/>)svg"),
+            { "7: 10.00,10.00 20.00,10.00 pen 2/6 fill 000000 end 1",
+                "7: 10.00,20.00 20.00,20.00 pen 0/6 fill 000000" } },
+        { "text with its font",
+            Picture(R"svg(<text x="10" y="20" font-family="'Liberation Sans', sans-serif" font-size="5" )svg"
+                    R"svg(font-weight="bold" fill="red">Hi <tspan font-style="italic">there</tspan></text>)svg"
+                    R"svg(<text x="10" y="50" transform="rotate(-90 10 50)" text-anchor="start">Up</text>)svg"),
+            { "9: 'Hi there' Liberation Sans 14pt bold colour 0000ff x 10.00 turned 0",
+                "9: 'Up' Arial 45pt colour 000000 x -4.37 turned 900" } },
+        { "a rectangular clip cuts fills and lines",
+            Picture(R"svg(<clipPath id="c"><rect width="50" height="50"/></clipPath><g clip-path="url(#c)">)svg"
+                    R"svg(<rect x="25" y="25" width="50" height="50" fill="red"/>)svg"
+                    R"svg(<path d="M0,40 L100,40" stroke="black"/><circle cx="80" cy="80" r="5" fill="red"/></g>)svg"),
+            { "10: [2: 25.00,25.00 25.00,50.00 50.00,50.00 50.00,25.00 pen 5/1 fill 0000ff] [7: 0.00,40.00 50.00,40.00 "
+              "pen 0/6 fill 000000]" } },
+        { "hidden elements",
+            Picture(R"svg(<rect width="1" height="1" display="none"/><g style="display:none"><rect/></g>)svg"
+                    R"svg(<rect width="1" height="1" visibility="hidden"/>)svg"),
+            {} },
+        { "one-child groups are flattened, nested ones merged",
+            Picture(R"svg(<g><g><rect width="1" height="1"/></g></g><g><rect width="1" height="1"/>)svg"
+                    R"svg(<g><rect x="2" width="1" height="1"/><rect x="4" width="1" height="1"/></g></g>)svg"),
+            { "2: 0.00,0.00 0.00,1.00 1.00,1.00 1.00,0.00 pen 5/1 fill 000000",
+                "10: [2: 0.00,0.00 0.00,1.00 1.00,1.00 1.00,0.00 pen 5/1 fill 000000] [2: 2.00,0.00 2.00,1.00 "
+                "3.00,1.00 3.00,0.00 pen 5/1 fill 000000] [2: 4.00,0.00 4.00,1.00 5.00,1.00 5.00,0.00 pen 5/1 fill "
+                "000000]" } },
+        { "what is left out is counted",
+            Picture(
+                R"svg(<defs><filter id="f"/><pattern id="p"/><mask id="m"/><clipPath id="k"><circle r="5"/></clipPath></defs>)svg"
+                R"svg(<image width="5" height="5"/><image width="5" height="5"/><rect width="1" height="1" filter="url(#f)"/>)svg"
+                R"svg(<rect width="1" height="1" fill="url(#p) red"/><rect width="1" height="1" mask="url(#m)"/>)svg"
+                R"svg(<rect width="1" height="1" clip-path="url(#k)"/><foreignObject/>)svg"),
+            { "2: 0.00,0.00 0.00,1.00 1.00,1.00 1.00,0.00 pen 5/1 fill 000000",
+                "2: 0.00,0.00 0.00,1.00 1.00,1.00 1.00,0.00 pen 5/1 fill 0000ff",
+                "2: 0.00,0.00 0.00,1.00 1.00,1.00 1.00,0.00 pen 5/1 fill 000000",
+                "2: 0.00,0.00 0.00,1.00 1.00,1.00 1.00,0.00 pen 5/1 fill 000000" },
+            "7 parts of the picture could not be taken in: 2 bitmaps, 1 filter, 1 pattern, 2 clippings or masks, 1 "
+            "other part" },
+    };
+
+    class SvgReadTest : public testing::TestWithParam<TReadCase> { };
+
+    TEST_P(SvgReadTest, GivesTheShapes)
+    {
+        const TSvgImport read = ReadSvg(GetParam().Svg);
+        ASSERT_EQ(read.Error.toStdString(), "");
+        std::vector<std::string> shapes;
+        for (const TPolygon& shape : read.Shapes)
+            shapes.push_back(Describe(shape));
+        EXPECT_EQ(shapes, GetParam().Shapes);
+        EXPECT_EQ(LeftOutNote(read.LeftOut).toStdString(), GetParam().LeftOut);
+    }
+
+    INSTANTIATE_TEST_SUITE_P(
+        Constructs, SvgReadTest, testing::ValuesIn(ReadCases), [](const testing::TestParamInfo<TReadCase>& info) {
+            std::string name;
+            for (const char c : std::string(info.param.Name))
+                name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+            return name;
+        });
+
+} // namespace
+} // namespace korvo
