@@ -71,9 +71,17 @@ class Checker:
         self.scale = args.scale
 
     def reference(self, svg, stem):
+        """rsvg-convert's grey levels, kept in the work folder so that the next reader scored reuses them."""
+        kept = stem + ".rsvg.grey"
+        if os.path.exists(kept):
+            with open(kept, "rb") as f:
+                return f.read() or None
         png = stem + ".rsvg.png"
         run(["rsvg-convert", "-a", "-w", "800", "-h", "800", svg, "-o", png], self.timeout)
-        return grey_levels(png, self.timeout)
+        levels = grey_levels(png, self.timeout)
+        with open(kept, "wb") as f:
+            f.write(levels or b"")
+        return levels
 
     def imported(self, svg, stem):
         """Imports the picture and counts the drawing's shapes; raises Failure when it does not import."""
@@ -99,7 +107,7 @@ class Checker:
         try:
             kv = self.imported(svg, stem)
         except Failure as failure:
-            return False, False if theirs else None, f"import: {failure}"
+            return False, False if theirs else None, "; ".join(filter(None, [f"import: {failure}", reference_problem]))
         if not theirs:
             return True, None, reference_problem
         try:
