@@ -45,7 +45,9 @@ def run(command, timeout, shell=False):
 
 def grey_levels(png, timeout):
     """The picture trimmed to its ink, fitted into SIDE x SIDE on white and blurred; None when it has no ink."""
-    flat = ["convert", png, "-background", "white", "-alpha", "remove", "-alpha", "off", "-colorspace", "Gray"]
+    # The white border makes the trim cut white away, not the colour in the corners of a picture that fills them.
+    flat = ["convert", png, "-background", "white", "-alpha", "remove", "-alpha", "off", "-colorspace", "Gray",
+            "-bordercolor", "white", "-border", "1"]
     box = run(flat + ["-fuzz", "1%", "-format", "%@", "info:"], timeout).decode().strip()
     width, height = (int(n) for n in box.split("+")[0].split("x"))
     if width <= 1 and height <= 1:
