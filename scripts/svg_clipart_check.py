@@ -24,6 +24,10 @@ import subprocess
 import sys
 
 SIDE = 400
+# Both pictures are compared at the size the editor shows at 100 %: korvo --export draws 4 pixels to the
+# millimetre, so rsvg-convert zooms its 96 pixels to the inch by as much. (Pens keep their width in
+# pixels at any export scale, so drawing larger would make every line look thinner than rsvg's.)
+RSVG_ZOOM = 4 / (96 / 25.4)
 BLUR_SIGMA = 3
 DEFAULT_IMPORT = "{korvo} --convert {svg} {kv}"
 
@@ -70,7 +74,6 @@ class Checker:
         self.import_command = args.import_command
         self.work = args.work
         self.timeout = args.timeout
-        self.scale = args.scale
 
     def reference(self, svg, stem):
         """rsvg-convert's grey levels, kept in the work folder so that the next reader scored reuses them."""
@@ -79,7 +82,7 @@ class Checker:
             with open(kept, "rb") as f:
                 return f.read() or None
         png = stem + ".rsvg.png"
-        run(["rsvg-convert", "-a", "-w", "800", "-h", "800", svg, "-o", png], self.timeout)
+        run(["rsvg-convert", "-z", f"{RSVG_ZOOM:.4f}", svg, "-o", png], self.timeout)
         levels = grey_levels(png, self.timeout)
         with open(kept, "wb") as f:
             f.write(levels or b"")
@@ -97,6 +100,11 @@ class Checker:
             raise Failure("no shapes in the drawing")
         return kv
 
+    def exported(self, kv, stem):
+        png = stem + ".korvo.png"
+        run([self.korvo, "--export", kv, png, "--crop"], self.timeout)
+        return png
+
     def check(self, svg):
         """(imported, looks alike or None when rsvg-convert draws nothing, reason)."""
         stem = os.path.join(self.work, os.path.basename(svg))
@@ -113,9 +121,7 @@ class Checker:
         if not theirs:
             return True, None, reference_problem
         try:
-            png = stem + ".korvo.png"
-            run([self.korvo, "--export", kv, png, "--scale", str(self.scale), "--crop"], self.timeout)
-            ours = grey_levels(png, self.timeout)
+            ours = grey_levels(self.exported(kv, stem), self.timeout)
         except Failure as failure:
             return True, False, f"export: {failure}"
         if ours is None:
@@ -148,7 +154,6 @@ def main():
     parser.add_argument("--work", default="svg-check", help="folder for the drawings and pictures made")
     parser.add_argument("--jobs", type=int, default=1)
     parser.add_argument("--timeout", type=int, default=120, help="seconds for each step of one picture")
-    parser.add_argument("--scale", type=float, default=2, help="korvo --export scale")
     args = parser.parse_args()
     args.korvo = os.path.abspath(args.korvo)
     os.makedirs(args.work, exist_ok=True)
