@@ -11,11 +11,35 @@
 #include <QMimeData>
 #include <QUrl>
 
+#include <functional>
+
 namespace korvo {
 
 namespace {
 
     bool IsDragOver(QEvent::Type type) { return type == QEvent::DragEnter || type == QEvent::DragMove; }
+
+    // Takes a drag from the file manager when `pick` finds a file in it; `dropped` gets the file and
+    // the drop point after the drop has ended, so that a question or a message about the file does not
+    // keep the file manager waiting.
+    bool TakeFileDrop(QObject& target, QEvent& event, const std::function<QString(const QMimeData&)>& pick,
+        const std::function<void(const QString&, QPoint)>& dropped)
+    {
+        if (!IsDragOver(event.type()) && event.type() != QEvent::Drop)
+            return false;
+        auto& drop = static_cast<QDropEvent&>(event);
+        const QString fileName = pick(*drop.mimeData());
+        if (fileName.isEmpty())
+            return false;
+        drop.setDropAction(Qt::CopyAction);
+        drop.accept();
+        if (event.type() == QEvent::Drop) {
+            const QPoint at = drop.position().toPoint();
+            QMetaObject::invokeMethod(
+                &target, [dropped, fileName, at] { dropped(fileName, at); }, Qt::QueuedConnection);
+        }
+        return true;
+    }
 
     // The one local picture file a drag carries, or an empty name.
     QString DraggedPicture(const QMimeData& data)
@@ -83,20 +107,8 @@ TPictureFileDropTarget::TPictureFileDropTarget(TSurfaceWidget& surface, const TC
 
 bool TPictureFileDropTarget::eventFilter(QObject*, QEvent* event)
 {
-    if (!IsDragOver(event->type()) && event->type() != QEvent::Drop)
-        return false;
-    auto& drop = static_cast<QDropEvent&>(*event);
-    const QString fileName = DraggedPicture(*drop.mimeData());
-    if (fileName.isEmpty())
-        return false;
-    drop.setDropAction(Qt::CopyAction);
-    drop.accept();
-    if (event->type() == QEvent::Drop) {
-        const QPoint at = FCanvas.Snap(drop.position().toPoint());
-        QMetaObject::invokeMethod(
-            this, [this, fileName, at] { emit PictureDropped(fileName, at); }, Qt::QueuedConnection);
-    }
-    return true;
+    return TakeFileDrop(*this, *event, DraggedPicture,
+        [this](const QString& fileName, QPoint at) { emit PictureDropped(fileName, FCanvas.Snap(at)); });
 }
 
 TDrawingFileDropTarget::TDrawingFileDropTarget(QWidget& window)
@@ -108,17 +120,9 @@ TDrawingFileDropTarget::TDrawingFileDropTarget(QWidget& window)
 
 bool TDrawingFileDropTarget::eventFilter(QObject*, QEvent* event)
 {
-    if (!IsDragOver(event->type()) && event->type() != QEvent::Drop)
-        return false;
-    auto& drop = static_cast<QDropEvent&>(*event);
-    const QString fileName = DroppedFile(*drop.mimeData(), QStringLiteral("kv"));
-    if (fileName.isEmpty())
-        return false;
-    drop.acceptProposedAction();
-    if (event->type() == QEvent::Drop)
-        QMetaObject::invokeMethod(
-            this, [this, fileName] { emit FileDropped(fileName); }, Qt::QueuedConnection);
-    return true;
+    const auto drawingFile = [](const QMimeData& data) { return DroppedFile(data, QStringLiteral("kv")); };
+    return TakeFileDrop(
+        *this, *event, drawingFile, [this](const QString& fileName, QPoint) { emit FileDropped(fileName); });
 }
 
 } // namespace korvo

@@ -38,7 +38,10 @@ TPictureImport::TPictureImport(TDrawing& drawing, TUserPrompts& prompts)
     : FDrawing(drawing)
     , FPrompts(prompts)
 {
-    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this] { ClipboardDataChanged(); });
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this] {
+        FClipboardChanged = true;
+        emit ClipboardChanged();
+    });
 }
 
 void TPictureImport::ImportChosen()
@@ -61,9 +64,13 @@ void TPictureImport::ImportFileAt(const QString& fileName, TMMPoint at)
 
 bool TPictureImport::ClipboardOffersPicture() const
 {
-    if (FDrawing.ClipboardCount() > 0 && !FClipboardNewer)
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    // Asked only now: the system may tell of another program's copy before it tells Korvo that the
+    // clipboard is no longer Korvo's.
+    const bool clipboardNewer = FClipboardChanged && !clipboard->ownsClipboard();
+    if (FDrawing.ClipboardCount() > 0 && !clipboardNewer)
         return false;
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    const QMimeData* data = clipboard->mimeData();
     return data && data->hasFormat(SvgMimeType);
 }
 
@@ -89,14 +96,6 @@ void TPictureImport::Import(const std::function<QByteArray()>& read, const QStri
     } catch (const EFileError& e) {
         FPrompts.ShowError(e.Message());
     }
-}
-
-void TPictureImport::ClipboardDataChanged()
-{
-    // Korvo's own Copy changes the clipboard too; that leaves the paste buffer the newer one.
-    if (!QGuiApplication::clipboard()->ownsClipboard())
-        FClipboardNewer = true;
-    emit ClipboardChanged();
 }
 
 } // namespace korvo

@@ -33,7 +33,7 @@ public:
     // program put an SVG picture there, and the paste buffer is empty or older.
     bool ClipboardOffersPicture() const;
     // Korvo's own Copy or Cut just filled the paste buffer: Paste takes that again.
-    void PasteBufferFilled() { FClipboardNewer = false; }
+    void PasteBufferFilled() { FClipboardChanged = false; }
     // The clipboard's picture at the view's top-left corner plus 10 mm.
     void PastePicture();
 
@@ -48,12 +48,12 @@ private:
     void ImportFileAt(const QString& fileName, TMMPoint at);
     // Reads the picture's bytes and inserts it; a failure to do either is shown to the user.
     void Import(const std::function<QByteArray()>& read, const QString& name, TMMPoint at);
-    void ClipboardDataChanged();
 
     TDrawing& FDrawing;
     TUserPrompts& FPrompts;
-    // The system clipboard changed after Korvo last filled its paste buffer.
-    bool FClipboardNewer = false;
+    // The system clipboard changed after Korvo last filled its paste buffer; Korvo's own Copy changes it
+    // too, just before it fills the buffer.
+    bool FClipboardChanged = false;
 };
 
 // The files a picture import takes: .svg and .svgz.

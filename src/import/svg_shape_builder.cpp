@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numeric>
 
 namespace korvo {
 
@@ -57,6 +56,8 @@ namespace {
 
     TMMPoint ToMM(QPointF p) { return { static_cast<float>(p.x()), static_cast<float>(p.y()) }; }
 
+    bool IsFinite(TMMPoint p) { return std::isfinite(p.X) && std::isfinite(p.Y); }
+
     // The shape of a kind on the points, painted as given; nothing when a point does not fit in a float.
     void Append(std::int32_t kind, const std::vector<QPointF>& points, TPen pen, TBrush brush,
         std::vector<TPolygon>& out, std::uint8_t lineEnd = leNone)
@@ -65,7 +66,7 @@ namespace {
         shape.SetKind(kind);
         for (QPointF p : points) {
             const TMMPoint mm = ToMM(p);
-            if (!std::isfinite(mm.X) || !std::isfinite(mm.Y))
+            if (!IsFinite(mm))
                 return;
             shape.FPoints.push_back(mm);
         }
@@ -218,8 +219,8 @@ void AppendBoxShape(std::int32_t kind, const QRectF& boxMm, const TSvgPaint& pai
     const TMMPoint bottomRight = ToMM(box.bottomRight());
     const TPen pen = PenFor(paint);
     const TBrush brush = BrushFor(paint);
-    if (box.isEmpty() || !std::isfinite(topLeft.X) || !std::isfinite(topLeft.Y) || !std::isfinite(bottomRight.X)
-        || !std::isfinite(bottomRight.Y) || (pen.Style == psClear && brush.Style == bsClear))
+    if (box.isEmpty() || !IsFinite(topLeft) || !IsFinite(bottomRight)
+        || (pen.Style == psClear && brush.Style == bsClear))
         return;
     TPolygon shape;
     shape.SetKind(kind);

@@ -21,7 +21,7 @@ namespace {
     double Cross(QPointF a, QPointF b) { return a.x() * b.y() - a.y() * b.x(); }
 
     // Whether the segments cross at a point inside both; touching and overlapping do not count.
-    bool Cross(QPointF a, QPointF b, QPointF c, QPointF d)
+    bool SegmentsCross(QPointF a, QPointF b, QPointF c, QPointF d)
     {
         return Cross(b - a, c - a) * Cross(b - a, d - a) < 0 && Cross(d - c, a - c) * Cross(d - c, b - c) < 0;
     }
@@ -75,7 +75,7 @@ bool TSubpath::CrossesItself() const
         return false;
     for (std::size_t i = 0; i < edges; ++i) {
         for (std::size_t j = i + 2; j < edges; ++j) {
-            if (Cross(a[i], a[i + 1], a[j], a[j + 1]))
+            if (SegmentsCross(a[i], a[i + 1], a[j], a[j + 1]))
                 return true;
         }
     }

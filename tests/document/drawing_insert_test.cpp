@@ -78,8 +78,9 @@ TEST_F(InsertPicture, LandsAsOneSelectedShapeAtThePointAndFitsThePage)
         EXPECT_EQ(first.FPen.Width, c.penWidth);
         for (const TPolygon& child : picture.FChildren)
             EXPECT_FALSE(child.IsGroup());
-        if (c.textSize)
+        if (c.textSize) {
             EXPECT_EQ(picture.FChildren.back().FFont.Size(), c.textSize);
+        }
         TMMRect box = picture.FBounds;
         if (picture.IsGroup())
             box = { 1e9f, 1e9f, -1e9f, -1e9f };
