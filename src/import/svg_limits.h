@@ -24,6 +24,8 @@ namespace SvgLimits {
     // Entity declarations in the document type, and the characters all references to them expand to.
     constexpr int MaxEntityDeclarations = 64;
     constexpr qint64 MaxEntityExpansion = 1024 * 1024;
+    // Width and height of the picture in mm (100 m).
+    constexpr double MaxPictureMm = 100000;
     // Gradients that take their stops from another gradient, followed in a chain.
     constexpr int MaxGradientChain = 8;
 } // namespace SvgLimits

@@ -47,6 +47,17 @@ namespace {
         return QRectF(box[0], box[1], box[2], box[3]);
     }
 
+    // Widens the box to every point of the shapes.
+    void AddPointsBounds(const std::vector<TPolygon>& shapes, TMMRect& box)
+    {
+        for (const TPolygon& shape : shapes) {
+            for (const TMMPoint& p : shape.FPoints)
+                box = { std::min(box.Left, p.X), std::min(box.Top, p.Y), std::max(box.Right, p.X),
+                    std::max(box.Bottom, p.Y) };
+            AddPointsBounds(shape.FChildren, box);
+        }
+    }
+
     std::optional<QRectF> Intersect(const std::optional<QRectF>& a, const QRectF& b)
     {
         return a ? a->intersected(b) : b;
@@ -67,17 +78,23 @@ QString TSvgReader::Read()
 {
     const TSvgNode& root = Tree.Root();
     const std::optional<QRectF> viewBox = ViewBox(root);
-    const QSizeF fallback = viewBox ? viewBox->size() : QSizeF();
+    const QSizeF fallback = viewBox ? viewBox->size() : QSizeF(0, 0);
     const double width = ParseSvgLength(root.Attribute(u"width"), fallback.width()).value_or(fallback.width());
     const double height = ParseSvgLength(root.Attribute(u"height"), fallback.height()).value_or(fallback.height());
+    const auto inRange = [](double units) { return units >= 0 && units / SvgUnitsPerMm <= SvgLimits::MaxPictureMm; };
+    if (!inRange(width) || !inRange(height))
+        return Tr("The picture's width or height is negative or larger than %1 m.").arg(SvgLimits::MaxPictureMm / 1000);
     TFrame frame;
     frame.ToPage = QTransform::fromScale(1 / SvgUnitsPerMm, 1 / SvgUnitsPerMm);
     frame.Viewport = QSizeF(width, height);
     frame = Viewport(root, frame, QRectF(0, 0, width, height));
     frame.Style = CascadeSvgStyle(root, TSvgStyle(), Sheet);
-    Result.Bounds = { 0, 0, float(width / SvgUnitsPerMm), float(height / SvgUnitsPerMm) };
     for (const int child : root.Children)
         Walk(child, frame, Result.Shapes);
+    Result.Bounds = { 0, 0, float(width / SvgUnitsPerMm), float(height / SvgUnitsPerMm) };
+    // A picture that does not give its size reaches from the origin as far as it draws.
+    if (width <= 0 || height <= 0)
+        AddPointsBounds(Result.Shapes, Result.Bounds);
     return Error;
 }
 
@@ -118,7 +135,11 @@ void TSvgReader::Walk(int index, const TFrame& parent, std::vector<TPolygon>& ou
     }
     if (node.Name == u"switch") {
         const auto first = std::find_if(node.Children.begin(), node.Children.end(),
-            [this](int child) { return !Tree.Nodes[static_cast<std::size_t>(child)].IsText(); });
+            [this](int child) {
+                // Korvo knows no extensions, so a child that requires one is passed over.
+                const TSvgNode& option = Tree.Nodes[static_cast<std::size_t>(child)];
+                return !option.IsText() && option.Attribute(u"requiredExtensions").isEmpty();
+            });
         Group(first == node.Children.end() ? std::vector<int>() : std::vector<int> { *first }, frame, out);
     } else if (IsContainer(node.Name)) {
         Group(node.Children, frame, out);
@@ -170,6 +191,10 @@ void TSvgReader::Group(const std::vector<int>& children, const TFrame& frame, st
         return;
     TPolygon group;
     group.SetKind(skGroup);
+    std::size_t members = 0;
+    for (const TPolygon& part : parts)
+        members += part.IsGroup() ? part.FChildren.size() : 1;
+    group.FChildren.reserve(members);
     for (TPolygon& part : parts)
         group.AddToGroup(std::move(part), ShapeBuilderScale);
     group.CalcGroupBounds(ShapeBuilderScale);

@@ -57,10 +57,13 @@ namespace {
             }
             if (!Error.isEmpty())
                 return Error;
-            if (Reader.hasError())
-                return Tr("The file is not well-formed XML (line %1: %2).")
-                    .arg(Reader.lineNumber())
-                    .arg(Reader.errorString());
+            if (Reader.hasError()) {
+                // Qt's reasons end in a full stop of their own.
+                QString reason = Reader.errorString();
+                if (reason.endsWith(u'.'))
+                    reason.chop(1);
+                return Tr("The file is not well-formed XML (line %1: %2).").arg(Reader.lineNumber()).arg(reason);
+            }
             if (Tree.Nodes.empty())
                 return Tr("The file is not an SVG picture: it has no <svg> element.");
             return {};

@@ -148,10 +148,7 @@ QTransform ViewBoxTransform(const QRectF& viewBox, QSizeF viewport, QStringView 
         * QTransform::fromTranslate(dx, dy);
 }
 
-bool KeepsBoxes(const QTransform& t)
-{
-    return (t.m12() == 0 && t.m21() == 0) || (t.m11() == 0 && t.m22() == 0);
-}
+bool KeepsBoxes(const QTransform& t) { return (t.m12() == 0 && t.m21() == 0) || (t.m11() == 0 && t.m22() == 0); }
 
 QTransform ParseSvgTransform(QStringView text)
 {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <zlib.h>
 
 namespace korvo {
@@ -35,6 +37,14 @@ namespace {
         if (shape.FLineEnd != leNone)
             text += QStringLiteral(" end %1").arg(shape.FLineEnd);
         return text.toStdString();
+    }
+
+    template <class Case> std::string TestName(const testing::TestParamInfo<Case>& info)
+    {
+        std::string name;
+        for (const char c : std::string(info.param.Name))
+            name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+        return name;
     }
 
     // One user unit is one mm in these pictures, so points read as written.
@@ -198,13 +208,121 @@ namespace {
         EXPECT_EQ(LeftOutNote(read.LeftOut).toStdString(), GetParam().LeftOut);
     }
 
-    INSTANTIATE_TEST_SUITE_P(
-        Constructs, SvgReadTest, testing::ValuesIn(ReadCases), [](const testing::TestParamInfo<TReadCase>& info) {
-            std::string name;
-            for (const char c : std::string(info.param.Name))
-                name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-            return name;
-        });
+    INSTANTIATE_TEST_SUITE_P(Constructs, SvgReadTest, testing::ValuesIn(ReadCases), TestName<TReadCase>);
+
+    // The picture's box: its width and height, else its viewBox, else as far as it draws from the origin.
+    TEST(SvgPictureBoxTest, ComesFromSizeViewBoxOrDrawing)
+    {
+        const std::pair<const char*, const char*> cases[] = {
+            { R"svg(<svg xmlns="http://www.w3.org/2000/svg" width="1in" height="72pt" viewBox="0 0 5 5"/>)svg",
+                "0.00,0.00 25.40,25.40" },
+            { R"svg(<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 96 48"/>)svg", "0.00,0.00 25.40,12.70" },
+            { R"svg(<svg xmlns="http://www.w3.org/2000/svg"><rect x="96" y="48" width="96" height="96"/></svg>)svg",
+                "0.00,0.00 50.80,38.10" },
+        };
+        for (const auto& [svg, box] : cases) {
+            const TMMRect b = ReadSvg(svg).Bounds;
+            EXPECT_EQ(QStringLiteral("%1,%2 %3,%4")
+                          .arg(b.Left, 0, 'f', 2)
+                          .arg(b.Top, 0, 'f', 2)
+                          .arg(b.Right, 0, 'f', 2)
+                          .arg(b.Bottom, 0, 'f', 2)
+                          .toStdString(),
+                box)
+                << svg;
+        }
+    }
+
+    QByteArray Gzip(const QByteArray& bytes)
+    {
+        z_stream stream {};
+        deflateInit2(&stream, Z_BEST_COMPRESSION, Z_DEFLATED, 16 + MAX_WBITS, 9, Z_DEFAULT_STRATEGY);
+        QByteArray out(static_cast<qsizetype>(deflateBound(&stream, static_cast<uLong>(bytes.size()))), '\0');
+        stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.constData()));
+        stream.avail_in = static_cast<uInt>(bytes.size());
+        stream.next_out = reinterpret_cast<Bytef*>(out.data());
+        stream.avail_out = static_cast<uInt>(out.size());
+        deflate(&stream, Z_FINISH);
+        out.resize(static_cast<qsizetype>(stream.total_out));
+        deflateEnd(&stream);
+        return out;
+    }
+
+    QByteArray Repeated(const char* open, int count, const char* close)
+    {
+        return Picture((QByteArray(open).repeated(count) + QByteArray(close).repeated(count)).constData());
+    }
+
+    QByteArray BillionLaughs()
+    {
+        QByteArray doctype = "<!DOCTYPE svg [<!ENTITY a0 \"lol\">";
+        for (int i = 1; i < 10; ++i)
+            doctype += "<!ENTITY a" + QByteArray::number(i) + " \""
+                + ("&a" + QByteArray::number(i - 1) + ";").repeated(10) + "\">";
+        return doctype + "]>" + Picture("<text>&a9;</text>");
+    }
+
+    QByteArray UseBomb()
+    {
+        QByteArray body = "<defs><rect id=\"u0\" width=\"1\" height=\"1\"/>";
+        for (int i = 1; i < 8; ++i) {
+            body += "<g id=\"u" + QByteArray::number(i) + "\">";
+            body += ("<use href=\"#u" + QByteArray::number(i - 1) + "\"/>").repeated(10);
+            body += "</g>";
+        }
+        return Picture((body + "</defs><use href=\"#u7\"/>").constData());
+    }
+
+    // The bytes are made when the case runs: some are large.
+    struct THostileCase {
+        const char* Name;
+        std::function<QByteArray()> Bytes;
+        const char* Error;
+    };
+
+    const THostileCase HostileCases[] = {
+        { "billion laughs", BillionLaughs, "The picture's entities expand to more than 1048576 characters." },
+        { "external entity",
+            [] {
+                return (QByteArray("<!DOCTYPE svg [<!ENTITY x SYSTEM \"file:///etc/passwd\">]>")
+                    + Picture("<text>&x;</text>"));
+            },
+            "The picture declares an entity outside the file, which Korvo never reads." },
+        { "undeclared entity", [] { return Picture("<text>&x;</text>"); },
+            "The file is not well-formed XML (line 1: Entity 'x' not declared)." },
+        { "deep nesting", [] { return Repeated("<g>", 200, "</g>"); },
+            "The picture nests elements more than 200 deep." },
+        { "too many elements", [] { return Repeated("<rect/>", 200001, ""); },
+            "The picture has more than 200000 elements." },
+        { "svgz bomb", [] { return Gzip(QByteArray(65 * 1024 * 1024, ' ') + Picture("")); },
+            "The compressed picture inflates to more than 64 MB." },
+        { "damaged svgz", [] { return Gzip(Picture("")).left(30); }, "The compressed picture is damaged." },
+        { "not XML", [] { return QByteArray("GIF89a"); },
+            "The file is not well-formed XML (line 1: Start tag expected)." },
+        { "not SVG", [] { return QByteArray("<html><body/></html>"); },
+            "The file is not an SVG picture: its root element is <html>." },
+        { "malformed XML", [] { return Picture("<g>"); },
+            "The file is not well-formed XML (line 1: Opening and ending tag mismatch)." },
+        { "huge numbers",
+            [] {
+                return QByteArray(R"svg(<svg xmlns="http://www.w3.org/2000/svg" width="1e300" height="1e-300"/>)svg");
+            },
+            "The picture's width or height is negative or larger than 100 m." },
+        { "use loop", [] { return Picture(R"svg(<g id="a"><use href="#a"/></g>)svg"); },
+            "The picture's <use> elements refer to each other in a loop." },
+        { "use explosion", UseBomb, "The picture draws more than 400000 elements." },
+    };
+
+    class SvgHostileTest : public testing::TestWithParam<THostileCase> { };
+
+    TEST_P(SvgHostileTest, IsRefusedWithItsReason)
+    {
+        const TSvgImport read = ReadSvg(GetParam().Bytes());
+        EXPECT_EQ(read.Error.toStdString(), GetParam().Error);
+        EXPECT_TRUE(read.Shapes.empty());
+    }
+
+    INSTANTIATE_TEST_SUITE_P(Files, SvgHostileTest, testing::ValuesIn(HostileCases), TestName<THostileCase>);
 
 } // namespace
 } // namespace korvo
