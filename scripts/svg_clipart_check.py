@@ -28,6 +28,8 @@ SIDE = 400
 # millimetre, so rsvg-convert zooms its 96 pixels to the inch by as much. (Pens keep their width in
 # pixels at any export scale, so drawing larger would make every line look thinner than rsvg's.)
 RSVG_ZOOM = 4 / (96 / 25.4)
+# An A4 page at 4 pixels to the millimetre.
+PAGE_PIXELS = (840, 1188)
 BLUR_SIGMA = 3
 DEFAULT_IMPORT = "{korvo} --convert {svg} {kv}"
 
@@ -83,7 +85,13 @@ class Checker:
                 return f.read() or None
         png = stem + ".rsvg.png"
         run(["rsvg-convert", "-z", f"{RSVG_ZOOM:.4f}", svg, "-o", png], self.timeout)
-        levels = grey_levels(png, self.timeout)
+        try:
+            levels = grey_levels(png, self.timeout)
+        except Failure:
+            # Too large for ImageMagick: drawn to fit the page instead, as Korvo brings such a picture in.
+            run(["rsvg-convert", "-a", "-w", str(PAGE_PIXELS[0]), "-h", str(PAGE_PIXELS[1]), svg, "-o", png],
+                self.timeout)
+            levels = grey_levels(png, self.timeout)
         with open(kept, "wb") as f:
             f.write(levels or b"")
         return levels
