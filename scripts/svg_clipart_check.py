@@ -10,8 +10,10 @@ ink, fitted into 400 x 400, blurred (sigma 3 px) and compared by the root mean s
 levels: they look alike when that is below half of what a blank picture scores against rsvg-convert's.
 
 The import command is a shell command with {svg} (the picture), {kv} (the drawing to write) and {korvo}
-put in, so other readers can be scored the same way, for example
+put in, so other readers can be scored the same way, for example Qt's SVG renderer (built with
+`cmake --build build --target svg_candidate`):
     --import 'build/tools/svg_candidates/svg_candidate {svg} {kv}'
+Both pictures are drawn at the size the editor shows at 100 %. Needs `scripts/install-deps.sh svgcheck`.
 """
 
 import argparse
