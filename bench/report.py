@@ -46,6 +46,14 @@ def startup_ms(korvo, drawing, repeats=5):
     return statistics.median(times) * 1000
 
 
+def clipart_picture():
+    """A large real picture: a globe of flags, 1 071 868 bytes of paths and polygons, from Debian's clip art."""
+    corpus = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "scripts", "svg_clipart_corpus.py")
+    unpacked = subprocess.run([sys.executable, corpus, "--unpacked", "openclipart-svg"], check=True,
+                              capture_output=True, text=True).stdout.strip()
+    return os.path.join(unpacked, "usr", "share", "openclipart", "svg", "unsorted", "mr_lakshman_poonyth_.svg")
+
+
 def google_benchmarks(build, data):
     out = os.path.join(data, "results.json")
     run(os.path.join(build, "bench", "korvo_bench"), "--benchmark_out_format=json", "--benchmark_out=" + out)
@@ -135,6 +143,12 @@ def main():
     theirs = median_seconds(["rsvg-convert", svg, "-o", os.path.join(data, "rsvg-10000.png")])
     report.line("korvo --export PNG, 10000 shapes", ours * 1000, "ms", theirs * 1000, "ms rsvg-convert",
                 ours <= 0.2 * theirs, "<= 0.2 x rsvg-convert")
+
+    picture = clipart_picture()
+    imported = median_seconds([korvo, "--convert", picture, os.path.join(data, "clipart.kv")])
+    drawn = median_seconds(["rsvg-convert", picture, "-o", os.path.join(data, "rsvg-clipart.png")])
+    report.line("korvo --convert of a 1 MB real SVG", imported * 1000, "ms", drawn * 1000, "ms rsvg-convert to PNG",
+                imported <= drawn, "<= 1 x rsvg-convert")
 
     sample = os.path.join("data", "samples", "all-kinds.kv")
     thumbnail = median_seconds([korvo, "--thumbnail", sample, os.path.join(data, "thumbnail.png"), "256"])

@@ -5,6 +5,8 @@
 #   bench    the benchmark library and a session bus for the start-up benchmark
 #   fuzz     clang and its fuzzing runtime
 #   package  build the .deb and check it
+#   svgcheck scripts/svg_clipart_check.py: rsvg-convert's pictures to compare with, ImageMagick to
+#            trim, fit and blur them, dpkg-deb to unpack the clip-art packages it fetches
 # Safe to run again: only packages that dpkg does not report as installed are fetched.
 set -euo pipefail
 
@@ -31,6 +33,7 @@ bench=(
 )
 fuzz=(clang libclang-rt-dev)
 package=(dpkg-dev file lintian appstream desktop-file-utils)
+svgcheck=(librsvg2-bin imagemagick python3 dpkg)
 
 groups=("$@")
 [ ${#groups[@]} -eq 0 ] && groups=(build)
@@ -43,8 +46,9 @@ for group in "${groups[@]}"; do
     bench) packages+=("${bench[@]}") ;;
     fuzz) packages+=("${fuzz[@]}") ;;
     package) packages+=("${package[@]}") ;;
+    svgcheck) packages+=("${svgcheck[@]}") ;;
     *)
-        echo "install-deps: unknown group $group (build, test, bench, fuzz or package)" >&2
+        echo "install-deps: unknown group $group (build, test, bench, fuzz, package or svgcheck)" >&2
         exit 2
         ;;
     esac

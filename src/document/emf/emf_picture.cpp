@@ -1,6 +1,6 @@
 #include "document/emf/emf_picture.h"
 
-#include "geometry/units.h"
+#include "document/recording_device_metric.h"
 
 #include <QFontMetricsF>
 #include <QPainterPath>
@@ -65,33 +65,7 @@ QPaintEngine* TEmfPicture::paintEngine() const { return FEngine.get(); }
 
 QByteArray TEmfPicture::Bytes() { return FEngine->Recorder().Finish(); }
 
-int TEmfPicture::metric(PaintDeviceMetric metric) const
-{
-    switch (metric) {
-    case PdmWidth:
-        return FSize.width();
-    case PdmHeight:
-        return FSize.height();
-    case PdmWidthMM:
-        return qRound(FSize.width() * MMPerInch / FPixelsPerInch);
-    case PdmHeightMM:
-        return qRound(FSize.height() * MMPerInch / FPixelsPerInch);
-    case PdmDpiX:
-    case PdmDpiY:
-    case PdmPhysicalDpiX:
-    case PdmPhysicalDpiY:
-        return FPixelsPerInch;
-    case PdmDepth:
-        return 24;
-    case PdmNumColors:
-        return 1 << 24;
-    case PdmDevicePixelRatio:
-        return 1;
-    case PdmDevicePixelRatioScaled:
-        return static_cast<int>(devicePixelRatioFScale());
-    }
-    return 0;
-}
+int TEmfPicture::metric(PaintDeviceMetric metric) const { return RecordingDeviceMetric(metric, FSize, FPixelsPerInch); }
 
 TEmfPaintEngine::TEmfPaintEngine(QSize size, int pixelsPerInch)
     : QPaintEngine(AllFeatures)
