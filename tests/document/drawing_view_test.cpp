@@ -364,6 +364,12 @@ TEST_F(DrawingView, ScrolledViewShowsWhatAViewPaintedAnewShows)
         d.SetMoveUndoPending(true);
         d.MoveSelection(37, 21);
     };
+    // Takes two shapes apart in the list out and puts their group in front.
+    const auto group = [&](TDrawing& d) {
+        pickMarker(d);
+        d.ToggleSelected(3);
+        d.GroupSelection();
+    };
     struct TCase {
         const char* Name;
         int Zoom;
@@ -375,8 +381,34 @@ TEST_F(DrawingView, ScrolledViewShowsWhatAViewPaintedAnewShows)
         { "move at x0.5", 0, move },
         { "undo", 1,
             [&](TDrawing& d) {
-                move(d);
+                group(d);
                 d.Undo();
+            } },
+        { "redo", 1,
+            [&](TDrawing& d) {
+                group(d);
+                d.Undo();
+                d.Redo();
+            } },
+        { "resize", 1,
+            [](TDrawing& d) {
+                d.ResizeShape(d.ShapeCount() - 1, { 100, 50, 230, 190 });
+            } },
+        { "send to back", 1,
+            [&](TDrawing& d) {
+                pickMarker(d);
+                d.SendToBack();
+            } },
+        { "send backward", 1,
+            [&](TDrawing& d) {
+                pickMarker(d);
+                d.SendBackward();
+            } },
+        { "group with a shape further back", 1, group },
+        { "delete a line's last node", 1,
+            [](TDrawing& d) {
+                d.AddLine(0, 70, 70, 170, 130, { 0x000080FF, psSolid, 9 });
+                d.DeleteNode(d.ShapeCount() - 1);
             } },
         { "drop from the library", 2,
             [](TDrawing& d) {
