@@ -8,6 +8,12 @@
 
 namespace korvo {
 
+namespace {
+
+    constexpr std::size_t LargePage = 2 * 1024 * 1024;
+
+} // namespace
+
 void AdviseLargePages(void* start, std::size_t bytes)
 {
 #ifdef MADV_HUGEPAGE

@@ -6,9 +6,6 @@
 
 namespace korvo {
 
-// The large page of the systems that offer one.
-constexpr std::size_t LargePage = 2 * 1024 * 1024;
-
 // Asks the system to back [start, start + bytes) with large pages where it offers them. Fresh memory
 // costs a page fault per page on first touch, more than reading a drawing into it; large pages take
 // that down to a handful.
