@@ -15,8 +15,6 @@ struct TShapeSplice {
 
     // The shapes [at, at + count) changed in place.
     static TShapeSplice InPlace(std::size_t at, std::size_t count = 1) { return { at, count, count }; }
-    // Every shape of the list, as a load or a reorder changes it.
-    static TShapeSplice All(std::size_t before, std::size_t after) { return { 0, before, after }; }
 
     // The edit that takes the list back to what it was.
     TShapeSplice Inverse() const { return { At, Added, Removed }; }
