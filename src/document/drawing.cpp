@@ -42,9 +42,9 @@ void TDrawing::Touch(TDrawingChanges changes)
 
 void TDrawing::ReportShapes(const TShapeSplice& splice)
 {
-    Touch(TDrawingChange::Shapes);
     if (splice.Removed == 0 && splice.Added == 0)
         return;
+    Touch(TDrawingChange::Shapes);
     FPainted.Splice(splice);
     if (!FUndoList.empty())
         FUndoList.back().FChanged = Then(FUndoList.back().FChanged, splice);

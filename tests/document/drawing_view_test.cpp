@@ -343,7 +343,8 @@ bool SameButLineSteps(const QImage& a, const QImage& b)
 // The page under the view is kept between paints; whatever changes after a scroll step must show as a
 // view painted from nothing shows it, there and after scrolling back. An edit repaints only the part
 // it touches, so it too may step a thin line from another start. The edits act on a rectangle of a
-// colour found nowhere else: left behind or missing, it shows as a patch no line step explains. Its
+// colour found nowhere else: left behind or missing, it shows as a patch no line step explains. Every
+// kind of edit that names the shapes it changed, for only those to be painted again, has a row. Its
 // hatch, a fill stored files may hold, must run on across the edges of strips painted apart.
 TEST_F(DrawingView, ScrolledViewShowsWhatAViewPaintedAnewShows)
 {
@@ -364,12 +365,6 @@ TEST_F(DrawingView, ScrolledViewShowsWhatAViewPaintedAnewShows)
         d.SetMoveUndoPending(true);
         d.MoveSelection(37, 21);
     };
-    // Takes two shapes apart in the list out and puts their group in front.
-    const auto group = [&](TDrawing& d) {
-        pickMarker(d);
-        d.ToggleSelected(3);
-        d.GroupSelection();
-    };
     struct TCase {
         const char* Name;
         int Zoom;
@@ -381,12 +376,12 @@ TEST_F(DrawingView, ScrolledViewShowsWhatAViewPaintedAnewShows)
         { "move at x0.5", 0, move },
         { "undo", 1,
             [&](TDrawing& d) {
-                group(d);
+                move(d);
                 d.Undo();
             } },
         { "redo", 1,
             [&](TDrawing& d) {
-                group(d);
+                move(d);
                 d.Undo();
                 d.Redo();
             } },
@@ -404,7 +399,12 @@ TEST_F(DrawingView, ScrolledViewShowsWhatAViewPaintedAnewShows)
                 pickMarker(d);
                 d.SendBackward();
             } },
-        { "group with a shape further back", 1, group },
+        { "group with a shape further back", 1,
+            [&](TDrawing& d) {
+                pickMarker(d);
+                d.ToggleSelected(3);
+                d.GroupSelection();
+            } },
         { "delete a line's last node", 1,
             [](TDrawing& d) {
                 d.AddLine(0, 70, 70, 170, 130, { 0x000080FF, psSolid, 9 });
