@@ -101,9 +101,9 @@ def main():
     load, read = b["LoadDrawing"], b["ReadFileIntoMemory"]
     report.line("load a drawing file, 100000 shapes", mb_per_s(load), "MB/s", mb_per_s(read), "MB/s read",
                 mb_per_s(load) >= 500, ">= 500 MB/s")
-    save, write = b["SaveDrawing"], b["WriteSameBytes/100000/real_time"]
-    report.line("save a drawing file, 100000 shapes", mb_per_s(save), "MB/s", mb_per_s(write), "MB/s write",
-                mb_per_s(save) >= 400, ">= 400 MB/s")
+    save, synced = b["SaveDrawing"], b["WriteSyncRename"]
+    report.line("save a drawing file, 100000 shapes", mb_per_s(save), "MB/s", mb_per_s(synced),
+                "MB/s write, sync and rename", mb_per_s(save) >= 0.8 * mb_per_s(synced), ">= 0.8 x baseline")
     paint, bare = b["PaintView"], b["BarePainter"]
     report.line("full paint at zoom x1, 10000 shapes", ms(paint), "ms", ms(bare), "ms bare QPainter",
                 ms(paint) <= 1.5 * ms(bare), "<= 1.5 x baseline")
@@ -112,8 +112,9 @@ def main():
         report.line(f"scroll step at zoom x{zoom}, 10000 shapes", ms(scroll), "ms", ms(anew),
                     "ms view painted anew", ms(scroll) <= 16, "<= 16 ms")
     edit = b["EditStep"]
-    report.line("paint after nudging one shape, 10000 shapes", ms(edit), "ms", ms(b["ScrollBaseline/1"]),
-                "ms view painted anew", ms(edit) <= 16, "<= 16 ms")
+    anew = b["ScrollBaseline/1"]
+    report.line("paint after nudging one shape, 10000 shapes", ms(edit), "ms", ms(anew), "ms view painted anew",
+                ms(edit) <= 0.1 * ms(anew), "<= 0.1 x baseline")
     zoom, anew = b["ZoomStep/0"], b["ZoomStep/1"]
     report.line("zoom step x1 <-> x2, 10000 shapes", ms(zoom), "ms", ms(anew), "ms view painted anew",
                 ms(zoom) <= ms(anew), "<= 1 x baseline")

@@ -40,6 +40,16 @@ void TDrawing::Touch(TDrawingChanges changes)
     }
 }
 
+void TDrawing::ReportShapes(const TShapeSplice& splice)
+{
+    if (splice.Removed == 0 && splice.Added == 0)
+        return;
+    Touch(TDrawingChange::Shapes);
+    FPainted.Splice(splice);
+    if (!FUndoList.empty())
+        FUndoList.back().FChanged = Then(FUndoList.back().FChanged, splice);
+}
+
 void TDrawing::SetDocState(TDocState state)
 {
     const TDrawingUpdate update(*this);
@@ -75,6 +85,7 @@ void TDrawing::ClearShapes()
 {
     const TDrawingUpdate update(*this);
     Touch(TDrawingChange::Shapes | TDrawingChange::Selection | TDrawingChange::Order);
+    ReportShapes({ 0, FShapes.size(), 0 });
     FSelection.clear();
     FShapes.clear();
 }
@@ -167,7 +178,14 @@ void TDrawing::StepThrough(std::vector<TUndoObject>& from, std::vector<TUndoObje
     from.pop_back();
     // Steps only move between the two lists, and recording a new one empties the steps to redo, so
     // together they never hold more than the undo history's bound.
-    to.push_back(Snapshot(step.FLabel));
+    TUndoObject back = Snapshot(step.FLabel);
+    // The shapes the step's edits changed are the ones that change back; the way back is the step's
+    // edits undone.
+    if (step.FChanged) {
+        back.FChanged = step.FChanged->Inverse();
+        FPainted.Splice(*back.FChanged);
+    }
+    to.push_back(std::move(back));
     DropSelection();
     FShapes = std::move(step.FShapes);
     // The node selection belongs to the editing session, not to the step.
@@ -182,6 +200,7 @@ void TDrawing::StepThrough(std::vector<TUndoObject>& from, std::vector<TUndoObje
 
 TPolygon& TDrawing::Edit(int index)
 {
+    ReportShapes(TShapeSplice::InPlace(static_cast<std::size_t>(index)));
     TShapePtr& slot = FShapes[static_cast<std::size_t>(index)];
     if (slot.use_count() > 1) {
         auto copy = std::make_shared<TPolygon>(*slot);
@@ -196,14 +215,23 @@ void TDrawing::EditSelection()
     std::unordered_map<const TPolygon*, std::size_t> position;
     for (std::size_t i = 0; i < FSelection.size(); ++i)
         position.emplace(FSelection[i], i);
-    for (TShapePtr& slot : FShapes) {
+    // Reported as runs of neighbours in the list, a whole selection as one.
+    std::size_t run = 0;
+    for (std::size_t i = 0; i < FShapes.size(); ++i) {
+        TShapePtr& slot = FShapes[i];
         const auto it = position.find(slot.get());
-        if (it == position.end() || slot.use_count() == 1)
+        if (it == position.end()) {
+            ReportShapes(TShapeSplice::InPlace(run, i - run));
+            run = i + 1;
+            continue;
+        }
+        if (slot.use_count() == 1)
             continue;
         auto copy = std::make_shared<TPolygon>(*slot);
         FSelection[it->second] = copy.get();
         slot = std::move(copy);
     }
+    ReportShapes(TShapeSplice::InPlace(run, FShapes.size() - run));
 }
 
 TShapeList TDrawing::TakeSelection()
@@ -215,23 +243,35 @@ TShapeList TDrawing::TakeSelection()
     TShapeList taken(FSelection.size());
     TShapeList kept;
     kept.reserve(FShapes.size() - FSelection.size());
-    for (TShapePtr& slot : FShapes) {
-        const auto it = position.find(slot.get());
-        if (it == position.end())
-            kept.push_back(std::move(slot));
-        else
-            taken[it->second] = std::move(slot);
+    // Runs of neighbours taken out, reported from the back so each one's indices still hold.
+    std::vector<TShapeSplice> runs;
+    for (std::size_t i = 0; i < FShapes.size(); ++i) {
+        const auto it = position.find(FShapes[i].get());
+        if (it == position.end()) {
+            kept.push_back(std::move(FShapes[i]));
+        } else {
+            taken[it->second] = std::move(FShapes[i]);
+            if (runs.empty() || runs.back().At + runs.back().Removed != i)
+                runs.push_back({ i, 0, 0 });
+            ++runs.back().Removed;
+        }
     }
+    std::for_each(runs.rbegin(), runs.rend(), [this](const TShapeSplice& run) { ReportShapes(run); });
     FShapes = std::move(kept);
     FSelection.clear();
     return taken;
 }
 
+void TDrawing::PutInFront(TShapePtr shape)
+{
+    ReportShapes({ FShapes.size(), 0, 1 });
+    FShapes.push_back(std::move(shape));
+}
+
 void TDrawing::Append(TShapePtr shape, bool select)
 {
-    Touch(TDrawingChange::Shapes);
     Refresh(*shape);
-    FShapes.push_back(std::move(shape));
+    PutInFront(std::move(shape));
     if (select)
         SelectAlone(FShapes.back().get());
 }
@@ -255,6 +295,7 @@ void TDrawing::LoadShapes(TShapeList shapes)
 {
     const TDrawingUpdate update(*this);
     Clear();
+    ReportShapes({ 0, 0, shapes.size() });
     FShapes.swap(shapes);
     SetDocState(dsSaved);
 }

@@ -303,6 +303,11 @@ private:
     // Notes what the operation in progress changes; it is announced when the operation ends. A change
     // of the shapes ends what can be redone.
     void Touch(TDrawingChanges changes);
+    // Every change of the shape list is reported here with the shapes it changed, so that the tiles
+    // repaint and an undo step puts back only those. Edit and EditSelection report the shapes they
+    // hand out; an operation that adds, takes away or moves shapes in the list reports each splice as
+    // it makes it, in the list's indices at that moment.
+    void ReportShapes(const TShapeSplice& splice);
     void EndUpdate();
     // The selection emptied without a notice, for operations that select anew.
     void DropSelection();
@@ -318,13 +323,16 @@ private:
     // Puts back the newest step of `from`, the shapes and which of them were selected, and keeps the
     // drawing as it was on `to`: undo and redo.
     void StepThrough(std::vector<TUndoObject>& from, std::vector<TUndoObject>& to);
-    // The shape at index, made safe to change: copied first while an undo step still holds it.
+    // The shape at index, made safe to change: copied first while an undo step still holds it, and
+    // reported changed.
     TPolygon& Edit(int index);
     // The same for every selected shape, so that FSelection's pointers may be changed through.
     void EditSelection();
     void RestyleSelection(TUndoLabel label, const std::function<void(TPolygon&)>& restyle);
     // Takes the selected shapes out of the list, in selection order, and leaves the selection empty.
     TShapeList TakeSelection();
+    // Puts the shape in front of all others, as it is.
+    void PutInFront(TShapePtr shape);
     void InsertNodeWith(int index, int node, bool (TPolygon::*insert)(int));
     void DeleteNodeOrShape(int index, int minimumPoints, bool (TPolygon::*remove)());
     bool ConvertCircle(int index, int n, bool (TPolygon::*convert)(int));
@@ -409,7 +417,7 @@ private:
     bool FHoldLayers = false;
     TPaintLayers FLayers;
     TViewTiles FTiles;
-    // What the tiles show of the shapes, and whether the shapes changed since it was taken.
+    // What the tiles show of the shapes, and whether the shapes changed since it was last brought up to date.
     TPaintedShapes FPainted;
     bool FShapesChanged = true;
     TFontCache FFonts;

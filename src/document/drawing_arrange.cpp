@@ -209,8 +209,8 @@ void TDrawing::GroupSelection()
         child.FSelNode = -1;
         group->AddToGroup(std::move(child), FScale);
     }
-    FShapes.push_back(group);
     FSelection.push_back(group.get());
+    PutInFront(std::move(group));
 }
 
 void TDrawing::UngroupSelection()
@@ -221,7 +221,7 @@ void TDrawing::UngroupSelection()
     for (TShapePtr& shape : TakeSelection()) {
         if (!shape->IsGroup()) {
             FSelection.push_back(shape.get());
-            FShapes.push_back(std::move(shape));
+            PutInFront(std::move(shape));
             continue;
         }
         const bool shared = shape.use_count() > 1;
@@ -229,7 +229,7 @@ void TDrawing::UngroupSelection()
             auto freed = std::make_shared<TPolygon>(shared ? TPolygon(child) : std::move(child));
             Refresh(*freed);
             FSelection.push_back(freed.get());
-            FShapes.push_back(std::move(freed));
+            PutInFront(std::move(freed));
         }
     }
 }
@@ -241,7 +241,7 @@ void TDrawing::BringToFront()
     SaveUndo(ulMoveToFront);
     for (TShapePtr& shape : TakeSelection()) {
         FSelection.push_back(shape.get());
-        FShapes.push_back(std::move(shape));
+        PutInFront(std::move(shape));
     }
 }
 
@@ -254,6 +254,7 @@ void TDrawing::SendToBack()
     for (const TShapePtr& shape : taken)
         FSelection.push_back(shape.get());
     // Each one goes to the very back in turn, so the last selected ends backmost.
+    ReportShapes({ 0, 0, taken.size() });
     FShapes.insert(FShapes.begin(), std::make_move_iterator(taken.rbegin()), std::make_move_iterator(taken.rend()));
 }
 
@@ -268,6 +269,7 @@ void TDrawing::StepSelection(int step)
         const std::size_t j = i + static_cast<std::size_t>(step);
         if (j >= FShapes.size())
             continue;
+        ReportShapes(TShapeSplice::InPlace(std::min(i, j), 2));
         std::swap(FShapes[i], FShapes[j]);
         position[FShapes[i].get()] = i;
         position[FShapes[j].get()] = j;

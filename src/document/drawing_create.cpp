@@ -101,8 +101,7 @@ void TDrawing::AddBoxShape(const TRect& rect, TTool tool, const TBrush& brush, c
     shape->SetKind(*kind == skTube && r.Right - r.Left < r.Bottom - r.Top ? skTubeVertical : *kind);
     shape->MakeFromBox(box, FScale);
     shape->CalcGrips();
-    Touch(TDrawingChange::Shapes);
-    FShapes.push_back(std::move(shape));
+    PutInFront(std::move(shape));
 }
 
 void TDrawing::AddLine(std::uint8_t ending, int x1, int y1, int x2, int y2, const TPen& pen)

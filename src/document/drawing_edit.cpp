@@ -135,6 +135,7 @@ void TDrawing::DeleteNodeOrShape(int index, int minimumPoints, bool (TPolygon::*
         const TPolygon* shape = FShapes[static_cast<std::size_t>(index)].get();
         FSelection.erase(std::remove(FSelection.begin(), FSelection.end(), shape), FSelection.end());
         Touch(TDrawingChange::Order);
+        ReportShapes({ static_cast<std::size_t>(index), 1, 0 });
         FShapes.erase(FShapes.begin() + index);
         return;
     }

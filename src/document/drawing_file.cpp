@@ -8,6 +8,14 @@
 
 namespace korvo {
 
+namespace {
+
+    // Shapes that would fill less than one large page of the shapes' block go to the heap: a fresh
+    // block costs more to take than it saves on a few shapes.
+    constexpr std::size_t BlockMinBytes = 2 * 1024 * 1024;
+
+} // namespace
+
 void WriteDrawing(TByteWriter& stream, const TShapeList& shapes)
 {
     stream.WriteInt32(static_cast<std::int32_t>(shapes.size()));
@@ -58,10 +66,10 @@ TShapeList DecodeDrawing(QByteArrayView bytes, float scale)
     shapes.reserve(static_cast<std::size_t>(count));
     // A shape and its reference counts take a little more than the shape itself; the points take less
     // than the bytes left.
-    const auto arena
-        = std::make_shared<TShapeArena>(static_cast<std::size_t>(count) * (sizeof(TPolygon) + 4 * sizeof(void*))
-            + static_cast<std::size_t>(stream.Remaining()));
-    const TArenaAllocator<TPolygon> place(arena);
+    const std::size_t arenaBytes = static_cast<std::size_t>(count) * (sizeof(TPolygon) + 4 * sizeof(void*))
+        + static_cast<std::size_t>(stream.Remaining());
+    const TArenaAllocator<TPolygon> place(
+        arenaBytes >= BlockMinBytes ? std::make_shared<TShapeArena>(arenaBytes) : std::shared_ptr<TShapeArena>());
     for (std::int32_t i = 0; i < count; ++i) {
         auto shape = std::allocate_shared<TPolygon>(place);
         shape->FPoints = TMMArray(place);

@@ -88,21 +88,22 @@ QPoint TDrawing::GridEnds(bool forTiles) const
 
 void TDrawing::ComposeFromTiles(TPaintErrors& errors)
 {
+    const QPoint gridEnds = GridEnds(true);
+    const TViewTiles::TKey key { FScale, FShowGrid, gridEnds.x(), gridEnds.y(),
+        FBackground ? FBackground->cacheKey() : 0, FBackgroundX, FBackgroundY };
+    const auto paint = [&](QPainter& painter, const QRect& area, const QRect& piece) {
+        PaintPaper(painter, area.topLeft(), gridEnds);
+        PaintShapes(painter, area.topLeft(), { 0, FShapes.size() }, errors, &piece);
+    };
     if (FShapesChanged || !FPainted.Covers(FShapes.size(), FScale)) {
         const std::optional<QRect> changed = FPainted.Update(FShapes, FScale, ScreenPixelsPerInch());
         if (changed)
-            FTiles.DropOver(*changed);
+            FTiles.RepaintOver(*changed, ViewArea(), key, paint);
         else
             FTiles.Drop();
         FShapesChanged = false;
     }
-    const QPoint gridEnds = GridEnds(true);
-    const TViewTiles::TKey key { FScale, FShowGrid, gridEnds.x(), gridEnds.y(),
-        FBackground ? FBackground->cacheKey() : 0, FBackgroundX, FBackgroundY };
-    FTiles.Compose(FView, ViewArea(), key, [&](QPainter& painter, const QRect& area) {
-        PaintPaper(painter, area.topLeft(), gridEnds);
-        PaintShapes(painter, area.topLeft(), { 0, FShapes.size() }, errors, &area);
-    });
+    FTiles.Compose(FView, ViewArea(), key, paint);
 }
 
 void TDrawing::HoldUnselectedShapes(bool hold)

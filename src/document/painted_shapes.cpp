@@ -2,65 +2,72 @@
 
 #include "shapes/paint_reach.h"
 
-#include <QHashFunctions>
-
 #include <algorithm>
 
 namespace korvo {
 
-std::size_t TPaintedShapes::Fingerprint(const TPolygon& shape)
+void TPaintedShapes::AddGone(const TEntry& entry)
 {
-    // The record holds everything the shape's pixels depend on at one scale.
-    FRecord.Clear();
-    shape.SaveToStream(FRecord);
-    const QByteArrayView record = FRecord.Written();
-    return qHashBits(record.data(), static_cast<std::size_t>(record.size()));
+    // A shape never painted on the tiles leaves nothing behind.
+    if (entry.Fresh)
+        return;
+    if (entry.Reach)
+        FGone |= entry.Reach->ToQRect();
+    else
+        FGoneUnbounded = true;
 }
 
-std::optional<QRect> TPaintedShapes::ReachOf(const std::vector<TEntry>& entries, std::size_t from, std::size_t to)
+void TPaintedShapes::Splice(const TShapeSplice& splice)
 {
-    QRect area;
-    for (std::size_t i = from; i < to; ++i) {
-        if (!entries[i].Reach)
-            return std::nullopt;
-        area |= entries[i].Reach->ToQRect();
+    if (FLost || splice.At > FEntries.size() || splice.Removed > FEntries.size() - splice.At) {
+        FLost = true;
+        return;
     }
-    return area;
+    const auto at = FEntries.begin() + static_cast<std::ptrdiff_t>(splice.At);
+    std::for_each(at, at + static_cast<std::ptrdiff_t>(splice.Removed), [this](const TEntry& e) { AddGone(e); });
+    // A change in place only marks its entries; the list moves only for shapes added or taken away.
+    const auto kept = static_cast<std::ptrdiff_t>(std::min(splice.Removed, splice.Added));
+    std::fill(at, at + kept, TEntry { std::nullopt, true });
+    if (splice.Removed > splice.Added)
+        FEntries.erase(at + kept, at + static_cast<std::ptrdiff_t>(splice.Removed));
+    else
+        FEntries.insert(at + kept, splice.Added - splice.Removed, TEntry { std::nullopt, true });
+    FPending = Then(FPending, splice);
+}
+
+void TPaintedShapes::Rebuild(const TShapeList& shapes, float scale, int logPixelsY)
+{
+    FEntries.resize(shapes.size());
+    for (std::size_t i = 0; i < shapes.size(); ++i)
+        FEntries[i] = { PaintReach(*shapes[i], scale, logPixelsY), false };
+    FScale = scale;
+    FLogPixelsY = logPixelsY;
 }
 
 std::optional<QRect> TPaintedShapes::Update(const TShapeList& shapes, float scale, int logPixelsY)
 {
-    std::vector<TEntry> entries(shapes.size());
-    for (std::size_t i = 0; i < shapes.size(); ++i)
-        entries[i].Fingerprint = Fingerprint(*shapes[i]);
-    // The shapes before the first difference and after the last one paint as they did; all between, as
-    // they were and as they are, may paint differently wherever they reach.
-    const bool sameScale = scale == FScale;
-    const auto same = [&](std::size_t now, std::size_t before) {
-        return sameScale && entries[now].Fingerprint == FEntries[before].Fingerprint;
-    };
-    const std::size_t shorter = std::min(entries.size(), FEntries.size());
-    std::size_t head = 0;
-    while (head < shorter && same(head, head))
-        ++head;
-    std::size_t tail = 0;
-    while (tail < shorter - head && same(entries.size() - 1 - tail, FEntries.size() - 1 - tail))
-        ++tail;
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        if (i < head)
-            entries[i].Reach = FEntries[i].Reach;
-        else if (i >= entries.size() - tail)
-            entries[i].Reach = FEntries[i + FEntries.size() - entries.size()].Reach;
-        else
-            entries[i].Reach = PaintReach(*shapes[i], scale, logPixelsY);
+    const bool measured = !FLost && scale == FScale && logPixelsY == FLogPixelsY && FEntries.size() == shapes.size();
+    std::optional<QRect> changed = FGone;
+    if (!measured || FGoneUnbounded)
+        changed.reset();
+    if (!measured) {
+        Rebuild(shapes, scale, logPixelsY);
+    } else if (FPending) {
+        for (std::size_t i = FPending->At; i < FPending->At + FPending->Added; ++i) {
+            TEntry& entry = FEntries[i];
+            if (!entry.Fresh)
+                continue;
+            entry = { PaintReach(*shapes[i], scale, logPixelsY), false };
+            if (!entry.Reach)
+                changed.reset();
+            else if (changed)
+                *changed |= entry.Reach->ToQRect();
+        }
     }
-    std::optional<QRect> changed;
-    const std::optional<QRect> before = ReachOf(FEntries, head, FEntries.size() - tail);
-    const std::optional<QRect> after = ReachOf(entries, head, entries.size() - tail);
-    if (sameScale && before && after)
-        changed = *before | *after;
-    FEntries = std::move(entries);
-    FScale = scale;
+    FPending.reset();
+    FGone = QRect();
+    FGoneUnbounded = false;
+    FLost = false;
     return changed;
 }
 

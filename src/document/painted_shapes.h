@@ -1,8 +1,8 @@
 #pragma once
 
 #include "document/drawing_file.h"
+#include "document/shape_splice.h"
 #include "geometry/device_types.h"
-#include "shapes/byte_stream.h"
 
 #include <QRect>
 
@@ -12,11 +12,13 @@
 
 namespace korvo {
 
-// What the kept page tiles show of the shapes: a fingerprint of each shape's record and the pixels it
-// may paint, in paint order. Compared with the shapes after a change, it bounds the part of the page
-// that now paints differently, so an edit repaints the tiles it touches and keeps the rest.
+// What the kept page tiles show of the shapes: the pixels each shape may paint, in paint order. The
+// drawing's edits tell it which shapes they changed, so after an edit only those are measured again and
+// only the part of the page they reach, as they were and as they are, is painted again.
 class TPaintedShapes {
 public:
+    // Notes an edit of the shapes since the last Update.
+    void Splice(const TShapeSplice& splice);
     // Records the shapes at the scale and returns the page pixels where they paint differently from
     // those recorded before; nothing when that cannot be bounded (nothing recorded at this scale, a
     // changed shape without a reach). An empty rectangle: nothing changed.
@@ -28,16 +30,24 @@ public:
 
 private:
     struct TEntry {
-        std::size_t Fingerprint;
         std::optional<TRect> Reach;
+        // Not painted on the tiles yet: the reach is still to be measured.
+        bool Fresh = false;
     };
-    std::size_t Fingerprint(const TPolygon& shape);
-    // The union of the reaches of entries [from, to), or nothing if one has none.
-    static std::optional<QRect> ReachOf(const std::vector<TEntry>& entries, std::size_t from, std::size_t to);
+    // Measures every shape anew.
+    void Rebuild(const TShapeList& shapes, float scale, int logPixelsY);
+    // The pixels shapes left the page since the last Update, or that one of them had no limit.
+    void AddGone(const TEntry& entry);
 
     std::vector<TEntry> FEntries;
     float FScale = 0;
-    TByteWriter FRecord;
+    int FLogPixelsY = 0;
+    // The splices since the last Update as one: the fresh entries lie among its added ones.
+    std::optional<TShapeSplice> FPending;
+    QRect FGone;
+    bool FGoneUnbounded = false;
+    // A splice that did not fit the record: everything is measured again.
+    bool FLost = false;
 };
 
 } // namespace korvo

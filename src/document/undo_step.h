@@ -1,10 +1,12 @@
 #pragma once
 
 #include "document/drawing_file.h"
+#include "document/shape_splice.h"
 
 #include <QString>
 
 #include <cstddef>
+#include <optional>
 #include <vector>
 
 namespace korvo {
@@ -64,6 +66,9 @@ struct TUndoObject {
     // Indices into FShapes of the selected shapes, in depth order.
     std::vector<std::size_t> FSelected;
     int FLabel = 0;
+    // How the drawing's shapes changed since the step was recorded, so that putting the step back
+    // repaints only those; nothing while none changed.
+    std::optional<TShapeSplice> FChanged;
 };
 
 } // namespace korvo

@@ -45,10 +45,43 @@ void TViewTiles::Compose(QImage& target, const QRect& view, const TKey& key, con
     }
 }
 
-void TViewTiles::DropOver(const QRect& area)
+void TViewTiles::RepaintOver(const QRect& area, const QRect& view, const TKey& key, const TPagePainter& paint)
 {
-    for (auto it = FTiles.begin(); it != FTiles.end();)
-        it = TileRect(it->first).intersects(area) ? FTiles.erase(it) : std::next(it);
+    if (!(key == FKey)) {
+        FTiles.clear();
+        return;
+    }
+    // Outside the view a tile keeps only its part within the view, which is painted again below; the
+    // rest is painted when it is next shown.
+    for (auto it = FTiles.begin(); it != FTiles.end();) {
+        TTile& tile = it->second;
+        const QRect changed = tile.Painted.intersected(area);
+        if (!changed.isEmpty() && !view.contains(changed))
+            tile.Painted &= view;
+        it = tile.Painted.isEmpty() ? FTiles.erase(it) : std::next(it);
+    }
+    QRect piece;
+    for (const auto& [index, tile] : FTiles)
+        piece |= tile.Painted.intersected(area);
+    if (piece.isEmpty())
+        return;
+    // Only the changed pixels are painted, but onto the whole view: a dashed line cut by the edge of
+    // what is painted starts its dashes there, so cut by the view's edges alone it shows as the view
+    // painted anew shows it.
+    QImage whole(view.size(), QImage::Format_RGB32);
+    {
+        QPainter painter(&whole);
+        painter.setClipRect(piece.translated(-view.topLeft()));
+        paint(painter, view, piece);
+    }
+    for (auto& [index, tile] : FTiles) {
+        const QRect part = tile.Painted.intersected(piece);
+        if (part.isEmpty())
+            continue;
+        QPainter painter(&tile.Image);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(part.topLeft() - TileRect(index).topLeft(), whole, part.translated(-view.topLeft()));
+    }
 }
 
 bool TViewTiles::Holds(TIndex index, const QRect& view) const
@@ -80,7 +113,7 @@ void TViewTiles::PaintMissing(const std::pair<TIndex, TIndex>& span, const QRect
     QImage band(missing.size(), QImage::Format_RGB32);
     {
         QPainter painter(&band);
-        paint(painter, missing);
+        paint(painter, missing, missing);
     }
     const auto cover = TilesOver(missing);
     for (int j = cover.first.second; j <= cover.second.second; ++j) {

@@ -343,7 +343,8 @@ bool SameButLineSteps(const QImage& a, const QImage& b)
 // The page under the view is kept between paints; whatever changes after a scroll step must show as a
 // view painted from nothing shows it, there and after scrolling back. An edit repaints only the part
 // it touches, so it too may step a thin line from another start. The edits act on a rectangle of a
-// colour found nowhere else: left behind or missing, it shows as a patch no line step explains. Its
+// colour found nowhere else: left behind or missing, it shows as a patch no line step explains. Every
+// kind of edit that names the shapes it changed, for only those to be painted again, has a row. Its
 // hatch, a fill stored files may hold, must run on across the edges of strips painted apart.
 TEST_F(DrawingView, ScrolledViewShowsWhatAViewPaintedAnewShows)
 {
@@ -377,6 +378,37 @@ TEST_F(DrawingView, ScrolledViewShowsWhatAViewPaintedAnewShows)
             [&](TDrawing& d) {
                 move(d);
                 d.Undo();
+            } },
+        { "redo", 1,
+            [&](TDrawing& d) {
+                move(d);
+                d.Undo();
+                d.Redo();
+            } },
+        { "resize", 1,
+            [](TDrawing& d) {
+                d.ResizeShape(d.ShapeCount() - 1, { 100, 50, 230, 190 });
+            } },
+        { "send to back", 1,
+            [&](TDrawing& d) {
+                pickMarker(d);
+                d.SendToBack();
+            } },
+        { "send backward", 1,
+            [&](TDrawing& d) {
+                pickMarker(d);
+                d.SendBackward();
+            } },
+        { "group with a shape further back", 1,
+            [&](TDrawing& d) {
+                pickMarker(d);
+                d.ToggleSelected(3);
+                d.GroupSelection();
+            } },
+        { "delete a line's last node", 1,
+            [](TDrawing& d) {
+                d.AddLine(0, 70, 70, 170, 130, { 0x000080FF, psSolid, 9 });
+                d.DeleteNode(d.ShapeCount() - 1);
             } },
         { "drop from the library", 2,
             [](TDrawing& d) {
