@@ -109,6 +109,9 @@ public:
     void Paint();
     // The same view painted from nothing, every shape straight into it; the kept tiles stay as they are.
     void PaintAnew();
+    // Whether the page is painted a tile at a time on every core (the default) or in one pass on the
+    // painting thread; the pixels are the same either way.
+    void SetPaintOnEveryCore(bool every) { FPaintOnEveryCore = every; }
     const QImage& ViewImage() const { return FView; }
     // While a drag moves the selected shapes, the shapes around them are painted once and reused by
     // every Paint until the hold ends. Only the selected shapes may change meanwhile.
@@ -332,7 +335,10 @@ private:
         QPainter& target, const TPicture& picture, const TRect& area, const QString& caption, TPlacement placement);
 
     void Compose(bool reuseTiles);
-    void ComposeFromTiles(TPaintErrors& errors);
+    // Brings the record of painted shapes up to date and lets go of the tiles it shows changed.
+    void RecordPaintedShapes();
+    // Paints paper and shapes into the view, from kept tiles or anew.
+    void PaintPage(bool reuseTiles, TPaintErrors& errors);
     // The view in page pixels.
     QRect ViewArea() const;
     // Where the grid ends in page pixels, for the view alone or for tiles kept across scroll steps.
@@ -342,9 +348,9 @@ private:
     // Shapes [first, second) of the list; with an area (page pixels), only those whose reach, as the
     // tiles' record of the shapes holds it, meets the area. That record is current while tiles are
     // composed.
+    // Const, as the tiles call it on several threads at once: the shapes are only read meanwhile.
     void PaintShapes(QPainter& painter, QPoint origin, std::pair<std::size_t, std::size_t> range, TPaintErrors& errors,
-        const QRect* area = nullptr);
-    void PaintWholeView(QPainter& painter, TPaintErrors& errors);
+        const QRect* area = nullptr) const;
     void PaintOverLayers(QPainter& painter, TPaintErrors& errors);
     TPaintLayers::TKey LayerKey() const;
     void DrawBackground(QPainter& painter, QPoint origin) const;
@@ -383,7 +389,9 @@ private:
     // What the tiles show of the shapes, and whether the shapes changed since it was taken.
     TPaintedShapes FPainted;
     bool FShapesChanged = true;
-    TFontCache FFonts;
+    // Painting only reads the drawing, but matches fonts as it meets them; the cache is safe across threads.
+    mutable TFontCache FFonts;
+    bool FPaintOnEveryCore = true;
     TPointArray FNodePoints;
     int FUpdateDepth = 0;
     TDrawingChanges FPending;

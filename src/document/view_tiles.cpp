@@ -21,7 +21,8 @@ std::pair<TViewTiles::TIndex, TViewTiles::TIndex> TViewTiles::TilesOver(const QR
         { FloorDiv(area.right() - FOrigin.x(), TileSize), FloorDiv(area.bottom() - FOrigin.y(), TileSize) } };
 }
 
-void TViewTiles::Compose(QImage& target, const QRect& view, const TKey& key, const TPagePainter& paint)
+void TViewTiles::Compose(QImage& target, const QRect& view, const TKey& key, bool everyCore, const TPiecePainter& paint,
+    TPaintErrors& errors)
 {
     if (view.isEmpty())
         return;
@@ -32,7 +33,7 @@ void TViewTiles::Compose(QImage& target, const QRect& view, const TKey& key, con
     }
     const auto span = TilesOver(view);
     LetGoBeyond(span);
-    PaintMissing(span, view, paint);
+    PaintMissing(span, view, everyCore, paint, errors);
     QPainter painter(&target);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     for (int j = span.first.second; j <= span.second.second; ++j) {
@@ -57,10 +58,11 @@ bool TViewTiles::Holds(TIndex index, const QRect& view) const
     return it != FTiles.end() && it->second.Painted.contains(TileRect(index).intersected(view));
 }
 
-void TViewTiles::PaintMissing(const std::pair<TIndex, TIndex>& span, const QRect& view, const TPagePainter& paint)
+void TViewTiles::PaintMissing(const std::pair<TIndex, TIndex>& span, const QRect& view, bool everyCore,
+    const TPiecePainter& paint, TPaintErrors& errors)
 {
-    // The missing tiles are painted in one pass over the rectangle they span: a shape crossing several
-    // tiles is drawn once, not once per tile.
+    // The missing tiles are painted over the rectangle they span, so a line crossing several tiles
+    // steps as one line.
     QRect missing;
     bool allMissing = true;
     for (int j = span.first.second; j <= span.second.second; ++j) {
@@ -78,10 +80,7 @@ void TViewTiles::PaintMissing(const std::pair<TIndex, TIndex>& span, const QRect
     if (allMissing)
         missing = view;
     QImage band(missing.size(), QImage::Format_RGB32);
-    {
-        QPainter painter(&band);
-        paint(painter, missing);
-    }
+    PaintInPieces(band, missing, TileSize, everyCore, paint, errors);
     const auto cover = TilesOver(missing);
     for (int j = cover.first.second; j <= cover.second.second; ++j) {
         for (int i = cover.first.first; i <= cover.second.first; ++i) {
