@@ -107,7 +107,8 @@ public:
     // marks comes from tiles kept while neither the shapes nor the scale, grid or background change,
     // so a scroll step paints only what it uncovers.
     void Paint();
-    // The same view painted from nothing, every shape straight into it; the kept tiles stay as they are.
+    // The same view painted from nothing, every shape straight into it; the kept tiles are neither used nor
+    // painted, only let go where the shapes changed.
     void PaintAnew();
     // Whether the page is painted a tile at a time on every core (the default) or in one pass on the
     // painting thread; the pixels are the same either way.

@@ -53,19 +53,23 @@ void PaintInPieces(
     uchar* const pixels = band.bits();
     std::vector<TPiece> pieces = PiecesOf(area, pieceSize);
     // Qt's pool hands work over through its own locks, which a thread checker cannot see into; this
-    // mutex, taken at the end of each piece and after the last, makes the hand-over visible to it.
-    std::mutex done;
+    // mutex, taken before the pieces start, at each piece's start and end and after the last, makes the
+    // hand-over visible to it.
+    std::mutex handOver;
+    const auto pass = [&handOver] { const std::lock_guard<std::mutex> lock(handOver); };
+    pass();
     static TPaintPool pool;
     QtConcurrent::blockingMap(&pool, pieces, [&](TPiece& piece) {
+        pass();
         QImage window(pixels, band.width(), band.height(), band.bytesPerLine(), band.format());
         {
             QPainter painter(&window);
             painter.setClipRect(piece.Rect.translated(-area.topLeft()));
             paint(painter, area, piece.Rect, piece.Errors);
         }
-        const std::lock_guard<std::mutex> lock(done);
+        pass();
     });
-    const std::lock_guard<std::mutex> lock(done);
+    pass();
     for (const TPiece& piece : pieces)
         errors.Merge(piece.Errors);
 }
