@@ -107,7 +107,7 @@ void TDrawing::PaintPage(bool reuseTiles, TPaintErrors& errors)
         PaintShapes(painter, area.topLeft(), { 0, FShapes.size() }, pieceErrors, &piece);
     };
     if (!reuseTiles) {
-        PaintInPieces(FView, ViewArea(), TViewTiles::TileSize, FPaintOnEveryCore, paint, errors);
+        PaintInPieces(FView, ViewArea(), FPaintOnEveryCore, paint, errors);
         return;
     }
     const TViewTiles::TKey key { FScale, FShowGrid, gridEnds.x(), gridEnds.y(),

@@ -24,25 +24,35 @@ namespace {
         }
     };
 
+    // Narrower stripes would cost more in shapes drawn twice than they gain.
+    constexpr int MinStripe = 64;
+
     struct TPiece {
         QRect Rect;
         TPaintErrors Errors;
     };
 
-    std::vector<TPiece> PiecesOf(const QRect& area, int pieceSize)
+    // Stripes across the area's longer side, a few for each thread so that a slow stripe does not hold up
+    // the rest. Few and long, since a shape crossing a stripe's edge is drawn once for each stripe it meets.
+    std::vector<TPiece> PiecesOf(const QRect& area, int threads)
     {
+        const bool wide = area.width() >= area.height();
+        const int length = wide ? area.width() : area.height();
+        const int count = std::clamp(length / MinStripe, 1, 2 * threads);
         std::vector<TPiece> pieces;
-        for (int y = area.top(); y <= area.bottom(); y += pieceSize) {
-            for (int x = area.left(); x <= area.right(); x += pieceSize)
-                pieces.push_back({ QRect(x, y, pieceSize, pieceSize).intersected(area), {} });
+        for (int i = 0; i < count; ++i) {
+            const int from = length * i / count;
+            const int to = length * (i + 1) / count;
+            const QRect stripe = wide ? QRect(area.left() + from, area.top(), to - from, area.height())
+                                      : QRect(area.left(), area.top() + from, area.width(), to - from);
+            pieces.push_back({ stripe, {} });
         }
         return pieces;
     }
 
 } // namespace
 
-void PaintInPieces(
-    QImage& band, const QRect& area, int pieceSize, bool everyCore, const TPiecePainter& paint, TPaintErrors& errors)
+void PaintInPieces(QImage& band, const QRect& area, bool everyCore, const TPiecePainter& paint, TPaintErrors& errors)
 {
     if (!everyCore) {
         QPainter painter(&band);
@@ -51,14 +61,14 @@ void PaintInPieces(
     }
     // The band detaches here, once, so every piece's image below is a window on the same pixels.
     uchar* const pixels = band.bits();
-    std::vector<TPiece> pieces = PiecesOf(area, pieceSize);
+    static TPaintPool pool;
+    std::vector<TPiece> pieces = PiecesOf(area, pool.maxThreadCount() + 1);
     // Qt's pool hands work over through its own locks, which a thread checker cannot see into; this
     // mutex, taken before the pieces start, at each piece's start and end and after the last, makes the
     // hand-over visible to it.
     std::mutex handOver;
     const auto pass = [&handOver] { const std::lock_guard<std::mutex> lock(handOver); };
     pass();
-    static TPaintPool pool;
     QtConcurrent::blockingMap(&pool, pieces, [&](TPiece& piece) {
         pass();
         QImage window(pixels, band.width(), band.height(), band.bytesPerLine(), band.format());

@@ -17,11 +17,10 @@ namespace korvo {
 using TPiecePainter
     = std::function<void(QPainter& painter, const QRect& area, const QRect& piece, TPaintErrors& errors)>;
 
-// Fills `band` (the page pixels of `area`) in pieces of `pieceSize` square laid from the area's top
-// left, on every core, or in one pass on this thread when `everyCore` is false. Each piece paints the
-// band's own pixels through a painter clipped to it, so lines cut by a piece's edge step exactly as in
-// one pass. The pieces' errors are merged in piece order.
-void PaintInPieces(
-    QImage& band, const QRect& area, int pieceSize, bool everyCore, const TPiecePainter& paint, TPaintErrors& errors);
+// Fills `band` (the page pixels of `area`) in stripes painted on every core, or in one pass on this
+// thread when `everyCore` is false. Each stripe paints the band's own pixels through a painter clipped
+// to it, so lines cut by a stripe's edge step exactly as in one pass. The stripes' errors are merged in
+// stripe order.
+void PaintInPieces(QImage& band, const QRect& area, bool everyCore, const TPiecePainter& paint, TPaintErrors& errors);
 
 } // namespace korvo

@@ -80,7 +80,7 @@ void TViewTiles::PaintMissing(const std::pair<TIndex, TIndex>& span, const QRect
     if (allMissing)
         missing = view;
     QImage band(missing.size(), QImage::Format_RGB32);
-    PaintInPieces(band, missing, TileSize, everyCore, paint, errors);
+    PaintInPieces(band, missing, everyCore, paint, errors);
     const auto cover = TilesOver(missing);
     for (int j = cover.first.second; j <= cover.second.second; ++j) {
         for (int i = cover.first.first; i <= cover.second.first; ++i) {
