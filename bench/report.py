@@ -106,16 +106,16 @@ def main():
                 "MB/s write, sync and rename", mb_per_s(save) >= 0.8 * mb_per_s(synced), ">= 0.8 x baseline")
     paint, bare = b["PaintView"], b["BarePainter"]
     report.line("full paint at zoom x1, 10000 shapes", ms(paint), "ms", ms(bare), "ms bare QPainter",
-                ms(paint) <= 1.5 * ms(bare), "<= 1.5 x baseline")
+                ms(paint) <= 0.75 * ms(bare), "<= 0.75 x baseline")
     for zoom in (1, 2):
-        scroll, anew = b[f"ScrollStep/{zoom}"], b[f"ScrollBaseline/{zoom}"]
+        scroll, anew = b[f"ScrollStep/{zoom}/real_time"], b[f"ScrollBaseline/{zoom}/real_time"]
         report.line(f"scroll step at zoom x{zoom}, 10000 shapes", ms(scroll), "ms", ms(anew),
                     "ms view painted anew", ms(scroll) <= 16, "<= 16 ms")
     edit = b["EditStep"]
-    anew = b["ScrollBaseline/1"]
+    anew = b["ScrollBaseline/1/real_time"]
     report.line("paint after nudging one shape, 10000 shapes", ms(edit), "ms", ms(anew), "ms view painted anew",
                 ms(edit) <= 0.1 * ms(anew), "<= 0.1 x baseline")
-    zoom, anew = b["ZoomStep/0"], b["ZoomStep/1"]
+    zoom, anew = b["ZoomStep/0/real_time"], b["ZoomStep/1/real_time"]
     report.line("zoom step x1 <-> x2, 10000 shapes", ms(zoom), "ms", ms(anew), "ms view painted anew",
                 ms(zoom) <= ms(anew), "<= 1 x baseline")
     huge, page = b["PaintGraphPaper/100000000"], b["PaintGraphPaper/280"]
@@ -158,11 +158,12 @@ def main():
                 "ms korvo --version", thumbnail <= 0.5, "<= 500 ms")
 
     bare = startup_ms(korvo, None)
-    for name, file, target in (("the every-kind sample", os.path.join("data", "samples", "all-kinds.kv"), 300),
-                               ("100000 shapes", drawing[100000], 600)):
-        took = startup_ms(korvo, file)
-        report.line(f"start-up to the first painted page, {name}", took, "ms", bare, "ms without a file",
-                    took <= target, f"<= {target} ms")
+    sample = startup_ms(korvo, os.path.join("data", "samples", "all-kinds.kv"))
+    report.line("start-up to the first painted page, the every-kind sample", sample, "ms", bare, "ms without a file",
+                sample <= 300, "<= 300 ms")
+    large = startup_ms(korvo, drawing[100000])
+    report.line("start-up to the first painted page, 100000 shapes", large, "ms", bare, "ms without a file",
+                large <= 4 * bare, "<= 4 x baseline")
 
     peak = float(subprocess.run([os.path.join(build, "bench", "memory_probe"), drawing[100000]], check=True,
                                 capture_output=True, text=True).stdout.strip())

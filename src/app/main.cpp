@@ -4,6 +4,7 @@
 #include "dialogs/splash_window.h"
 #include "editor/app_settings.h"
 #include "editor/main_window.h"
+#include "editor/read_ahead.h"
 
 #include <QApplication>
 
@@ -50,6 +51,9 @@ int RunEditor(int argc, char* argv[])
     korvo::TMainWindowSetup setup;
     setup.ProgramDir = programDir;
     setup.FileName = QApplication::arguments().mid(1).join(QLatin1Char(' '));
+    // The file is read while the window is built; a file that cannot be read is reported when it opens.
+    korvo::TakeScreenResolution();
+    setup.ReadFile = korvo::ReadAhead(setup.FileName);
     korvo::TMainDrawFrm window(setup);
     korvo::QuitAfterFirstPaintIfAsked(window.Surface());
     window.show();

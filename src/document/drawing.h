@@ -109,8 +109,12 @@ public:
     // marks comes from tiles kept while neither the shapes nor the scale, grid or background change,
     // so a scroll step paints only what it uncovers.
     void Paint();
-    // The same view painted from nothing, every shape straight into it; the kept tiles stay as they are.
+    // The same view painted from nothing, every shape straight into it; the kept tiles are neither used nor
+    // painted, only let go where the shapes changed.
     void PaintAnew();
+    // Whether the page is painted a tile at a time on every core (the default) or in one pass on the
+    // painting thread; the pixels are the same either way.
+    void SetPaintOnEveryCore(bool every) { FPaintOnEveryCore = every; }
     const QImage& ViewImage() const { return FView; }
     // While a drag moves the selected shapes, the shapes around them are painted once and reused by
     // every Paint until the hold ends. Only the selected shapes may change meanwhile.
@@ -369,7 +373,12 @@ private:
         QPainter& target, const TPicture& picture, const TRect& area, const QString& caption, TPlacement placement);
 
     void Compose(bool reuseTiles);
-    void ComposeFromTiles(TPaintErrors& errors);
+    // Brings the record of painted shapes up to date; the kept tiles take what it shows changed anew, or let
+    // it go when the whole view is painted anew.
+    void RecordPaintedShapes(
+        bool reuseTiles, const TViewTiles::TKey& key, const TPiecePainter& paint, TPaintErrors& errors);
+    // Paints paper and shapes into the view, from kept tiles or anew.
+    void PaintPage(bool reuseTiles, TPaintErrors& errors);
     // The view in page pixels.
     QRect ViewArea() const;
     // Where the grid ends in page pixels, for the view alone or for tiles kept across scroll steps.
@@ -379,9 +388,9 @@ private:
     // Shapes [first, second) of the list; with an area (page pixels), only those whose reach, as the
     // tiles' record of the shapes holds it, meets the area. That record is current while tiles are
     // composed.
+    // Const, as the tiles call it on several threads at once: the shapes are only read meanwhile.
     void PaintShapes(QPainter& painter, QPoint origin, std::pair<std::size_t, std::size_t> range, TPaintErrors& errors,
-        const QRect* area = nullptr);
-    void PaintWholeView(QPainter& painter, TPaintErrors& errors);
+        const QRect* area = nullptr) const;
     void PaintOverLayers(QPainter& painter, TPaintErrors& errors);
     TPaintLayers::TKey LayerKey() const;
     void DrawBackground(QPainter& painter, QPoint origin) const;
@@ -420,7 +429,9 @@ private:
     // What the tiles show of the shapes, and whether the shapes changed since it was last brought up to date.
     TPaintedShapes FPainted;
     bool FShapesChanged = true;
-    TFontCache FFonts;
+    // Painting only reads the drawing, but matches fonts as it meets them; the cache is safe across threads.
+    mutable TFontCache FFonts;
+    bool FPaintOnEveryCore = true;
     TPointArray FNodePoints;
     int FUpdateDepth = 0;
     TDrawingChanges FPending;

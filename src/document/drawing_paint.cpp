@@ -1,6 +1,7 @@
 #include "document/drawing.h"
 
 #include "document/paint_layers.h"
+#include "document/parallel_paint.h"
 #include "document/view_tiles.h"
 
 #include "document/shared_settings.h"
@@ -58,13 +59,11 @@ void TDrawing::Compose(bool reuseTiles)
             FView = QImage(FViewWidth, FViewHeight, QImage::Format_RGB32);
         TPaintErrors errors;
         if (!FView.isNull()) {
-            if (reuseTiles && !FHoldLayers)
-                ComposeFromTiles(errors);
+            if (!FHoldLayers)
+                PaintPage(reuseTiles, errors);
             QPainter painter(&FView);
             if (FHoldLayers)
                 PaintOverLayers(painter, errors);
-            else if (!reuseTiles)
-                PaintWholeView(painter, errors);
             DrawSelection(painter, errors);
             DrawCentre(painter);
         }
@@ -86,24 +85,38 @@ QPoint TDrawing::GridEnds(bool forTiles) const
     return { GridEnd(FViewWidth, pageWidth, FScrollX, forTiles), GridEnd(FViewHeight, pageHeight, FScrollY, forTiles) };
 }
 
-void TDrawing::ComposeFromTiles(TPaintErrors& errors)
+void TDrawing::PaintPage(bool reuseTiles, TPaintErrors& errors)
 {
-    const QPoint gridEnds = GridEnds(true);
+    const QPoint gridEnds = GridEnds(reuseTiles);
+    const auto paint = [&](QPainter& painter, const QRect& area, const QRect& piece, TPaintErrors& pieceErrors) {
+        PaintPaper(painter, area.topLeft(), gridEnds);
+        PaintShapes(painter, area.topLeft(), { 0, FShapes.size() }, pieceErrors, &piece);
+    };
     const TViewTiles::TKey key { FScale, FShowGrid, gridEnds.x(), gridEnds.y(),
         FBackground ? FBackground->cacheKey() : 0, FBackgroundX, FBackgroundY };
-    const auto paint = [&](QPainter& painter, const QRect& area, const QRect& piece) {
-        PaintPaper(painter, area.topLeft(), gridEnds);
-        PaintShapes(painter, area.topLeft(), { 0, FShapes.size() }, errors, &piece);
-    };
-    if (FShapesChanged || !FPainted.Covers(FShapes.size(), FScale)) {
-        const std::optional<QRect> changed = FPainted.Update(FShapes, FScale, ScreenPixelsPerInch());
-        if (changed)
-            FTiles.RepaintOver(*changed, ViewArea(), key, paint);
-        else
-            FTiles.Drop();
-        FShapesChanged = false;
+    // The pieces cull the shapes by the reach recorded for them.
+    RecordPaintedShapes(reuseTiles, key, paint, errors);
+    if (!reuseTiles) {
+        PaintInPieces(FView, ViewArea(), FPaintOnEveryCore, paint, errors);
+        return;
     }
-    FTiles.Compose(FView, ViewArea(), key, paint);
+    FTiles.Compose(FView, ViewArea(), key, FPaintOnEveryCore, paint, errors);
+}
+
+void TDrawing::RecordPaintedShapes(
+    bool reuseTiles, const TViewTiles::TKey& key, const TPiecePainter& paint, TPaintErrors& errors)
+{
+    if (!FShapesChanged && FPainted.Covers(FShapes.size(), FScale))
+        return;
+    const std::optional<QRect> changed = FPainted.Update(FShapes, FScale, ScreenPixelsPerInch());
+    // A paint of the whole view paints the change anyway; the kept tiles then only let it go.
+    if (changed && reuseTiles)
+        FTiles.RepaintOver(*changed, ViewArea(), key, paint, errors);
+    else if (changed)
+        FTiles.DropOver(*changed);
+    else
+        FTiles.Drop();
+    FShapesChanged = false;
 }
 
 void TDrawing::HoldUnselectedShapes(bool hold)
@@ -122,7 +135,7 @@ void TDrawing::PaintPaper(QPainter& painter, QPoint origin, QPoint gridEnds) con
 }
 
 void TDrawing::PaintShapes(QPainter& painter, QPoint origin, std::pair<std::size_t, std::size_t> range,
-    TPaintErrors& errors, const QRect* area)
+    TPaintErrors& errors, const QRect* area) const
 {
     const int pixelsPerInch = ScreenPixelsPerInch();
     TShapePainter shapes(painter, TPaintTarget::Screen, pixelsPerInch, FFonts);
@@ -137,13 +150,6 @@ void TDrawing::PaintShapes(QPainter& painter, QPoint origin, std::pair<std::size
         shapes.Draw(*FShapes[i], origin.x(), origin.y(), FScale);
     }
     errors.Merge(shapes.Errors());
-}
-
-void TDrawing::PaintWholeView(QPainter& painter, TPaintErrors& errors)
-{
-    const QPoint scroll(FScrollX, FScrollY);
-    PaintPaper(painter, scroll, GridEnds(false));
-    PaintShapes(painter, scroll, { 0, FShapes.size() }, errors);
 }
 
 TPaintLayers::TKey TDrawing::LayerKey() const

@@ -21,7 +21,8 @@ std::pair<TViewTiles::TIndex, TViewTiles::TIndex> TViewTiles::TilesOver(const QR
         { FloorDiv(area.right() - FOrigin.x(), TileSize), FloorDiv(area.bottom() - FOrigin.y(), TileSize) } };
 }
 
-void TViewTiles::Compose(QImage& target, const QRect& view, const TKey& key, const TPagePainter& paint)
+void TViewTiles::Compose(QImage& target, const QRect& view, const TKey& key, bool everyCore, const TPiecePainter& paint,
+    TPaintErrors& errors)
 {
     if (view.isEmpty())
         return;
@@ -32,7 +33,7 @@ void TViewTiles::Compose(QImage& target, const QRect& view, const TKey& key, con
     }
     const auto span = TilesOver(view);
     LetGoBeyond(span);
-    PaintMissing(span, view, paint);
+    PaintMissing(span, view, everyCore, paint, errors);
     QPainter painter(&target);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     for (int j = span.first.second; j <= span.second.second; ++j) {
@@ -45,7 +46,14 @@ void TViewTiles::Compose(QImage& target, const QRect& view, const TKey& key, con
     }
 }
 
-void TViewTiles::RepaintOver(const QRect& area, const QRect& view, const TKey& key, const TPagePainter& paint)
+void TViewTiles::DropOver(const QRect& area)
+{
+    for (auto it = FTiles.begin(); it != FTiles.end();)
+        it = TileRect(it->first).intersects(area) ? FTiles.erase(it) : std::next(it);
+}
+
+void TViewTiles::RepaintOver(
+    const QRect& area, const QRect& view, const TKey& key, const TPiecePainter& paint, TPaintErrors& errors)
 {
     if (!(key == FKey)) {
         FTiles.clear();
@@ -72,7 +80,7 @@ void TViewTiles::RepaintOver(const QRect& area, const QRect& view, const TKey& k
     {
         QPainter painter(&whole);
         painter.setClipRect(piece.translated(-view.topLeft()));
-        paint(painter, view, piece);
+        paint(painter, view, piece, errors);
     }
     for (auto& [index, tile] : FTiles) {
         const QRect part = tile.Painted.intersected(piece);
@@ -90,10 +98,11 @@ bool TViewTiles::Holds(TIndex index, const QRect& view) const
     return it != FTiles.end() && it->second.Painted.contains(TileRect(index).intersected(view));
 }
 
-void TViewTiles::PaintMissing(const std::pair<TIndex, TIndex>& span, const QRect& view, const TPagePainter& paint)
+void TViewTiles::PaintMissing(const std::pair<TIndex, TIndex>& span, const QRect& view, bool everyCore,
+    const TPiecePainter& paint, TPaintErrors& errors)
 {
-    // The missing tiles are painted in one pass over the rectangle they span: a shape crossing several
-    // tiles is drawn once, not once per tile.
+    // The missing tiles are painted over the rectangle they span, so a line crossing several tiles
+    // steps as one line.
     QRect missing;
     bool allMissing = true;
     for (int j = span.first.second; j <= span.second.second; ++j) {
@@ -111,10 +120,7 @@ void TViewTiles::PaintMissing(const std::pair<TIndex, TIndex>& span, const QRect
     if (allMissing)
         missing = view;
     QImage band(missing.size(), QImage::Format_RGB32);
-    {
-        QPainter painter(&band);
-        paint(painter, missing, missing);
-    }
+    PaintInPieces(band, missing, everyCore, paint, errors);
     const auto cover = TilesOver(missing);
     for (int j = cover.first.second; j <= cover.second.second; ++j) {
         for (int i = cover.first.first; i <= cover.second.first; ++i) {

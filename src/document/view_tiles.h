@@ -4,12 +4,11 @@
 #include <QPoint>
 #include <QRect>
 
+#include "document/parallel_paint.h"
+
 #include <cstdint>
-#include <functional>
 #include <map>
 #include <utility>
-
-class QPainter;
 
 namespace korvo {
 
@@ -37,22 +36,23 @@ public:
                 && a.Background == b.Background && a.BackgroundX == b.BackgroundX && a.BackgroundY == b.BackgroundY;
         }
     };
-    // Paints the page into `area` (page pixels) of a painter whose device origin is the area's top left,
-    // as far as `piece` within it: the painter may be clipped to the piece, and only the shapes meeting
-    // it need painting.
-    using TPagePainter = std::function<void(QPainter& painter, const QRect& area, const QRect& piece)>;
 
     static constexpr int TileSize = 128;
 
     void Drop() { FTiles.clear(); }
+    // Lets go of the tiles that meet `area` (page pixels), for the part of the page that changed.
+    void DropOver(const QRect& area);
     // Paints `area` (page pixels), the part of the page that changed, anew into the tiles kept for the
-    // key, as a paint of the whole view would paint it; the rest of each tile stays. Tiles beyond the
-    // view keep only what the change left as it was. With another key every tile goes, as Compose would
-    // let them go.
-    void RepaintOver(const QRect& area, const QRect& view, const TKey& key, const TPagePainter& paint);
-    // Copies the page pixels of `view` onto `target` at (0, 0), painting the tiles not kept in one pass
-    // over the rectangle they span. Tiles beyond the neighbours of the view are let go.
-    void Compose(QImage& target, const QRect& view, const TKey& key, const TPagePainter& paint);
+    // key, as a paint of the whole view would paint it, in one pass on this thread; the rest of each tile
+    // stays. Tiles beyond the view keep only what the change left as it was. With another key every tile
+    // goes, as Compose would let them go.
+    void RepaintOver(
+        const QRect& area, const QRect& view, const TKey& key, const TPiecePainter& paint, TPaintErrors& errors);
+    // Copies the page pixels of `view` onto `target` at (0, 0), painting the tiles not kept over the
+    // rectangle they span, a tile at a time on every core (or in one pass on this thread), as
+    // PaintInPieces does. Tiles beyond the neighbours of the view are let go.
+    void Compose(QImage& target, const QRect& view, const TKey& key, bool everyCore, const TPiecePainter& paint,
+        TPaintErrors& errors);
 
 private:
     using TIndex = std::pair<int, int>;
@@ -60,7 +60,8 @@ private:
     QRect TileRect(TIndex index) const;
     // The tiles meeting the page pixels of `area`, as the first and last index in each direction.
     std::pair<TIndex, TIndex> TilesOver(const QRect& area) const;
-    void PaintMissing(const std::pair<TIndex, TIndex>& span, const QRect& view, const TPagePainter& paint);
+    void PaintMissing(const std::pair<TIndex, TIndex>& span, const QRect& view, bool everyCore,
+        const TPiecePainter& paint, TPaintErrors& errors);
     void LetGoBeyond(const std::pair<TIndex, TIndex>& span);
 
     struct TTile {

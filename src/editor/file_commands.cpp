@@ -99,12 +99,15 @@ void TFileCommands::Remember(const QString& fileName)
     emit RecentFilesChanged();
 }
 
-bool TFileCommands::OpenDrawing(const QString& fileName)
+bool TFileCommands::OpenDrawing(const QString& fileName, const TShapesPromise& read)
 {
     // A file that cannot be read leaves the drawing, its name, state and title as they were.
     const TDrawingUpdate update(FDrawing);
     try {
-        FDrawing.LoadFile(fileName);
+        if (read)
+            FDrawing.LoadShapes(read());
+        else
+            FDrawing.LoadFile(fileName);
     } catch (const EFileError& e) {
         FPrompts.ShowError(e.Message());
         return false;
@@ -128,9 +131,9 @@ void TFileCommands::Open()
         OpenChosen(fileName);
 }
 
-void TFileCommands::OpenChosen(const QString& fileName)
+void TFileCommands::OpenChosen(const QString& fileName, const TShapesPromise& read)
 {
-    if (!OpenDrawing(fileName))
+    if (!OpenDrawing(fileName, read))
         return;
     FUserDir = QFileInfo(fileName).absolutePath();
     Remember(fileName);
@@ -156,10 +159,10 @@ void TFileCommands::OpenRecent(const QString& fileName)
         OpenDrawing(fileName);
 }
 
-void TFileCommands::OpenAtStart(const QString& fileName)
+void TFileCommands::OpenAtStart(const QString& fileName, const TShapesPromise& read)
 {
     if (!fileName.isEmpty() && QFileInfo(fileName).isFile())
-        OpenChosen(fileName);
+        OpenChosen(fileName, read);
 }
 
 bool TFileCommands::OpenRecovered(TShapeList shapes, const QString& fileName)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/drawing_file.h"
+#include "editor/read_ahead.h"
 
 #include <QObject>
 #include <QString>
@@ -36,8 +37,9 @@ public:
     void New();
     void Open();
     void OpenRecent(const QString& fileName);
-    // Loads a drawing named at start-up; a name that is no existing file is ignored.
-    void OpenAtStart(const QString& fileName);
+    // Loads a drawing named at start-up; a name that is no existing file is ignored. `read`, when
+    // given, hands over its shapes read ahead at the drawing's scale (see ReadAhead).
+    void OpenAtStart(const QString& fileName, const TShapesPromise& read = {});
     // A drawing dropped from the file manager opens as Open would open it.
     void OpenDropped(const QString& fileName);
     // Opens the shapes of a drawing kept for recovery as unsaved changes of the file it came from
@@ -64,11 +66,11 @@ private:
     // Takes the name of the drawing's file, and the title with it.
     void SetFileName(const QString& fileName);
     bool SaveChanges(const QString& question);
-    bool OpenDrawing(const QString& fileName);
+    bool OpenDrawing(const QString& fileName, const TShapesPromise& read = {});
     // The drawing now shown is the file's.
     void Opened(const QString& fileName);
     // Opens a drawing the user chose and remembers it among the recent files and as the folder to offer.
-    void OpenChosen(const QString& fileName);
+    void OpenChosen(const QString& fileName, const TShapesPromise& read = {});
     void Remember(const QString& fileName);
     bool SaveTo(const QString& fileName);
 

@@ -49,9 +49,7 @@ TMainDrawFrm::TMainDrawFrm(const TMainWindowSetup& setup)
     , FProgramDir(setup.ProgramDir)
 {
     setObjectName(QStringLiteral("MainDrawFrm"));
-    // The screen's resolution is its horizontal pixels per inch.
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        SetScreenPixelsPerInch(qRound(screen->logicalDotsPerInchX()));
+    TakeScreenResolution();
     RegisterToolCursors();
     FDrawing.SetScale(BaseScale);
     connect(&FDrawing, &TDrawing::ViewPainted, Pic, &TSurfaceWidget::ShowImage);
@@ -87,7 +85,7 @@ TMainDrawFrm::TMainDrawFrm(const TMainWindowSetup& setup)
     if (const auto store = OpenUserStore())
         FRecent.Load(*store);
     UpdateRecentMenu();
-    FFileCommands->OpenAtStart(setup.FileName);
+    FFileCommands->OpenAtStart(setup.FileName, setup.ReadFile);
     FFileCommands->UpdateTitle();
     LoadLibraryAndSettings(setup.ProgramDir);
     ApplyLibraryEditing();

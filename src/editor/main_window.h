@@ -47,6 +47,8 @@ struct TMainWindowSetup {
     QString ProgramDir;
     // A drawing to open at start; empty for none.
     QString FileName;
+    // Its shapes, read ahead while the window is built (ReadAhead); empty to read it when it opens.
+    TShapesPromise ReadFile;
     // Null for the desktop's own dialogs and message boxes.
     TUserPrompts* Prompts = nullptr;
     // Where unsaved changes are kept for recovery; empty for the per-user data folder.

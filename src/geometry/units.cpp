@@ -1,9 +1,12 @@
 #include "geometry/units.h"
 
+#include <atomic>
+
 namespace korvo {
 
 namespace {
-    int screenDpi = 96;
+    // Set by the window while a drawing named at start-up may already be read on another thread.
+    std::atomic<int> screenDpi = 96;
 }
 
 int ScreenPixelsPerInch() { return screenDpi; }

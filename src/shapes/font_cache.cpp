@@ -3,6 +3,7 @@
 #include "shapes/code_page.h"
 
 #include <QFontMetrics>
+#include <QThread>
 
 #include <algorithm>
 #include <cstring>
@@ -15,7 +16,9 @@ namespace {
 
     QByteArray KeyOf(const TLogFont& record, int pixelHeight)
     {
-        QByteArray key(record.FaceName.data(), TLogFont::FaceNameSize);
+        const auto thread = reinterpret_cast<quintptr>(QThread::currentThreadId());
+        QByteArray key(reinterpret_cast<const char*>(&thread), sizeof thread);
+        key.append(record.FaceName.data(), TLogFont::FaceNameSize);
         const std::int32_t numbers[] = { pixelHeight, record.Weight };
         key.append(reinterpret_cast<const char*>(numbers), sizeof numbers);
         for (const std::uint8_t b :
@@ -42,17 +45,22 @@ namespace {
 
 } // namespace
 
-const TFontCache::TEntry& TFontCache::Get(const TLogFont& record, int pixelHeight)
+TFontCache::TEntry TFontCache::Get(const TLogFont& record, int pixelHeight)
 {
     const QByteArray key = KeyOf(record, pixelHeight);
-    auto it = FFonts.find(key);
-    if (it == FFonts.end()) {
-        TEntry entry;
-        entry.Font = MakeFont(record, pixelHeight);
-        entry.Ascent = QFontMetrics(entry.Font).ascent();
-        it = FFonts.insert(key, entry);
+    {
+        const QMutexLocker lock(&FLock);
+        const auto it = FFonts.constFind(key);
+        if (it != FFonts.cend())
+            return *it;
     }
-    return *it;
+    // Matched outside the lock, so other threads' painting does not wait for it.
+    TEntry entry;
+    entry.Font = MakeFont(record, pixelHeight);
+    entry.Ascent = QFontMetrics(entry.Font).ascent();
+    const QMutexLocker lock(&FLock);
+    FFonts.insert(key, entry);
+    return entry;
 }
 
 } // namespace korvo

@@ -42,7 +42,7 @@ void DrawTextLines(QPainter& painter, TFontCache& fonts, const TShapeFont& font,
     const QPoint step(Round(h * cosA), Round(h * sinA));
 
     const TLogFont record = font.Record();
-    const TFontCache::TEntry& qfont = fonts.Get(record, h);
+    const TFontCache::TEntry qfont = fonts.Get(record, h);
     painter.setFont(qfont.Font);
     painter.setPen(ToQColor(font.Colour));
 

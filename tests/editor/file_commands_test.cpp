@@ -324,4 +324,29 @@ TEST(MessageBoxes, ShowFileNamesAsPlainText)
     }
 }
 
+// A drawing named at start-up is read while the window is built: a good one opens as if read then, a damaged
+// one is reported once and leaves the untitled drawing, and a name that is no file is ignored.
+TEST_F(FileCommands, DrawingsReadAheadOpenOrFailAsIfReadAtOpening)
+{
+    const QString damaged = Fixture(QStringLiteral("damaged.kv"), "\x09\0\0\0garbage");
+    const struct {
+        QString File;
+        int Shapes;
+        int Errors;
+        bool Named;
+    } cases[] = {
+        { Sample(), 4, 0, true },
+        { damaged, 0, 1, false },
+        { Path(QStringLiteral("gone.kv")), 0, 0, false },
+    };
+    for (const auto& c : cases) {
+        commands.New();
+        prompts.Errors.clear();
+        commands.OpenAtStart(c.File, ReadAhead(c.File));
+        EXPECT_EQ(drawing.ShapeCount(), c.Shapes) << c.File.toStdString();
+        EXPECT_EQ(prompts.Errors.size(), c.Errors) << c.File.toStdString();
+        EXPECT_EQ(commands.FileName() == c.File, c.Named) << c.File.toStdString();
+    }
+}
+
 } // namespace
