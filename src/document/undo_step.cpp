@@ -9,7 +9,7 @@ namespace {
     // "Undo " or "Redo " + the action; the verb alone for numbers no operation records.
     QString Caption(const char* verb, int label)
     {
-        static const std::array<const char*, 38> Actions = {
+        static const std::array<const char*, 39> Actions = {
             "add object",
             "create line",
             "create arrow",
