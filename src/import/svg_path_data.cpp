@@ -2,7 +2,9 @@
 
 #include "import/svg_arc.h"
 
+#include <charconv>
 #include <cmath>
+#include <string>
 
 namespace korvo {
 
@@ -66,9 +68,7 @@ namespace {
             if (whole == 0 && fraction == 0)
                 return false;
             SkipExponent();
-            bool ok = false;
-            value = FText.mid(start, FPos - start).toDouble(&ok);
-            return ok && std::isfinite(value);
+            return Convert(FText.mid(start, FPos - start), value) && std::isfinite(value);
         }
 
         // An arc flag is one character, so "0110" holds two flags and the start of a number.
@@ -82,6 +82,26 @@ namespace {
         }
 
     private:
+        // The scanned number is plain ASCII, so it converts without a QString of its own; a long path
+        // holds hundreds of thousands of them.
+        bool Convert(QStringView number, double& value)
+        {
+            if (number.startsWith(u'+'))
+                number = number.mid(1);
+            FDigits.resize(static_cast<std::size_t>(number.size()));
+            for (qsizetype i = 0; i < number.size(); ++i)
+                FDigits[static_cast<std::size_t>(i)] = static_cast<char>(number[i].unicode());
+            const char* end = FDigits.data() + FDigits.size();
+            const auto [ptr, error] = std::from_chars(FDigits.data(), end, value);
+            if (error == std::errc::result_out_of_range) {
+                // Beyond a double's range either way: left to Qt, which says what such a number is.
+                bool ok = false;
+                value = number.toDouble(&ok);
+                return ok;
+            }
+            return error == std::errc() && ptr == end;
+        }
+
         void SkipWhite()
         {
             while (FPos < FText.size() && IsWhite(FText[FPos]))
@@ -121,6 +141,7 @@ namespace {
 
         QStringView FText;
         qsizetype FPos = 0;
+        std::string FDigits;
     };
 
     // Turns commands into path elements, keeping the current point, the subpath's start and the last

@@ -39,6 +39,20 @@ namespace {
         return name == u"path" || name == u"line" || name == u"polyline" || name == u"polygon";
     }
 
+    // A filter that only blurs draws a soft shadow or glow of its element, not the element itself.
+    bool OnlyBlurs(const TSvgTree& tree, const QString& filter)
+    {
+        const int index = tree.Find(filter);
+        if (index < 0)
+            return false;
+        const std::vector<int>& steps = tree.Nodes[static_cast<std::size_t>(index)].Children;
+        const auto blur = [&tree](int step) {
+            const TSvgNode& node = tree.Nodes[static_cast<std::size_t>(step)];
+            return node.IsText() || node.Name == u"feGaussianBlur";
+        };
+        return !steps.empty() && std::all_of(steps.begin(), steps.end(), blur);
+    }
+
     std::optional<QRectF> ViewBox(const TSvgNode& node)
     {
         const std::vector<double> box = ParseSvgNumbers(node.Attribute(u"viewBox"));
@@ -89,6 +103,9 @@ QString TSvgReader::Read()
     frame.Viewport = QSizeF(width, height);
     frame = Viewport(root, frame, QRectF(0, 0, width, height));
     frame.Style = CascadeSvgStyle(root, TSvgStyle(), Sheet);
+    // The picture is what shows through its own frame; what lies outside it is not part of the picture.
+    if (width > 0 && height > 0)
+        frame.Clip = QRectF(0, 0, width / SvgUnitsPerMm, height / SvgUnitsPerMm);
     for (const int child : root.Children)
         Walk(child, frame, Result.Shapes);
     Result.Bounds = { 0, 0, float(width / SvgUnitsPerMm), float(height / SvgUnitsPerMm) };
@@ -155,7 +172,7 @@ void TSvgReader::Walk(int index, const TFrame& parent, std::vector<TPolygon>& ou
     }
 }
 
-// Takes in the element's own style, transform and clip; false when it draws nothing.
+// Takes in the element's own style, transform and clip; false when it draws nothing or is left out.
 bool TSvgReader::Enter(const TSvgNode& node, TFrame& frame)
 {
     frame.Style = CascadeSvgStyle(node, frame.Style, Sheet);
@@ -163,8 +180,13 @@ bool TSvgReader::Enter(const TSvgNode& node, TFrame& frame)
         return false;
     frame.ToPage = ParseSvgTransform(node.Attribute(u"transform")) * frame.ToPage;
     const auto given = [](const QString& value) { return !value.isEmpty() && value.trimmed() != u"none"; };
-    if (given(frame.Style.Filter))
+    // A blur taken in solid would darken and widen the whole picture, so its element stays out with it;
+    // an element whose filter recolours or lights it keeps its own colours.
+    if (given(frame.Style.Filter)) {
         ++Result.LeftOut.Filters;
+        if (OnlyBlurs(Tree, frame.Style.Filter))
+            return false;
+    }
     if (given(frame.Style.Mask))
         ++Result.LeftOut.Clips;
     if (given(frame.Style.ClipPath)) {

@@ -1,27 +1,15 @@
 #include "import/svg_shape_builder.h"
 
+#include "import/shape_description.h"
 #include "import/svg_path_data.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <utility>
 
 namespace korvo {
 namespace {
-
-    // A shape as one line: kind, points to 0.01 mm, pen style and width, fill colour or "-", line end.
-    std::string Describe(const TPolygon& shape)
-    {
-        QString text = QString::number(shape.FKind) + u':';
-        for (const TMMPoint& p : shape.FPoints)
-            text += u' ' + QString::number(p.X, 'f', 2) + u',' + QString::number(p.Y, 'f', 2);
-        text += QStringLiteral(" pen %1/%2").arg(shape.FPen.Style).arg(shape.FPen.Width);
-        text += shape.FBrush.Style == bsClear ? QStringLiteral(" fill -")
-                                              : QStringLiteral(" fill %1").arg(shape.FBrush.Colour, 6, 16, QChar(u'0'));
-        if (shape.FLineEnd != leNone)
-            text += QStringLiteral(" end %1").arg(shape.FLineEnd);
-        return text.toStdString();
-    }
 
     TSvgPaint Filled()
     {
@@ -149,12 +137,28 @@ namespace {
         AppendPathShapes(path, c.Paint, shapes);
         std::vector<std::string> described;
         for (const TPolygon& shape : shapes)
-            described.push_back(Describe(shape));
+            described.push_back(DescribeShape(shape));
         EXPECT_EQ(described, c.Shapes);
     }
 
     INSTANTIATE_TEST_SUITE_P(
         Paths, SvgShapeBuilder, testing::ValuesIn(BuildCases), [](const auto& info) { return info.param.Name; });
+
+    // A stroke finer than the one-unit pen would print bold, so it pales by its share of that unit.
+    TEST(SvgShapeBuilder, HairlinesFadeTowardWhiteByTheirWidth)
+    {
+        const std::pair<double, TColour> cases[] = {
+            { 0.5, 0xff0000 }, // blue, as given
+            { 25.4 / 144 / 2, 0xff8080 }, // half a unit: halfway to white
+            { 0.01, 0xfff1f1 },
+        };
+        for (const auto& [widthMm, colour] : cases) {
+            std::vector<TPolygon> shapes;
+            AppendBoxShape(skRectangle, QRectF(1, 2, 3, 4), Stroked(widthMm), shapes);
+            ASSERT_EQ(shapes.size(), 1u);
+            EXPECT_EQ(shapes[0].FPen.Colour, colour) << widthMm;
+        }
+    }
 
     TEST(SvgShapeBuilder, BoxesKeepTheirKinds)
     {
@@ -163,7 +167,7 @@ namespace {
         AppendBoxShape(skCircle, QRectF(1, 2, 3, 4), Filled(), shapes);
         AppendBoxShape(skCircle, QRectF(1, 2, 0, 4), Filled(), shapes);
         ASSERT_EQ(shapes.size(), 2u);
-        EXPECT_EQ(Describe(shapes[0]), "2: 1.00,2.00 1.00,6.00 4.00,6.00 4.00,2.00 pen 0/3 fill 008000");
+        EXPECT_EQ(DescribeShape(shapes[0]), "2: 1.00,2.00 1.00,6.00 4.00,6.00 4.00,2.00 pen 0/3 fill 008000");
         EXPECT_EQ(shapes[1].FKind, skCircle);
         EXPECT_EQ(shapes[1].FBounds, (TMMRect { 1, 2, 4, 6 }));
     }
