@@ -1,5 +1,6 @@
 #include "document/parallel_paint.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QThread>
 #include <QThreadPool>
@@ -23,6 +24,16 @@ namespace {
             setMaxThreadCount(std::max(QThread::idealThreadCount() - 1, 1));
         }
     };
+
+    TPaintPool& PaintPool()
+    {
+        static TPaintPool pool;
+        return pool;
+    }
+
+    // Each thread of the pool keeps font caches of its own, which go only when the thread ends; ending the
+    // threads while the application still stands lets the caches go with it instead of outliving it.
+    void EndPaintThreads() { PaintPool().waitForDone(); }
 
     // Narrower stripes would cost more in shapes drawn twice than they gain.
     constexpr int MinStripe = 64;
@@ -61,7 +72,9 @@ void PaintInPieces(QImage& band, const QRect& area, bool everyCore, const TPiece
     }
     // The band detaches here, once, so every piece's image below is a window on the same pixels.
     uchar* const pixels = band.bits();
-    static TPaintPool pool;
+    static const bool threadsEndWithTheApplication = (qAddPostRoutine(EndPaintThreads), true);
+    Q_UNUSED(threadsEndWithTheApplication);
+    TPaintPool& pool = PaintPool();
     std::vector<TPiece> pieces = PiecesOf(area, pool.maxThreadCount() + 1);
     // Qt's pool hands work over through its own locks, which a thread checker cannot see into; this
     // mutex, taken before the pieces start, at each piece's start and end and after the last, makes the
