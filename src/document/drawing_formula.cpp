@@ -133,7 +133,7 @@ void TDrawing::SetTypedText(const TShapeText& typed, int index)
 
 void TDrawing::ReplaceShape(int index, TPolygon shape)
 {
-    Touch(TDrawingChange::Shapes);
+    ReportShapes(TShapeSplice::InPlace(static_cast<std::size_t>(index)));
     auto fresh = std::make_shared<TPolygon>(std::move(shape));
     Refresh(*fresh);
     TShapePtr& slot = FShapes[static_cast<std::size_t>(index)];

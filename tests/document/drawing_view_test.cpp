@@ -415,6 +415,13 @@ TEST_F(DrawingView, ScrolledViewShowsWhatAViewPaintedAnewShows)
                 const TPolygon picked = *d.Shapes().back();
                 d.AddLibraryShape(&picked, 150, 90);
             } },
+        { "edit a text into a formula", 1,
+            [](TDrawing& d) {
+                TShapeFont font;
+                font.SetSize(40);
+                d.AddTypedText({ "H2SO4", font, false }, 120, 100);
+                d.SetTypedText({ "H2SO4", font, true }, d.ShapeCount() - 1);
+            } },
         { "delete", 1,
             [&](TDrawing& d) {
                 pickMarker(d);
