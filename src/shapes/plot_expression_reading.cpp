@@ -116,37 +116,37 @@ namespace {
                 Next().Kind == TTokenKind::End ? Fail(tr("missing %1").arg(QLatin1Char(symbol))) : FailUnexpected();
         }
 
+        // The operator and its right-hand operand, if the operator comes next.
+        bool TakeOperation(char symbol, TExpressionOp op, void (TStepReader::*readOperand)())
+        {
+            if (!Take(symbol))
+                return false;
+            (this->*readOperand)();
+            Emit(op);
+            return true;
+        }
+
+        bool TakeImpliedProduct()
+        {
+            if (Next().Kind != TTokenKind::Name && !Next().Is('('))
+                return false;
+            ReadPower();
+            Emit(TExpressionOp::Multiply);
+            return true;
+        }
+
         void ReadSum()
         {
             ReadProduct();
-            for (;;) {
-                if (Take('+')) {
-                    ReadProduct();
-                    Emit(TExpressionOp::Add);
-                } else if (Take('-')) {
-                    ReadProduct();
-                    Emit(TExpressionOp::Subtract);
-                } else
-                    return;
-            }
+            while (TakeOperation('+', TExpressionOp::Add, &TStepReader::ReadProduct)
+                || TakeOperation('-', TExpressionOp::Subtract, &TStepReader::ReadProduct)) { }
         }
 
         void ReadProduct()
         {
             ReadSigned();
-            for (;;) {
-                if (Take('*')) {
-                    ReadSigned();
-                    Emit(TExpressionOp::Multiply);
-                } else if (Take('/')) {
-                    ReadSigned();
-                    Emit(TExpressionOp::Divide);
-                } else if (Next().Kind == TTokenKind::Name || Next().Is('(')) {
-                    ReadPower();
-                    Emit(TExpressionOp::Multiply);
-                } else
-                    return;
-            }
+            while (TakeOperation('*', TExpressionOp::Multiply, &TStepReader::ReadSigned)
+                || TakeOperation('/', TExpressionOp::Divide, &TStepReader::ReadSigned) || TakeImpliedProduct()) { }
         }
 
         // Every way into a deeper level passes here, so this one count bounds the recursion.
