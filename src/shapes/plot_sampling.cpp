@@ -40,7 +40,8 @@ namespace {
         std::vector<TPlotPiece> Sample()
         {
             const double widthMM = (FWindow.XMax - FWindow.XMin) * FWindow.MMPerX;
-            const int steps = std::clamp(int(std::ceil(widthMM / FirstStepMM)), MinFirstSteps, MaxFirstSteps);
+            const int steps
+                = int(std::clamp(std::ceil(widthMM / FirstStepMM), double(MinFirstSteps), double(MaxFirstSteps)));
             TDataPoint from = At(FWindow.XMin);
             Emit(from);
             for (int i = 1; i <= steps; ++i) {
