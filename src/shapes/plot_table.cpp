@@ -55,10 +55,12 @@ namespace {
         }
     }
 
-    // Any number, NaN and infinities included, so that a row of them is told from a header.
+    // Any number, NaN and infinities included, so that a row of them is told from a header. Blanks
+    // inside a field group digits, as spreadsheets show 1 200 where the comma is the decimal mark.
     std::optional<double> ReadNumber(QStringView field, QChar decimalComma)
     {
         QString ascii = field.toString();
+        ascii.removeIf([](QChar c) { return c.isSpace(); });
         ascii.replace(decimalComma, QLatin1Char('.')).replace(QChar(0x2212), QLatin1Char('-'));
         bool ok = false;
         const double value = ascii.toDouble(&ok);

@@ -23,6 +23,8 @@ TEST(PlotTableTest, ReadsPastedColumns)
         { "tab, header, decimal comma", QString::fromUtf8("t / s\tT / °C\n0\t80,5\n60\t71,25\n"), ',',
             { { 0, 80.5 }, { 60, 71.25 } }, 0, true },
         { "tab, decimal point", "0\t1.5\r\n1\t2.5\r\n", '.', { { 0, 1.5 }, { 1, 2.5 } } },
+        { "digits grouped", QString::fromUtf8("1\u00a0200\t80,5\n12 000\t1\u202f000,25\n"), ',',
+            { { 1200, 80.5 }, { 12000, 1000.25 } } },
         { "semicolon, decimal comma", "x;y\r0;1,5\r1;-2,5;\r", ',', { { 0, 1.5 }, { 1, -2.5 } }, 0, true },
         { "semicolon, decimal point", "0;1.5\n1;2.5", ',', { { 0, 1.5 }, { 1, 2.5 } } },
         { "comma, decimal point", "x,y\n0,1.5\n1, 2.5\n", ',', { { 0, 1.5 }, { 1, 2.5 } }, 0, true },
