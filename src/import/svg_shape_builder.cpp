@@ -1,9 +1,8 @@
 #include "import/svg_shape_builder.h"
 
-#include "geometry/rounding.h"
-#include "import/svg_colour.h"
 #include "import/svg_subpaths.h"
 #include "shapes/colour_map.h"
+#include "shapes/pen_width.h"
 
 #include <algorithm>
 #include <cmath>
@@ -42,12 +41,9 @@ namespace {
             pen.Style = psClear;
             return pen;
         }
-        // The thinnest pen is one unit wide, so a finer stroke inks no less but fades toward white by
-        // its share of that unit, as opacity does: a hairline drawn in black would otherwise come out bold.
-        const double width = paint.StrokeWidthMm * PenUnitsPerMm;
-        pen.Colour = ColourFromRgb(width < 1 ? OverWhite(*paint.Stroke, width).rgb() : paint.Stroke->rgb());
+        pen.Colour = ColourFromRgb(paint.Stroke->rgb());
         pen.Style = NearestLineStyle(paint.DashMm);
-        pen.Width = std::max(1, Round(width));
+        SetPenWidth(pen, paint.StrokeWidthMm * PenUnitsPerMm);
         return pen;
     }
 

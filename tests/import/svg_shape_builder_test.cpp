@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 #include <utility>
 
 namespace korvo {
@@ -145,17 +146,19 @@ namespace {
         Paths, SvgShapeBuilder, testing::ValuesIn(BuildCases), [](const auto& info) { return info.param.Name; });
 
     // A stroke finer than the one-unit pen would print bold, so it pales by its share of that unit.
-    TEST(SvgShapeBuilder, HairlinesFadeTowardWhiteByTheirWidth)
+    TEST(SvgShapeBuilder, PensTakeTheNearestWidthAndHairlinesFadeTowardWhite)
     {
-        const std::pair<double, TColour> cases[] = {
-            { 0.5, 0xff0000 }, // blue, as given
-            { 25.4 / 144 / 2, 0xff8080 }, // half a unit: halfway to white
-            { 0.01, 0xfff1f1 },
+        const std::tuple<double, std::int32_t, TColour> cases[] = {
+            { 0.5, 3, 0xff0000 }, // blue, as given
+            { 25.4 / 96, 1, 0xff0000 }, // a CSS pixel, halfway between two pens: the thinner
+            { 25.4 / 144 / 2, 1, 0xff8080 }, // half a unit: halfway to white
+            { 0.01, 1, 0xfff1f1 },
         };
-        for (const auto& [widthMm, colour] : cases) {
+        for (const auto& [widthMm, width, colour] : cases) {
             std::vector<TPolygon> shapes;
             AppendBoxShape(skRectangle, QRectF(1, 2, 3, 4), Stroked(widthMm), shapes);
             ASSERT_EQ(shapes.size(), 1u);
+            EXPECT_EQ(shapes[0].FPen.Width, width) << widthMm;
             EXPECT_EQ(shapes[0].FPen.Colour, colour) << widthMm;
         }
     }
