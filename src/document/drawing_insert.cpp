@@ -56,7 +56,7 @@ namespace {
     void ShrinkStyle(TPolygon& shape, double factor)
     {
         if (shape.FPen.Width > 0)
-            SetPenWidth(shape.FPen, shape.FPen.Width * factor);
+            SetPenWidth(shape.FPen, shape.FPen.Width * factor, shape.FBrush);
         if (shape.FKind == skText)
             shape.FFont.SetSize(std::max(1, Round(shape.FFont.Size() * factor)));
     }

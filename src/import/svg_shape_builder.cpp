@@ -34,6 +34,13 @@ namespace {
         return total <= 0 || ink >= SolidInkShare * total ? psSolid : psDot;
     }
 
+    TBrush BrushFor(const TSvgPaint& paint)
+    {
+        TBrush brush;
+        brush.SetFill(Paints(paint.Fill) ? ColourFromRgb(paint.Fill->rgb()) : NoFillColour);
+        return brush;
+    }
+
     TPen PenFor(const TSvgPaint& paint)
     {
         TPen pen;
@@ -43,15 +50,8 @@ namespace {
         }
         pen.Colour = ColourFromRgb(paint.Stroke->rgb());
         pen.Style = NearestLineStyle(paint.DashMm);
-        SetPenWidth(pen, paint.StrokeWidthMm * PenUnitsPerMm);
+        SetPenWidth(pen, paint.StrokeWidthMm * PenUnitsPerMm, BrushFor(paint));
         return pen;
-    }
-
-    TBrush BrushFor(const TSvgPaint& paint)
-    {
-        TBrush brush;
-        brush.SetFill(Paints(paint.Fill) ? ColourFromRgb(paint.Fill->rgb()) : NoFillColour);
-        return brush;
     }
 
     TMMPoint ToMM(QPointF p) { return { static_cast<float>(p.x()), static_cast<float>(p.y()) }; }
