@@ -55,10 +55,11 @@ namespace {
     // that becomes finer than the thinnest pen fades instead.
     void ShrinkStyle(TPolygon& shape, double factor)
     {
-        if (shape.FPen.Width > 0)
-            SetPenWidth(shape.FPen, shape.FPen.Width * factor, shape.FBrush);
+        // A text paints no line, so its pen stays as it was.
         if (shape.FKind == skText)
             shape.FFont.SetSize(std::max(1, Round(shape.FFont.Size() * factor)));
+        else if (shape.FPen.Width > 0)
+            SetPenWidth(shape.FPen, shape.FPen.Width * factor, shape.FBrush);
     }
 
 } // namespace
