@@ -3,6 +3,7 @@
 #include "geometry/rounding.h"
 #include "import/svg_import.h"
 #include "shapes/file_io.h"
+#include "shapes/pen_width.h"
 
 #include <algorithm>
 
@@ -50,13 +51,15 @@ namespace {
         return factor;
     }
 
-    // Lines and letters shrink with the picture, so that it keeps its look; none vanishes.
+    // Lines and letters shrink with the picture, so that it keeps its look; none vanishes, and a line
+    // that becomes finer than the thinnest pen fades instead.
     void ShrinkStyle(TPolygon& shape, double factor)
     {
-        if (shape.FPen.Width > 0)
-            shape.FPen.Width = std::max(1, Round(shape.FPen.Width * factor));
+        // A text paints no line, so its pen stays as it was.
         if (shape.FKind == skText)
             shape.FFont.SetSize(std::max(1, Round(shape.FFont.Size() * factor)));
+        else if (shape.FPen.Width > 0)
+            SetPenWidth(shape.FPen, shape.FPen.Width * factor, shape.FBrush);
     }
 
 } // namespace

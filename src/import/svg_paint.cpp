@@ -5,6 +5,7 @@
 #include "import/svg_marker.h"
 #include "import/svg_style.h"
 #include "import/svg_tree.h"
+#include "import/svg_units.h"
 
 #include <cmath>
 
@@ -34,7 +35,8 @@ TSvgPaint TSvgPaintResolver::Resolve(const TSvgStyle& style, const QTransform& t
     paint.Fill = Colour(style.Fill, style.FillOpacity * style.Opacity, style.Colour);
     if (style.StrokeWidth > 0)
         paint.Stroke = Colour(style.Stroke, style.StrokeOpacity * style.Opacity, style.Colour);
-    const double scale = LengthScale(toPage);
+    // A non-scaling stroke keeps its width in CSS pixels whatever the transforms and viewBox.
+    const double scale = style.NonScalingStroke ? 1 / SvgUnitsPerMm : LengthScale(toPage);
     paint.StrokeWidthMm = style.StrokeWidth * scale;
     for (const double dash : style.Dash)
         paint.DashMm.push_back(dash * scale);

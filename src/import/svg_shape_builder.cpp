@@ -1,9 +1,8 @@
 #include "import/svg_shape_builder.h"
 
-#include "geometry/rounding.h"
-#include "import/svg_colour.h"
 #include "import/svg_subpaths.h"
 #include "shapes/colour_map.h"
+#include "shapes/pen_width.h"
 
 #include <algorithm>
 #include <cmath>
@@ -35,6 +34,13 @@ namespace {
         return total <= 0 || ink >= SolidInkShare * total ? psSolid : psDot;
     }
 
+    TBrush BrushFor(const TSvgPaint& paint)
+    {
+        TBrush brush;
+        brush.SetFill(Paints(paint.Fill) ? ColourFromRgb(paint.Fill->rgb()) : NoFillColour);
+        return brush;
+    }
+
     TPen PenFor(const TSvgPaint& paint)
     {
         TPen pen;
@@ -42,20 +48,10 @@ namespace {
             pen.Style = psClear;
             return pen;
         }
-        // The thinnest pen is one unit wide, so a finer stroke inks no less but fades toward white by
-        // its share of that unit, as opacity does: a hairline drawn in black would otherwise come out bold.
-        const double width = paint.StrokeWidthMm * PenUnitsPerMm;
-        pen.Colour = ColourFromRgb(width < 1 ? OverWhite(*paint.Stroke, width).rgb() : paint.Stroke->rgb());
+        pen.Colour = ColourFromRgb(paint.Stroke->rgb());
         pen.Style = NearestLineStyle(paint.DashMm);
-        pen.Width = std::max(1, Round(width));
+        SetPenWidth(pen, paint.StrokeWidthMm * PenUnitsPerMm, BrushFor(paint));
         return pen;
-    }
-
-    TBrush BrushFor(const TSvgPaint& paint)
-    {
-        TBrush brush;
-        brush.SetFill(Paints(paint.Fill) ? ColourFromRgb(paint.Fill->rgb()) : NoFillColour);
-        return brush;
     }
 
     TMMPoint ToMM(QPointF p) { return { static_cast<float>(p.x()), static_cast<float>(p.y()) }; }

@@ -80,6 +80,10 @@ namespace {
                     if (const auto w = ParseSvgLength(v, 1); w && *w >= 0)
                         s.StrokeWidth = *w;
                 } },
+            { QStringLiteral("vector-effect"),
+                [](TSvgStyle& s, const QString& v, const TSvgStyle&) {
+                    s.NonScalingStroke = v.trimmed() == u"non-scaling-stroke";
+                } },
             { QStringLiteral("stroke-dasharray"),
                 [](TSvgStyle& s, const QString& v, const TSvgStyle&) { s.Dash = DashArray(v); } },
             { QStringLiteral("color"),
@@ -144,6 +148,7 @@ TSvgStyle CascadeSvgStyle(const TSvgNode& node, const TSvgStyle& parent, const T
 {
     TSvgStyle style = parent;
     style.Displayed = true;
+    style.NonScalingStroke = false;
     style.ClipPath.clear();
     style.Mask.clear();
     style.Filter.clear();

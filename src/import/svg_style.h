@@ -37,6 +37,8 @@ struct TSvgStyle {
 
     // Not inherited.
     bool Displayed = true;
+    // vector-effect: non-scaling-stroke, a stroke measured on the page rather than in user units.
+    bool NonScalingStroke = false;
     QString ClipPath;
     QString Mask;
     QString Filter;

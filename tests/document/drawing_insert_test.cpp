@@ -48,6 +48,7 @@ TEST_F(InsertPicture, LandsAsOneSelectedShapeAtThePointAndFitsThePage)
         std::int32_t penWidth;
         // Of the last child; 0 when it is no text.
         std::int32_t textSize = 0;
+        TColour penColour = clBlack;
     };
     const std::vector<Case> cases = {
         { "one shape stays itself", { MadeShape(skRectangle, { { 5, 5 }, { 5, 15 }, { 55, 15 }, { 55, 5 } }) },
@@ -60,6 +61,10 @@ TEST_F(InsertPicture, LandsAsOneSelectedShapeAtThePointAndFitsThePage)
         { "twice the page's width shrinks to half",
             { MadeShape(skRectangle, { { 0, 0 }, { 0, 100 }, { 420, 100 }, { 420, 0 } }), text }, { 0, 0 },
             { 0, 0, 210, 55 }, 2, 2, 10 },
+        { "a line shrunk below the thinnest pen fades",
+            { MadeShape(skPolyline, { { 0, 0 }, { 420, 0 } }, 1),
+                MadeShape(skPolyline, { { 0, 10 }, { 420, 10 } }, 1) },
+            { 0, 0 }, { 0, 0, 210, 5 }, 2, 1, 0, 0x808080 },
     };
     int notices = 0;
     QObject::connect(&drawing, &TDrawing::Changed, [&notices] { ++notices; });
@@ -76,6 +81,7 @@ TEST_F(InsertPicture, LandsAsOneSelectedShapeAtThePointAndFitsThePage)
         EXPECT_EQ(picture.FChildren.size(), c.children);
         const TPolygon& first = c.children ? picture.FChildren.front() : picture;
         EXPECT_EQ(first.FPen.Width, c.penWidth);
+        EXPECT_EQ(first.FPen.Colour, c.penColour);
         for (const TPolygon& child : picture.FChildren)
             EXPECT_FALSE(child.IsGroup());
         if (c.textSize) {

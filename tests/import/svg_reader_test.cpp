@@ -129,6 +129,10 @@ namespace {
                 R"svg(<path d="M10,20 L20,20" stroke="black" marker-end="url(#dot)"/>)svg"),
             { "7: 10.00,10.00 20.00,10.00 pen 2/6 fill 000000 end 1",
                 "7: 10.00,20.00 20.00,20.00 pen 0/6 fill 000000" } },
+        { "a non-scaling stroke keeps its width in pixels",
+            Picture(R"svg(<path transform="scale(10)" d="M1,1 L2,1" stroke="black" stroke-width="3.7795")svg"
+                    R"svg( vector-effect="non-scaling-stroke"/>)svg"),
+            { "7: 10.00,10.00 20.00,10.00 pen 0/6 fill 000000" } },
         { "text with its font",
             Picture(R"svg(<text x="10" y="20" font-family="'Liberation Sans', sans-serif" font-size="5" )svg"
                     R"svg(font-weight="bold" fill="red">Hi <tspan font-style="italic">there</tspan></text>)svg"

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 #include <utility>
 
 namespace korvo {
@@ -144,19 +145,25 @@ namespace {
     INSTANTIATE_TEST_SUITE_P(
         Paths, SvgShapeBuilder, testing::ValuesIn(BuildCases), [](const auto& info) { return info.param.Name; });
 
-    // A stroke finer than the one-unit pen would print bold, so it pales by its share of that unit.
-    TEST(SvgShapeBuilder, HairlinesFadeTowardWhiteByTheirWidth)
+    // A stroke finer than the one-unit pen would print bold, so it pales by its share of that unit,
+    // toward the fill it runs along or else toward white.
+    TEST(SvgShapeBuilder, PensTakeTheNearestWidthAndHairlinesFade)
     {
-        const std::pair<double, TColour> cases[] = {
-            { 0.5, 0xff0000 }, // blue, as given
-            { 25.4 / 144 / 2, 0xff8080 }, // half a unit: halfway to white
-            { 0.01, 0xfff1f1 },
+        const auto filled = [](double widthMm) {
+            return With(FilledAndStroked(), [widthMm](TSvgPaint& p) { p.StrokeWidthMm = widthMm; });
         };
-        for (const auto& [widthMm, colour] : cases) {
+        const std::tuple<TSvgPaint, std::int32_t, TColour> cases[] = {
+            { Stroked(0.5), 3, 0xff0000 }, // blue, as given
+            { Stroked(25.4 / 96), 1, 0xff0000 }, // a CSS pixel, halfway between two pens: the thinner
+            { Stroked(25.4 / 144 / 2), 1, 0xff8080 }, // half a unit: halfway to white
+            { Stroked(0.01), 1, 0xfff1f1 }, { filled(25.4 / 144 / 2), 1, 0x804000 }, // halfway to the green fill
+        };
+        for (const auto& [paint, width, colour] : cases) {
             std::vector<TPolygon> shapes;
-            AppendBoxShape(skRectangle, QRectF(1, 2, 3, 4), Stroked(widthMm), shapes);
+            AppendBoxShape(skRectangle, QRectF(1, 2, 3, 4), paint, shapes);
             ASSERT_EQ(shapes.size(), 1u);
-            EXPECT_EQ(shapes[0].FPen.Colour, colour) << widthMm;
+            EXPECT_EQ(shapes[0].FPen.Width, width) << paint.StrokeWidthMm;
+            EXPECT_EQ(shapes[0].FPen.Colour, colour) << paint.StrokeWidthMm;
         }
     }
 
