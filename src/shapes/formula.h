@@ -49,8 +49,9 @@ struct TTypedFormula {
 };
 
 // Lines end at LF, CR or CR LF. Markup: `_` lowers and `^` raises the next character or a {braced
-// group}; `\_`, `\^`, `\{`, `\}` and `\\` stand for the characters themselves. Markup that cannot be
-// read is kept as typed, on the line: a `_` or `^` at the end, before a space or before another `_`,
+// group}, a sign with the digits after it (`s^-1`); `\_`, `\^`, `\{`, `\}` and `\\` stand for the characters
+// themselves. Markup that cannot be read is kept as typed, on the line: a `_` or `^` at the end, before a space or
+// before another `_`,
 // `^` or `}`; a `{` that its line never closes; an empty group; `_` and `^` inside a group (no markup in
 // markup). With chemistry on, digits after an element symbol or a closing bracket are lowered and a
 // charge ending a species is raised; markup wins where both apply. No character is ever dropped.

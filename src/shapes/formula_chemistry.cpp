@@ -25,10 +25,6 @@ namespace {
         return symbols;
     }
 
-    bool IsSign(QChar c) { return c == QLatin1Char('+') || c == QLatin1Char('-') || c == QChar(0x2212); }
-
-    bool IsDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
-
     // Walks one line, species by species. A species is what stands between spaces and operators:
     // element symbols, brackets and the digits that count them.
     class TChemistryLine {
@@ -52,11 +48,11 @@ namespace {
             const QChar c = FLine[FAt];
             if (c.isUpper() && ReadElement())
                 return;
-            if (IsDigit(c) && FCounted) {
+            if (IsAsciiDigit(c) && FCounted) {
                 ReadCount();
                 return;
             }
-            if (IsSign(c) && FCounted && EndsSpecies(FAt + 1)) {
+            if (IsFormulaSign(c) && FCounted && EndsSpecies(FAt + 1)) {
                 Place(FAt, FAt + 1, TRunPlace::Super);
                 ++FAt;
                 EndSpecies();
@@ -103,9 +99,9 @@ namespace {
         void ReadCount()
         {
             qsizetype end = FAt;
-            while (end < FLine.size() && IsDigit(FLine[end]))
+            while (end < FLine.size() && IsAsciiDigit(FLine[end]))
                 ++end;
-            const bool charged = end < FLine.size() && IsSign(FLine[end]) && EndsSpecies(end + 1);
+            const bool charged = end < FLine.size() && IsFormulaSign(FLine[end]) && EndsSpecies(end + 1);
             const bool lastIsCharge = charged && (end - FAt > 1 || FDigitIsCharge);
             const qsizetype countEnd = lastIsCharge ? end - 1 : end;
             Place(FAt, countEnd, TRunPlace::Sub);
@@ -122,13 +118,13 @@ namespace {
         bool IsElectron() const
         {
             const bool alone = FAt == 0 || !FLine[FAt - 1].isLetter();
-            return alone && FAt + 1 < FLine.size() && IsSign(FLine[FAt + 1]) && EndsSpecies(FAt + 2);
+            return alone && FAt + 1 < FLine.size() && IsFormulaSign(FLine[FAt + 1]) && EndsSpecies(FAt + 2);
         }
 
         // Whether a species ends before index i: a charge is not followed by more of a name or number.
         bool EndsSpecies(qsizetype i) const
         {
-            return i >= FLine.size() || !(FLine[i].isLetterOrNumber() || IsSign(FLine[i]));
+            return i >= FLine.size() || !(FLine[i].isLetterOrNumber() || IsFormulaSign(FLine[i]));
         }
 
         void EndSpecies()

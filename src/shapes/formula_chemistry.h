@@ -13,4 +13,9 @@ namespace korvo {
 // state symbols, operators, arrows) stays on the line.
 std::vector<TRunPlace> ChemistryPlaces(const QString& line);
 
+inline bool IsAsciiDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+
+// Plus, hyphen-minus or the typographic minus: what a charge or a signed exponent starts with.
+inline bool IsFormulaSign(QChar c) { return c == QLatin1Char('+') || c == QLatin1Char('-') || c == QChar(0x2212); }
+
 } // namespace korvo

@@ -70,6 +70,12 @@ namespace {
                 return false;
             FAt = operand;
             FChars.push_back({ ReadChar(), place, true });
+            // Units are typed as `s^-1` far more often than with braces, and a lone raised sign before
+            // a number on the line is never what was meant.
+            if (IsFormulaSign(c)) {
+                while (FAt < FLine.size() && IsAsciiDigit(FLine[FAt]))
+                    FChars.push_back({ FLine[FAt++], place, true });
+            }
             return true;
         }
 

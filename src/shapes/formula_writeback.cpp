@@ -1,4 +1,5 @@
 #include "shapes/formula.h"
+#include "shapes/formula_chemistry.h"
 
 namespace korvo {
 
@@ -29,7 +30,9 @@ namespace {
             FlushBackslash(QLatin1Char('_'));
             FText.append(run.Place == TRunPlace::Sub ? QLatin1Char('_') : QLatin1Char('^'));
             const QChar first = run.Text.front();
-            const bool single = run.Text.size() == 1 && !first.isSpace() && !first.isSurrogate();
+            // A lone sign keeps its braces, since a sign written bare takes the digits after it along.
+            const bool single
+                = run.Text.size() == 1 && !first.isSpace() && !first.isSurrogate() && !IsFormulaSign(first);
             if (single) {
                 Literal(run.Text);
                 return;

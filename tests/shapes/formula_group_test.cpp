@@ -78,7 +78,7 @@ TEST(FormulaGroupTest, TypedFormulaSurvivesSaveAndLoad)
         { "x^2 + H2O", true, { QStringLiteral("x^2 + H_2O"), false } },
         { "x_\\_ a\\\\_b \\{_{ }", false, { QStringLiteral("x_\\_ a\\\\_b \\{_{ }"), false } },
         { "H_2O\n\nx^2", false, { QStringLiteral("H_2O\n\nx^2"), false } },
-        { "^{-}\nx_1", false, { QStringLiteral("^-\nx_1"), false } },
+        { "^{-}1\nx_1", false, { QStringLiteral("^{-}1\nx_1"), false } },
         { "λ = 500 nm, R_1 = 10 Ω, Ωő_µ", false, { QStringLiteral("λ = 500 nm, R_1 = 10 Ω, Ωő_µ"), false } },
     };
     for (const TCase& c : cases) {

@@ -78,6 +78,8 @@ TEST(FormulaRulesTest, MarkupRaisesAndLowersAndKeepsWhatItCannotRead)
             { "cm^3 H2O", { { L("cm"), Sup("3"), L(" H2O") } } },
             { "SO_4^{2-}", { { L("SO"), Sub("4"), Sup("2-") } } },
             { "6.02 × 10^{23} m s^{-2}", { { L("6.02 × 10"), Sup("23"), L(" m s"), Sup("-2") } } },
+            { "m s^-1 x_+12y e^- a^-b",
+                { { L("m s"), Sup("-1"), L(" x"), Sub("+12"), L("y e"), Sup("-"), L(" a"), Sup("-"), L("b") } } },
             { "a\\_b \\^\\{\\}\\\\ a\\b", { { L("a_b ^{}\\ a\\b") } } },
             { "x_\\_ x^\\\\", { { L("x"), Sub("_"), L(" x"), Sup("\\") } } },
             { "x_{a{b}c}", { { L("x"), Sub("a{b}c") } } },
