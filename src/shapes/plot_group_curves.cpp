@@ -15,7 +15,7 @@ namespace {
     // How far a function's straight pieces may stray from the true curve at zoom x1.
     constexpr double ToleranceMM = 0.1;
     constexpr int FitLabelPoints = 9;
-    constexpr double FitLabelGapMM = 1.0;
+    constexpr double FitLabelGapMM = 1.5;
 
     TDataPoint Clamped(TDataPoint p, const TPlotWindow& w)
     {
@@ -120,16 +120,17 @@ namespace {
                 AddFitLabel(*fit, pieces.back());
         }
 
-        // Above the line near its right-hand end, on the side away from the line.
+        // Just right of the line, on the side the line leaves free: below a rising line, above a falling one.
         void AddFitLabel(const TFittedLine& fit, const TPlotPiece& line)
         {
             const TDataPoint a = line.front();
             const TDataPoint b = line.back();
-            const TMMPoint on = FFrame.ToPage(a.X + 0.85 * (b.X - a.X), a.Y + 0.85 * (b.Y - a.Y));
+            const TMMPoint on = FFrame.ToPage(a.X + 0.7 * (b.X - a.X), a.Y + 0.7 * (b.Y - a.Y));
+            const TMMPoint across = FFrame.AcrossUnit();
             const TMMPoint up = FFrame.UpUnit();
-            const TTextPlace place { { static_cast<float>(on.X + up.X * FitLabelGapMM),
-                                         static_cast<float>(on.Y + up.Y * FitLabelGapMM) },
-                { -up.X, -up.Y }, fit.Gradient >= 0 ? 1.0 : 0.0, 1 };
+            const TTextPlace place { { static_cast<float>(on.X + across.X * FitLabelGapMM),
+                                         static_cast<float>(on.Y + across.Y * FitLabelGapMM) },
+                { -up.X, -up.Y }, 0, fit.Gradient >= 0 ? 0.0 : 1.0 };
             // The label is ASCII, which every character set stores.
             PlaceText(FitLineText(fit), FitLabelPoints, FCurve.Colour, place, FScale, FOut);
         }

@@ -2,12 +2,14 @@
 #include "shapes/plot_group_parts.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace korvo {
 
 namespace {
 
+    // Lines turned so that they follow one another along `down`: painting turns them by the font's angle.
     TPolygon TextTemplate(int points, TColour colour, TMMPoint topLeft, TMMPoint down)
     {
         TPolygon text;
@@ -15,6 +17,8 @@ namespace {
         text.FFont.SetFace("Arial");
         text.FFont.SetSize(points);
         text.FFont.Colour = colour;
+        const double degrees = std::atan2(static_cast<double>(down.X), static_cast<double>(down.Y)) * 180 / M_PI;
+        text.FFont.SetOrientation(static_cast<std::int32_t>(std::lround(degrees * 10) + 3600) % 3600);
         text.FPoints = { topLeft, { topLeft.X + down.X, topLeft.Y + down.Y } };
         return text;
     }

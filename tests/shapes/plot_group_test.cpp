@@ -218,6 +218,22 @@ TEST(PlotGroup, AxesCrossAtZeroOrTheLowEdgeWithNumbersInStepWithZero)
     }
 }
 
+// Numbers read along the paper's bottom edge and the y title up its left edge, however the paper is turned.
+TEST(PlotGroup, TextsTurnWithThePaper)
+{
+    for (const int degrees : { 0, 30, -90 }) {
+        TPlotAxes axes = Axes(0, 10, 0, 10, 1, 1, 5);
+        axes.XTitle = QStringLiteral("t / s");
+        axes.YTitle = QStringLiteral("h / m");
+        const TPolygon group = Made(Plot(axes, {}), Paper(10, { 40, 150 }, 100, 100, degrees)).Group;
+        const auto tenths = [](int d) { return (d * 10 + 3600) % 3600; };
+        for (const TPolygon* text : OfKind(group, skText)) {
+            const int expected = text->FText == "h / m" ? tenths(degrees + 90) : tenths(degrees);
+            EXPECT_EQ(text->FFont.Orientation(), expected) << degrees << " " << text->FText.constData();
+        }
+    }
+}
+
 // Lines, curves and fits stay inside the axes' rectangle, which ends at the paper's last line.
 TEST(PlotGroup, KeepsCurvesInsideTheAxesAndCountsPointsOutside)
 {
