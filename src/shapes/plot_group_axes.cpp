@@ -64,6 +64,24 @@ namespace {
         return QString::number(NearlyEqual(v, 0, step) ? 0.0 : v, 'f', decimals);
     }
 
+    struct TAxisNumber {
+        double Value;
+        QString Text;
+    };
+
+    // The numbered lines' values, each written with as many decimals as they all need.
+    std::vector<TAxisNumber> AxisNumbers(double low, double high, double perSquare, int every)
+    {
+        std::vector<TAxisNumber> numbers;
+        const double step = perSquare * every;
+        const int decimals = Decimals(low, step);
+        for (const int line : NumberedLines(low, high, perSquare, every)) {
+            const double v = low + line * perSquare;
+            numbers.push_back({ v, NumberText(v, step, decimals) });
+        }
+        return numbers;
+    }
+
     class TAxesBuilder {
     public:
         TAxesBuilder(
@@ -106,17 +124,14 @@ namespace {
         double AddXNumbers()
         {
             const TPlotWindow& w = FFrame.Window;
-            const double step = FFrame.XPerSquare * FAxes.NumbersEvery;
-            const int decimals = Decimals(w.XMin, step);
             const TMMPoint up = FFrame.UpUnit();
             double height = 0;
-            for (const int line : NumberedLines(w.XMin, w.XMax, FFrame.XPerSquare, FAxes.NumbersEvery)) {
-                const double x = w.XMin + line * FFrame.XPerSquare;
-                const TMMPoint at = FFrame.ToPage(x, FY0);
-                if (!NearlyEqual(x, FX0, FFrame.XPerSquare))
+            for (const TAxisNumber& n : AxisNumbers(w.XMin, w.XMax, FFrame.XPerSquare, FAxes.NumbersEvery)) {
+                const TMMPoint at = FFrame.ToPage(n.Value, FY0);
+                if (!NearlyEqual(n.Value, FX0, FFrame.XPerSquare))
                     AddTick(at, up);
                 const TTextPlace place { Offset(at, up, -(TickMM + GapMM)), Opposite(up), 0.5, 0 };
-                height = std::max(height, AddNumber(NumberText(x, step, decimals), place).Height);
+                height = std::max(height, AddNumber(n.Text, place).Height);
             }
             return height;
         }
@@ -125,22 +140,18 @@ namespace {
         double AddYNumbers()
         {
             const TPlotWindow& w = FFrame.Window;
-            const double step = FFrame.YPerSquare * FAxes.NumbersEvery;
-            const int decimals = Decimals(w.YMin, step);
             const TMMPoint across = FFrame.AcrossUnit();
             double width = 0;
-            for (const int line : NumberedLines(w.YMin, w.YMax, FFrame.YPerSquare, FAxes.NumbersEvery)) {
-                const double y = w.YMin + line * FFrame.YPerSquare;
-                if (NearlyEqual(y, FY0, FFrame.YPerSquare)) {
-                    // The origin's 0 is written once, under the x axis.
-                    if (FX0 == 0 && FY0 == 0)
-                        continue;
-                } else {
-                    AddTick(FFrame.ToPage(FX0, y), across);
-                }
-                const TTextPlace place { Offset(FFrame.ToPage(FX0, y), across, -(TickMM + GapMM)),
-                    Opposite(FFrame.UpUnit()), 1, 0.5 };
-                width = std::max(width, AddNumber(NumberText(y, step, decimals), place).Width);
+            for (const TAxisNumber& n : AxisNumbers(w.YMin, w.YMax, FFrame.YPerSquare, FAxes.NumbersEvery)) {
+                const TMMPoint at = FFrame.ToPage(FX0, n.Value);
+                // The origin's 0 is written once, under the x axis.
+                const bool onXAxis = NearlyEqual(n.Value, FY0, FFrame.YPerSquare);
+                if (onXAxis && FX0 == 0 && FY0 == 0)
+                    continue;
+                if (!onXAxis)
+                    AddTick(at, across);
+                const TTextPlace place { Offset(at, across, -(TickMM + GapMM)), Opposite(FFrame.UpUnit()), 1, 0.5 };
+                width = std::max(width, AddNumber(n.Text, place).Width);
             }
             return width;
         }

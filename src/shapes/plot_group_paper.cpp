@@ -81,9 +81,9 @@ std::optional<TPlotFrame> TPlotFrame::Of(const TPlotAxes& axes, const TPolygon& 
     frame.Window = { axes.XMin, std::min(axes.XMax, axes.XMin + grid->SquaresAcross * axes.XPerSquare), axes.YMin,
         std::min(axes.YMax, axes.YMin + grid->SquaresUp * axes.YPerSquare), grid->AcrossMM() / axes.XPerSquare,
         grid->UpMM() / axes.YPerSquare };
+    // The ranges' widths must be numbers too, or values could not be placed along them.
     const TPlotWindow& w = frame.Window;
-    if (!(w.XMin < w.XMax) || !(w.YMin < w.YMax) || !finite(w.XMax - w.XMin) || !finite(w.YMax - w.YMin)
-        || !finite(w.MMPerX) || !finite(w.MMPerY) || w.MMPerX <= 0 || w.MMPerY <= 0)
+    if (!IsUsableWindow(w) || !finite(w.XMax - w.XMin) || !finite(w.YMax - w.YMin))
         return std::nullopt;
     return frame;
 }

@@ -1,6 +1,6 @@
 #include "shapes/plot_group.h"
 
-#include "shapes/byte_stream.h"
+#include "support/shape_round_trip.h"
 
 #include <QLineF>
 
@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 using namespace korvo;
+using namespace korvo::test;
 
 namespace {
 
@@ -104,17 +105,6 @@ double DistanceToPolyline(const TPolygon& line, QPointF p)
         best = std::min(best, QLineF(p, a + t * ab).length());
     }
     return best;
-}
-
-TPolygon SavedAndLoaded(const TPolygon& shape)
-{
-    TByteWriter writer;
-    shape.SaveToStream(writer);
-    const QByteArray bytes = writer.Take();
-    TByteReader reader(bytes);
-    TPolygon loaded;
-    loaded.LoadFromStream(reader);
-    return loaded;
 }
 
 // Every field away from its default and every marker and line, with texts the encoding must carry.
