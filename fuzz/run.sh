@@ -7,9 +7,10 @@ seconds=${1:-60}
 scripts/install-deps.sh build fuzz
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVO_FUZZ=ON -DKORVO_TESTS=OFF \
     -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer" >/dev/null
-cmake --build build-fuzz --target fuzz_drawing fuzz_library fuzz_record fuzz_svg fuzz_plot_text >/dev/null
+cmake --build build-fuzz --target fuzz_drawing fuzz_library fuzz_record fuzz_svg fuzz_plot_text fuzz_plot_definition >/dev/null
 corpus=build-fuzz/corpus
-mkdir -p "$corpus/drawing" "$corpus/library" "$corpus/record" "$corpus/svg" "$corpus/plot_text" build-fuzz/findings
+mkdir -p "$corpus/drawing" "$corpus/library" "$corpus/record" "$corpus/svg" "$corpus/plot_text" "$corpus/plot_definition" \
+    build-fuzz/findings
 cp data/samples/*.kv "$corpus/drawing/"
 cp data/samples/*.kvl "$corpus/library/"
 # A drawing without its shape count starts with its first shape record.
@@ -21,7 +22,10 @@ for f in tests/data/svg/*.svg; do gzip -c "$f" >"$corpus/svg/$(basename "$f" .sv
 printf '%s' 'y = 2x + 1' >"$corpus/plot_text/line"
 printf '%s' '-x^2 + 3sin(x)/ln(abs(x)) − 2,5 × π' >"$corpus/plot_text/signs"
 printf 't / s\tT / °C\n0\t80,5\n60\t71,2\n' >"$corpus/plot_text/table"
-for target in drawing library record svg plot_text; do
+# A stored graph of a function and a table, as a group's text holds it.
+printf '%s' 'plot/1;xmin=0;xmax=10;ymin=-1;ymax=100;xsquare=0.5;ysquare=5;numbers=2;black=0;xtitle=t / s;ytitle=v / m s^{-1};arrows=1;curves=2;function=1;expression=x^2;angles=deg;table=;marker=none;line=smooth;fitlabel=0;colour=000000ff;pen=2;function=0;expression=x;angles=rad;table=0%3B1%0A1%3B3;marker=disc;line=fit;fitlabel=1;colour=ff000008;pen=0' \
+    >"$corpus/plot_definition/graph"
+for target in drawing library record svg plot_text plot_definition; do
     echo "fuzzing the $target reader for $seconds s"
     build-fuzz/fuzz/fuzz_$target "$corpus/$target" -max_total_time="$seconds" -rss_limit_mb=2048 \
         -artifact_prefix=build-fuzz/findings/$target- -print_final_stats=1 2>&1 | grep -E "^(stat::number_of_executed_units|#[0-9]+ *DONE)|ERROR" || true

@@ -1,9 +1,9 @@
 #include "shapes/formula.h"
 
-#include "shapes/byte_stream.h"
 #include "shapes/code_page.h"
 #include "shapes/shape_painter.h"
 #include "support/paint_helpers.h"
+#include "support/shape_round_trip.h"
 
 #include <QPainter>
 
@@ -37,17 +37,6 @@ TPolygon Group(const char* typed, bool chemistry, const TPolygon& textTemplate =
         = MakeFormulaGroup({ QString::fromUtf8(typed), chemistry }, textTemplate, Scale);
     EXPECT_TRUE(group) << typed;
     return group.value_or(TPolygon());
-}
-
-TPolygon SavedAndLoaded(const TPolygon& shape)
-{
-    TByteWriter writer;
-    shape.SaveToStream(writer);
-    const QByteArray bytes = writer.Take();
-    TByteReader reader(bytes);
-    TPolygon loaded;
-    loaded.LoadFromStream(reader);
-    return loaded;
 }
 
 TTypedFormula ReadBack(const TPolygon& group)
