@@ -165,7 +165,7 @@ TEST_F(ShapeMenu, ShapeMenuEnablesWhatDoesSomethingForTheKindUnderThePointer)
         { skTubeBend, { library } },
         { skOpenCurve, { polygon, polyline, closed, library } },
         { skClosedCurveAlt, { polygon, polyline, open, library } },
-        { skGraphPaper, { C::EditGraphPaper, library } },
+        { skGraphPaper, { C::EditGraphPaper, C::PlotGraph, library } },
         { skTube, { library } },
         { skTubeVertical, { library } },
         { skClosedCurve, { polygon, open, library } },
@@ -173,7 +173,7 @@ TEST_F(ShapeMenu, ShapeMenuEnablesWhatDoesSomethingForTheKindUnderThePointer)
         { skOpenPolygon, { polygon, open, closed, library } },
     };
     const std::vector<TCommand> items { polygon, polyline, open, closed, C::ConvertToPentagon, C::ConvertToHexagon,
-        C::ConvertToStar, C::EditText, C::EditGraphPaper, library };
+        C::ConvertToStar, C::EditText, C::EditGraphPaper, C::PlotGraph, library };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.kind);
         Drawing().Clear();
