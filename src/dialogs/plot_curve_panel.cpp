@@ -1,5 +1,6 @@
 #include "dialogs/plot_curve_panel.h"
 
+#include "dialogs/line_sample.h"
 #include "dialogs/plot_numbers.h"
 #include "shapes/colour_map.h"
 #include "shapes/plot_fit.h"
@@ -146,8 +147,9 @@ TPlotCurvePanel::TPlotCurvePanel(std::vector<TColour> palette, QWidget* parent)
         FLine->addItem(caption, static_cast<int>(line));
     for (const TColour colour : palette)
         AddColour(colour);
-    FStyle->addItem(tr("solid"), psSolid);
-    FStyle->addItem(tr("dotted"), psDot);
+    // The drawing's own thin solid and dotted lines.
+    FStyle->addItem(LineSampleIcon({ clBlack, psSolid, 1 }, leNone), tr("solid"), psSolid);
+    FStyle->addItem(LineSampleIcon({ clBlack, psDot, 1 }, leNone), tr("dotted"), psDot);
 
     FPages->addWidget(BuildFunctionPage());
     FPages->addWidget(BuildTablePage());
