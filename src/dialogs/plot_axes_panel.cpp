@@ -9,6 +9,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace korvo {
 

@@ -1,7 +1,6 @@
 #include "dialogs/plot_curve_panel.h"
 
 #include "dialogs/line_sample.h"
-#include "dialogs/plot_numbers.h"
 #include "shapes/colour_map.h"
 #include "shapes/plot_fit.h"
 
@@ -14,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPainter>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>

@@ -4,6 +4,7 @@
 #include "dialogs/plot_curve_panel.h"
 
 #include <QDialogButtonBox>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -151,7 +152,7 @@ void TPlotFrm::Check()
     for (std::size_t i = 0; i < FCurves.size() && problem.isEmpty(); ++i) {
         const QString curveProblem = CurveProblem(FCurves[i]);
         if (!curveProblem.isEmpty())
-            problem = tr("Curve %1: %2").arg(i + 1).arg(curveProblem);
+            problem = tr("Curve %1: %2").arg(static_cast<int>(i) + 1).arg(curveProblem);
     }
     FProblem->setText(problem);
     FOk->setEnabled(problem.isEmpty());
