@@ -30,6 +30,13 @@ struct TPlotCurve {
     bool ShowFitOnGraph = false;
     TColour Colour = clBlack;
     std::uint8_t PenStyle = psSolid;
+
+    friend bool operator==(const TPlotCurve& a, const TPlotCurve& b)
+    {
+        return a.IsFunction == b.IsFunction && a.Expression == b.Expression && a.Angles == b.Angles
+            && a.Table == b.Table && a.Marker == b.Marker && a.Line == b.Line && a.ShowFitOnGraph == b.ShowFitOnGraph
+            && a.Colour == b.Colour && a.PenStyle == b.PenStyle;
+    }
 };
 
 struct TPlotAxes {
@@ -49,12 +56,32 @@ struct TPlotAxes {
     QString XTitle;
     QString YTitle;
     bool Arrows = false;
+
+    friend bool operator==(const TPlotAxes& a, const TPlotAxes& b)
+    {
+        return a.XMin == b.XMin && a.XMax == b.XMax && a.YMin == b.YMin && a.YMax == b.YMax
+            && a.XPerSquare == b.XPerSquare && a.YPerSquare == b.YPerSquare && a.NumbersEvery == b.NumbersEvery
+            && a.BlackNumbers == b.BlackNumbers && a.XTitle == b.XTitle && a.YTitle == b.YTitle && a.Arrows == b.Arrows;
+    }
 };
 
 struct TPlotDefinition {
     TPlotAxes Axes;
     std::vector<TPlotCurve> Curves;
+
+    friend bool operator==(const TPlotDefinition& a, const TPlotDefinition& b)
+    {
+        return a.Axes == b.Axes && a.Curves == b.Curves;
+    }
+    friend bool operator!=(const TPlotDefinition& a, const TPlotDefinition& b) { return !(a == b); }
 };
+
+// What a stored definition may hold; a longer one is neither drawn nor read back. A table of MaxTableRows
+// rows of long numbers fits.
+constexpr int MaxPlotCurves = 20;
+constexpr int MaxPlotTextLength = 1000;
+constexpr int MaxPlotTableLength = 1 << 20;
+constexpr int MaxPlotNumbersEvery = 1000;
 
 // The definition as pure ASCII for a group's own text field, starting "plot/1;"; ReadPlotDefinition
 // gives back exactly what was written and nothing for any other text.
