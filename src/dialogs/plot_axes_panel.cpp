@@ -65,6 +65,8 @@ TPlotAxesPanel::TPlotAxesPanel(int majorStep, QWidget* parent)
     FNumbersEvery->setRange(1, MostSquaresBetweenNumbers);
     FNumberColour->addItem(tr("in black"), true);
     FNumberColour->addItem(tr("in the paper's colour"), false);
+    FXTitle->setMaxLength(MaxPlotTextLength);
+    FYTitle->setMaxLength(MaxPlotTextLength);
     FXTitle->setPlaceholderText(tr("t / s"));
     FYTitle->setPlaceholderText(tr("v / m s^-1"));
     BuildLayout();

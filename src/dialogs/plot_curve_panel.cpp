@@ -32,8 +32,6 @@ namespace {
     // Significant digits of the fitted gradient and intercept: a school graph is read to about that.
     constexpr int FitDigits = 4;
 
-    QChar UserDecimalMark() { return QLocale().decimalPoint().front(); }
-
     template <class T> T* Named(T* widget, const char* name)
     {
         widget->setObjectName(QLatin1String(name));
@@ -92,13 +90,8 @@ namespace {
 
 std::variant<TPlotExpression, TExpressionError> ParseCurveFunction(const TPlotCurve& curve)
 {
-    return TPlotExpression::Parse(curve.Expression, curve.Angles, UserDecimalMark());
-}
-
-TPastedTable ReadCurveTable(const TPlotCurve& curve)
-{
-    const QChar mark = UserDecimalMark();
-    return mark == QLatin1Char('.') ? ReadPastedTable(curve.Table) : ReadPastedTable(curve.Table, mark);
+    // As the graph reads it: a decimal comma as well as a point, whatever the user's locale.
+    return TPlotExpression::Parse(curve.Expression, curve.Angles, QLatin1Char(','));
 }
 
 QString CurveProblem(const TPlotCurve& curve)
@@ -108,7 +101,9 @@ QString CurveProblem(const TPlotCurve& curve)
         const auto* error = std::get_if<TExpressionError>(&parsed);
         return error ? ExpressionErrorText(curve.Expression, *error) : QString();
     }
-    if (ReadCurveTable(curve).Points.empty())
+    if (curve.Table.size() > MaxPlotTableLength)
+        return TPlotCurvePanel::tr("The table is longer than a graph keeps: shorten its rows or take fewer.");
+    if (ReadPastedTable(curve.Table).Points.empty())
         return TPlotCurvePanel::tr("The table holds no points: type or paste two columns, x then y.");
     return QString();
 }
@@ -132,6 +127,7 @@ TPlotCurvePanel::TPlotCurvePanel(std::vector<TColour> palette, QWidget* parent)
     , FStyle(Named(new QComboBox(this), "StyleCombo"))
 {
     setObjectName(QStringLiteral("CurveBox"));
+    FExpression->setMaxLength(MaxPlotTextLength);
     FAngles->addItem(tr("radians"), static_cast<int>(TAngleUnit::Radians));
     FAngles->addItem(tr("degrees"), static_cast<int>(TAngleUnit::Degrees));
     const std::pair<TPlotMarker, QString> markers[]
@@ -238,13 +234,22 @@ void TPlotCurvePanel::AddColour(TColour colour)
 void TPlotCurvePanel::PasteTable()
 {
     const QString pasted = QGuiApplication::clipboard()->text();
-    if (!pasted.isEmpty())
-        FTableText->setPlainText(pasted);
+    if (pasted.isEmpty())
+        return;
+    // Rows beyond the limit are never drawn; they are left out of the text too, which a graph could
+    // not otherwise keep. The note still says how many there were.
+    const int over = ReadPastedTable(pasted).RowsOverLimit;
+    QStringList rows = pasted.split(QLatin1Char('\n'));
+    if (over > 0)
+        rows.resize(std::max<qsizetype>(rows.size() - over, 0));
+    FRowsLeftOnPaste = over;
+    FTableText->setPlainText(rows.join(QLatin1Char('\n')));
 }
 
 void TPlotCurvePanel::SetCurve(const TPlotCurve& curve)
 {
     const QSignalBlocker blocker(this);
+    FRowsLeftOnPaste = 0;
     (curve.IsFunction ? FFunction : FTable)->setChecked(true);
     FPages->setCurrentIndex(curve.IsFunction ? 0 : 1);
     FExpression->setText(curve.Expression);
@@ -305,7 +310,8 @@ void TPlotCurvePanel::ShowFunctionCheck(const TPlotCurve& curve)
 
 void TPlotCurvePanel::ShowTableCheck(const TPlotCurve& curve)
 {
-    const TPastedTable table = ReadCurveTable(curve);
+    TPastedTable table = ReadPastedTable(curve.Table);
+    table.RowsOverLimit = std::max(table.RowsOverLimit, FRowsLeftOnPaste);
     FTableNote->setText(TableNote(table, FAxes ? PointsOutside(table.Points, *FAxes) : 0));
     const bool bestFit = curve.Line == TPlotLine::BestFit;
     FFitOnGraph->setEnabled(bestFit);

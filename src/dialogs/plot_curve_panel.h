@@ -19,10 +19,8 @@ class QStackedWidget;
 
 namespace korvo {
 
-// The curve's function as the dialog reads it: in the user's decimal mark as well as with a point.
+// The curve's function as the graph reads it.
 std::variant<TPlotExpression, TExpressionError> ParseCurveFunction(const TPlotCurve& curve);
-// The curve's table as the dialog reads it.
-TPastedTable ReadCurveTable(const TPlotCurve& curve);
 // What keeps a curve from being drawn: a function that does not read, a table without points; empty when
 // nothing does.
 QString CurveProblem(const TPlotCurve& curve);
@@ -56,6 +54,8 @@ private:
     void ShowTableCheck(const TPlotCurve& curve);
 
     std::optional<TPlotAxes> FAxes;
+    // Rows over the limit that the last paste left out.
+    int FRowsLeftOnPaste = 0;
     QRadioButton* FFunction;
     QRadioButton* FTable;
     QStackedWidget* FPages;

@@ -145,6 +145,7 @@ void TPlotFrm::RemoveCurve()
 
 void TPlotFrm::Check()
 {
+    FAdd->setEnabled(static_cast<int>(FCurves.size()) < MaxPlotCurves);
     const auto axes = FAxes->Axes();
     const auto* read = std::get_if<TPlotAxes>(&axes);
     FCurve->SetAxes(read ? std::optional(*read) : std::nullopt);

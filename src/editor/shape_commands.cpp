@@ -7,6 +7,7 @@
 #include "editor/commands/shape_menu_kinds.h"
 #include "editor/palette_colours.h"
 #include "editor/user_prompts.h"
+#include "shapes/graph_paper_painter.h"
 
 #include <QCoreApplication>
 
@@ -99,10 +100,11 @@ void TShapeCommands::PlotGraph()
 {
     const int hot = FCanvas.HotShape();
     const std::optional<TPlotDefinition> shown = FDrawing.PlotDefinition(hot);
-    if (!shown)
+    const std::optional<TPolygon> paper = FDrawing.PlotPaper(hot);
+    if (!shown || !paper)
         return;
     const std::optional<TPlotDefinition> chosen
-        = EditPlot(*shown, FDrawing.PlotMajorStep(hot), PaletteLineColours(), &FDialogParent);
+        = EditPlot(*shown, GraphPaperMajorStep(*paper), PaletteLineColours(), &FDialogParent);
     if (!chosen)
         return;
     // The dialog lets only a drawable graph through, so a refusal here is a fault worth telling.

@@ -85,7 +85,7 @@ TEST(PlotDialog, GivesBackWhatItShowsAndEnablesOKOnlyForAGraphThatCanBeDrawn)
         EXPECT_EQ(dialog.Problem(), QString::fromUtf8(c.problem));
         EXPECT_EQ(Part<QPushButton>(dialog, "OKBtn")->isEnabled(), !*c.problem);
         if (!*c.problem)
-            EXPECT_EQ(WritePlotDefinition(dialog.Definition()), WritePlotDefinition(entered));
+            EXPECT_TRUE(dialog.Definition() == entered);
     }
 }
 
