@@ -322,6 +322,34 @@ TEST_F(ShapeMenu, EditGraphPaperShowsItsSettingsAndAppliesOrCancels)
     }
 }
 
+TEST_F(ShapeMenu, PlotGraphReplacesThePaperByTheGraphWhichOpensAgainAsEntered)
+{
+    const int paper = AddShape(skGraphPaper);
+    Drawing().ClearUndo();
+    RightClickAndChoose(CentreOf(paper), C::PlotGraph, [](QWidget& dialog) {
+        Part<QLineEdit>(dialog, "ExpressionEdit")->setText(QStringLiteral("x^2"));
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    EXPECT_EQ(Shape(paper).FKind, skGraphPaper) << "cancelled";
+    EXPECT_FALSE(Drawing().CanUndo()) << "cancelled";
+
+    RightClickAndChoose(CentreOf(paper), C::PlotGraph, [](QWidget& dialog) {
+        Part<QLineEdit>(dialog, "ExpressionEdit")->setText(QStringLiteral("x^2"));
+        QTest::mouseClick(Part<QPushButton>(dialog, "OKBtn"), Qt::LeftButton);
+    });
+    ASSERT_EQ(Drawing().ShapeCount(), 1);
+    EXPECT_EQ(Shape(0).FKind, skGroup);
+    EXPECT_EQ(EnabledWhenOpened(0, { C::EditGraphPaper, C::PlotGraph }, false), std::set { C::PlotGraph });
+    QString shown;
+    RightClickAndChoose(CentreOf(0), C::PlotGraph, [&shown](QWidget& dialog) {
+        shown = Part<QLineEdit>(dialog, "ExpressionEdit")->text();
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    EXPECT_EQ(shown, QStringLiteral("x^2"));
+    EXPECT_TRUE(OneUndoStep("Undo plot graph"));
+    EXPECT_EQ(Shape(0).FKind, skGraphPaper);
+}
+
 TEST_F(ShapeMenu, NodeMenuEnablesByKindAndPickedNode)
 {
     struct Case {
