@@ -68,7 +68,7 @@ TPlotAxesPanel::TPlotAxesPanel(int majorStep, QWidget* parent)
     FXTitle->setMaxLength(MaxPlotTextLength);
     FYTitle->setMaxLength(MaxPlotTextLength);
     FXTitle->setPlaceholderText(tr("t / s"));
-    FYTitle->setPlaceholderText(tr("v / m s^-1"));
+    FYTitle->setPlaceholderText(tr("v / m s^{-1}"));
     BuildLayout();
 
     for (QLineEdit* edit : { FXMin, FXMax, FYMin, FYMax, FXStep, FYStep, FXTitle, FYTitle })

@@ -45,6 +45,13 @@ namespace {
         return label;
     }
 
+    QLabel* ProblemLabel(const char* name, QWidget* parent)
+    {
+        QLabel* label = CheckLabel(name, parent);
+        label->setStyleSheet(QStringLiteral("color: #b00000"));
+        return label;
+    }
+
     QIcon Swatch(TColour colour)
     {
         QPixmap swatch(SwatchSize, SwatchSize);
@@ -115,7 +122,7 @@ TPlotCurvePanel::TPlotCurvePanel(std::vector<TColour> palette, QWidget* parent)
     , FPages(new QStackedWidget(this))
     , FExpression(Named(new QLineEdit(this), "ExpressionEdit"))
     , FAngles(Named(new QComboBox(this), "AnglesCombo"))
-    , FExpressionCheck(CheckLabel("ExpressionCheck", this))
+    , FExpressionCheck(ProblemLabel("ExpressionCheck", this))
     , FTableText(Named(new QPlainTextEdit(this), "TableEdit"))
     , FPaste(Named(new QPushButton(tr("Paste"), this), "PasteBtn"))
     , FTableNote(CheckLabel("TableNote", this))
@@ -227,8 +234,9 @@ void TPlotCurvePanel::Connect()
 
 void TPlotCurvePanel::AddColour(TColour colour)
 {
-    const QColor shown = ToQColor(colour);
-    FColour->addItem(Swatch(colour), shown.name(), colour);
+    // Palette colours have no names; the swatch says it all, and the tip gives the value.
+    FColour->addItem(Swatch(colour), QString(), colour);
+    FColour->setItemData(FColour->count() - 1, ToQColor(colour).name(), Qt::ToolTipRole);
 }
 
 void TPlotCurvePanel::PasteTable()

@@ -39,6 +39,7 @@ TPlotFrm::TPlotFrm(int majorStep, std::vector<TColour> palette, QWidget* parent)
     FRemove->setObjectName(QStringLiteral("RemoveCurveBtn"));
     FProblem->setObjectName(QStringLiteral("ProblemLabel"));
     FProblem->setWordWrap(true);
+    FProblem->setStyleSheet(QStringLiteral("color: #b00000"));
     BuildLayout();
     connect(FAxes, &TPlotAxesPanel::Changed, this, &TPlotFrm::Check);
     connect(FCurve, &TPlotCurvePanel::Changed, this, &TPlotFrm::CurveEdited);
