@@ -69,20 +69,28 @@ namespace {
 
     template <class E> E DataOf(const QComboBox* combo) { return static_cast<E>(combo->currentData().toInt()); }
 
+    // English has no plural rule without a translation loaded, so each sentence comes in both numbers.
+    QString Counted(int n, const char* one, const char* many)
+    {
+        return TPlotCurvePanel::tr(n == 1 ? one : many, nullptr, n);
+    }
+
     QString TableNote(const TPastedTable& table, int outside)
     {
-        QStringList lines { TPlotCurvePanel::tr("%n points.", nullptr, static_cast<int>(table.Points.size())) };
+        QStringList lines { Counted(
+            static_cast<int>(table.Points.size()), QT_TR_NOOP("%n point."), QT_TR_NOOP("%n points.")) };
         if (table.HeaderSkipped)
             lines << TPlotCurvePanel::tr("The first row was taken as a header.");
         if (table.SkippedRows > 0)
-            lines << TPlotCurvePanel::tr(
-                "%n rows that do not hold two numbers were skipped.", nullptr, table.SkippedRows);
+            lines << Counted(table.SkippedRows, QT_TR_NOOP("%n row that does not hold two numbers was skipped."),
+                QT_TR_NOOP("%n rows that do not hold two numbers were skipped."));
         if (table.RowsOverLimit > 0)
-            lines << TPlotCurvePanel::tr(
-                "Only the first %1 rows are taken: %n more were left out.", nullptr, table.RowsOverLimit)
+            lines << Counted(table.RowsOverLimit, QT_TR_NOOP("Only the first %1 rows are taken: %n more was left out."),
+                QT_TR_NOOP("Only the first %1 rows are taken: %n more were left out."))
                          .arg(QLocale().toString(MaxTableRows));
         if (outside > 0)
-            lines << TPlotCurvePanel::tr("%n points lie outside the axes and are left out.", nullptr, outside);
+            lines << Counted(outside, QT_TR_NOOP("%n point lies outside the axes and is left out."),
+                QT_TR_NOOP("%n points lie outside the axes and are left out."));
         return lines.join(QLatin1Char(' '));
     }
 
