@@ -1,5 +1,6 @@
 #include "dialogs/plot_axes_panel.h"
 
+#include "dialogs/named_widget.h"
 #include "dialogs/plot_numbers.h"
 
 #include <QCheckBox>
@@ -21,12 +22,6 @@ namespace {
     constexpr int AtMajorLines = -1;
     constexpr int EveryNSquares = -2;
     constexpr int MostSquaresBetweenNumbers = 100;
-
-    template <class T> T* Named(T* widget, const char* name)
-    {
-        widget->setObjectName(QLatin1String(name));
-        return widget;
-    }
 
     QLineEdit* NumberEdit(const char* name, QWidget* parent)
     {

@@ -1,6 +1,7 @@
 #include "dialogs/plot_curve_panel.h"
 
 #include "dialogs/line_sample.h"
+#include "dialogs/named_widget.h"
 #include "shapes/colour_map.h"
 #include "shapes/plot_fit.h"
 
@@ -31,12 +32,6 @@ namespace {
     constexpr int SwatchSize = 14;
     // Significant digits of the fitted gradient and intercept: a school graph is read to about that.
     constexpr int FitDigits = 4;
-
-    template <class T> T* Named(T* widget, const char* name)
-    {
-        widget->setObjectName(QLatin1String(name));
-        return widget;
-    }
 
     QLabel* CheckLabel(const char* name, QWidget* parent)
     {
