@@ -17,6 +17,10 @@ struct TPlotWindow {
     double MMPerY = 1;
 };
 
+// Finite ranges that are neither empty nor reversed, and finite positive scales; nothing is sampled
+// or clipped in another window.
+bool IsUsableWindow(const TPlotWindow& window);
+
 // Runs of points that a line joins, in values.
 using TPlotPiece = std::vector<TDataPoint>;
 
