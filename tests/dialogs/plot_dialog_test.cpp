@@ -84,8 +84,9 @@ TEST(PlotDialog, GivesBackWhatItShowsAndEnablesOKOnlyForAGraphThatCanBeDrawn)
         c.edit(dialog);
         EXPECT_EQ(dialog.Problem(), QString::fromUtf8(c.problem));
         EXPECT_EQ(Part<QPushButton>(dialog, "OKBtn")->isEnabled(), !*c.problem);
-        if (!*c.problem)
+        if (!*c.problem) {
             EXPECT_TRUE(dialog.Definition() == entered);
+        }
     }
 }
 
