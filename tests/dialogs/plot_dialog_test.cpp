@@ -1,9 +1,13 @@
 #include "dialogs/plot_dialog.h"
 
 #include "dialog_test_support.h"
+#include "shapes/plot_table.h"
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -105,6 +109,23 @@ TEST(PlotDialog, ReadsTheValueOfAMajorLineAndTheUsersDecimalComma)
     EXPECT_EQ(axes.XPerSquare, 0.5);
     EXPECT_EQ(axes.YPerSquare, 2);
     EXPECT_EQ(axes.XMax, 7.5);
+}
+
+TEST(PlotDialog, APasteOfTooManyRowsKeepsTheRowsTakenAndSaysHowManyWereLeft)
+{
+    QString rows = QStringLiteral("t\tT\n");
+    for (int i = 0; i < 100000; ++i)
+        rows += QStringLiteral("%1\t%2\n").arg(i).arg(i % 50);
+    QGuiApplication::clipboard()->setText(rows);
+    TPlotFrm dialog(MajorStep, { clBlack });
+    dialog.SetDefinition(Entered());
+    Part<QListWidget>(dialog, "CurveList")->setCurrentRow(1);
+    QTest::mouseClick(Part<QPushButton>(dialog, "PasteBtn"), Qt::LeftButton);
+    const TPlotCurve pasted = dialog.Definition().Curves.at(1);
+    EXPECT_EQ(ReadPastedTable(pasted.Table).Points.size(), static_cast<std::size_t>(MaxTableRows));
+    EXPECT_LE(pasted.Table.size(), MaxPlotTableLength);
+    EXPECT_TRUE(Part<QLabel>(dialog, "TableNote")->text().contains(QStringLiteral("90000 more were left out")));
+    EXPECT_TRUE(dialog.Problem().isEmpty());
 }
 
 } // namespace
