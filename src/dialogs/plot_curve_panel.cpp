@@ -96,13 +96,13 @@ namespace {
         }));
     }
 
-} // namespace
-
-std::variant<TPlotExpression, TExpressionError> ParseCurveFunction(const TPlotCurve& curve)
-{
     // As the graph reads it: a decimal comma as well as a point, whatever the user's locale.
-    return TPlotExpression::Parse(curve.Expression, curve.Angles, QLatin1Char(','));
-}
+    std::variant<TPlotExpression, TExpressionError> ParseCurveFunction(const TPlotCurve& curve)
+    {
+        return TPlotExpression::Parse(curve.Expression, curve.Angles, QLatin1Char(','));
+    }
+
+} // namespace
 
 QString CurveProblem(const TPlotCurve& curve)
 {

@@ -19,8 +19,6 @@ class QStackedWidget;
 
 namespace korvo {
 
-// The curve's function as the graph reads it.
-std::variant<TPlotExpression, TExpressionError> ParseCurveFunction(const TPlotCurve& curve);
 // What keeps a curve from being drawn: a function that does not read, a table without points; empty when
 // nothing does.
 QString CurveProblem(const TPlotCurve& curve);
