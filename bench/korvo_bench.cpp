@@ -11,6 +11,9 @@
 #include "shapes/error_reporter.h"
 #include "shapes/file_io.h"
 #include "shapes/paint_tools.h"
+#include "shapes/plot_expression.h"
+#include "shapes/plot_sampling.h"
+#include "shapes/plot_table.h"
 #include "shapes/shape_painter.h"
 
 #include <QApplication>
@@ -365,6 +368,67 @@ void HitTest(benchmark::State& state)
     }
 }
 BENCHMARK(HitTest)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// A spreadsheet column of `rows` times and temperatures, as pasted.
+QString PastedRows(int rows)
+{
+    QString text = QStringLiteral("t / s\tT / °C\n");
+    for (int i = 0; i < rows; ++i)
+        text += QStringLiteral("%1\t%2,5\n").arg(i).arg(80 - i % 60);
+    return text;
+}
+
+void ReadPastedRows(benchmark::State& state)
+{
+    const QString text = PastedRows(int(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReadPastedTable(text));
+}
+BENCHMARK(ReadPastedRows)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// Qt cutting the same text into lines and fields, and reading the numbers, without looking at them.
+void SplitPastedRows(benchmark::State& state)
+{
+    const QString text = PastedRows(int(state.range(0)));
+    for (auto _ : state) {
+        double sum = 0;
+        for (const QString& line : text.split(QLatin1Char('\n')))
+            for (const QString& field : line.split(QLatin1Char('\t')))
+                sum += field.toDouble();
+        benchmark::DoNotOptimize(sum);
+    }
+}
+BENCHMARK(SplitPastedRows)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// A graph 200 mm wide: tan x with its asymptotes, and sin(1000x), a wave too fast for the paper.
+const TPlotWindow GraphWindow { -10, 10, -5, 5, 10, 10 };
+
+TPlotExpression Expression(const char* text)
+{
+    return std::get<TPlotExpression>(TPlotExpression::Parse(QString::fromLatin1(text), TAngleUnit::Radians));
+}
+
+void SampleCurve(benchmark::State& state)
+{
+    const TPlotExpression f = Expression(state.range(0) == 0 ? "tan(x)" : "sin(1000x)");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(SampleFunction(f, GraphWindow));
+}
+BENCHMARK(SampleCurve)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The same function evaluated every 0.01 mm across the graph, without any choosing.
+void EvaluateEvenly(benchmark::State& state)
+{
+    const TPlotExpression f = Expression("tan(x)");
+    const int steps = int((GraphWindow.XMax - GraphWindow.XMin) * GraphWindow.MMPerX / 0.01);
+    for (auto _ : state) {
+        double sum = 0;
+        for (int i = 0; i <= steps; ++i)
+            sum += f(GraphWindow.XMin + (GraphWindow.XMax - GraphWindow.XMin) * i / steps);
+        benchmark::DoNotOptimize(sum);
+    }
+}
+BENCHMARK(EvaluateEvenly)->Unit(benchmark::kMillisecond);
 
 // The library panel with two pages of 1000 pictures each, the shipped library's pictures over and over,
 // as tall as a panel beside an A4 page on a laptop screen.

@@ -131,6 +131,14 @@ def main():
                 "ms plain write of its file", ms(kept) <= 50, "<= 50 ms")
     hit = b["HitTest"]
     report.line("hit-test under a point, 100000 shapes", ms(hit), "ms", 1, "ms", ms(hit) <= 1, "<= 1 ms")
+    pasted, split = b["ReadPastedRows"], b["SplitPastedRows"]
+    report.line("read 100000 pasted rows of a table", ms(pasted), "ms", ms(split),
+                "ms Qt splitting lines and fields", ms(pasted) <= 100, "<= 100 ms")
+    even = b["EvaluateEvenly"]
+    for arg, curve in ((0, "tan x"), (1, "sin(1000x)")):
+        sampled = b[f"SampleCurve/{arg}"]
+        report.line(f"sample {curve} across a graph 200 mm wide", ms(sampled), "ms", ms(even),
+                    "ms evaluating every 0.01 mm", ms(sampled) <= 16, "<= 16 ms")
     rows, plain = b["PaintLibraryRows"], b["PaintPlainRows"]
     report.line("paint the visible rows of a 1000-picture library page", ms(rows), "ms", ms(plain),
                 "ms Qt list of plain names", ms(rows) <= 16, "<= 16 ms")

@@ -7,9 +7,9 @@ seconds=${1:-60}
 scripts/install-deps.sh build fuzz
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVO_FUZZ=ON -DKORVO_TESTS=OFF \
     -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer" >/dev/null
-cmake --build build-fuzz --target fuzz_drawing fuzz_library fuzz_record fuzz_svg >/dev/null
+cmake --build build-fuzz --target fuzz_drawing fuzz_library fuzz_record fuzz_svg fuzz_plot_text >/dev/null
 corpus=build-fuzz/corpus
-mkdir -p "$corpus/drawing" "$corpus/library" "$corpus/record" "$corpus/svg" build-fuzz/findings
+mkdir -p "$corpus/drawing" "$corpus/library" "$corpus/record" "$corpus/svg" "$corpus/plot_text" build-fuzz/findings
 cp data/samples/*.kv "$corpus/drawing/"
 cp data/samples/*.kvl "$corpus/library/"
 # A drawing without its shape count starts with its first shape record.
@@ -17,7 +17,11 @@ for f in data/samples/*.kv; do tail -c +5 "$f" >"$corpus/record/$(basename "$f" 
 cp tests/data/svg/*.svg "$corpus/svg/"
 # The same pictures compressed, so the .svgz path is fuzzed too.
 for f in tests/data/svg/*.svg; do gzip -c "$f" >"$corpus/svg/$(basename "$f" .svg).svgz"; done
-for target in drawing library record svg; do
+# Expressions and a pasted table as a teacher types them.
+printf '%s' 'y = 2x + 1' >"$corpus/plot_text/line"
+printf '%s' '-x^2 + 3sin(x)/ln(abs(x)) − 2,5 × π' >"$corpus/plot_text/signs"
+printf 't / s\tT / °C\n0\t80,5\n60\t71,2\n' >"$corpus/plot_text/table"
+for target in drawing library record svg plot_text; do
     echo "fuzzing the $target reader for $seconds s"
     build-fuzz/fuzz/fuzz_$target "$corpus/$target" -max_total_time="$seconds" -rss_limit_mb=2048 \
         -artifact_prefix=build-fuzz/findings/$target- -print_final_stats=1 2>&1 | grep -E "^(stat::number_of_executed_units|#[0-9]+ *DONE)|ERROR" || true

@@ -11,6 +11,7 @@
 #include "document/view_tiles.h"
 #include "geometry/device_types.h"
 #include "shapes/font_cache.h"
+#include "shapes/plot_definition.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -235,6 +236,16 @@ public:
     // Replaces a text or formula by the typed one, as AddTypedText makes it, in place. A text that stays
     // a text is changed as SetText changes it; any change to or from a formula group is one undo step.
     void SetTypedText(const TShapeText& typed, int index);
+    // Whether "Plot graph..." applies: graph paper, or a graph made on it.
+    bool CanPlot(int index) const;
+    // What the plot dialog starts from: the graph's stored definition, or DefaultPlot for bare paper.
+    std::optional<TPlotDefinition> PlotDefinition(int index) const;
+    // The paper a graph is drawn on, as it is now (moved, scaled or turned), for the dialog's note on
+    // points outside the ranges (MakePlotGroup's omissions) and the paper's major lines.
+    std::optional<TPolygon> PlotPaper(int index) const;
+    // Replaces the paper or graph by the graph of the definition, in place, as one undo step. False, and
+    // nothing changes, when the definition cannot be drawn on that paper.
+    bool PlotGraph(int index, const TPlotDefinition& definition);
     TPaperSettings GetPaperSettings(int index) const;
     void SetPaperSettings(int index, const TPaperSettings& settings);
     int GetShapeKind(int index) const;

@@ -9,7 +9,7 @@ namespace {
     // "Undo " or "Redo " + the action; the verb alone for numbers no operation records.
     QString Caption(const char* verb, int label)
     {
-        static const std::array<const char*, 39> Actions = {
+        static const std::array<const char*, 40> Actions = {
             "add object",
             "create line",
             "create arrow",
@@ -49,6 +49,7 @@ namespace {
             "add node",
             "import picture",
             "edit text",
+            "plot graph",
         };
         if (label < 0 || label >= static_cast<int>(Actions.size()))
             return QLatin1String(verb);

@@ -52,6 +52,7 @@ enum TUndoLabel : int {
     ulAddNode = 36,
     ulImportPicture = 37,
     ulEditText = 38,
+    ulPlotGraph = 39,
 };
 
 // The Edit menu's caption for a step: "Undo move selection" and so on; "Undo" for unknown numbers.

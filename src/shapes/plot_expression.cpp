@@ -39,13 +39,13 @@ namespace {
 
 QString ExpressionErrorText(const QString& expression, const TExpressionError& error)
 {
-    const QString shown = expression.trimmed();
-    if (shown.isEmpty())
+    if (expression.trimmed().isEmpty())
         return error.Message;
-    return QCoreApplication::translate("PlotExpression", "%1: %2 at %3")
-        .arg(shown.size() > ShownExpressionLength ? shown.left(ShownExpressionLength - 1) + QChar(0x2026) : shown,
-            error.Message)
-        .arg(error.Position);
+    // As typed, blanks included, so that the position counts along what is shown.
+    const QString shown = expression.size() > ShownExpressionLength
+        ? expression.left(ShownExpressionLength - 1) + QChar(0x2026)
+        : expression;
+    return QCoreApplication::translate("PlotExpression", "%1: %2 at %3").arg(shown, error.Message).arg(error.Position);
 }
 
 std::variant<TPlotExpression, TExpressionError> TPlotExpression::Parse(

@@ -44,14 +44,14 @@ namespace {
         return nullptr;
     }
 
-    QString Translated(const char* text) { return QCoreApplication::translate("PlotExpression", text); }
-
     // Thrown from deep inside the descent and caught once in Read.
     struct TReadFailure {
         TExpressionError Error;
     };
 
     class TStepReader {
+        Q_DECLARE_TR_FUNCTIONS(PlotExpression)
+
     public:
         TStepReader(const std::vector<TExpressionToken>& tokens, TAngleUnit angles)
             : FTokens(tokens)
@@ -64,7 +64,7 @@ namespace {
             try {
                 SkipLeftSide();
                 if (Next().Kind == TTokenKind::End)
-                    Fail(Translated("empty expression"));
+                    Fail(tr("empty expression"));
                 ReadSum();
                 if (Next().Kind != TTokenKind::End)
                     FailUnexpected();
@@ -88,8 +88,7 @@ namespace {
 
         [[noreturn]] void FailUnexpected() const
         {
-            Fail(Next().Kind == TTokenKind::End ? Translated("unexpected end")
-                                                : Translated("unexpected %1").arg(Next().Text));
+            Fail(Next().Kind == TTokenKind::End ? tr("unexpected end") : tr("unexpected %1").arg(Next().Text));
         }
 
         void Emit(TExpressionOp op, double number = 0, double (*function)(double) = nullptr)
@@ -100,7 +99,7 @@ namespace {
             else if (op != TExpressionOp::Negate && op != TExpressionOp::Function)
                 --FHeld;
             if (FHeld > ExpressionStackLimit)
-                Fail(Translated("nested too deeply"));
+                Fail(tr("nested too deeply"));
         }
 
         bool Take(char symbol)
@@ -114,43 +113,47 @@ namespace {
         void Expect(char symbol)
         {
             if (!Take(symbol))
-                Next().Kind == TTokenKind::End ? Fail(Translated("missing %1").arg(QLatin1Char(symbol)))
-                                               : FailUnexpected();
+                Next().Kind == TTokenKind::End ? Fail(tr("missing %1").arg(QLatin1Char(symbol))) : FailUnexpected();
+        }
+
+        // The operator and its right-hand operand, if the operator comes next.
+        bool TakeOperation(char symbol, TExpressionOp op, void (TStepReader::*readOperand)())
+        {
+            if (!Take(symbol))
+                return false;
+            (this->*readOperand)();
+            Emit(op);
+            return true;
+        }
+
+        bool TakeImpliedProduct()
+        {
+            if (Next().Kind != TTokenKind::Name && !Next().Is('('))
+                return false;
+            ReadPower();
+            Emit(TExpressionOp::Multiply);
+            return true;
         }
 
         void ReadSum()
         {
             ReadProduct();
-            while (Next().Is('+') || Next().Is('-')) {
-                const bool add = Take('+') || !Take('-');
-                ReadProduct();
-                Emit(add ? TExpressionOp::Add : TExpressionOp::Subtract);
-            }
+            while (TakeOperation('+', TExpressionOp::Add, &TStepReader::ReadProduct)
+                || TakeOperation('-', TExpressionOp::Subtract, &TStepReader::ReadProduct)) { }
         }
 
         void ReadProduct()
         {
             ReadSigned();
-            for (;;) {
-                if (Take('*')) {
-                    ReadSigned();
-                    Emit(TExpressionOp::Multiply);
-                } else if (Take('/')) {
-                    ReadSigned();
-                    Emit(TExpressionOp::Divide);
-                } else if (Next().Kind == TTokenKind::Name || Next().Is('(')) {
-                    ReadPower();
-                    Emit(TExpressionOp::Multiply);
-                } else
-                    return;
-            }
+            while (TakeOperation('*', TExpressionOp::Multiply, &TStepReader::ReadSigned)
+                || TakeOperation('/', TExpressionOp::Divide, &TStepReader::ReadSigned) || TakeImpliedProduct()) { }
         }
 
         // Every way into a deeper level passes here, so this one count bounds the recursion.
         void ReadSigned()
         {
             if (++FNesting > MaxNesting)
-                Fail(Translated("nested too deeply"));
+                Fail(tr("nested too deeply"));
             if (Take('-')) {
                 ReadSigned();
                 Emit(TExpressionOp::Negate);
@@ -175,7 +178,7 @@ namespace {
             const TExpressionToken& token = Next();
             if (token.Kind == TTokenKind::Number) {
                 if (!std::isfinite(token.Number))
-                    Fail(Translated("number too large"));
+                    Fail(tr("number too large"));
                 ++FAt;
                 Emit(TExpressionOp::Number, token.Number);
             } else if (token.Kind == TTokenKind::Name)
@@ -199,7 +202,7 @@ namespace {
             else if (name == QLatin1String("e"))
                 Emit(TExpressionOp::Number, std::exp(1.0));
             else
-                Fail(Translated("unknown name %1").arg(Next().Text));
+                Fail(tr("unknown name %1").arg(Next().Text));
             ++FAt;
         }
 
@@ -208,7 +211,7 @@ namespace {
         {
             ++FAt;
             if (!Next().Is('('))
-                Fail(Translated("( expected after %1").arg(name));
+                Fail(tr("( expected after %1").arg(name));
             ReadOperand();
             const bool inDegrees = FAngles == TAngleUnit::Degrees && function.Degrees;
             Emit(TExpressionOp::Function, 0, inDegrees ? function.Degrees : function.Radians);

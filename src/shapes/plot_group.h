@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shapes/plot_definition.h"
+#include "shapes/plot_fit.h"
 #include "shapes/polygon.h"
 
 #include <optional>
@@ -33,5 +34,8 @@ struct TPlotGroupInfo {
 
 // A group made by MakePlotGroup, read back; nothing for any other shape.
 std::optional<TPlotGroupInfo> ReadPlotGroup(const TPolygon& group);
+
+// A best-fit line as the graph writes it beside the line: "y = 2.00x + 0.50", the same in every locale.
+QString FitLineText(const TFittedLine& line);
 
 } // namespace korvo

@@ -17,6 +17,12 @@ namespace {
     // Finer gains nothing on paper, and would leave even a smooth curve unmet by its chords at the
     // narrowest split, and so broken.
     constexpr double MinToleranceMM = 0.01;
+    // Each stretch is checked, and split, at the golden section instead of the middle: from regularly
+    // spaced samples a fast wave such as sin(1000x) would otherwise look like a slow one, with every
+    // middle on its chord.
+    constexpr double CheckAt = 0.3819660112501051;
+    // The checked point is one of the stretch's; its furthest from the chord may lie elsewhere.
+    constexpr double CheckedShareOfTolerance = 0.5;
     // A wildly oscillating function is drawn coarser rather than freezing the dialog.
     constexpr int MaxEvaluations = 100000;
 
@@ -27,7 +33,7 @@ namespace {
         TSampler(const std::function<double(double)>& f, const TPlotWindow& window, double toleranceMM)
             : FFunction(f)
             , FWindow(window)
-            , FToleranceMM(toleranceMM)
+            , FCheckMM(toleranceMM * CheckedShareOfTolerance)
         {
         }
 
@@ -67,9 +73,10 @@ namespace {
                 EndRun();
         }
 
+        // A lone point draws no line.
         void EndRun()
         {
-            if (!FRun.empty())
+            if (FRun.size() > 1)
                 FRuns.push_back(std::move(FRun));
             FRun.clear();
         }
@@ -77,51 +84,51 @@ namespace {
         // Emits the points after `from` up to `to`.
         void Refine(const TDataPoint& from, const TDataPoint& to)
         {
-            const TDataPoint middle = At((from.X + to.X) / 2);
-            if (!NeedsSplit(from, middle, to) || FEvaluations >= MaxEvaluations) {
+            const TDataPoint checked = At(from.X + (to.X - from.X) * CheckAt);
+            if (!NeedsSplit(from, checked, to) || FEvaluations >= MaxEvaluations) {
                 Emit(to);
                 return;
             }
             const bool narrowest
-                = (to.X - from.X) * FWindow.MMPerX < MinStepMM || middle.X <= from.X || middle.X >= to.X;
+                = (to.X - from.X) * FWindow.MMPerX < MinStepMM || checked.X <= from.X || checked.X >= to.X;
             if (narrowest) {
                 EndRun();
                 Emit(to);
                 return;
             }
-            Refine(from, middle);
-            Refine(middle, to);
+            Refine(from, checked);
+            Refine(checked, to);
         }
 
-        bool NeedsSplit(const TDataPoint& from, const TDataPoint& middle, const TDataPoint& to) const
+        bool NeedsSplit(const TDataPoint& from, const TDataPoint& checked, const TDataPoint& to) const
         {
-            const int withValue = IsFinite(from) + IsFinite(middle) + IsFinite(to);
+            const int withValue = IsFinite(from) + IsFinite(checked) + IsFinite(to);
             if (withValue == 0)
                 return false;
             // Splitting finds where the function starts or stops having a value.
             if (withValue < 3)
                 return true;
-            if (OnOneSideOutside(from, middle, to))
+            if (OnOneSideOutside(from, checked, to))
                 return false;
-            return OffChordMM(from, middle, to) > FToleranceMM;
+            return OffChordMM(from, checked, to) > FCheckMM;
         }
 
         // Nothing of such a stretch is drawn, unless it turns back into the window between the samples.
-        bool OnOneSideOutside(const TDataPoint& from, const TDataPoint& middle, const TDataPoint& to) const
+        bool OnOneSideOutside(const TDataPoint& from, const TDataPoint& checked, const TDataPoint& to) const
         {
             const auto above = [this](const TDataPoint& p) { return p.Y > FWindow.YMax; };
             const auto below = [this](const TDataPoint& p) { return p.Y < FWindow.YMin; };
-            return (above(from) && above(middle) && above(to)) || (below(from) && below(middle) && below(to));
+            return (above(from) && above(checked) && above(to)) || (below(from) && below(checked) && below(to));
         }
 
-        // How far the curve's middle lies from the chord on the paper. Measured to the segment, not the
+        // How far the curve's checked point lies from the chord on the paper. Measured to the segment, not the
         // line, so that a curve running far past the chord's end near an asymptote counts as far.
-        double OffChordMM(const TDataPoint& from, const TDataPoint& middle, const TDataPoint& to) const
+        double OffChordMM(const TDataPoint& from, const TDataPoint& checked, const TDataPoint& to) const
         {
             const double dx = (to.X - from.X) * FWindow.MMPerX;
             const double dy = (to.Y - from.Y) * FWindow.MMPerY;
-            const double px = (middle.X - from.X) * FWindow.MMPerX;
-            const double py = (middle.Y - from.Y) * FWindow.MMPerY;
+            const double px = (checked.X - from.X) * FWindow.MMPerX;
+            const double py = (checked.Y - from.Y) * FWindow.MMPerY;
             const double length2 = dx * dx + dy * dy;
             const double t = length2 > 0 ? std::clamp((px * dx + py * dy) / length2, 0.0, 1.0) : 0.0;
             return std::hypot(px - t * dx, py - t * dy);
@@ -129,7 +136,7 @@ namespace {
 
         const std::function<double(double)>& FFunction;
         const TPlotWindow FWindow;
-        const double FToleranceMM;
+        const double FCheckMM;
         int FEvaluations = 0;
         TPlotPiece FRun;
         std::vector<TPlotPiece> FRuns;
