@@ -67,7 +67,7 @@ void TPlotFrm::BuildLayout()
     auto* curvesBox = new QGroupBox(tr("Curves"), this);
     auto* curves = new QVBoxLayout(curvesBox);
     curves->addLayout(list);
-    curves->addWidget(FCurve);
+    curves->addWidget(FCurve, 1);
     FCurveList->setMaximumHeight(FCurveList->fontMetrics().height() * 5);
 
     auto* layout = new QVBoxLayout(this);
