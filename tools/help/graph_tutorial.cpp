@@ -32,6 +32,8 @@ namespace {
         readings.IsFunction = false;
         readings.Table = QString::fromUtf8(CoolingReadings);
         readings.Marker = TPlotMarker::Cross;
+        // The palette's red, which stands out from the black squares.
+        readings.Colour = Rgb(0xEF, 0x3F, 0x3F);
         readings.Line = TPlotLine::None;
         return plot;
     }
