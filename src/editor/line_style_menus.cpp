@@ -1,11 +1,9 @@
 #include "editor/line_style_menus.h"
 
+#include "dialogs/line_sample.h"
 #include "document/drawing.h"
-#include "geometry/units.h"
-#include "shapes/shape_painter.h"
 
 #include <QMenu>
-#include <QPixmap>
 
 #include <array>
 #include <functional>
@@ -73,26 +71,10 @@ namespace {
         { LineStylePens[2], leCircle },
     } };
 
-    constexpr int PictureSize = 16;
-    // Pixels per millimetre of the pictures: the endings keep their proportions to one another.
-    constexpr float PictureScale = 3.0f;
-
-    // A line painted as the drawing paints one, on white as on the page.
     QIcon LineStyleImage(int image)
     {
         const TSample& sample = Samples[static_cast<std::size_t>(image)];
-        TPolygon line;
-        line.SetKind(skLine);
-        line.FPen = sample.Pen;
-        line.FLineEnd = sample.Ending;
-        // From 1 to 13 pixels across, leaving room for the dot.
-        line.FPoints = { { 0.5f, 2.5f }, { 4.5f, 2.5f } };
-        QPixmap picture(PictureSize, PictureSize);
-        picture.fill(Qt::white);
-        QPainter painter(&picture);
-        TFontCache fonts;
-        TShapePainter(painter, TPaintTarget::Screen, ScreenPixelsPerInch(), fonts).Draw(line, 0, 0, PictureScale);
-        return QIcon(picture);
+        return LineSampleIcon(sample.Pen, sample.Ending);
     }
 
     template <std::size_t N>

@@ -161,6 +161,7 @@ void TMainDrawFrm::BindShapeMenus()
     FCommands.Bind(C::ConvertToStar, [&shape] { shape.ToStar(); });
     FCommands.Bind(C::EditText, [&shape] { shape.EditText(); });
     FCommands.Bind(C::EditGraphPaper, [&shape] { shape.EditGraphPaper(); });
+    FCommands.Bind(C::PlotGraph, [&shape] { shape.PlotGraph(); });
     FCommands.Bind(C::DeleteNode, [&shape] { shape.DeleteNode(); });
     FCommands.Bind(C::AddNode, [&shape] { shape.AddNode(); });
 }

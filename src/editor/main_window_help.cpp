@@ -23,6 +23,7 @@ namespace {
         { C::Tutorial4, "Biology" },
         { C::Tutorial5, "Beaker" },
         { C::Tutorial6, "Tubes" },
+        { C::Tutorial7, "Graph" },
     };
 
     // The topic about the drawing window, which the tool bar's help button opens.

@@ -49,7 +49,7 @@ void TMainDrawFrm::BuildShapeMenus()
     ConvertPUM->addSeparator();
     AddItems(ConvertPUM, { C::ConvertToPentagon, C::ConvertToHexagon, C::ConvertToStar });
     ConvertPUM->addSeparator();
-    AddItems(ConvertPUM, { C::EditText, C::EditGraphPaper });
+    AddItems(ConvertPUM, { C::EditText, C::EditGraphPaper, C::PlotGraph });
     ConvertPUM->addSeparator();
     AddItems(ConvertPUM, { C::AddToLibrary });
     NodePUM = NewMenu(QString(), QStringLiteral("NodePUM"), { C::DeleteNode, C::AddNode });
@@ -151,7 +151,8 @@ QMenu* TMainDrawFrm::BuildHelpMenu()
     Tutorials->setObjectName(QStringLiteral("Tutorials"));
     // Like the help commands, the tutorials wait for the help to be found.
     Tutorials->setEnabled(false);
-    AddItems(Tutorials, { C::Tutorial1, C::Tutorial2, C::Tutorial3, C::Tutorial4, C::Tutorial5, C::Tutorial6 });
+    AddItems(Tutorials,
+        { C::Tutorial1, C::Tutorial2, C::Tutorial3, C::Tutorial4, C::Tutorial5, C::Tutorial6, C::Tutorial7 });
     menu->addSeparator();
     AddItems(menu, { C::About });
     return menu;

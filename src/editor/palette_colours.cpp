@@ -143,6 +143,14 @@ TColour PaletteColour(int index)
     return ColourFromRgb(Colours[static_cast<std::size_t>(index - 1)]);
 }
 
+std::vector<TColour> PaletteLineColours()
+{
+    std::vector<TColour> colours;
+    for (int index = 1; index < PaletteSize; ++index)
+        colours.push_back(PaletteColour(index));
+    return colours;
+}
+
 void PaintPaletteColours(QPainter& painter)
 {
     // The no-colour square is crossed out.

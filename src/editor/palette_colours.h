@@ -5,6 +5,8 @@
 #include <QPoint>
 #include <QSize>
 
+#include <vector>
+
 class QPainter;
 
 namespace korvo {
@@ -19,6 +21,8 @@ constexpr int PalettePictureLeft = 2;
 
 // A colour of the palette; white for an index outside it.
 TColour PaletteColour(int index);
+// The palette's colours in its order, without "no colour": what a line or a curve can be drawn in.
+std::vector<TColour> PaletteLineColours();
 // Paints the palette's picture with its top-left corner at the painter's origin.
 void PaintPaletteColours(QPainter& painter);
 // The index of the square drawn under a point of the palette box; -1 where there is none.

@@ -1,10 +1,15 @@
 #include "editor/shape_commands.h"
 
 #include "dialogs/grid_dialog.h"
+#include "dialogs/plot_dialog.h"
 #include "dialogs/text_dialog.h"
 #include "editor/canvas/canvas_controller.h"
 #include "editor/commands/shape_menu_kinds.h"
+#include "editor/palette_colours.h"
 #include "editor/user_prompts.h"
+#include "shapes/graph_paper_painter.h"
+
+#include <QCoreApplication>
 
 namespace korvo {
 
@@ -88,6 +93,26 @@ void TShapeCommands::EditGraphPaper()
     if (!chosen)
         return;
     FDrawing.SetPaperSettings(hot, *chosen);
+    FCanvas.ReturnToSelectionTool();
+}
+
+void TShapeCommands::PlotGraph()
+{
+    const int hot = FCanvas.HotShape();
+    const std::optional<TPlotDefinition> shown = FDrawing.PlotDefinition(hot);
+    const std::optional<TPolygon> paper = FDrawing.PlotPaper(hot);
+    if (!shown || !paper)
+        return;
+    const std::optional<TPlotDefinition> chosen
+        = EditPlot(*shown, GraphPaperMajorStep(*paper), PaletteLineColours(), &FDialogParent);
+    if (!chosen)
+        return;
+    // The dialog lets only a drawable graph through, so a refusal here is a fault worth telling.
+    if (!FDrawing.PlotGraph(hot, *chosen)) {
+        FPrompts.ShowInformation(
+            QCoreApplication::translate("TShapeCommands", "The graph could not be drawn on this paper."));
+        return;
+    }
     FCanvas.ReturnToSelectionTool();
 }
 

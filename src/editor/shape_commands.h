@@ -26,6 +26,8 @@ public:
     // The editors of a text and of a graph paper: applying returns to the selection tool.
     void EditText();
     void EditGraphPaper();
+    // "Plot graph..." on graph paper or on a graph drawn on it: OK replaces it by the new graph.
+    void PlotGraph();
     // Next to the node last picked with the node tool.
     void DeleteNode();
     void AddNode();

@@ -73,6 +73,7 @@ const std::pair<TCommand, const char*> Names[] = {
     { C::Tutorial4, "Tutorial4" },
     { C::Tutorial5, "Tutorial5" },
     { C::Tutorial6, "Tutorial6" },
+    { C::Tutorial7, "Tutorial7" },
     { C::About, "About1" },
     { C::Help, "HelpBtn" },
     { C::Group, "GroupBtn" },
@@ -108,6 +109,7 @@ const std::pair<TCommand, const char*> Names[] = {
     { C::ConvertToStar, "Coverttostar1" },
     { C::EditText, "EditText1" },
     { C::EditGraphPaper, "Editgrid1" },
+    { C::PlotGraph, "PlotGraph1" },
     { C::DeleteNode, "DeleteNode1" },
     { C::AddNode, "AddNode1" },
     { C::LibraryPageOrder, "PageBtn" },
@@ -197,8 +199,8 @@ TEST_F(Commands, EnablingFollowsTheDrawingWithoutBeingAsked)
     const Group waiting = with({ selection, mirror, depth, hotText,
         { C::Redo, C::Paste, C::Group, C::Ungroup, C::LineEndings, C::ClearBackground, C::Reopen, C::ConvertToPolygon,
             C::ConvertToPolyline, C::ConvertToOpenCurve, C::ConvertToClosedCurve, C::ConvertToPentagon,
-            C::ConvertToHexagon, C::ConvertToStar, C::EditGraphPaper, C::DeleteNode, C::AddNode, C::LibraryMoveUp,
-            C::LibraryMoveDown, C::LibraryDeletePage } });
+            C::ConvertToHexagon, C::ConvertToStar, C::EditGraphPaper, C::PlotGraph, C::DeleteNode, C::AddNode,
+            C::LibraryMoveUp, C::LibraryMoveDown, C::LibraryDeletePage } });
     const Situation situations[] = {
         { "empty drawing", [] {}, {} },
         { "a change undone",

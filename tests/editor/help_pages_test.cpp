@@ -2,9 +2,11 @@
 // bold, key, link and picture a page names must be there, and every key of the shortcuts page works.
 
 #include "dialogs/grid_dialog.h"
+#include "dialogs/plot_dialog.h"
 #include "dialogs/text_dialog.h"
 #include "editor/drawing_surface_widget.h"
 #include "editor/main_window.h"
+#include "editor/palette_colours.h"
 #include "editor/recovery_dialog.h"
 #include "help/help_router.h"
 #include "help/help_window.h"
@@ -184,6 +186,8 @@ protected:
         const std::unique_ptr<QWidget> dialogs[] = {
             std::make_unique<TTextFrm>(),
             std::make_unique<TGridFrm>(),
+            // On paper with major lines, which offers every choice.
+            std::make_unique<TPlotFrm>(5, PaletteLineColours()),
             std::make_unique<TExportFrm>(
                 TNameRequest { QStringLiteral("Add to library"), {}, QStringLiteral("OK"), {} }),
             std::make_unique<TLibOrgFrm>(QStringList(), QIcon(), QIcon()),

@@ -77,6 +77,7 @@ TEST_F(HelpCommands, EachCommandOpensTheTopicItAsksFor)
         { TCommand::Tutorial4, "tutorial-biology.html" },
         { TCommand::Tutorial5, "tutorial-beaker.html" },
         { TCommand::Tutorial6, "tutorial-tubes.html" },
+        { TCommand::Tutorial7, "tutorial-graph.html" },
         { TCommand::Help, "drawing-window.html" },
     };
     for (const auto& c : cases) {

@@ -165,7 +165,7 @@ TEST_F(ShapeMenu, ShapeMenuEnablesWhatDoesSomethingForTheKindUnderThePointer)
         { skTubeBend, { library } },
         { skOpenCurve, { polygon, polyline, closed, library } },
         { skClosedCurveAlt, { polygon, polyline, open, library } },
-        { skGraphPaper, { C::EditGraphPaper, library } },
+        { skGraphPaper, { C::EditGraphPaper, C::PlotGraph, library } },
         { skTube, { library } },
         { skTubeVertical, { library } },
         { skClosedCurve, { polygon, open, library } },
@@ -173,7 +173,7 @@ TEST_F(ShapeMenu, ShapeMenuEnablesWhatDoesSomethingForTheKindUnderThePointer)
         { skOpenPolygon, { polygon, open, closed, library } },
     };
     const std::vector<TCommand> items { polygon, polyline, open, closed, C::ConvertToPentagon, C::ConvertToHexagon,
-        C::ConvertToStar, C::EditText, C::EditGraphPaper, library };
+        C::ConvertToStar, C::EditText, C::EditGraphPaper, C::PlotGraph, library };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.kind);
         Drawing().Clear();
@@ -320,6 +320,34 @@ TEST_F(ShapeMenu, EditGraphPaperShowsItsSettingsAndAppliesOrCancels)
         const TPaperSettings now = Drawing().GetPaperSettings(hot);
         EXPECT_EQ(std::pair(now.SquareSize, now.MajorLines), std::pair(c.squareSize, c.majorLines));
     }
+}
+
+TEST_F(ShapeMenu, PlotGraphReplacesThePaperByTheGraphWhichOpensAgainAsEntered)
+{
+    const int paper = AddShape(skGraphPaper);
+    Drawing().ClearUndo();
+    RightClickAndChoose(CentreOf(paper), C::PlotGraph, [](QWidget& dialog) {
+        Part<QLineEdit>(dialog, "ExpressionEdit")->setText(QStringLiteral("x^2"));
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    EXPECT_EQ(Shape(paper).FKind, skGraphPaper) << "cancelled";
+    EXPECT_FALSE(Drawing().CanUndo()) << "cancelled";
+
+    RightClickAndChoose(CentreOf(paper), C::PlotGraph, [](QWidget& dialog) {
+        Part<QLineEdit>(dialog, "ExpressionEdit")->setText(QStringLiteral("x^2"));
+        QTest::mouseClick(Part<QPushButton>(dialog, "OKBtn"), Qt::LeftButton);
+    });
+    ASSERT_EQ(Drawing().ShapeCount(), 1);
+    EXPECT_EQ(Shape(0).FKind, skGroup);
+    EXPECT_EQ(EnabledWhenOpened(0, { C::EditGraphPaper, C::PlotGraph }, false), std::set { C::PlotGraph });
+    QString shown;
+    RightClickAndChoose(CentreOf(0), C::PlotGraph, [&shown](QWidget& dialog) {
+        shown = Part<QLineEdit>(dialog, "ExpressionEdit")->text();
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    EXPECT_EQ(shown, QStringLiteral("x^2"));
+    EXPECT_TRUE(OneUndoStep("Undo plot graph"));
+    EXPECT_EQ(Shape(0).FKind, skGraphPaper);
 }
 
 TEST_F(ShapeMenu, NodeMenuEnablesByKindAndPickedNode)

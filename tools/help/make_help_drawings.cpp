@@ -32,7 +32,7 @@ int main(int argc, char* argv[])
     }
     try {
         for (const auto make : { SimpleShapesTutorial, CircuitsTutorial, GlasswareTutorial, BiologyTutorial,
-                 BeakerTutorial, TubesTutorial })
+                 BeakerTutorial, TubesTutorial, GraphTutorial })
             make(tutorials);
         SaveSplashDrawing(folder.filePath(QStringLiteral("Splash.kv")));
     } catch (const EFileError& e) {
@@ -40,6 +40,9 @@ int main(int argc, char* argv[])
         return 1;
     } catch (const std::invalid_argument& e) {
         std::fprintf(stderr, "no picture named \"%s\" in the library\n", e.what());
+        return 1;
+    } catch (const std::runtime_error& e) {
+        std::fprintf(stderr, "%s\n", e.what());
         return 1;
     }
     return 0;

@@ -13,6 +13,7 @@ void TubesTutorial(const QString& folder);
 void CircuitsTutorial(const QString& folder);
 void GlasswareTutorial(const QString& folder);
 void BiologyTutorial(const QString& folder);
+void GraphTutorial(const QString& folder);
 
 // The program's picture for the splash window and the About box, saved as the file.
 void SaveSplashDrawing(const QString& fileName);

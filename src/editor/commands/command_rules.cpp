@@ -62,6 +62,8 @@ bool RuleHolds(TEnableRule rule, const TCommandContext& context)
         return drawing.HasEditableText(context.HotShape);
     case TEnableRule::HotGraphPaper:
         return hotKind == skGraphPaper;
+    case TEnableRule::HotPlot:
+        return drawing.CanPlot(context.HotShape);
     case TEnableRule::HotNodeDeletes:
         return NodeDeletes(hotKind, hotNode);
     case TEnableRule::HotNodeAdds:

@@ -59,6 +59,7 @@ enum class TCommand {
     Tutorial4,
     Tutorial5,
     Tutorial6,
+    Tutorial7,
     About,
     // The main tool bar's own.
     Help,
@@ -97,6 +98,7 @@ enum class TCommand {
     ConvertToStar,
     EditText,
     EditGraphPaper,
+    PlotGraph,
     DeleteNode,
     AddNode,
     // The library panel's tool bar and menu, and the shape menu's library entry.
@@ -152,6 +154,8 @@ enum class TEnableRule {
     // h is a text or a group of texts read as a formula, which "Edit text" opens.
     HotText,
     HotGraphPaper,
+    // h is graph paper or a graph drawn on it, which "Plot graph..." opens.
+    HotPlot,
     // The node last picked on h can be deleted, or have a node added after it.
     HotNodeDeletes,
     HotNodeAdds,
