@@ -49,7 +49,8 @@ void AppendPathShapes(const QPainterPath& pathMm, const TSvgPaint& paint, std::v
 // A rectangle (skRectangle) or ellipse (skCircle) that is not turned or skewed keeps its own kind.
 void AppendBoxShape(std::int32_t kind, const QRectF& boxMm, const TSvgPaint& paint, std::vector<TPolygon>& out);
 
-// Appends one text shape; empty text appends nothing.
-void AppendTextShape(const TSvgText& text, std::vector<TPolygon>& out);
+// Appends one text shape; empty text appends nothing. False when no character set of Korvo holds
+// the text, which then appends nothing either.
+bool AppendTextShape(const TSvgText& text, std::vector<TPolygon>& out);
 
 } // namespace korvo

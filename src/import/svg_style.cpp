@@ -115,6 +115,8 @@ namespace {
                 } },
             { QStringLiteral("text-anchor"),
                 [](TSvgStyle& s, const QString& v, const TSvgStyle&) { s.TextAnchor = v.trimmed(); } },
+            { QStringLiteral("xml:space"),
+                [](TSvgStyle& s, const QString& v, const TSvgStyle&) { s.KeepsSpace = v.trimmed() == u"preserve"; } },
             { QStringLiteral("visibility"),
                 [](TSvgStyle& s, const QString& v, const TSvgStyle&) { s.Visible = v.trimmed() == u"visible"; } },
             { QStringLiteral("display"),

@@ -31,6 +31,7 @@ struct TSvgStyle {
     int FontWeight = 400;
     bool Italic = false;
     QString TextAnchor = QStringLiteral("start");
+    bool KeepsSpace = false; // xml:space="preserve": white space in text stays as written
     bool Visible = true;
     // The product of the opacities of the element and all its ancestors.
     double Opacity = 1;

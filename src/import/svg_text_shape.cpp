@@ -21,15 +21,16 @@ namespace {
     constexpr int BoldFrom = 600;
     constexpr std::int32_t MostPoints = 1000;
 
-    // SVG's generic families, named by faces that every desktop maps onto one it has.
+    // SVG's generic families, named by faces that every desktop maps onto one it has. A text that
+    // names no family is drawn in serif, as browsers draw it.
     QString FaceFor(const QString& family)
     {
         const QString generic = family.trimmed().toLower();
-        if (generic == u"serif")
+        if (generic.isEmpty() || generic == u"serif")
             return QStringLiteral("Times New Roman");
         if (generic == u"monospace")
             return QStringLiteral("Courier New");
-        if (generic.isEmpty() || generic == u"sans-serif")
+        if (generic == u"sans-serif")
             return QStringLiteral("Arial");
         return family.trimmed();
     }
@@ -68,12 +69,14 @@ namespace {
 
 } // namespace
 
-void AppendTextShape(const TSvgText& text, std::vector<TPolygon>& out)
+bool AppendTextShape(const TSvgText& text, std::vector<TPolygon>& out)
 {
     const std::optional<std::uint8_t> charset = CharsetFor(text.Text, DefaultCharset);
     const std::optional<QByteArray> bytes = charset ? EncodeText(text.Text, *charset) : std::nullopt;
-    if (!bytes || bytes->isEmpty())
-        return;
+    if (!bytes)
+        return false;
+    if (bytes->isEmpty())
+        return true;
     TPolygon shape;
     shape.SetKind(skText);
     shape.FText = *bytes;
@@ -96,11 +99,12 @@ void AppendTextShape(const TSvgText& text, std::vector<TPolygon>& out)
         { topLeft, topLeft + down * height, topLeft + down * height + along * width, topLeft + along * width }) {
         const TMMPoint mm { static_cast<float>(p.x()), static_cast<float>(p.y()) };
         if (!std::isfinite(mm.X) || !std::isfinite(mm.Y))
-            return;
+            return true;
         shape.FPoints.push_back(mm);
     }
     shape.CalcBounds(1);
     out.push_back(std::move(shape));
+    return true;
 }
 
 } // namespace korvo
