@@ -1,6 +1,7 @@
 #include "import/svg_shape_builder.h"
 
 #include "geometry/rounding.h"
+#include "geometry/units.h"
 #include "shapes/code_page.h"
 #include "shapes/colour_map.h"
 #include "shapes/font_cache.h"
@@ -14,12 +15,17 @@ namespace korvo {
 
 namespace {
 
-    constexpr double MmPerPoint = 25.4 / 72;
     // Text is measured this many pixels high and scaled, so the metrics do not round to whole pixels.
     constexpr int MeasuringHeight = 1000;
     // Weights from semi-bold up draw bold; a shape's font has only the two.
     constexpr int BoldFrom = 600;
     constexpr std::int32_t MostPoints = 1000;
+
+    // Korvo draws a text of p points p x (screen pixels per inch) / 72 pixels high at zoom x1, where the
+    // page shows BaseScale pixels to the mm, and the text tool frames its texts there. An imported text
+    // is sized and framed the same way, so that at 100 % it stands as large beside the picture's shapes
+    // as in the picture; printed, it comes out as much larger as Korvo's own texts do (about 6 %).
+    double MmPerPoint() { return ScreenPixelsPerInch() / 72.0 / BaseScale; }
 
     // SVG's generic families, named by faces that every desktop maps onto one it has. A text that
     // names no family is drawn in serif, as browsers draw it.
@@ -47,7 +53,7 @@ namespace {
         TShapeFont font;
         font.SetCharset(charset);
         font.SetFace(EncodeText(FaceFor(text.Family), charset).value_or(QByteArrayLiteral("Arial")));
-        font.SetSize(std::clamp(Round(text.SizeMm / MmPerPoint), 1, MostPoints));
+        font.SetSize(std::clamp(Round(text.SizeMm / MmPerPoint()), 1, MostPoints));
         font.SetBold(text.Weight >= BoldFrom);
         font.SetItalic(text.Italic);
         font.SetOrientation(OrientationFor(text.RotationDegrees));
@@ -87,10 +93,10 @@ bool AppendTextShape(const TSvgText& text, std::vector<TPolygon>& out)
     TFontCache fonts;
     const TFontCache::TEntry& measured = fonts.Get(shape.FFont.Record(), MeasuringHeight);
     const QFontMetricsF metrics(measured.Font);
-    const double mmPerPixel = shape.FFont.Size() * MmPerPoint / MeasuringHeight;
+    const double mmPerPixel = shape.FFont.Size() * MmPerPoint() / MeasuringHeight;
     const double width = metrics.horizontalAdvance(text.Text) * mmPerPixel;
     const double height = metrics.height() * mmPerPixel;
-    const double angle = text.RotationDegrees * 3.14159265358979323846 / 180;
+    const double angle = text.RotationDegrees * Pi / 180;
     const QPointF along(std::cos(angle), std::sin(angle));
     const QPointF down(-along.y(), along.x());
     const QPointF topLeft

@@ -133,18 +133,18 @@ namespace {
             Picture(R"svg(<text x="10" y="20" font-family="'Liberation Sans', sans-serif" font-size="5" )svg"
                     R"svg(font-weight="bold" fill="red">Hi <tspan font-style="italic">there</tspan></text>)svg"
                     R"svg(<text x="10" y="50" transform="rotate(-90 10 50)" text-anchor="start">Up</text>)svg"),
-            { "9: 'Hi there' Liberation Sans 14pt bold colour 0000ff x 10.00 turned 0",
-                "9: 'Up' Times New Roman 45pt colour 000000 x -4.14 turned 900" } },
+            { "9: 'Hi there' Liberation Sans 15pt bold colour 0000ff x 10.00 turned 0",
+                "9: 'Up' Times New Roman 48pt colour 000000 x -4.26 turned 900" } },
         { "a tspan's own style, tref and kept spaces",
             Picture(R"svg(<defs><text id="t">Gas jar</text></defs><text x="10" y="20" font-size="5">)svg"
                     R"svg( <tspan fill="red">A</tspan>  <tref href="#t"/></text>)svg"
                     R"svg(<text x="10" y="40" font-size="5" xml:space="preserve"> two  spaces</text>)svg"),
-            { "9: 'A Gas jar' Times New Roman 14pt colour 0000ff x 10.00 turned 0",
-                "9: ' two  spaces' Times New Roman 14pt colour 000000 x 10.00 turned 0" } },
+            { "9: 'A Gas jar' Times New Roman 15pt colour 0000ff x 10.00 turned 0",
+                "9: ' two  spaces' Times New Roman 15pt colour 000000 x 10.00 turned 0" } },
         { "texts outside the frame are cut off, texts Korvo cannot hold are counted",
             Picture(R"svg(<g font-size="5"><text x="10" y="20">In</text><text x="10" y="-10">Out</text>)svg"
                     "<text x=\"10\" y=\"30\">\u0986\u09AE\u09BF</text></g>"),
-            { "9: 'In' Times New Roman 14pt colour 000000 x 10.00 turned 0" },
+            { "9: 'In' Times New Roman 15pt colour 000000 x 10.00 turned 0" },
             "1 part of the picture could not be taken in: 1 text with characters Korvo cannot hold" },
         { "a rectangular clip cuts fills and lines",
             Picture(R"svg(<clipPath id="c"><rect width="50" height="50"/></clipPath><g clip-path="url(#c)">)svg"
