@@ -34,6 +34,8 @@ struct TSvgText {
     double SizeMm = 4.233; // 16 px at 96 dpi
     int Weight = 400; // 100..900 as CSS counts; 600 and above is bold
     bool Italic = false;
+    bool Underline = false;
+    bool StrikeOut = false;
     QColor Colour = Qt::black;
     TSvgTextAnchor Anchor = TSvgTextAnchor::Start;
     QPointF BaselineMm; // where the anchor sits on the baseline

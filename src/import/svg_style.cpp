@@ -113,6 +113,11 @@ namespace {
                 [](TSvgStyle& s, const QString& v, const TSvgStyle&) {
                     s.Italic = v.trimmed() == u"italic" || v.trimmed() == u"oblique";
                 } },
+            { QStringLiteral("text-decoration"),
+                [](TSvgStyle& s, const QString& v, const TSvgStyle&) {
+                    s.Underline = v.contains(u"underline");
+                    s.StrikeOut = v.contains(u"line-through");
+                } },
             { QStringLiteral("text-anchor"),
                 [](TSvgStyle& s, const QString& v, const TSvgStyle&) { s.TextAnchor = v.trimmed(); } },
             { QStringLiteral("xml:space"),

@@ -76,6 +76,8 @@ namespace {
             run.SizeMm = RunStyle.FontSize * std::hypot(ToPage.m11(), ToPage.m12());
             run.Weight = RunStyle.FontWeight;
             run.Italic = RunStyle.Italic;
+            run.Underline = RunStyle.Underline;
+            run.StrikeOut = RunStyle.StrikeOut;
             auto colour
                 = Context.Paints.Colour(RunStyle.Fill, RunStyle.FillOpacity * RunStyle.Opacity, RunStyle.Colour);
             if (!colour)

@@ -56,6 +56,8 @@ namespace {
         font.SetSize(std::clamp(Round(text.SizeMm / MmPerPoint()), 1, MostPoints));
         font.SetBold(text.Weight >= BoldFrom);
         font.SetItalic(text.Italic);
+        font.SetUnderline(text.Underline);
+        font.SetStrikeOut(text.StrikeOut);
         font.SetOrientation(OrientationFor(text.RotationDegrees));
         font.Colour = ColourFromRgb(text.Colour.rgb());
         return font;
