@@ -1,12 +1,14 @@
 #include "import/svg_text.h"
 
 #include "import/svg_import.h"
+#include "import/svg_limits.h"
 #include "import/svg_paint.h"
 #include "import/svg_shape_builder.h"
 #include "import/svg_style.h"
 #include "import/svg_tree.h"
 #include "import/svg_units.h"
 
+#include <QCoreApplication>
 #include <QtMath>
 
 #include <cmath>
@@ -118,10 +120,18 @@ namespace {
             }
         }
 
-        // A tref shows all the character data of the element it refers to, in its own style.
+        // A tref shows all the character data of the element it refers to, in its own style. Many
+        // trefs to a large text could copy it without end, so the copies are bounded.
         void AppendAllText(int index, const TSvgStyle& style)
         {
             const TSvgNode& node = Tree().Nodes[static_cast<std::size_t>(index)];
+            Context.ReferencedCharacters += node.Text.size() + 1;
+            if (Context.ReferencedCharacters > SvgLimits::MaxReferencedCharacters) {
+                Context.Error = QCoreApplication::translate(
+                    "SvgImport", "The picture's <tref> elements copy more than %1 characters of text.")
+                                    .arg(SvgLimits::MaxReferencedCharacters);
+                return;
+            }
             if (node.IsText())
                 Append(node.Text, style);
             for (const int child : node.Children)

@@ -3,6 +3,7 @@
 #include "shapes/polygon.h"
 
 #include <QRectF>
+#include <QString>
 #include <QTransform>
 
 #include <optional>
@@ -22,6 +23,9 @@ struct TSvgTextContext {
     const TSvgStyleSheet& Sheet;
     TSvgPaintResolver& Paints;
     TSvgLeftOut& LeftOut;
+    // Characters copied by trefs so far, within SvgLimits, and the reason when they went past.
+    qint64& ReferencedCharacters;
+    QString& Error;
 };
 
 // Appends the text shapes of a <text> element. A tspan that sets its own x or y starts a new shape

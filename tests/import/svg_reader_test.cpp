@@ -296,6 +296,13 @@ namespace {
         { "use loop", [] { return Picture(R"svg(<g id="a"><use href="#a"/></g>)svg"); },
             "The picture's <use> elements refer to each other in a loop." },
         { "use explosion", UseBomb, "The picture draws more than 400000 elements." },
+        { "tref explosion",
+            [] {
+                return Picture(("<defs><text id=\"t\">" + QByteArray(1024, 'x') + "</text></defs><text>"
+                    + QByteArray("<tref href=\"#t\"/>").repeated(1024) + "</text>")
+                                   .constData());
+            },
+            "The picture's <tref> elements copy more than 1048576 characters of text." },
     };
 
     class SvgHostileTest : public testing::TestWithParam<THostileCase> { };
