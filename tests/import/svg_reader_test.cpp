@@ -130,12 +130,15 @@ namespace {
             { "7: 10.00,10.00 20.00,10.00 pen 2/6 fill 000000 end 1",
                 "7: 10.00,20.00 20.00,20.00 pen 0/6 fill 000000" } },
         { "text with its font",
-            Picture(R"svg(<text x="10" y="20" font-family="'Liberation Sans', sans-serif" font-size="5" )svg"
-                    R"svg(font-weight="bold" fill="red">Hi <tspan font-style="italic">there</tspan></text>)svg"
-                    R"svg(<text x="10" y="50" transform="rotate(-90 10 50)" text-anchor="start" )svg"
-                    R"svg(text-decoration="underline line-through">Up</text>)svg"),
+            Picture(
+                R"svg(<text x="10" y="20" font-family="'Liberation Sans', sans-serif" font-size="5" )svg"
+                R"svg(font-weight="bold" fill="red">Hi <tspan font-style="italic">there</tspan></text>)svg"
+                R"svg(<text x="10" y="50" transform="rotate(-90 10 50)" text-anchor="start" )svg"
+                R"svg(text-decoration="underline line-through">Up</text>)svg"
+                R"svg(<text x="10" y="70" style="font: italic 600 5px/1.2 'DejaVu Sans', sans-serif">Short</text>)svg"),
             { "9: 'Hi there' Liberation Sans 15pt bold colour 0000ff x 10.00 turned 0",
-                "9: 'Up' Times New Roman 48pt underline struck colour 000000 x -4.26 turned 900" } },
+                "9: 'Up' Times New Roman 48pt underline struck colour 000000 x -4.26 turned 900",
+                "9: 'Short' DejaVu Sans 15pt bold italic colour 000000 x 10.00 turned 0" } },
         { "a tspan's own style, tref and kept spaces",
             Picture(R"svg(<defs><text id="t">Gas jar</text></defs><text x="10" y="20" font-size="5">)svg"
                     R"svg( <tspan fill="red">A</tspan>  <tref href="#t"/></text>)svg"
