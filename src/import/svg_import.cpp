@@ -55,13 +55,15 @@ QString LeftOutNote(const TSvgLeftOut& leftOut)
         const char* One;
         const char* Many;
     };
-    const std::array<TSort, 5> sorts { {
+    const std::array<TSort, 6> sorts { {
         { leftOut.Bitmaps, QT_TRANSLATE_NOOP("SvgImport", "%n bitmap"), QT_TRANSLATE_NOOP("SvgImport", "%n bitmaps") },
         { leftOut.Filters, QT_TRANSLATE_NOOP("SvgImport", "%n filter"), QT_TRANSLATE_NOOP("SvgImport", "%n filters") },
         { leftOut.Patterns, QT_TRANSLATE_NOOP("SvgImport", "%n pattern"),
             QT_TRANSLATE_NOOP("SvgImport", "%n patterns") },
         { leftOut.Clips, QT_TRANSLATE_NOOP("SvgImport", "%n clipping or mask"),
             QT_TRANSLATE_NOOP("SvgImport", "%n clippings or masks") },
+        { leftOut.Texts, QT_TRANSLATE_NOOP("SvgImport", "%n text with characters Korvo cannot hold"),
+            QT_TRANSLATE_NOOP("SvgImport", "%n texts with characters Korvo cannot hold") },
         { leftOut.Other, QT_TRANSLATE_NOOP("SvgImport", "%n other part"),
             QT_TRANSLATE_NOOP("SvgImport", "%n other parts") },
     } };

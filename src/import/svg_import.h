@@ -16,6 +16,7 @@ struct TSvgLeftOut {
     int Filters = 0;
     int Patterns = 0;
     int Clips = 0;
+    int Texts = 0; // in characters that no character set of Korvo holds
     int Other = 0;
 };
 

@@ -26,6 +26,8 @@ namespace SvgLimits {
     constexpr qint64 MaxEntityExpansion = 1024 * 1024;
     // Width and height of the picture in mm (100 m).
     constexpr double MaxPictureMm = 100000;
+    // Characters that <tref> elements copy from the text they refer to, all together.
+    constexpr qint64 MaxReferencedCharacters = 1024 * 1024;
     // Gradients that take their stops from another gradient, followed in a chain.
     constexpr int MaxGradientChain = 8;
 } // namespace SvgLimits

@@ -162,7 +162,8 @@ void TSvgReader::Walk(int index, const TFrame& parent, std::vector<TPolygon>& ou
     } else if (node.Name == u"use") {
         Use(node, frame, out);
     } else if (node.Name == u"text") {
-        AppendSvgText(Tree, index, frame.Style, frame.ToPage, Sheet, Paints, out);
+        AppendSvgText({ Tree, Sheet, Paints, Result.LeftOut, ReferencedCharacters, Error }, index, frame.Style,
+            frame.ToPage, frame.Clip, out);
     } else if (node.Name == u"image") {
         ++Result.LeftOut.Bitmaps;
     } else if (node.Name == u"foreignObject") {

@@ -45,6 +45,7 @@ private:
     TSvgStyleSheet Sheet;
     TSvgPaintResolver Paints;
     qint64 PointBudget;
+    qint64 ReferencedCharacters = 0;
     int Drawn = 0;
     std::vector<int> UseChain;
     QString Error;

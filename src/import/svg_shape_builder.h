@@ -34,6 +34,8 @@ struct TSvgText {
     double SizeMm = 4.233; // 16 px at 96 dpi
     int Weight = 400; // 100..900 as CSS counts; 600 and above is bold
     bool Italic = false;
+    bool Underline = false;
+    bool StrikeOut = false;
     QColor Colour = Qt::black;
     TSvgTextAnchor Anchor = TSvgTextAnchor::Start;
     QPointF BaselineMm; // where the anchor sits on the baseline
@@ -49,7 +51,8 @@ void AppendPathShapes(const QPainterPath& pathMm, const TSvgPaint& paint, std::v
 // A rectangle (skRectangle) or ellipse (skCircle) that is not turned or skewed keeps its own kind.
 void AppendBoxShape(std::int32_t kind, const QRectF& boxMm, const TSvgPaint& paint, std::vector<TPolygon>& out);
 
-// Appends one text shape; empty text appends nothing.
-void AppendTextShape(const TSvgText& text, std::vector<TPolygon>& out);
+// Appends one text shape; empty text appends nothing. False when no character set of Korvo holds
+// the text, which then appends nothing either.
+bool AppendTextShape(const TSvgText& text, std::vector<TPolygon>& out);
 
 } // namespace korvo

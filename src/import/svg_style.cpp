@@ -61,6 +61,28 @@ namespace {
         return family;
     }
 
+    void Apply(TSvgStyle& style, const QString& name, const QString& value, const TSvgStyle& parent);
+
+    // The font shorthand: words for the style, variant and weight, then the size with its unit (a line
+    // height after a slash does not matter to one line) and the families. What it leaves out is normal.
+    void SetFont(TSvgStyle& style, const QString& value, const TSvgStyle& parent)
+    {
+        static const QRegularExpression form(
+            QStringLiteral("^\\s*((?:[a-z0-9-]+\\s+)*?)([0-9.]+(?:[a-z]+|%))(?:/\\S+)?\\s+(\\S.*)$"));
+        const QRegularExpressionMatch match = form.match(value);
+        if (!match.hasMatch())
+            return;
+        style.Italic = false;
+        style.FontWeight = 400;
+        static const QRegularExpression spaces(QStringLiteral("\\s+"));
+        for (const QString& word : match.captured(1).split(spaces, Qt::SkipEmptyParts))
+            Apply(style,
+                word == u"italic" || word == u"oblique" ? QStringLiteral("font-style") : QStringLiteral("font-weight"),
+                word, parent);
+        Apply(style, QStringLiteral("font-size"), match.captured(2), parent);
+        Apply(style, QStringLiteral("font-family"), match.captured(3), parent);
+    }
+
     const QHash<QString, TSetter>& Setters()
     {
         static const QHash<QString, TSetter> setters {
@@ -117,8 +139,16 @@ namespace {
                 [](TSvgStyle& s, const QString& v, const TSvgStyle&) {
                     s.Italic = v.trimmed() == u"italic" || v.trimmed() == u"oblique";
                 } },
+            { QStringLiteral("font"), SetFont },
+            { QStringLiteral("text-decoration"),
+                [](TSvgStyle& s, const QString& v, const TSvgStyle&) {
+                    s.Underline = v.contains(u"underline");
+                    s.StrikeOut = v.contains(u"line-through");
+                } },
             { QStringLiteral("text-anchor"),
                 [](TSvgStyle& s, const QString& v, const TSvgStyle&) { s.TextAnchor = v.trimmed(); } },
+            { QStringLiteral("xml:space"),
+                [](TSvgStyle& s, const QString& v, const TSvgStyle&) { s.KeepsSpace = v.trimmed() == u"preserve"; } },
             { QStringLiteral("visibility"),
                 [](TSvgStyle& s, const QString& v, const TSvgStyle&) { s.Visible = v.trimmed() == u"visible"; } },
             { QStringLiteral("display"),

@@ -30,7 +30,10 @@ struct TSvgStyle {
     double FontSize = 16;
     int FontWeight = 400;
     bool Italic = false;
+    bool Underline = false; // text-decoration, which lines the text of every child too
+    bool StrikeOut = false;
     QString TextAnchor = QStringLiteral("start");
+    bool KeepsSpace = false; // xml:space="preserve": white space in text stays as written
     bool Visible = true;
     // The product of the opacities of the element and all its ancestors.
     double Opacity = 1;

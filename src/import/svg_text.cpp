@@ -1,11 +1,14 @@
 #include "import/svg_text.h"
 
+#include "import/svg_import.h"
+#include "import/svg_limits.h"
 #include "import/svg_paint.h"
 #include "import/svg_shape_builder.h"
 #include "import/svg_style.h"
 #include "import/svg_tree.h"
 #include "import/svg_units.h"
 
+#include <QCoreApplication>
 #include <QtMath>
 
 #include <cmath>
@@ -22,64 +25,117 @@ namespace {
 
     class TTextRuns {
     public:
-        TTextRuns(const TSvgTree& tree, const QTransform& toPage, const TSvgStyleSheet& sheet,
-            TSvgPaintResolver& paints, std::vector<TPolygon>& out)
-            : Tree(tree)
+        TTextRuns(const TSvgTextContext& context, const QTransform& toPage, const std::optional<QRectF>& clip,
+            std::vector<TPolygon>& out)
+            : Context(context)
             , ToPage(toPage)
-            , Sheet(sheet)
-            , Paints(paints)
+            , Clip(clip)
             , Out(out)
         {
         }
 
         void Visit(int index, const TSvgStyle& style)
         {
-            const TSvgNode& node = Tree.Nodes[static_cast<std::size_t>(index)];
+            const TSvgNode& node = Tree().Nodes[static_cast<std::size_t>(index)];
             if (node.IsText()) {
-                if (Text.isEmpty())
-                    Start(style);
-                Text += node.Text;
+                Append(node.Text, style);
                 return;
             }
-            if (node.Name != u"text" && node.Name != u"tspan" && node.Name != u"a")
+            // Korvo's texts run straight, so one that follows a path is left out.
+            if (node.Name == u"textPath") {
+                ++Context.LeftOut.Other;
                 return;
-            const TSvgStyle own = node.Name == u"text" ? style : CascadeSvgStyle(node, style, Sheet);
+            }
+            const bool text = node.Name == u"text";
+            if (!text && node.Name != u"tspan" && node.Name != u"a" && node.Name != u"tref")
+                return;
+            const TSvgStyle own = text ? style : CascadeSvgStyle(node, style, Context.Sheet);
             if (!own.Displayed)
                 return;
             Move(node);
+            if (node.Name == u"tref") {
+                const int referenced = Tree().Find(node.Attribute(u"href"));
+                if (referenced >= 0)
+                    AppendAllText(referenced, own);
+                return;
+            }
             for (const int child : node.Children)
                 Visit(child, own);
         }
 
         void Flush()
         {
-            const QString text = Text.simplified();
+            QString text = Text;
             Text.clear();
-            if (text.isEmpty() || !RunStyle.Visible)
+            if (!RunStyle.KeepsSpace)
+                text = text.trimmed();
+            if (text.trimmed().isEmpty() || !RunStyle.Visible)
                 return;
             TSvgText run;
             run.Text = text;
             run.Family = RunStyle.FontFamily;
-            run.SizeMm = RunStyle.FontSize * std::hypot(ToPage.m21(), ToPage.m22());
+            // A squeezed or stretched text keeps its length along its baseline, so it stays in its place.
+            run.SizeMm = RunStyle.FontSize * std::hypot(ToPage.m11(), ToPage.m12());
             run.Weight = RunStyle.FontWeight;
             run.Italic = RunStyle.Italic;
-            auto colour = Paints.Colour(RunStyle.Fill, RunStyle.FillOpacity * RunStyle.Opacity, RunStyle.Colour);
+            run.Underline = RunStyle.Underline;
+            run.StrikeOut = RunStyle.StrikeOut;
+            auto colour
+                = Context.Paints.Colour(RunStyle.Fill, RunStyle.FillOpacity * RunStyle.Opacity, RunStyle.Colour);
             if (!colour)
-                colour = Paints.Colour(RunStyle.Stroke, RunStyle.StrokeOpacity * RunStyle.Opacity, RunStyle.Colour);
+                colour = Context.Paints.Colour(
+                    RunStyle.Stroke, RunStyle.StrokeOpacity * RunStyle.Opacity, RunStyle.Colour);
             if (!colour)
                 return;
             run.Colour = *colour;
             run.Anchor = Anchor(RunStyle.TextAnchor);
             run.BaselineMm = ToPage.map(RunStart);
             run.RotationDegrees = qRadiansToDegrees(std::atan2(ToPage.m12(), ToPage.m11()));
-            AppendTextShape(run, Out);
+            std::vector<TPolygon> shape;
+            if (!AppendTextShape(run, shape)) {
+                ++Context.LeftOut.Texts;
+                return;
+            }
+            if (!shape.empty() && Shows(shape.front()))
+                Out.push_back(std::move(shape.front()));
         }
 
     private:
-        void Start(const TSvgStyle& style)
+        const TSvgTree& Tree() const { return Context.Tree; }
+
+        // Newlines and tabs are spaces; unless the space is kept, spaces collapse into one and none
+        // starts a shape. The shape takes the style of its first character.
+        void Append(const QString& characters, const TSvgStyle& style)
         {
-            RunStyle = style;
-            RunStart = Pen;
+            for (QChar c : characters) {
+                if (c == u'\n' || c == u'\r' || c == u'\t')
+                    c = u' ';
+                if (!style.KeepsSpace && c == u' ' && (Text.isEmpty() || Text.back() == u' '))
+                    continue;
+                if (Text.isEmpty()) {
+                    RunStyle = style;
+                    RunStart = Pen;
+                }
+                Text += c;
+            }
+        }
+
+        // A tref shows all the character data of the element it refers to, in its own style. Many
+        // trefs to a large text could copy it without end, so the copies are bounded.
+        void AppendAllText(int index, const TSvgStyle& style)
+        {
+            const TSvgNode& node = Tree().Nodes[static_cast<std::size_t>(index)];
+            Context.ReferencedCharacters += node.Text.size() + 1;
+            if (Context.ReferencedCharacters > SvgLimits::MaxReferencedCharacters) {
+                Context.Error = QCoreApplication::translate(
+                    "SvgImport", "The picture's <tref> elements copy more than %1 characters of text.")
+                                    .arg(SvgLimits::MaxReferencedCharacters);
+                return;
+            }
+            if (node.IsText())
+                Append(node.Text, style);
+            for (const int child : node.Children)
+                AppendAllText(child, style);
         }
 
         // x and y start a new shape at that place; dx and dy shift the place of the next one.
@@ -96,10 +152,21 @@ namespace {
             Pen = { x.value_or(Pen.x()) + first(u"dx").value_or(0), y.value_or(Pen.y()) + first(u"dy").value_or(0) };
         }
 
-        const TSvgTree& Tree;
+        // Letters cannot be cut: a text shows whole when at least half of it lies inside the clip,
+        // otherwise not at all.
+        bool Shows(const TPolygon& shape) const
+        {
+            if (!Clip)
+                return true;
+            const TMMRect& b = shape.FBounds;
+            const QRectF frame = QRectF(QPointF(b.Left, b.Top), QPointF(b.Right, b.Bottom)).normalized();
+            const QRectF inside = frame.intersected(*Clip);
+            return inside.width() * inside.height() * 2 >= frame.width() * frame.height();
+        }
+
+        const TSvgTextContext& Context;
         const QTransform& ToPage;
-        const TSvgStyleSheet& Sheet;
-        TSvgPaintResolver& Paints;
+        const std::optional<QRectF>& Clip;
         std::vector<TPolygon>& Out;
         QPointF Pen;
         QPointF RunStart;
@@ -109,10 +176,10 @@ namespace {
 
 } // namespace
 
-void AppendSvgText(const TSvgTree& tree, int text, const TSvgStyle& style, const QTransform& toPage,
-    const TSvgStyleSheet& sheet, TSvgPaintResolver& paints, std::vector<TPolygon>& out)
+void AppendSvgText(const TSvgTextContext& context, int text, const TSvgStyle& style, const QTransform& toPage,
+    const std::optional<QRectF>& clip, std::vector<TPolygon>& out)
 {
-    TTextRuns runs(tree, toPage, sheet, paints, out);
+    TTextRuns runs(context, toPage, clip, out);
     runs.Visit(text, style);
     runs.Flush();
 }

@@ -1,6 +1,7 @@
 #include "import/svg_shape_builder.h"
 
 #include "geometry/rounding.h"
+#include "geometry/units.h"
 #include "shapes/code_page.h"
 #include "shapes/colour_map.h"
 #include "shapes/font_cache.h"
@@ -14,22 +15,28 @@ namespace korvo {
 
 namespace {
 
-    constexpr double MmPerPoint = 25.4 / 72;
     // Text is measured this many pixels high and scaled, so the metrics do not round to whole pixels.
     constexpr int MeasuringHeight = 1000;
     // Weights from semi-bold up draw bold; a shape's font has only the two.
     constexpr int BoldFrom = 600;
     constexpr std::int32_t MostPoints = 1000;
 
-    // SVG's generic families, named by faces that every desktop maps onto one it has.
+    // Korvo draws a text of p points p x (screen pixels per inch) / 72 pixels high at zoom x1, where the
+    // page shows BaseScale pixels to the mm, and the text tool frames its texts there. An imported text
+    // is sized and framed the same way, so that at 100 % it stands as large beside the picture's shapes
+    // as in the picture; printed, it comes out as much larger as Korvo's own texts do (about 6 %).
+    double MmPerPoint() { return ScreenPixelsPerInch() / 72.0 / BaseScale; }
+
+    // SVG's generic families, named by faces that every desktop maps onto one it has. A text that
+    // names no family is drawn in serif, as browsers draw it.
     QString FaceFor(const QString& family)
     {
         const QString generic = family.trimmed().toLower();
-        if (generic == u"serif")
+        if (generic.isEmpty() || generic == u"serif")
             return QStringLiteral("Times New Roman");
         if (generic == u"monospace")
             return QStringLiteral("Courier New");
-        if (generic.isEmpty() || generic == u"sans-serif")
+        if (generic == u"sans-serif")
             return QStringLiteral("Arial");
         return family.trimmed();
     }
@@ -46,9 +53,11 @@ namespace {
         TShapeFont font;
         font.SetCharset(charset);
         font.SetFace(EncodeText(FaceFor(text.Family), charset).value_or(QByteArrayLiteral("Arial")));
-        font.SetSize(std::clamp(Round(text.SizeMm / MmPerPoint), 1, MostPoints));
+        font.SetSize(std::clamp(Round(text.SizeMm / MmPerPoint()), 1, MostPoints));
         font.SetBold(text.Weight >= BoldFrom);
         font.SetItalic(text.Italic);
+        font.SetUnderline(text.Underline);
+        font.SetStrikeOut(text.StrikeOut);
         font.SetOrientation(OrientationFor(text.RotationDegrees));
         font.Colour = ColourFromRgb(text.Colour.rgb());
         return font;
@@ -68,12 +77,14 @@ namespace {
 
 } // namespace
 
-void AppendTextShape(const TSvgText& text, std::vector<TPolygon>& out)
+bool AppendTextShape(const TSvgText& text, std::vector<TPolygon>& out)
 {
     const std::optional<std::uint8_t> charset = CharsetFor(text.Text, DefaultCharset);
     const std::optional<QByteArray> bytes = charset ? EncodeText(text.Text, *charset) : std::nullopt;
-    if (!bytes || bytes->isEmpty())
-        return;
+    if (!bytes)
+        return false;
+    if (bytes->isEmpty())
+        return true;
     TPolygon shape;
     shape.SetKind(skText);
     shape.FText = *bytes;
@@ -84,10 +95,10 @@ void AppendTextShape(const TSvgText& text, std::vector<TPolygon>& out)
     TFontCache fonts;
     const TFontCache::TEntry& measured = fonts.Get(shape.FFont.Record(), MeasuringHeight);
     const QFontMetricsF metrics(measured.Font);
-    const double mmPerPixel = shape.FFont.Size() * MmPerPoint / MeasuringHeight;
+    const double mmPerPixel = shape.FFont.Size() * MmPerPoint() / MeasuringHeight;
     const double width = metrics.horizontalAdvance(text.Text) * mmPerPixel;
     const double height = metrics.height() * mmPerPixel;
-    const double angle = text.RotationDegrees * 3.14159265358979323846 / 180;
+    const double angle = text.RotationDegrees * Pi / 180;
     const QPointF along(std::cos(angle), std::sin(angle));
     const QPointF down(-along.y(), along.x());
     const QPointF topLeft
@@ -96,11 +107,12 @@ void AppendTextShape(const TSvgText& text, std::vector<TPolygon>& out)
         { topLeft, topLeft + down * height, topLeft + down * height + along * width, topLeft + along * width }) {
         const TMMPoint mm { static_cast<float>(p.x()), static_cast<float>(p.y()) };
         if (!std::isfinite(mm.X) || !std::isfinite(mm.Y))
-            return;
+            return true;
         shape.FPoints.push_back(mm);
     }
     shape.CalcBounds(1);
     out.push_back(std::move(shape));
+    return true;
 }
 
 } // namespace korvo

@@ -11,13 +11,15 @@ namespace {
 
     const QString SvgNamespace = QStringLiteral("http://www.w3.org/2000/svg");
     const QString XlinkNamespace = QStringLiteral("http://www.w3.org/1999/xlink");
+    const QString XmlNamespace = QStringLiteral("http://www.w3.org/XML/1998/namespace");
 
     QString Tr(const char* text) { return QCoreApplication::translate("SvgImport", text); }
 
     // Character data matters inside text and style sheets only.
     bool KeepsText(const QString& name)
     {
-        return name == QLatin1String("text") || name == QLatin1String("tspan") || name == QLatin1String("style");
+        return name == QLatin1String("text") || name == QLatin1String("tspan") || name == QLatin1String("a")
+            || name == QLatin1String("style");
     }
 
     class TTreeBuilder {
@@ -96,6 +98,8 @@ namespace {
             for (const QXmlStreamAttribute& a : Reader.attributes()) {
                 if (a.namespaceUri().isEmpty() || a.namespaceUri() == XlinkNamespace)
                     node.Attributes.emplace_back(a.name().toString(), a.value().toString());
+                else if (a.namespaceUri() == XmlNamespace && a.name() == QLatin1String("space"))
+                    node.Attributes.emplace_back(QStringLiteral("xml:space"), a.value().toString());
             }
             const int index = Add(std::move(node));
             const QString id = Tree.Nodes[static_cast<std::size_t>(index)].Attribute(u"id");

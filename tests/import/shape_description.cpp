@@ -13,10 +13,11 @@ std::string DescribeShape(const TPolygon& shape)
         return text.toStdString();
     }
     if (shape.FKind == skText) {
-        return QStringLiteral("9: '%1' %2 %3pt%4%5 colour %6 x %7 turned %8")
+        return QStringLiteral("9: '%1' %2 %3pt%4%5%6%7 colour %8 x %9 turned %10")
             .arg(QString::fromLatin1(shape.FText), QString::fromLatin1(shape.FFont.Face()))
             .arg(shape.FFont.Size())
-            .arg(shape.FFont.Bold() ? " bold" : "", shape.FFont.Italic() ? " italic" : "")
+            .arg(shape.FFont.Bold() ? " bold" : "", shape.FFont.Italic() ? " italic" : "",
+                shape.FFont.Underline() ? " underline" : "", shape.FFont.StrikeOut() ? " struck" : "")
             .arg(shape.FFont.Colour, 6, 16, QChar(u'0'))
             .arg(shape.FPoints.front().X, 0, 'f', 2)
             .arg(shape.FFont.Orientation())

@@ -134,11 +134,26 @@ namespace {
                     R"svg( vector-effect="non-scaling-stroke"/>)svg"),
             { "7: 10.00,10.00 20.00,10.00 pen 0/6 fill 000000" } },
         { "text with its font",
-            Picture(R"svg(<text x="10" y="20" font-family="'Liberation Sans', sans-serif" font-size="5" )svg"
-                    R"svg(font-weight="bold" fill="red">Hi <tspan font-style="italic">there</tspan></text>)svg"
-                    R"svg(<text x="10" y="50" transform="rotate(-90 10 50)" text-anchor="start">Up</text>)svg"),
-            { "9: 'Hi there' Liberation Sans 14pt bold colour 0000ff x 10.00 turned 0",
-                "9: 'Up' Arial 45pt colour 000000 x -4.37 turned 900" } },
+            Picture(
+                R"svg(<text x="10" y="20" font-family="'Liberation Sans', sans-serif" font-size="5" )svg"
+                R"svg(font-weight="bold" fill="red">Hi <tspan font-style="italic">there</tspan></text>)svg"
+                R"svg(<text x="10" y="50" transform="rotate(-90 10 50)" text-anchor="start" )svg"
+                R"svg(text-decoration="underline line-through">Up</text>)svg"
+                R"svg(<text x="10" y="70" style="font: italic 600 5px/1.2 'DejaVu Sans', sans-serif">Short</text>)svg"),
+            { "9: 'Hi there' Liberation Sans 15pt bold colour 0000ff x 10.00 turned 0",
+                "9: 'Up' Times New Roman 48pt underline struck colour 000000 x -4.26 turned 900",
+                "9: 'Short' DejaVu Sans 15pt bold italic colour 000000 x 10.00 turned 0" } },
+        { "a tspan's own style, tref and kept spaces",
+            Picture(R"svg(<defs><text id="t">Gas jar</text></defs><text x="10" y="20" font-size="5">)svg"
+                    R"svg( <tspan fill="red">A</tspan>  <tref href="#t"/></text>)svg"
+                    R"svg(<text x="10" y="40" font-size="5" xml:space="preserve"> two  spaces</text>)svg"),
+            { "9: 'A Gas jar' Times New Roman 15pt colour 0000ff x 10.00 turned 0",
+                "9: ' two  spaces' Times New Roman 15pt colour 000000 x 10.00 turned 0" } },
+        { "texts outside the frame are cut off, texts Korvo cannot hold are counted",
+            Picture(R"svg(<g font-size="5"><text x="10" y="20">In</text><text x="10" y="-10">Out</text>)svg"
+                    "<text x=\"10\" y=\"30\">\u0986\u09AE\u09BF</text></g>"),
+            { "9: 'In' Times New Roman 15pt colour 000000 x 10.00 turned 0" },
+            "1 part of the picture could not be taken in: 1 text with characters Korvo cannot hold" },
         { "a rectangular clip cuts fills and lines",
             Picture(R"svg(<clipPath id="c"><rect width="50" height="50"/></clipPath><g clip-path="url(#c)">)svg"
                     R"svg(<rect x="25" y="25" width="50" height="50" fill="red"/>)svg"
@@ -288,6 +303,13 @@ namespace {
         { "use loop", [] { return Picture(R"svg(<g id="a"><use href="#a"/></g>)svg"); },
             "The picture's <use> elements refer to each other in a loop." },
         { "use explosion", UseBomb, "The picture draws more than 400000 elements." },
+        { "tref explosion",
+            [] {
+                return Picture(("<defs><text id=\"t\">" + QByteArray(1024, 'x') + "</text></defs><text>"
+                    + QByteArray("<tref href=\"#t\"/>").repeated(1024) + "</text>")
+                                   .constData());
+            },
+            "The picture's <tref> elements copy more than 1048576 characters of text." },
     };
 
     class SvgHostileTest : public testing::TestWithParam<THostileCase> { };

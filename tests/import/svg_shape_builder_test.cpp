@@ -199,7 +199,8 @@ namespace {
             TSvgText text;
             text.Text = QStringLiteral("Gas jar");
             text.Family = QStringLiteral("serif");
-            text.SizeMm = 4.2333;
+            // 4 mm shows 16 pixels high at zoom x1, which a 12 pt text does at 96 pixels per inch.
+            text.SizeMm = 4;
             text.Weight = 700;
             text.Italic = true;
             text.Colour = QColor(0, 0, 255);
