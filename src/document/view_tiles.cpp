@@ -21,8 +21,8 @@ std::pair<TViewTiles::TIndex, TViewTiles::TIndex> TViewTiles::TilesOver(const QR
         { FloorDiv(area.right() - FOrigin.x(), TileSize), FloorDiv(area.bottom() - FOrigin.y(), TileSize) } };
 }
 
-void TViewTiles::Compose(QImage& target, const QRect& view, const TKey& key, bool everyCore, const TPiecePainter& paint,
-    TPaintErrors& errors)
+void TViewTiles::Compose(
+    QImage& target, const QRect& view, const TKey& key, bool everyCore, const TPagePainter& page, TPaintErrors& errors)
 {
     if (view.isEmpty())
         return;
@@ -33,7 +33,7 @@ void TViewTiles::Compose(QImage& target, const QRect& view, const TKey& key, boo
     }
     const auto span = TilesOver(view);
     LetGoBeyond(span);
-    PaintMissing(span, view, everyCore, paint, errors);
+    PaintMissing(span, view, everyCore, page, errors);
     QPainter painter(&target);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     for (int j = span.first.second; j <= span.second.second; ++j) {
@@ -53,7 +53,7 @@ void TViewTiles::DropOver(const QRect& area)
 }
 
 void TViewTiles::RepaintOver(
-    const QRect& area, const QRect& view, const TKey& key, const TPiecePainter& paint, TPaintErrors& errors)
+    const QRect& area, const QRect& view, const TKey& key, const TPagePainter& page, TPaintErrors& errors)
 {
     if (!(key == FKey)) {
         FTiles.clear();
@@ -80,7 +80,7 @@ void TViewTiles::RepaintOver(
     {
         QPainter painter(&whole);
         painter.setClipRect(piece.translated(-view.topLeft()));
-        paint(painter, view, piece, errors);
+        PaintPiece(painter, view, piece, page, errors);
     }
     for (auto& [index, tile] : FTiles) {
         const QRect part = tile.Painted.intersected(piece);
@@ -99,7 +99,7 @@ bool TViewTiles::Holds(TIndex index, const QRect& view) const
 }
 
 void TViewTiles::PaintMissing(const std::pair<TIndex, TIndex>& span, const QRect& view, bool everyCore,
-    const TPiecePainter& paint, TPaintErrors& errors)
+    const TPagePainter& page, TPaintErrors& errors)
 {
     // The missing tiles are painted over the rectangle they span, so a line crossing several tiles
     // steps as one line.
@@ -120,7 +120,7 @@ void TViewTiles::PaintMissing(const std::pair<TIndex, TIndex>& span, const QRect
     if (allMissing)
         missing = view;
     QImage band(missing.size(), QImage::Format_RGB32);
-    PaintInPieces(band, missing, everyCore, paint, errors);
+    PaintInPieces(band, missing, everyCore, page, errors);
     const auto cover = TilesOver(missing);
     for (int j = cover.first.second; j <= cover.second.second; ++j) {
         for (int i = cover.first.first; i <= cover.second.first; ++i) {

@@ -47,11 +47,11 @@ public:
     // stays. Tiles beyond the view keep only what the change left as it was. With another key every tile
     // goes, as Compose would let them go.
     void RepaintOver(
-        const QRect& area, const QRect& view, const TKey& key, const TPiecePainter& paint, TPaintErrors& errors);
+        const QRect& area, const QRect& view, const TKey& key, const TPagePainter& page, TPaintErrors& errors);
     // Copies the page pixels of `view` onto `target` at (0, 0), painting the tiles not kept over the
     // rectangle they span, a tile at a time on every core (or in one pass on this thread), as
     // PaintInPieces does. Tiles beyond the neighbours of the view are let go.
-    void Compose(QImage& target, const QRect& view, const TKey& key, bool everyCore, const TPiecePainter& paint,
+    void Compose(QImage& target, const QRect& view, const TKey& key, bool everyCore, const TPagePainter& page,
         TPaintErrors& errors);
 
 private:
@@ -61,7 +61,7 @@ private:
     // The tiles meeting the page pixels of `area`, as the first and last index in each direction.
     std::pair<TIndex, TIndex> TilesOver(const QRect& area) const;
     void PaintMissing(const std::pair<TIndex, TIndex>& span, const QRect& view, bool everyCore,
-        const TPiecePainter& paint, TPaintErrors& errors);
+        const TPagePainter& page, TPaintErrors& errors);
     void LetGoBeyond(const std::pair<TIndex, TIndex>& span);
 
     struct TTile {
