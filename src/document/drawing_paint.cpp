@@ -124,14 +124,17 @@ void TDrawing::RecordPaintedShapes(
     if (!FShapesChanged && FPainted.Covers(FShapes.size(), FScale))
         return;
     const std::optional<QRect> changed = FPainted.Update(FShapes, FScale, ScreenPixelsPerInch());
+    // At another scale alone the shapes are only measured again: the tiles are kept by scale.
+    if (!FShapesChanged)
+        return;
+    FShapesChanged = false;
     // A paint of the whole view paints the change anyway; the kept tiles then only let it go.
     if (changed && reuseTiles)
         FTiles.RepaintOver(*changed, ViewArea(), key, page, errors);
     else if (changed)
-        FTiles.DropOver(*changed);
+        FTiles.DropOver(*changed, key);
     else
         FTiles.Drop();
-    FShapesChanged = false;
 }
 
 void TDrawing::HoldUnselectedShapes(bool hold)
