@@ -72,7 +72,7 @@ namespace {
             const std::size_t share = centres.size() * static_cast<std::size_t>(i) / static_cast<std::size_t>(count);
             const int to = i == count ? length
                 : centres.empty()     ? length * i / count
-                                      : std::clamp(centres[share], from + 1, length - 1);
+                                      : std::min(std::max(centres[share], from + 1), length - 1);
             if (to <= from)
                 continue;
             const QRect stripe = wide ? QRect(area.left() + from, area.top(), to - from, area.height())

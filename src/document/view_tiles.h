@@ -14,9 +14,9 @@ namespace korvo {
 
 // The page as painted at one scale (paper, background picture, grid and shapes, no selection marks),
 // kept in square tiles of page pixels so that a scroll step paints only the strip it uncovers and
-// scrolling back paints nothing; the tiles of the scale before are kept too, for a zoom back. A view with no tile kept is painted as the view itself, exactly as a
-// paint from nothing would paint it, and cut into tiles laid from its top left; the tiles its edges cut
-// through are kept for the part they hold.
+// scrolling back paints nothing; the tiles of the scale before are kept too, for a zoom back. A view
+// with no tile kept is painted as the view itself, exactly as a paint from nothing would paint it, and
+// cut into tiles laid from its top left; the tiles its edges cut through are kept for the part they hold.
 class TViewTiles {
 public:
     // Everything the tiles' pixels depend on apart from the shapes; when it differs, the tiles are put
