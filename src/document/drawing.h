@@ -387,7 +387,7 @@ private:
     // Brings the record of painted shapes up to date; the kept tiles take what it shows changed anew, or let
     // it go when the whole view is painted anew.
     void RecordPaintedShapes(
-        bool reuseTiles, const TViewTiles::TKey& key, const TPiecePainter& paint, TPaintErrors& errors);
+        bool reuseTiles, const TViewTiles::TKey& key, const TPagePainter& page, TPaintErrors& errors);
     // Paints paper and shapes into the view, from kept tiles or anew.
     void PaintPage(bool reuseTiles, TPaintErrors& errors);
     // The view in page pixels.
@@ -396,12 +396,16 @@ private:
     QPoint GridEnds(bool forTiles) const;
     // The page painted with the page pixel `origin` at the painter's (0, 0).
     void PaintPaper(QPainter& painter, QPoint origin, QPoint gridEnds) const;
-    // Shapes [first, second) of the list; with an area (page pixels), only those whose reach, as the
-    // tiles' record of the shapes holds it, meets the area. That record is current while tiles are
-    // composed.
-    // Const, as the tiles call it on several threads at once: the shapes are only read meanwhile.
-    void PaintShapes(QPainter& painter, QPoint origin, std::pair<std::size_t, std::size_t> range, TPaintErrors& errors,
-        const QRect* area = nullptr) const;
+    // The shapes whose reach, as the record of painted shapes holds it, meets the area (page pixels). That
+    // record is current while the page is painted.
+    std::vector<TPaintItem> ShapesMeeting(const QRect& area) const;
+    // The shapes given by index, in that order. Const, as the pieces of a page call it on several threads
+    // at once: the shapes are only read meanwhile.
+    void PaintListedShapes(
+        QPainter& painter, QPoint origin, const std::vector<std::size_t>& shapes, TPaintErrors& errors) const;
+    // Shapes [first, second) of the list.
+    void PaintShapes(
+        QPainter& painter, QPoint origin, std::pair<std::size_t, std::size_t> range, TPaintErrors& errors) const;
     void PaintOverLayers(QPainter& painter, TPaintErrors& errors);
     TPaintLayers::TKey LayerKey() const;
     void DrawBackground(QPainter& painter, QPoint origin) const;

@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <numeric>
 #include <optional>
 #include <unordered_set>
 
@@ -88,35 +89,52 @@ QPoint TDrawing::GridEnds(bool forTiles) const
 void TDrawing::PaintPage(bool reuseTiles, TPaintErrors& errors)
 {
     const QPoint gridEnds = GridEnds(reuseTiles);
-    const auto paint = [&](QPainter& painter, const QRect& area, const QRect& piece, TPaintErrors& pieceErrors) {
-        PaintPaper(painter, area.topLeft(), gridEnds);
-        PaintShapes(painter, area.topLeft(), { 0, FShapes.size() }, pieceErrors, &piece);
-    };
+    const TPagePainter page { [this](const QRect& area) { return ShapesMeeting(area); },
+        [this, gridEnds](QPainter& painter, const QRect& area, const QRect&, const std::vector<std::size_t>& shapes,
+            TPaintErrors& pieceErrors) {
+            PaintPaper(painter, area.topLeft(), gridEnds);
+            PaintListedShapes(painter, area.topLeft(), shapes, pieceErrors);
+        } };
     const TViewTiles::TKey key { FScale, FShowGrid, gridEnds.x(), gridEnds.y(),
         FBackground ? FBackground->cacheKey() : 0, FBackgroundX, FBackgroundY };
-    // The pieces cull the shapes by the reach recorded for them.
-    RecordPaintedShapes(reuseTiles, key, paint, errors);
+    RecordPaintedShapes(reuseTiles, key, page, errors);
     if (!reuseTiles) {
-        PaintInPieces(FView, ViewArea(), FPaintOnEveryCore, paint, errors);
+        PaintInPieces(FView, ViewArea(), FPaintOnEveryCore, page, errors);
         return;
     }
-    FTiles.Compose(FView, ViewArea(), key, FPaintOnEveryCore, paint, errors);
+    FTiles.Compose(FView, ViewArea(), key, FPaintOnEveryCore, page, errors);
+}
+
+std::vector<TPaintItem> TDrawing::ShapesMeeting(const QRect& area) const
+{
+    std::vector<TPaintItem> items;
+    for (std::size_t i = 0; i < FShapes.size(); ++i) {
+        const std::optional<TRect>& reach = FPainted.Reach(i);
+        // A shape whose reach has no limit may paint anywhere in the area.
+        const QRect pixels = reach ? reach->ToQRect() : area;
+        if (pixels.intersects(area))
+            items.push_back({ i, pixels });
+    }
+    return items;
 }
 
 void TDrawing::RecordPaintedShapes(
-    bool reuseTiles, const TViewTiles::TKey& key, const TPiecePainter& paint, TPaintErrors& errors)
+    bool reuseTiles, const TViewTiles::TKey& key, const TPagePainter& page, TPaintErrors& errors)
 {
     if (!FShapesChanged && FPainted.Covers(FShapes.size(), FScale))
         return;
     const std::optional<QRect> changed = FPainted.Update(FShapes, FScale, ScreenPixelsPerInch());
+    // At another scale alone the shapes are only measured again: the tiles are kept by scale.
+    if (!FShapesChanged)
+        return;
+    FShapesChanged = false;
     // A paint of the whole view paints the change anyway; the kept tiles then only let it go.
     if (changed && reuseTiles)
-        FTiles.RepaintOver(*changed, ViewArea(), key, paint, errors);
+        FTiles.RepaintOver(*changed, ViewArea(), key, page, errors);
     else if (changed)
-        FTiles.DropOver(*changed);
+        FTiles.DropOver(*changed, key);
     else
         FTiles.Drop();
-    FShapesChanged = false;
 }
 
 void TDrawing::HoldUnselectedShapes(bool hold)
@@ -134,22 +152,23 @@ void TDrawing::PaintPaper(QPainter& painter, QPoint origin, QPoint gridEnds) con
         DrawGrid(painter, origin, gridEnds);
 }
 
-void TDrawing::PaintShapes(QPainter& painter, QPoint origin, std::pair<std::size_t, std::size_t> range,
-    TPaintErrors& errors, const QRect* area) const
+void TDrawing::PaintListedShapes(
+    QPainter& painter, QPoint origin, const std::vector<std::size_t>& shapes, TPaintErrors& errors) const
 {
-    const int pixelsPerInch = ScreenPixelsPerInch();
-    TShapePainter shapes(painter, TPaintTarget::Screen, pixelsPerInch, FFonts);
+    TShapePainter painterOfShapes(painter, TPaintTarget::Screen, ScreenPixelsPerInch(), FFonts);
     // Hatches are tied to the page, so strips painted apart from each other meet without a seam.
     painter.setBrushOrigin(-origin);
-    for (std::size_t i = range.first; i < range.second; ++i) {
-        if (area) {
-            const std::optional<TRect>& reach = FPainted.Reach(i);
-            if (reach && !reach->ToQRect().intersects(*area))
-                continue;
-        }
-        shapes.Draw(*FShapes[i], origin.x(), origin.y(), FScale);
-    }
-    errors.Merge(shapes.Errors());
+    for (const std::size_t i : shapes)
+        painterOfShapes.Draw(*FShapes[i], origin.x(), origin.y(), FScale);
+    errors.Merge(painterOfShapes.Errors());
+}
+
+void TDrawing::PaintShapes(
+    QPainter& painter, QPoint origin, std::pair<std::size_t, std::size_t> range, TPaintErrors& errors) const
+{
+    std::vector<std::size_t> shapes(range.second - range.first);
+    std::iota(shapes.begin(), shapes.end(), range.first);
+    PaintListedShapes(painter, origin, shapes, errors);
 }
 
 TPaintLayers::TKey TDrawing::LayerKey() const

@@ -12,64 +12,76 @@ namespace {
 
 QRect TViewTiles::TileRect(TIndex index) const
 {
-    return { FOrigin.x() + index.first * TileSize, FOrigin.y() + index.second * TileSize, TileSize, TileSize };
+    return { FNow.Origin.x() + index.first * TileSize, FNow.Origin.y() + index.second * TileSize, TileSize, TileSize };
 }
 
 std::pair<TViewTiles::TIndex, TViewTiles::TIndex> TViewTiles::TilesOver(const QRect& area) const
 {
-    return { { FloorDiv(area.left() - FOrigin.x(), TileSize), FloorDiv(area.top() - FOrigin.y(), TileSize) },
-        { FloorDiv(area.right() - FOrigin.x(), TileSize), FloorDiv(area.bottom() - FOrigin.y(), TileSize) } };
+    return { { FloorDiv(area.left() - FNow.Origin.x(), TileSize), FloorDiv(area.top() - FNow.Origin.y(), TileSize) },
+        { FloorDiv(area.right() - FNow.Origin.x(), TileSize), FloorDiv(area.bottom() - FNow.Origin.y(), TileSize) } };
 }
 
-void TViewTiles::Compose(QImage& target, const QRect& view, const TKey& key, bool everyCore, const TPiecePainter& paint,
-    TPaintErrors& errors)
+void TViewTiles::Compose(
+    QImage& target, const QRect& view, const TKey& key, bool everyCore, const TPagePainter& page, TPaintErrors& errors)
 {
     if (view.isEmpty())
         return;
-    if (!(key == FKey) || FTiles.empty()) {
-        FTiles.clear();
-        FKey = key;
-        FOrigin = view.topLeft();
+    if (!(key == FNow.Key)) {
+        std::swap(FNow, FBefore);
+        if (!(key == FNow.Key))
+            FNow = { key, view.topLeft(), {} };
     }
+    if (FNow.Tiles.empty())
+        FNow.Origin = view.topLeft();
     const auto span = TilesOver(view);
     LetGoBeyond(span);
-    PaintMissing(span, view, everyCore, paint, errors);
+    PaintMissing(span, view, everyCore, page, errors);
     QPainter painter(&target);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     for (int j = span.first.second; j <= span.second.second; ++j) {
         for (int i = span.first.first; i <= span.second.first; ++i) {
             const QRect tile = TileRect({ i, j });
             const QRect part = tile.intersected(view);
-            painter.drawImage(part.topLeft() - view.topLeft(), FTiles.at({ i, j }).Image,
+            painter.drawImage(part.topLeft() - view.topLeft(), FNow.Tiles.at({ i, j }).Image,
                 QRect(part.topLeft() - tile.topLeft(), part.size()));
         }
     }
 }
 
-void TViewTiles::DropOver(const QRect& area)
+void TViewTiles::Drop()
 {
-    for (auto it = FTiles.begin(); it != FTiles.end();)
-        it = TileRect(it->first).intersects(area) ? FTiles.erase(it) : std::next(it);
+    FNow.Tiles.clear();
+    FBefore.Tiles.clear();
+}
+
+void TViewTiles::DropOver(const QRect& area, const TKey& key)
+{
+    FBefore.Tiles.clear();
+    if (!(key == FNow.Key))
+        FNow.Tiles.clear();
+    for (auto it = FNow.Tiles.begin(); it != FNow.Tiles.end();)
+        it = TileRect(it->first).intersects(area) ? FNow.Tiles.erase(it) : std::next(it);
 }
 
 void TViewTiles::RepaintOver(
-    const QRect& area, const QRect& view, const TKey& key, const TPiecePainter& paint, TPaintErrors& errors)
+    const QRect& area, const QRect& view, const TKey& key, const TPagePainter& page, TPaintErrors& errors)
 {
-    if (!(key == FKey)) {
-        FTiles.clear();
+    FBefore.Tiles.clear();
+    if (!(key == FNow.Key)) {
+        FNow.Tiles.clear();
         return;
     }
     // Outside the view a tile keeps only its part within the view, which is painted again below; the
     // rest is painted when it is next shown.
-    for (auto it = FTiles.begin(); it != FTiles.end();) {
+    for (auto it = FNow.Tiles.begin(); it != FNow.Tiles.end();) {
         TTile& tile = it->second;
         const QRect changed = tile.Painted.intersected(area);
         if (!changed.isEmpty() && !view.contains(changed))
             tile.Painted &= view;
-        it = tile.Painted.isEmpty() ? FTiles.erase(it) : std::next(it);
+        it = tile.Painted.isEmpty() ? FNow.Tiles.erase(it) : std::next(it);
     }
     QRect piece;
-    for (const auto& [index, tile] : FTiles)
+    for (const auto& [index, tile] : FNow.Tiles)
         piece |= tile.Painted.intersected(area);
     if (piece.isEmpty())
         return;
@@ -80,9 +92,9 @@ void TViewTiles::RepaintOver(
     {
         QPainter painter(&whole);
         painter.setClipRect(piece.translated(-view.topLeft()));
-        paint(painter, view, piece, errors);
+        PaintPiece(painter, view, piece, page, errors);
     }
-    for (auto& [index, tile] : FTiles) {
+    for (auto& [index, tile] : FNow.Tiles) {
         const QRect part = tile.Painted.intersected(piece);
         if (part.isEmpty())
             continue;
@@ -94,12 +106,12 @@ void TViewTiles::RepaintOver(
 
 bool TViewTiles::Holds(TIndex index, const QRect& view) const
 {
-    const auto it = FTiles.find(index);
-    return it != FTiles.end() && it->second.Painted.contains(TileRect(index).intersected(view));
+    const auto it = FNow.Tiles.find(index);
+    return it != FNow.Tiles.end() && it->second.Painted.contains(TileRect(index).intersected(view));
 }
 
 void TViewTiles::PaintMissing(const std::pair<TIndex, TIndex>& span, const QRect& view, bool everyCore,
-    const TPiecePainter& paint, TPaintErrors& errors)
+    const TPagePainter& page, TPaintErrors& errors)
 {
     // The missing tiles are painted over the rectangle they span, so a line crossing several tiles
     // steps as one line.
@@ -120,14 +132,14 @@ void TViewTiles::PaintMissing(const std::pair<TIndex, TIndex>& span, const QRect
     if (allMissing)
         missing = view;
     QImage band(missing.size(), QImage::Format_RGB32);
-    PaintInPieces(band, missing, everyCore, paint, errors);
+    PaintInPieces(band, missing, everyCore, page, errors);
     const auto cover = TilesOver(missing);
     for (int j = cover.first.second; j <= cover.second.second; ++j) {
         for (int i = cover.first.first; i <= cover.second.first; ++i) {
             if (Holds({ i, j }, view))
                 continue;
             const QRect tile = TileRect({ i, j });
-            FTiles[{ i, j }] = { band.copy(tile.translated(-missing.topLeft())), tile.intersected(missing) };
+            FNow.Tiles[{ i, j }] = { band.copy(tile.translated(-missing.topLeft())), tile.intersected(missing) };
         }
     }
 }
@@ -135,12 +147,12 @@ void TViewTiles::PaintMissing(const std::pair<TIndex, TIndex>& span, const QRect
 void TViewTiles::LetGoBeyond(const std::pair<TIndex, TIndex>& span)
 {
     // The view's neighbours stay, so a step back after a scroll paints nothing; memory stays near a
-    // view's worth at any zoom.
-    for (auto it = FTiles.begin(); it != FTiles.end();) {
+    // view's worth for each of the two keys kept, at any zoom.
+    for (auto it = FNow.Tiles.begin(); it != FNow.Tiles.end();) {
         const TIndex at = it->first;
         const bool near = at.first >= span.first.first - 1 && at.first <= span.second.first + 1
             && at.second >= span.first.second - 1 && at.second <= span.second.second + 1;
-        it = near ? std::next(it) : FTiles.erase(it);
+        it = near ? std::next(it) : FNow.Tiles.erase(it);
     }
 }
 

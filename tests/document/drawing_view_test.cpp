@@ -374,6 +374,12 @@ TEST_F(DrawingView, ScrolledViewShowsWhatAViewPaintedAnewShows)
         { "move at x1", 1, move },
         { "move at x2", 2, move },
         { "move at x0.5", 0, move },
+        { "move at x2 between views at x1", 1,
+            [&](TDrawing& d) {
+                d.SetScale(ZoomToScale(2));
+                move(d);
+                d.SetScale(ZoomToScale(1));
+            } },
         { "undo", 1,
             [&](TDrawing& d) {
                 move(d);

@@ -8,8 +8,8 @@ using namespace korvo;
 namespace {
 
 // What the page shows after painting it anew, after a step down and right that paints only the strips it
-// uncovers, and after a zoom step, on every core as on one thread. The view is neither a whole number of
-// tiles nor scrolled to a tile's edge, so pieces are cut by the view and lines by the pieces.
+// uncovers, and after a zoom step, on every core as on one thread; a zoom back shows the page as before. The view is
+// neither a whole number of tiles nor scrolled to a tile's edge, so pieces are cut by the view and lines by the pieces.
 TEST(ParallelPaint, PixelsMatchOneThread)
 {
     const char* const samples[] = { "all-kinds.kv", "assembling-glassware.kv", "graph-paper.kv", "texts.kv" };
@@ -38,6 +38,9 @@ TEST(ParallelPaint, PixelsMatchOneThread)
                 d.SetScale(ZoomToScale(zoom.Zoom + 1));
                 d.Paint();
                 shown[every][2] = d.ViewImage().copy();
+                d.SetScale(ZoomToScale(zoom.Zoom));
+                d.Paint();
+                EXPECT_EQ(d.ViewImage(), shown[every][1]) << sample << " at " << zoom.Name << ", zoomed back";
             }
             for (int step = 0; step < 3; ++step)
                 EXPECT_EQ(shown[0][step], shown[1][step]) << sample << " at " << zoom.Name << ", step " << step;
