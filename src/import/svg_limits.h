@@ -28,6 +28,8 @@ namespace SvgLimits {
     constexpr double MaxPictureMm = 100000;
     // Gradients that take their stops from another gradient, followed in a chain.
     constexpr int MaxGradientChain = 8;
+    // Shapes laid down on the picture that translucent paints are mixed over; those after them are not.
+    constexpr int MaxBackdropShapes = 20000;
 } // namespace SvgLimits
 
 } // namespace korvo

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "import/svg_backdrop.h"
 #include "import/svg_css.h"
 #include "import/svg_import.h"
 #include "import/svg_paint.h"
@@ -45,6 +46,7 @@ private:
     TSvgStyleSheet Sheet;
     TSvgPaintResolver Paints;
     qint64 PointBudget;
+    TSvgBackdrop Backdrop;
     int Drawn = 0;
     std::vector<int> UseChain;
     QString Error;

@@ -1,0 +1,132 @@
+#include "import/svg_backdrop.h"
+
+#include "import/svg_limits.h"
+
+#include <QPainter>
+#include <QPainterPathStroker>
+
+#include <algorithm>
+#include <cmath>
+
+namespace korvo {
+namespace {
+
+    // The picture's frame is laid down this many pixels across: fine enough for the colour beneath a
+    // highlight of a few mm, small enough to lay a large picture down in a moment.
+    constexpr double CanvasSide = 512;
+    // One paint is averaged over at most this many pixels across its area.
+    constexpr double PatchSide = 64;
+
+    bool Opaque(const QBrush& brush) { return brush.style() == Qt::SolidPattern && brush.color().alpha() == 255; }
+
+    // The mean colour of the picture's pixels, each counted by how much of it the mask covers; empty when
+    // the mask covers nothing.
+    std::optional<QColor> MaskedMean(const QImage& picture, const QImage& mask)
+    {
+        double sum[3] = {};
+        double weight = 0;
+        for (int y = 0; y < mask.height(); ++y) {
+            const uchar* cover = mask.constScanLine(y);
+            const auto* pixel = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+            for (int x = 0; x < mask.width(); ++x) {
+                sum[0] += cover[x] * qRed(pixel[x]);
+                sum[1] += cover[x] * qGreen(pixel[x]);
+                sum[2] += cover[x] * qBlue(pixel[x]);
+                weight += cover[x];
+            }
+        }
+        if (weight == 0)
+            return std::nullopt;
+        return QColor(
+            int(std::lround(sum[0] / weight)), int(std::lround(sum[1] / weight)), int(std::lround(sum[2] / weight)));
+    }
+
+} // namespace
+
+TSvgBackdrop::TSvgBackdrop(const QRectF& frameMm)
+    : FrameMm(frameMm)
+{
+    if (frameMm.isEmpty())
+        return;
+    PixelsPerMm = CanvasSide / std::max(frameMm.width(), frameMm.height());
+    const QSize size(std::max(1, int(std::ceil(frameMm.width() * PixelsPerMm))),
+        std::max(1, int(std::ceil(frameMm.height() * PixelsPerMm))));
+    Canvas = QImage(size, QImage::Format_RGB32);
+    Canvas.fill(Qt::white);
+}
+
+TSvgPaint TSvgBackdrop::Settle(const TSvgLayer& layer, const QPainterPath& areaMm)
+{
+    TSvgPaint paint = layer.Paint;
+    paint.Fill = Solid(layer.Fill, areaMm);
+    if (layer.Stroke.style() != Qt::NoBrush) {
+        QPainterPath strokeArea = areaMm;
+        if (!Opaque(layer.Stroke)) {
+            QPainterPathStroker stroker;
+            stroker.setWidth(paint.StrokeWidthMm);
+            strokeArea = stroker.createStroke(areaMm);
+        }
+        paint.Stroke = Solid(layer.Stroke, strokeArea);
+    }
+    if (Canvas.isNull() || Laid >= SvgLimits::MaxBackdropShapes)
+        return paint;
+    ++Laid;
+    Waiting.push_back({ areaMm, paint.Fill.value_or(QColor()), paint.Stroke.value_or(QColor()), paint.StrokeWidthMm });
+    return paint;
+}
+
+// The mean of what the area shows with the brush painted over what lies beneath, worked out on a patch of
+// at most PatchSide pixels across the area's box.
+std::optional<QColor> TSvgBackdrop::Solid(const QBrush& brush, const QPainterPath& areaMm)
+{
+    if (brush.style() == Qt::NoBrush)
+        return std::nullopt;
+    if (Opaque(brush))
+        return brush.color();
+    const QRectF box = areaMm.boundingRect();
+    const double scale = PatchSide / std::max({ box.width(), box.height(), 1e-9 });
+    const QSize size(std::clamp(int(std::ceil(box.width() * scale)), 1, int(PatchSide)),
+        std::clamp(int(std::ceil(box.height() * scale)), 1, int(PatchSide)));
+    const QTransform toPatch = QTransform::fromTranslate(-box.x(), -box.y()) * QTransform::fromScale(scale, scale);
+    QImage patch(size, QImage::Format_RGB32);
+    patch.fill(Qt::white);
+    QImage mask(size, QImage::Format_Alpha8);
+    mask.fill(0);
+    {
+        QPainter painter(&patch);
+        if (!Canvas.isNull()) {
+            CatchUp();
+            const QRectF source((box.topLeft() - FrameMm.topLeft()) * PixelsPerMm, box.size() * PixelsPerMm);
+            painter.drawImage(QRectF(QPointF(0, 0), box.size() * scale), Canvas, source);
+        }
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setTransform(toPatch);
+        painter.fillPath(areaMm, brush);
+    }
+    {
+        QPainter painter(&mask);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setTransform(toPatch);
+        painter.fillPath(areaMm, Qt::black);
+    }
+    // An area without breadth shows nothing of its own; the middle of its patch stands for it.
+    return MaskedMean(patch, mask).value_or(patch.pixelColor(size.width() / 2, size.height() / 2));
+}
+
+void TSvgBackdrop::CatchUp()
+{
+    if (Waiting.empty())
+        return;
+    QPainter painter(&Canvas);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(PixelsPerMm, PixelsPerMm);
+    painter.translate(-FrameMm.topLeft());
+    for (const TLaid& laid : Waiting) {
+        painter.setBrush(laid.Fill.isValid() ? QBrush(laid.Fill) : QBrush(Qt::NoBrush));
+        painter.setPen(laid.Stroke.isValid() ? QPen(laid.Stroke, laid.StrokeWidthMm) : QPen(Qt::NoPen));
+        painter.drawPath(laid.AreaMm);
+    }
+    Waiting.clear();
+}
+
+} // namespace korvo
