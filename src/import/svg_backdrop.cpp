@@ -6,6 +6,7 @@
 #include <QPainterPathStroker>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace korvo {
@@ -16,14 +17,16 @@ namespace {
     constexpr double CanvasSide = 512;
     // One paint is averaged over at most this many pixels across its area.
     constexpr double PatchSide = 64;
+    // The share of an area over bare paper above which it is taken to lie wholly over paper.
+    constexpr double MostlyPaper = 0.5;
 
     bool Opaque(const QBrush& brush) { return brush.style() == Qt::SolidPattern && brush.color().alpha() == 255; }
 
-    // The mean colour of the picture's pixels, each counted by how much of it the mask covers; empty when
-    // the mask covers nothing.
-    std::optional<QColor> MaskedMean(const QImage& picture, const QImage& mask)
+    // The mean of the picture's premultiplied pixels (red, green, blue, alpha), each counted by how much
+    // of it the mask covers; empty when the mask covers nothing.
+    std::optional<std::array<double, 4>> MaskedMean(const QImage& picture, const QImage& mask)
     {
-        double sum[3] = {};
+        std::array<double, 4> sum {};
         double weight = 0;
         for (int y = 0; y < mask.height(); ++y) {
             const uchar* cover = mask.constScanLine(y);
@@ -32,13 +35,15 @@ namespace {
                 sum[0] += cover[x] * qRed(pixel[x]);
                 sum[1] += cover[x] * qGreen(pixel[x]);
                 sum[2] += cover[x] * qBlue(pixel[x]);
+                sum[3] += cover[x] * qAlpha(pixel[x]);
                 weight += cover[x];
             }
         }
         if (weight == 0)
             return std::nullopt;
-        return QColor(
-            int(std::lround(sum[0] / weight)), int(std::lround(sum[1] / weight)), int(std::lround(sum[2] / weight)));
+        for (double& channel : sum)
+            channel /= weight;
+        return sum;
     }
 
 } // namespace
@@ -51,8 +56,8 @@ TSvgBackdrop::TSvgBackdrop(const QRectF& frameMm)
     PixelsPerMm = CanvasSide / std::max(frameMm.width(), frameMm.height());
     const QSize size(std::max(1, int(std::ceil(frameMm.width() * PixelsPerMm))),
         std::max(1, int(std::ceil(frameMm.height() * PixelsPerMm))));
-    Canvas = QImage(size, QImage::Format_RGB32);
-    Canvas.fill(Qt::white);
+    Canvas = QImage(size, QImage::Format_ARGB32_Premultiplied);
+    Canvas.fill(Qt::transparent);
 }
 
 TSvgPaint TSvgBackdrop::Settle(const TSvgLayer& layer, const QPainterPath& areaMm)
@@ -88,29 +93,49 @@ std::optional<QColor> TSvgBackdrop::Solid(const QBrush& brush, const QPainterPat
     const QSize size(std::clamp(int(std::ceil(box.width() * scale)), 1, int(PatchSide)),
         std::clamp(int(std::ceil(box.height() * scale)), 1, int(PatchSide)));
     const QTransform toPatch = QTransform::fromTranslate(-box.x(), -box.y()) * QTransform::fromScale(scale, scale);
-    QImage patch(size, QImage::Format_RGB32);
-    patch.fill(Qt::white);
     QImage mask(size, QImage::Format_Alpha8);
     mask.fill(0);
-    {
-        QPainter painter(&patch);
-        if (!Canvas.isNull()) {
-            CatchUp();
-            const QRectF source((box.topLeft() - FrameMm.topLeft()) * PixelsPerMm, box.size() * PixelsPerMm);
-            painter.drawImage(QRectF(QPointF(0, 0), box.size() * scale), Canvas, source);
-        }
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setTransform(toPatch);
-        painter.fillPath(areaMm, brush);
-    }
     {
         QPainter painter(&mask);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setTransform(toPatch);
         painter.fillPath(areaMm, Qt::black);
     }
+    QImage patch = Beneath(box, scale, mask);
+    {
+        QPainter painter(&patch);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setTransform(toPatch);
+        painter.fillPath(areaMm, brush);
+    }
     // An area without breadth shows nothing of its own; the middle of its patch stands for it.
-    return MaskedMean(patch, mask).value_or(patch.pixelColor(size.width() / 2, size.height() / 2));
+    const auto mean = MaskedMean(patch, mask);
+    if (!mean)
+        return patch.pixelColor(size.width() / 2, size.height() / 2);
+    return QColor(int(std::lround((*mean)[0])), int(std::lround((*mean)[1])), int(std::lround((*mean)[2])));
+}
+
+// What lies under the box, drawn on a patch of the given size. An area that lies mostly over bare paper
+// is taken to lie wholly over it: a wisp of white over the paper's edge of a shape stays white, where
+// the average would tint it with the shape and show it against the paper.
+QImage TSvgBackdrop::Beneath(const QRectF& box, double scale, const QImage& mask)
+{
+    QImage patch(mask.size(), QImage::Format_ARGB32_Premultiplied);
+    patch.fill(Qt::transparent);
+    if (!Canvas.isNull()) {
+        CatchUp();
+        const QRectF source((box.topLeft() - FrameMm.topLeft()) * PixelsPerMm, box.size() * PixelsPerMm);
+        QPainter(&patch).drawImage(QRectF(QPointF(0, 0), box.size() * scale), Canvas, source);
+    }
+    const auto mean = MaskedMean(patch, mask);
+    if (!mean || (*mean)[3] < 255 * MostlyPaper) {
+        patch.fill(Qt::white);
+        return patch;
+    }
+    QPainter painter(&patch);
+    painter.setCompositionMode(QPainter::CompositionMode_DestinationOver);
+    painter.fillRect(patch.rect(), Qt::white);
+    return patch;
 }
 
 void TSvgBackdrop::CatchUp()

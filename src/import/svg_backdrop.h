@@ -32,6 +32,7 @@ private:
     };
 
     std::optional<QColor> Solid(const QBrush& brush, const QPainterPath& areaMm);
+    QImage Beneath(const QRectF& box, double scale, const QImage& mask);
     void CatchUp();
 
     QRectF FrameMm;
