@@ -88,11 +88,9 @@ std::optional<QColor> TSvgBackdrop::Solid(const QBrush& brush, const QPainterPat
         return std::nullopt;
     if (Opaque(brush))
         return brush.color();
-    const QRectF box = areaMm.boundingRect();
-    const double scale = PatchSide / std::max({ box.width(), box.height(), 1e-9 });
-    const QSize size(std::clamp(int(std::ceil(box.width() * scale)), 1, int(PatchSide)),
-        std::clamp(int(std::ceil(box.height() * scale)), 1, int(PatchSide)));
-    const QTransform toPatch = QTransform::fromTranslate(-box.x(), -box.y()) * QTransform::fromScale(scale, scale);
+    const TPatch place = PatchFor(areaMm.boundingRect());
+    const QSize size = place.Size;
+    const QTransform toPatch = place.ToPatch;
     QImage mask(size, QImage::Format_Alpha8);
     mask.fill(0);
     {
@@ -101,12 +99,13 @@ std::optional<QColor> TSvgBackdrop::Solid(const QBrush& brush, const QPainterPat
         painter.setTransform(toPatch);
         painter.fillPath(areaMm, Qt::black);
     }
-    QImage patch = Beneath(box, scale, mask);
+    // The brush covers the whole patch: the mask alone says how much each pixel counts, so the area's
+    // edge is not counted twice.
+    QImage patch = Beneath(place, mask);
     {
         QPainter painter(&patch);
-        painter.setRenderHint(QPainter::Antialiasing);
         painter.setTransform(toPatch);
-        painter.fillPath(areaMm, brush);
+        painter.fillRect(toPatch.inverted().mapRect(QRectF(patch.rect())), brush);
     }
     // An area without breadth shows nothing of its own; the middle of its patch stands for it.
     const auto mean = MaskedMean(patch, mask);
@@ -118,14 +117,39 @@ std::optional<QColor> TSvgBackdrop::Solid(const QBrush& brush, const QPainterPat
 // What lies under the box, drawn on a patch of the given size. An area that lies mostly over bare paper
 // is taken to lie wholly over it: a wisp of white over the paper's edge of a shape stays white, where
 // the average would tint it with the shape and show it against the paper.
-QImage TSvgBackdrop::Beneath(const QRectF& box, double scale, const QImage& mask)
+// The patch over a box in mm: at the canvas's own pixels when they are few enough, so that each pixel of the
+// patch is one of the canvas, otherwise at most PatchSide pixels across.
+TSvgBackdrop::TPatch TSvgBackdrop::PatchFor(const QRectF& boxMm) const
 {
-    QImage patch(mask.size(), QImage::Format_ARGB32_Premultiplied);
+    TPatch patch;
+    const double longest = std::max({ boxMm.width(), boxMm.height(), 1e-9 });
+    if (!Canvas.isNull() && longest * PixelsPerMm <= PatchSide) {
+        const QRect pixels = QTransform::fromScale(PixelsPerMm, PixelsPerMm)
+                                 .mapRect(boxMm.translated(-FrameMm.topLeft()))
+                                 .toAlignedRect();
+        patch.Size = pixels.size().expandedTo({ 1, 1 });
+        patch.ToPatch = QTransform::fromTranslate(-FrameMm.x(), -FrameMm.y())
+            * QTransform::fromScale(PixelsPerMm, PixelsPerMm) * QTransform::fromTranslate(-pixels.x(), -pixels.y());
+        return patch;
+    }
+    const double scale = PatchSide / longest;
+    patch.Size = QSize(std::clamp(int(std::ceil(boxMm.width() * scale)), 1, int(PatchSide)),
+        std::clamp(int(std::ceil(boxMm.height() * scale)), 1, int(PatchSide)));
+    patch.ToPatch = QTransform::fromTranslate(-boxMm.x(), -boxMm.y()) * QTransform::fromScale(scale, scale);
+    return patch;
+}
+
+QImage TSvgBackdrop::Beneath(const TPatch& place, const QImage& mask)
+{
+    QImage patch(place.Size, QImage::Format_ARGB32_Premultiplied);
     patch.fill(Qt::transparent);
     if (!Canvas.isNull()) {
         CatchUp();
-        const QRectF source((box.topLeft() - FrameMm.topLeft()) * PixelsPerMm, box.size() * PixelsPerMm);
-        QPainter(&patch).drawImage(QRectF(QPointF(0, 0), box.size() * scale), Canvas, source);
+        // The canvas's pixels are the frame's mm at PixelsPerMm: the patch's transform, less that, places it.
+        QPainter painter(&patch);
+        painter.setTransform(QTransform::fromScale(1 / PixelsPerMm, 1 / PixelsPerMm)
+            * QTransform::fromTranslate(FrameMm.x(), FrameMm.y()) * place.ToPatch);
+        painter.drawImage(0, 0, Canvas);
     }
     const auto mean = MaskedMean(patch, mask);
     if (!mean || (*mean)[3] < 255 * MostlyPaper) {

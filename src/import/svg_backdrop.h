@@ -32,7 +32,13 @@ private:
     };
 
     std::optional<QColor> Solid(const QBrush& brush, const QPainterPath& areaMm);
-    QImage Beneath(const QRectF& box, double scale, const QImage& mask);
+    struct TPatch {
+        QSize Size;
+        QTransform ToPatch; // mm to the patch's pixels
+    };
+
+    TPatch PatchFor(const QRectF& boxMm) const;
+    QImage Beneath(const TPatch& place, const QImage& mask);
     void CatchUp();
 
     QRectF FrameMm;
