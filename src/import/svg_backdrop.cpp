@@ -1,5 +1,6 @@
 #include "import/svg_backdrop.h"
 
+#include "import/svg_colour.h"
 #include "import/svg_limits.h"
 
 #include <QPainter>
@@ -19,6 +20,21 @@ namespace {
     constexpr double PatchSide = 64;
     // The share of an area over bare paper above which it is taken to lie wholly over paper.
     constexpr double MostlyPaper = 0.5;
+
+    // A colour brush's colour, a gradient's plain mean of its stops.
+    QColor Average(const QBrush& brush)
+    {
+        const QGradient* gradient = brush.gradient();
+        if (!gradient || gradient->stops().isEmpty())
+            return brush.color();
+        std::array<double, 4> sum {};
+        for (const QGradientStop& stop : gradient->stops()) {
+            const QColor& c = stop.second;
+            sum = { sum[0] + c.redF(), sum[1] + c.greenF(), sum[2] + c.blueF(), sum[3] + c.alphaF() };
+        }
+        const double n = double(gradient->stops().size());
+        return QColor::fromRgbF(float(sum[0] / n), float(sum[1] / n), float(sum[2] / n), float(sum[3] / n));
+    }
 
     bool Opaque(const QBrush& brush) { return brush.style() == Qt::SolidPattern && brush.color().alpha() == 255; }
 
@@ -88,6 +104,8 @@ std::optional<QColor> TSvgBackdrop::Solid(const QBrush& brush, const QPainterPat
         return std::nullopt;
     if (Opaque(brush))
         return brush.color();
+    if (++Mixed > SvgLimits::MaxMixedPaints)
+        return OverWhite(Average(brush), 1);
     const TPatch place = PatchFor(areaMm.boundingRect());
     const QSize size = place.Size;
     const QTransform toPatch = place.ToPatch;

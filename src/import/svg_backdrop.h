@@ -46,6 +46,7 @@ private:
     // Paints are laid down on the bitmap only once a translucent one needs it: opaque pictures never draw.
     std::vector<TLaid> Waiting;
     int Laid = 0;
+    int Mixed = 0;
     QImage Canvas;
 };
 

@@ -30,6 +30,8 @@ namespace SvgLimits {
     constexpr int MaxGradientChain = 8;
     // Shapes laid down on the picture that translucent paints are mixed over; those after them are not.
     constexpr int MaxBackdropShapes = 20000;
+    // Translucent or graded paints mixed over what lies beneath them; those after them are mixed over white.
+    constexpr int MaxMixedPaints = 5000;
 } // namespace SvgLimits
 
 } // namespace korvo
