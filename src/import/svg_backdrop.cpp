@@ -20,6 +20,9 @@ namespace {
     constexpr double PatchSide = 64;
     // The share of an area over bare paper above which it is taken to lie wholly over paper.
     constexpr double MostlyPaper = 0.5;
+    // A gradient that covers less than this share of what lies beneath it, on average, is a soft shadow or
+    // highlight: as one solid colour it would show as a blot with hard edges, so it is left out.
+    constexpr double FaintCoverage = 0.15;
 
     // A colour brush's colour, a gradient's plain mean of its stops.
     QColor Average(const QBrush& brush)
@@ -64,8 +67,9 @@ namespace {
 
 } // namespace
 
-TSvgBackdrop::TSvgBackdrop(const QRectF& frameMm)
+TSvgBackdrop::TSvgBackdrop(const QRectF& frameMm, bool keepsFaint)
     : FrameMm(frameMm)
+    , KeepsFaint(keepsFaint)
 {
     if (frameMm.isEmpty())
         return;
@@ -117,6 +121,10 @@ std::optional<QColor> TSvgBackdrop::Solid(const QBrush& brush, const QPainterPat
         painter.setTransform(toPatch);
         painter.fillPath(areaMm, Qt::black);
     }
+    if (!KeepsFaint && brush.gradient() && Coverage(brush, place, mask) < FaintCoverage) {
+        ++Faint;
+        return std::nullopt;
+    }
     // The brush covers the whole patch: the mask alone says how much each pixel counts, so the area's
     // edge is not counted twice.
     QImage patch = Beneath(place, mask);
@@ -135,6 +143,20 @@ std::optional<QColor> TSvgBackdrop::Solid(const QBrush& brush, const QPainterPat
 // What lies under the box, drawn on a patch of the given size. An area that lies mostly over bare paper
 // is taken to lie wholly over it: a wisp of white over the paper's edge of a shape stays white, where
 // the average would tint it with the shape and show it against the paper.
+// How much the brush covers of what lies beneath the area, on average.
+double TSvgBackdrop::Coverage(const QBrush& brush, const TPatch& place, const QImage& mask)
+{
+    QImage alone(place.Size, QImage::Format_ARGB32_Premultiplied);
+    alone.fill(Qt::transparent);
+    {
+        QPainter painter(&alone);
+        painter.setTransform(place.ToPatch);
+        painter.fillRect(place.ToPatch.inverted().mapRect(QRectF(alone.rect())), brush);
+    }
+    const auto mean = MaskedMean(alone, mask);
+    return mean ? (*mean)[3] / 255 : 0;
+}
+
 // The patch over a box in mm: at the canvas's own pixels when they are few enough, so that each pixel of the
 // patch is one of the canvas, otherwise at most PatchSide pixels across.
 TSvgBackdrop::TPatch TSvgBackdrop::PatchFor(const QRectF& boxMm) const

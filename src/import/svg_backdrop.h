@@ -16,12 +16,16 @@ namespace korvo {
 // it in white. Where nothing lies beneath, or the frame is unknown, that is white paper.
 class TSvgBackdrop {
 public:
-    // The picture's frame in mm; an empty frame leaves every paint over white.
-    explicit TSvgBackdrop(const QRectF& frameMm);
+    // The picture's frame in mm; an empty frame leaves every paint over white. Faint gradients are left out
+    // unless kept.
+    TSvgBackdrop(const QRectF& frameMm, bool keepsFaint);
 
     // The layer's paint with its fill and stroke made solid over what lies under the area they cover (a
     // path in mm); the layer is then laid down for the paints that follow.
     TSvgPaint Settle(const TSvgLayer& layer, const QPainterPath& areaMm);
+
+    // The faint gradients left out so far.
+    int FaintLeftOut() const { return Faint; }
 
 private:
     struct TLaid {
@@ -38,6 +42,7 @@ private:
     };
 
     TPatch PatchFor(const QRectF& boxMm) const;
+    static double Coverage(const QBrush& brush, const TPatch& place, const QImage& mask);
     QImage Beneath(const TPatch& place, const QImage& mask);
     void CatchUp();
 
@@ -47,6 +52,8 @@ private:
     std::vector<TLaid> Waiting;
     int Laid = 0;
     int Mixed = 0;
+    bool KeepsFaint = false;
+    int Faint = 0;
     QImage Canvas;
 };
 

@@ -89,13 +89,14 @@ namespace {
 
 } // namespace
 
-TSvgReader::TSvgReader(const TSvgTree& tree, TSvgImport& result)
+TSvgReader::TSvgReader(const TSvgTree& tree, TSvgImport& result, bool keepsFaint)
     : Tree(tree)
     , Result(result)
     , Sheet(tree.StyleSheet)
     , Paints(tree, Sheet, result.LeftOut)
     , PointBudget(SvgLimits::MaxPoints)
-    , Backdrop(QRectF())
+    , KeepsFaint(keepsFaint)
+    , Backdrop(QRectF(), keepsFaint)
 {
 }
 
@@ -117,10 +118,11 @@ QString TSvgReader::Read()
     // The picture is what shows through its own frame; what lies outside it is not part of the picture.
     if (width > 0 && height > 0) {
         frame.Clip = QRectF(0, 0, width / SvgUnitsPerMm, height / SvgUnitsPerMm);
-        Backdrop = TSvgBackdrop(*frame.Clip);
+        Backdrop = TSvgBackdrop(*frame.Clip, KeepsFaint);
     }
     for (const int child : root.Children)
         Walk(child, frame, Result.Shapes);
+    Result.LeftOut.Other += Backdrop.FaintLeftOut();
     Result.Bounds = { 0, 0, float(width / SvgUnitsPerMm), float(height / SvgUnitsPerMm) };
     // A picture that does not give its size reaches from the origin as far as it draws.
     if (width <= 0 || height <= 0)

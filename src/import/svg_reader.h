@@ -20,7 +20,8 @@ namespace korvo {
 // references and counting what cannot be taken in.
 class TSvgReader {
 public:
-    TSvgReader(const TSvgTree& tree, TSvgImport& result);
+    // Faint gradients (soft shadows and highlights) are left out unless kept.
+    TSvgReader(const TSvgTree& tree, TSvgImport& result, bool keepsFaint);
 
     // Reads the whole picture into the result; returns an empty string or the reason it was refused.
     QString Read();
@@ -46,6 +47,7 @@ private:
     TSvgStyleSheet Sheet;
     TSvgPaintResolver Paints;
     qint64 PointBudget;
+    bool KeepsFaint;
     TSvgBackdrop Backdrop;
     int Drawn = 0;
     std::vector<int> UseChain;
