@@ -38,7 +38,12 @@ TSvgImport ReadSvg(const QByteArray& bytes)
     if (result.Error.isEmpty())
         result.Error = ParseSvgTree(xml, tree);
     if (result.Error.isEmpty())
-        result.Error = TSvgReader(tree, result).Read();
+        result.Error = TSvgReader(tree, result, false).Read();
+    // A picture drawn in nothing but faint gradients keeps them rather than come in empty.
+    if (result.Error.isEmpty() && result.Shapes.empty() && result.LeftOut.Other > 0) {
+        result = TSvgImport();
+        result.Error = TSvgReader(tree, result, true).Read();
+    }
     if (!result.Error.isEmpty()) {
         // A refused picture hands back nothing of what was read before the reason was found.
         TSvgImport refused;

@@ -30,6 +30,10 @@ namespace SvgLimits {
     constexpr qint64 MaxReferencedCharacters = 1024 * 1024;
     // Gradients that take their stops from another gradient, followed in a chain.
     constexpr int MaxGradientChain = 8;
+    // Shapes laid down on the picture that translucent paints are mixed over; those after them are not.
+    constexpr int MaxBackdropShapes = 20000;
+    // Translucent or graded paints mixed over what lies beneath them; those after them are mixed over white.
+    constexpr int MaxMixedPaints = 5000;
 } // namespace SvgLimits
 
 } // namespace korvo

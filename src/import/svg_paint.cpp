@@ -1,7 +1,6 @@
 #include "import/svg_paint.h"
 
 #include "import/svg_colour.h"
-#include "import/svg_gradient.h"
 #include "import/svg_marker.h"
 #include "import/svg_style.h"
 #include "import/svg_tree.h"
@@ -12,12 +11,14 @@
 namespace korvo {
 namespace {
 
-    // What shows of the colour over white; nothing when it is all but transparent.
-    std::optional<QColor> Solid(const QColor& colour, double opacity)
+    // The colour with the opacity taken into its alpha; no brush when it is all but transparent.
+    QBrush AtOpacity(QColor colour, double opacity)
     {
-        if (colour.alphaF() * opacity < 0.5 / 255)
-            return std::nullopt;
-        return OverWhite(colour, opacity);
+        const double alpha = colour.alphaF() * opacity;
+        if (alpha < 0.5 / 255)
+            return Qt::NoBrush;
+        colour.setAlphaF(float(alpha));
+        return colour;
     }
 
 } // namespace
@@ -29,14 +30,15 @@ TSvgPaintResolver::TSvgPaintResolver(const TSvgTree& tree, const TSvgStyleSheet&
 {
 }
 
-TSvgPaint TSvgPaintResolver::Resolve(const TSvgStyle& style, const QTransform& toPage, bool takesMarkers)
+TSvgLayer TSvgPaintResolver::Resolve(const TSvgStyle& style, const TSvgGradientPlace& place, bool takesMarkers)
 {
-    TSvgPaint paint;
-    paint.Fill = Colour(style.Fill, style.FillOpacity * style.Opacity, style.Colour);
+    TSvgLayer layer;
+    layer.Fill = Brush(style.Fill, style.FillOpacity * style.Opacity, style.Colour, &place);
     if (style.StrokeWidth > 0)
-        paint.Stroke = Colour(style.Stroke, style.StrokeOpacity * style.Opacity, style.Colour);
+        layer.Stroke = Brush(style.Stroke, style.StrokeOpacity * style.Opacity, style.Colour, &place);
+    TSvgPaint& paint = layer.Paint;
     // A non-scaling stroke keeps its width in CSS pixels whatever the transforms and viewBox.
-    const double scale = style.NonScalingStroke ? 1 / SvgUnitsPerMm : LengthScale(toPage);
+    const double scale = style.NonScalingStroke ? 1 / SvgUnitsPerMm : LengthScale(place.ToPage);
     paint.StrokeWidthMm = style.StrokeWidth * scale;
     for (const double dash : style.Dash)
         paint.DashMm.push_back(dash * scale);
@@ -45,37 +47,50 @@ TSvgPaint TSvgPaintResolver::Resolve(const TSvgStyle& style, const QTransform& t
         paint.MarkerStart = IsArrowMarker(Tree, style.MarkerStart);
         paint.MarkerEnd = IsArrowMarker(Tree, style.MarkerEnd);
     }
-    return paint;
+    return layer;
 }
 
 std::optional<QColor> TSvgPaintResolver::Colour(const QString& paint, double opacity, const QColor& current)
 {
+    const QBrush brush = Brush(paint, opacity, current, nullptr);
+    if (brush.style() == Qt::NoBrush)
+        return std::nullopt;
+    return OverWhite(brush.color(), 1);
+}
+
+QBrush TSvgPaintResolver::Brush(
+    const QString& paint, double opacity, const QColor& current, const TSvgGradientPlace* place)
+{
     const QStringView text = QStringView(paint).trimmed();
     if (text.isEmpty() || text == u"none")
-        return std::nullopt;
+        return Qt::NoBrush;
     if (text.startsWith(u"url(")) {
         const qsizetype close = text.indexOf(u')');
         const QStringView fallback = close < 0 ? QStringView() : text.mid(close + 1).trimmed();
-        return Referenced(Tree.Find(text), fallback, opacity, current);
+        return Referenced(Tree.Find(text), fallback, opacity, current, place);
     }
     const auto colour = ParseSvgColour(text, current);
-    return colour ? Solid(*colour, opacity) : std::nullopt;
+    return colour ? AtOpacity(*colour, opacity) : Qt::NoBrush;
 }
 
-std::optional<QColor> TSvgPaintResolver::Referenced(
-    int element, QStringView fallback, double opacity, const QColor& current)
+QBrush TSvgPaintResolver::Referenced(
+    int element, QStringView fallback, double opacity, const QColor& current, const TSvgGradientPlace* place)
 {
     const bool hasFallback = !fallback.isEmpty();
     if (element >= 0) {
         const QString& name = Tree.Nodes[static_cast<std::size_t>(element)].Name;
         if (name == u"linearGradient" || name == u"radialGradient") {
+            if (place) {
+                if (const auto brush = GradientBrush(Tree, element, Sheet, opacity, *place))
+                    return *brush;
+            }
             if (const auto average = GradientAverage(Tree, element, Sheet))
-                return Solid(*average, opacity);
+                return AtOpacity(*average, opacity);
         }
         if (name == u"pattern")
             ++LeftOut.Patterns;
     }
-    return hasFallback ? Colour(fallback.toString(), opacity, current) : std::nullopt;
+    return hasFallback ? Brush(fallback.toString(), opacity, current, place) : Qt::NoBrush;
 }
 
 double LengthScale(const QTransform& t) { return std::sqrt(std::abs(t.determinant())); }

@@ -72,6 +72,16 @@ namespace {
         }
     }
 
+    QPainterPath BoxArea(std::int32_t kind, const QRectF& box)
+    {
+        QPainterPath area;
+        if (kind == skRectangle)
+            area.addRect(box);
+        else
+            area.addEllipse(box);
+        return area;
+    }
+
     std::optional<QRectF> Intersect(const std::optional<QRectF>& a, const QRectF& b)
     {
         return a ? a->intersected(b) : b;
@@ -79,12 +89,14 @@ namespace {
 
 } // namespace
 
-TSvgReader::TSvgReader(const TSvgTree& tree, TSvgImport& result)
+TSvgReader::TSvgReader(const TSvgTree& tree, TSvgImport& result, bool keepsFaint)
     : Tree(tree)
     , Result(result)
     , Sheet(tree.StyleSheet)
     , Paints(tree, Sheet, result.LeftOut)
     , PointBudget(SvgLimits::MaxPoints)
+    , KeepsFaint(keepsFaint)
+    , Backdrop(QRectF(), keepsFaint)
 {
 }
 
@@ -104,10 +116,13 @@ QString TSvgReader::Read()
     frame = Viewport(root, frame, QRectF(0, 0, width, height));
     frame.Style = CascadeSvgStyle(root, TSvgStyle(), Sheet);
     // The picture is what shows through its own frame; what lies outside it is not part of the picture.
-    if (width > 0 && height > 0)
+    if (width > 0 && height > 0) {
         frame.Clip = QRectF(0, 0, width / SvgUnitsPerMm, height / SvgUnitsPerMm);
+        Backdrop = TSvgBackdrop(*frame.Clip, KeepsFaint);
+    }
     for (const int child : root.Children)
         Walk(child, frame, Result.Shapes);
+    Result.LeftOut.Other += Backdrop.FaintLeftOut();
     Result.Bounds = { 0, 0, float(width / SvgUnitsPerMm), float(height / SvgUnitsPerMm) };
     // A picture that does not give its size reaches from the origin as far as it draws.
     if (width <= 0 || height <= 0)
@@ -265,8 +280,9 @@ void TSvgReader::Shape(const TSvgNode& node, const TFrame& frame, std::vector<TP
     }
     if (outline.Path.isEmpty() || !frame.Style.Visible)
         return;
-    TSvgPaint paint = Paints.Resolve(frame.Style, frame.ToPage, IsMarkable(node.Name));
-    if (!paint.Fill && !paint.Stroke)
+    const TSvgLayer layer = Paints.Resolve(
+        frame.Style, { outline.Path.boundingRect(), frame.Viewport, frame.ToPage }, IsMarkable(node.Name));
+    if (!layer.Paints())
         return;
     if (outline.BoxKind != 0 && KeepsBoxes(frame.ToPage)) {
         QRectF box = frame.ToPage.mapRect(outline.Box);
@@ -274,16 +290,16 @@ void TSvgReader::Shape(const TSvgNode& node, const TFrame& frame, std::vector<TP
             box = box.intersected(*frame.Clip);
         if (!frame.Clip || frame.Clip->contains(box)) {
             if (!box.isEmpty())
-                AppendBoxShape(outline.BoxKind, box, paint, out);
+                AppendBoxShape(outline.BoxKind, box, Backdrop.Settle(layer, BoxArea(outline.BoxKind, box)), out);
             return;
         }
     }
     QPainterPath path = frame.ToPage.map(outline.Path);
     if (frame.Clip)
-        path = ClipToRectangle(path, *frame.Clip, paint.Fill.has_value());
-    path.setFillRule(paint.Rule);
+        path = ClipToRectangle(path, *frame.Clip, layer.Fill.style() != Qt::NoBrush);
+    path.setFillRule(layer.Paint.Rule);
     if (!path.isEmpty())
-        AppendPathShapes(path, paint, out);
+        AppendPathShapes(path, Backdrop.Settle(layer, path), out);
 }
 
 } // namespace korvo

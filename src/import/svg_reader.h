@@ -1,5 +1,6 @@
 #pragma once
 
+#include "import/svg_backdrop.h"
 #include "import/svg_css.h"
 #include "import/svg_import.h"
 #include "import/svg_paint.h"
@@ -19,7 +20,8 @@ namespace korvo {
 // references and counting what cannot be taken in.
 class TSvgReader {
 public:
-    TSvgReader(const TSvgTree& tree, TSvgImport& result);
+    // Faint gradients (soft shadows and highlights) are left out unless kept.
+    TSvgReader(const TSvgTree& tree, TSvgImport& result, bool keepsFaint);
 
     // Reads the whole picture into the result; returns an empty string or the reason it was refused.
     QString Read();
@@ -46,6 +48,8 @@ private:
     TSvgPaintResolver Paints;
     qint64 PointBudget;
     qint64 ReferencedCharacters = 0;
+    bool KeepsFaint;
+    TSvgBackdrop Backdrop;
     int Drawn = 0;
     std::vector<int> UseChain;
     QString Error;

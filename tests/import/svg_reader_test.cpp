@@ -100,20 +100,25 @@ namespace {
             Picture(
                 R"svg(<g><rect width="1" height="1" fill="rgb(0,0,255)"/>)svg"
                 R"svg(<rect width="1" height="1" fill="rgb(100%,0%,0%)"/><rect width="1" height="1" fill="#abc"/>)svg"
-                R"svg(<rect width="1" height="1" fill="teal"/><rect width="1" height="1" fill="#11223380"/></g>)svg"),
+                R"svg(<rect width="1" height="1" fill="teal"/><rect x="2" width="1" height="1" fill="#11223380"/></g>)svg"),
             { "10: [2: 0.00,0.00 0.00,1.00 1.00,1.00 1.00,0.00 pen 5/1 fill ff0000] [2: 0.00,0.00 0.00,1.00 1.00,1.00 "
               "1.00,0.00 pen 5/1 fill 0000ff] [2: 0.00,0.00 0.00,1.00 1.00,1.00 1.00,0.00 pen 5/1 fill ccbbaa] [2: "
-              "0.00,0.00 0.00,1.00 1.00,1.00 1.00,0.00 pen 5/1 fill 808000] [2: 0.00,0.00 0.00,1.00 1.00,1.00 "
-              "1.00,0.00 pen 5/1 fill 999088]" } },
+              "0.00,0.00 0.00,1.00 1.00,1.00 1.00,0.00 pen 5/1 fill 808000] [2: 2.00,0.00 2.00,1.00 3.00,1.00 "
+              "3.00,0.00 pen 5/1 fill 999088]" } },
         { "opacity over white",
             Picture(R"svg(<g opacity="0.5"><rect width="1" height="1" fill="#000" fill-opacity="0.5"/></g>)svg"),
             { "2: 0.00,0.00 0.00,1.00 1.00,1.00 1.00,0.00 pen 5/1 fill bfbfbf" } },
-        { "gradient average",
+        { "a see-through fill mixes with the shape beneath it",
+            Picture(
+                R"svg(<rect width="2" height="2" fill="blue"/><rect width="2" height="2" fill="red" opacity="0.5"/>)svg"),
+            { "2: 0.00,0.00 0.00,2.00 2.00,2.00 2.00,0.00 pen 5/1 fill ff0000",
+                "2: 0.00,0.00 0.00,2.00 2.00,2.00 2.00,0.00 pen 5/1 fill 7f0484" } },
+        { "a radial gradient's average counts its outer stops by their larger area",
             Picture(
                 R"svg(<defs><linearGradient id="g0"><stop offset="0" stop-color="red"/>)svg"
                 R"svg(<stop offset="1" style="stop-color:blue"/></linearGradient>)svg"
                 R"svg(<radialGradient id="g1" xlink:href="#g0"/></defs><rect width="1" height="1" fill="url(#g1)"/>)svg"),
-            { "2: 0.00,0.00 0.00,1.00 1.00,1.00 1.00,0.00 pen 5/1 fill 800080" } },
+            { "2: 0.00,0.00 0.00,1.00 1.00,1.00 1.00,0.00 pen 5/1 fill ba0045" } },
         { "use, and a symbol through its viewBox",
             Picture(
                 R"svg(<defs><rect id="r" width="2" height="2" fill="red"/><symbol id="s" viewBox="0 0 1 1">)svg"
