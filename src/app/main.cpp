@@ -44,16 +44,16 @@ int RunEditor(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Korvo"));
     QApplication::setApplicationName(QStringLiteral("Korvo"));
-    const QString programDir = QApplication::applicationDirPath();
-    korvo::TSplashFrm splash(korvo::ProgramDataFile(programDir, QStringLiteral("media/Splash.png")));
-    splash.ShowNow();
     // A path with blanks passed without quotes arrives in pieces; joined again it names the file.
     korvo::TMainWindowSetup setup;
-    setup.ProgramDir = programDir;
+    setup.ProgramDir = QApplication::applicationDirPath();
     setup.FileName = QApplication::arguments().mid(1).join(QLatin1Char(' '));
-    // The file is read while the window is built; a file that cannot be read is reported when it opens.
+    // The file is read while the splash shows and the window is built; a file that cannot be read is
+    // reported when it opens.
     korvo::TakeScreenResolution();
     setup.ReadFile = korvo::ReadAhead(setup.FileName);
+    korvo::TSplashFrm splash(korvo::ProgramDataFile(setup.ProgramDir, QStringLiteral("media/Splash.png")));
+    splash.ShowNow();
     korvo::TMainDrawFrm window(setup);
     korvo::QuitAfterFirstPaintIfAsked(window.Surface());
     window.show();

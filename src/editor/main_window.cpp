@@ -85,12 +85,14 @@ TMainDrawFrm::TMainDrawFrm(const TMainWindowSetup& setup)
     if (const auto store = OpenUserStore())
         FRecent.Load(*store);
     UpdateRecentMenu();
-    FFileCommands->OpenAtStart(setup.FileName, setup.ReadFile);
-    FFileCommands->UpdateTitle();
-    LoadLibraryAndSettings(setup.ProgramDir);
-    ApplyLibraryEditing();
+    const TIniSettings ini = ReadIniSettings(setup.ProgramDir);
+    LoadLibrary(ini);
     if (!LoadWindowState())
         PlaceWindowDefault();
+    // Waited for last, so that the drawing named at start-up is read while the rest is built.
+    FFileCommands->OpenAtStart(setup.FileName, setup.ReadFile);
+    FFileCommands->UpdateTitle();
+    FFileCommands->SetUserDir(ini.UserDir);
     RefreshCommandStates();
 }
 
@@ -98,12 +100,11 @@ TMainDrawFrm::~TMainDrawFrm() = default;
 
 void TMainDrawFrm::ReportError(const QString& message) { FPrompts.ShowError(message); }
 
-void TMainDrawFrm::LoadLibraryAndSettings(const QString& programDir)
+void TMainDrawFrm::LoadLibrary(const TIniSettings& ini)
 {
-    const TIniSettings ini = ReadIniSettings(programDir);
-    FFileCommands->SetUserDir(ini.UserDir);
     FLibraryEditing = ini.LibraryEditing;
     FLibraryCommands->LoadAtStart(ini.LibraryFile);
+    ApplyLibraryEditing();
 }
 
 const QString& TMainDrawFrm::LibraryFile() const { return FLibraryCommands->LibraryFile(); }

@@ -32,6 +32,7 @@ class TLibraryCommands;
 class TLibraryPanel;
 class TRecoveryStore;
 struct TRecoveryEntry;
+struct TIniSettings;
 class TPictureImport;
 class TPrintCommands;
 class THelpRouter;
@@ -137,7 +138,8 @@ private:
     void ShowAbout();
 
     // Start-up and closing.
-    void LoadLibraryAndSettings(const QString& programDir);
+    // The library and whether it may be edited, as the program folder's settings say.
+    void LoadLibrary(const TIniSettings& ini);
     void ApplyLibraryEditing();
     bool LoadWindowState();
     void SaveWindowState();

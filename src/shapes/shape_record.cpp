@@ -5,9 +5,13 @@
 
 #include <QtEndian>
 
+#include <algorithm>
+
 namespace korvo {
 
 namespace {
+
+    constexpr std::int32_t ChildrenReservedAtOnce = 16;
 
     void WritePoints(TByteWriter& stream, const TMMArray& points)
     {
@@ -120,7 +124,9 @@ void TPolygon::LoadFromStream(TByteReader& stream, int depth)
     FBounds.Bottom = stream.ReadFloat32();
     FLineEnd = stream.ReadUInt8();
     const std::int32_t childCount = stream.ReadCount(ShapeRecordMinBytes);
-    FChildren.reserve(FChildren.size() + static_cast<std::size_t>(childCount));
+    // A damaged count is only known to be wrong once its children run out, so it may reserve no more
+    // than a common group holds; the rest of a large group grows as its children are read.
+    FChildren.reserve(FChildren.size() + static_cast<std::size_t>(std::min(childCount, ChildrenReservedAtOnce)));
     for (std::int32_t i = 0; i < childCount; ++i) {
         TPolygon& child = FChildren.emplace_back();
         // Children's points go where their group's do.
