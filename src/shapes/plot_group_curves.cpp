@@ -3,6 +3,7 @@
 #include "shapes/plot_table.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace korvo {
 
@@ -120,7 +121,8 @@ namespace {
                 AddFitLabel(*fit, pieces.back());
         }
 
-        // Just right of the line, on the side the line leaves free: below a rising line, above a falling one.
+        // Just right of the line, on the side the line leaves free: below a rising line, above a falling one;
+        // moved back inside the axes' rectangle where the line runs to its edge.
         void AddFitLabel(const TFittedLine& fit, const TPlotPiece& line)
         {
             const TDataPoint a = line.front();
@@ -131,8 +133,44 @@ namespace {
             const TTextPlace place { { static_cast<float>(on.X + across.X * FitLabelGapMM),
                                          static_cast<float>(on.Y + across.Y * FitLabelGapMM) },
                 { -up.X, -up.Y }, 0, fit.Gradient >= 0 ? 0.0 : 1.0 };
+            std::vector<TPolygon> label;
             // The label is ASCII, which every character set stores.
-            PlaceText(FitLineText(fit), FitLabelPoints, FCurve.Colour, place, FScale, FOut);
+            PlaceText(FitLineText(fit), FitLabelPoints, FCurve.Colour, place, FScale, label);
+            const TMMPoint shift = IntoWindow(label);
+            for (TPolygon& run : label) {
+                for (TMMPoint& p : run.FPoints)
+                    p = { p.X + shift.X, p.Y + shift.Y };
+                FOut.push_back(std::move(run));
+            }
+        }
+
+        // How far to move the shapes for them to lie inside the axes' rectangle; the low edges win when they
+        // are too large for it.
+        TMMPoint IntoWindow(const std::vector<TPolygon>& shapes) const
+        {
+            const TPlotWindow& w = FFrame.Window;
+            const TMMPoint origin = FFrame.ToPage(w.XMin, w.YMin);
+            const TMMPoint corner = FFrame.ToPage(w.XMax, w.YMax);
+            const TMMPoint across = FFrame.AcrossUnit();
+            const TMMPoint up = FFrame.UpUnit();
+            const auto along = [&origin](TMMPoint p, TMMPoint unit) {
+                return double(p.X - origin.X) * unit.X + double(p.Y - origin.Y) * unit.Y;
+            };
+            const auto inside = [&](TMMPoint unit) {
+                double low = INFINITY;
+                double high = -INFINITY;
+                for (const TPolygon& shape : shapes) {
+                    for (const TMMPoint& p : shape.FPoints) {
+                        low = std::min(low, along(p, unit));
+                        high = std::max(high, along(p, unit));
+                    }
+                }
+                return shapes.empty() ? 0.0 : std::max(std::min(0.0, along(corner, unit) - high), -low);
+            };
+            const double right = inside(across);
+            const double upwards = inside(up);
+            return { static_cast<float>(across.X * right + up.X * upwards),
+                static_cast<float>(across.Y * right + up.Y * upwards) };
         }
 
         void AddMarker(TMMPoint centre)
