@@ -273,7 +273,7 @@ TEST(PlotGroup, KeepsCurvesInsideTheAxesAndCountsPointsOutside)
         { Measured("-1;2\n2;3\n4;12\n6;5\n30;5\nnan;1", TPlotMarker::Cross, TPlotLine::Straight), 3 },
         { Measured("1;1\n2;9\n3;2\n4;9.5", TPlotMarker::Disc, TPlotLine::Smooth), 0 },
         { Measured("0;-5\n10;25", TPlotMarker::None, TPlotLine::BestFit), 2 },
-        { LabelledFit("0;5\n8;5.5"), 0 },
+        { LabelledFit("7;0\n8;10"), 0 },
     };
     // 8 by 10 squares of 10 mm: the x range is cut to 0..8.
     const TPolygon paper = Paper(10, { 20, 150 }, 80, 100);
