@@ -172,14 +172,14 @@ namespace {
                 FAxes.XTitle, { Offset(middle, up, -(TickMM + 2 * GapMM + numbersHeight)), Opposite(up), 0.5, 0 });
         }
 
-        // Left of the y axis's numbers, reading upwards.
+        // Level above the y axis's top end, starting where its numbers start: a long title such as
+        // "temperature / °C" then reads clear of the numbers and the squares instead of running into them.
         bool AddYTitle(double numbersWidth)
         {
-            const TPlotWindow& w = FFrame.Window;
-            const TMMPoint across = FFrame.AcrossUnit();
-            const TMMPoint middle = FFrame.ToPage(FX0, (w.YMin + w.YMax) / 2);
-            return AddTitle(
-                FAxes.YTitle, { Offset(middle, across, -(TickMM + 2 * GapMM + numbersWidth)), across, 0.5, 1 });
+            const TMMPoint up = FFrame.UpUnit();
+            const TMMPoint top = FFrame.ToPage(FX0, FFrame.Window.YMax);
+            const TMMPoint start = Offset(top, FFrame.AcrossUnit(), -(TickMM + GapMM + numbersWidth));
+            return AddTitle(FAxes.YTitle, { Offset(start, up, TickMM + 2 * GapMM), Opposite(up), 0, 1 });
         }
 
         bool AddTitle(const QString& title, const TTextPlace& place)

@@ -3,6 +3,7 @@
 #include "shapes/plot_table.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace korvo {
 
@@ -121,18 +122,68 @@ namespace {
         }
 
         // Just right of the line, on the side the line leaves free: below a rising line, above a falling one.
+        // Where the line runs to the right edge it goes left of the line instead, on the other free side, and
+        // what still does not fit is moved back inside the axes' rectangle.
         void AddFitLabel(const TFittedLine& fit, const TPlotPiece& line)
         {
             const TDataPoint a = line.front();
             const TDataPoint b = line.back();
             const TMMPoint on = FFrame.ToPage(a.X + 0.7 * (b.X - a.X), a.Y + 0.7 * (b.Y - a.Y));
+            const bool below = fit.Gradient >= 0;
+            std::vector<TPolygon> label = FitLabel(fit, on, true, below);
+            TMMPoint shift = IntoWindow(label);
+            if (shift.X != 0 || shift.Y != 0) {
+                label = FitLabel(fit, on, false, !below);
+                shift = IntoWindow(label);
+            }
+            for (TPolygon& run : label) {
+                for (TMMPoint& p : run.FPoints)
+                    p = { p.X + shift.X, p.Y + shift.Y };
+                FOut.push_back(std::move(run));
+            }
+        }
+
+        std::vector<TPolygon> FitLabel(const TFittedLine& fit, TMMPoint on, bool right, bool below) const
+        {
             const TMMPoint across = FFrame.AcrossUnit();
             const TMMPoint up = FFrame.UpUnit();
-            const TTextPlace place { { static_cast<float>(on.X + across.X * FitLabelGapMM),
-                                         static_cast<float>(on.Y + across.Y * FitLabelGapMM) },
-                { -up.X, -up.Y }, 0, fit.Gradient >= 0 ? 0.0 : 1.0 };
+            const double gap = right ? FitLabelGapMM : -FitLabelGapMM;
+            const TTextPlace place { { static_cast<float>(on.X + across.X * gap),
+                                         static_cast<float>(on.Y + across.Y * gap) },
+                { -up.X, -up.Y }, right ? 0.0 : 1.0, below ? 0.0 : 1.0 };
+            std::vector<TPolygon> label;
             // The label is ASCII, which every character set stores.
-            PlaceText(FitLineText(fit), FitLabelPoints, FCurve.Colour, place, FScale, FOut);
+            PlaceText(FitLineText(fit), FitLabelPoints, FCurve.Colour, place, FScale, label);
+            return label;
+        }
+
+        // How far to move the shapes for them to lie inside the axes' rectangle; the low edges win when they
+        // are too large for it.
+        TMMPoint IntoWindow(const std::vector<TPolygon>& shapes) const
+        {
+            const TPlotWindow& w = FFrame.Window;
+            const TMMPoint origin = FFrame.ToPage(w.XMin, w.YMin);
+            const TMMPoint corner = FFrame.ToPage(w.XMax, w.YMax);
+            const TMMPoint across = FFrame.AcrossUnit();
+            const TMMPoint up = FFrame.UpUnit();
+            const auto along = [&origin](TMMPoint p, TMMPoint unit) {
+                return double(p.X - origin.X) * unit.X + double(p.Y - origin.Y) * unit.Y;
+            };
+            const auto inside = [&](TMMPoint unit) {
+                double low = INFINITY;
+                double high = -INFINITY;
+                for (const TPolygon& shape : shapes) {
+                    for (const TMMPoint& p : shape.FPoints) {
+                        low = std::min(low, along(p, unit));
+                        high = std::max(high, along(p, unit));
+                    }
+                }
+                return shapes.empty() ? 0.0 : std::max(std::min(0.0, along(corner, unit) - high), -low);
+            };
+            const double right = inside(across);
+            const double upwards = inside(up);
+            return { static_cast<float>(across.X * right + up.X * upwards),
+                static_cast<float>(across.Y * right + up.Y * upwards) };
         }
 
         void AddMarker(TMMPoint centre)

@@ -3,6 +3,7 @@
 #include "support/shape_round_trip.h"
 
 #include <QLineF>
+#include <QPolygonF>
 
 #include <algorithm>
 #include <cmath>
@@ -48,6 +49,14 @@ TPlotCurve Measured(const char* table, TPlotMarker marker, TPlotLine line)
     curve.Table = QString::fromUtf8(table);
     curve.Marker = marker;
     curve.Line = line;
+    return curve;
+}
+
+// Readings with their best-fit line written on the graph.
+TPlotCurve LabelledFit(const char* table)
+{
+    TPlotCurve curve = Measured(table, TPlotMarker::Disc, TPlotLine::BestFit);
+    curve.ShowFitOnGraph = true;
     return curve;
 }
 
@@ -119,8 +128,7 @@ TPlotDefinition RichPlot()
     f.Angles = TAngleUnit::Degrees;
     f.Colour = clRed;
     f.PenStyle = psDot;
-    TPlotCurve fit = Measured("t\tT\n0\t0.5\n1;2.5\n2,5\t4.5\n", TPlotMarker::Disc, TPlotLine::BestFit);
-    fit.ShowFitOnGraph = true;
+    TPlotCurve fit = LabelledFit("t\tT\n0\t0.5\n1;2.5\n2,5\t4.5\n");
     return Plot(axes,
         { f, fit, Measured("1 2\n2 40\n", TPlotMarker::Cross, TPlotLine::Straight),
             Measured("1;5\n2;6\n3;5", TPlotMarker::Plus, TPlotLine::Smooth),
@@ -208,23 +216,51 @@ TEST(PlotGroup, AxesCrossAtZeroOrTheLowEdgeWithNumbersInStepWithZero)
     }
 }
 
-// Numbers read along the paper's bottom edge and the y title up its left edge, however the paper is turned.
-TEST(PlotGroup, TextsTurnWithThePaper)
+// A text run's box in the paper's own coordinates: millimetres right of and up from the paper's bottom-left
+// corner, on paper turned anticlockwise by `degrees`.
+QRectF OnPaper(const TPolygon& shape, TMMPoint corner, double degrees)
 {
-    for (const int degrees : { 0, 30, -90 }) {
-        TPlotAxes axes = Axes(0, 10, 0, 10, 1, 1, 5);
-        axes.XTitle = QStringLiteral("t / s");
-        axes.YTitle = QStringLiteral("h / m");
-        const TPolygon group = Made(Plot(axes, {}), Paper(10, { 40, 150 }, 100, 100, degrees)).Group;
-        const auto tenths = [](int d) { return (d * 10 + 3600) % 3600; };
+    const double a = degrees * M_PI / 180;
+    QPolygonF box;
+    for (const TMMPoint& p : shape.FPoints) {
+        const double dx = p.X - corner.X;
+        const double dy = p.Y - corner.Y;
+        box << QPointF(dx * std::cos(a) - dy * std::sin(a), -dx * std::sin(a) - dy * std::cos(a));
+    }
+    return box.boundingRect();
+}
+
+// Every text reads along the paper's bottom edge however the paper is turned, and the y title, long or short,
+// stands clear of the numbers and the squares.
+TEST(PlotGroup, TextsTurnWithThePaperClearOfTheNumbers)
+{
+    struct TCase {
+        int Degrees;
+        const char* YTitle;
+    };
+    const TCase cases[] = { { 0, "temperature / °C" }, { 30, "h / m" }, { -90, "t / s" } };
+    for (const TCase& c : cases) {
+        TPlotAxes axes = Axes(0, 100, 0, 1000, 10, 100, 5);
+        axes.YTitle = QString::fromUtf8(c.YTitle);
+        const TMMPoint corner { 40, 150 };
+        const TPolygon group = Made(Plot(axes, {}), Paper(10, corner, 100, 100, c.Degrees)).Group;
+        QRectF title;
+        std::vector<QRectF> clear { QRectF(0, 0, 100, 100) };
         for (const TPolygon* text : OfKind(group, skText)) {
-            const int expected = text->FText == "h / m" ? tenths(degrees + 90) : tenths(degrees);
-            EXPECT_EQ(text->FFont.Orientation(), expected) << degrees << " " << text->FText.constData();
+            EXPECT_EQ(text->FFont.Orientation(), (c.Degrees * 10 + 3600) % 3600) << c.Degrees;
+            const QRectF box = OnPaper(*text, corner, c.Degrees);
+            if (text->FFont.Size() == 10)
+                title |= box;
+            else
+                clear.push_back(box);
         }
+        ASSERT_FALSE(title.isEmpty());
+        for (const QRectF& box : clear)
+            EXPECT_FALSE(title.intersects(box)) << c.YTitle;
     }
 }
 
-// Lines, curves and fits stay inside the axes' rectangle, which ends at the paper's last line.
+// Lines, curves, fits and their labels stay inside the axes' rectangle, which ends at the paper's last line.
 TEST(PlotGroup, KeepsCurvesInsideTheAxesAndCountsPointsOutside)
 {
     struct TCase {
@@ -237,13 +273,14 @@ TEST(PlotGroup, KeepsCurvesInsideTheAxesAndCountsPointsOutside)
         { Measured("-1;2\n2;3\n4;12\n6;5\n30;5\nnan;1", TPlotMarker::Cross, TPlotLine::Straight), 3 },
         { Measured("1;1\n2;9\n3;2\n4;9.5", TPlotMarker::Disc, TPlotLine::Smooth), 0 },
         { Measured("0;-5\n10;25", TPlotMarker::None, TPlotLine::BestFit), 2 },
+        { LabelledFit("7;0\n8;10"), 0 },
     };
     // 8 by 10 squares of 10 mm: the x range is cut to 0..8.
     const TPolygon paper = Paper(10, { 20, 150 }, 80, 100);
     for (const TCase& c : cases) {
         const TPlotGroup plot = Made(Plot(Axes(0, 20, 0, 10), { c.Curve }), paper);
         EXPECT_EQ(plot.Omissions.PointsOutside, c.PointsOutside) << c.Curve.Table.toStdString();
-        for (const std::int32_t kind : { skOpenPolygon, skOpenCurveFilled }) {
+        for (const std::int32_t kind : { skOpenPolygon, skOpenCurveFilled, skText }) {
             for (const TPolygon* line : OfKind(plot.Group, kind)) {
                 for (const TMMPoint& p : line->FPoints) {
                     EXPECT_GE(p.X, 20 - 1e-3);
@@ -292,11 +329,7 @@ TEST(PlotGroup, RefusesWhatCannotBeDrawn)
 
 TEST(PlotGroup, WritesTheBestFitLineOnTheGraph)
 {
-    const TPlotCurve fit = [] {
-        TPlotCurve c = Measured("0;0.5\n1;2.5\n2;4.5\n3;6.5", TPlotMarker::Disc, TPlotLine::BestFit);
-        c.ShowFitOnGraph = true;
-        return c;
-    }();
+    const TPlotCurve fit = LabelledFit("0;0.5\n1;2.5\n2;4.5\n3;6.5");
     const TPolygon group = Made(Plot(Axes(0, 10, 0, 10), { fit }), Paper(10, { 20, 150 }, 100, 100)).Group;
     EXPECT_EQ(Texts(group, 9), std::vector<QString> { QStringLiteral("y = 2.00x + 0.50") });
     struct TCase {
