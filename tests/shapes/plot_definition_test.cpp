@@ -1,24 +1,16 @@
 #include "shapes/plot_definition.h"
 
 #include "shapes/polygon.h"
+#include "support/plot_curves.h"
 
 #include <algorithm>
 
 #include <gtest/gtest.h>
 
 using namespace korvo;
+using namespace korvo::test;
 
 namespace {
-
-TPlotCurve Points(const char* table, TPlotMarker marker, TPlotLine line)
-{
-    TPlotCurve curve;
-    curve.IsFunction = false;
-    curve.Table = QString::fromUtf8(table);
-    curve.Marker = marker;
-    curve.Line = line;
-    return curve;
-}
 
 // Every field away from its default, with the characters the encoding must carry: separators, '%',
 // line breaks, tabs, non-ASCII letters and signs.
@@ -33,8 +25,8 @@ TPlotDefinition OddDefinition()
     f.Line = TPlotLine::Smooth;
     f.Colour = clWindowText;
     f.PenStyle = 255;
-    d.Curves = { f, Points("t\tT\r\n0\t90\r\n1;80\n", TPlotMarker::Disc, TPlotLine::BestFit),
-        Points("", TPlotMarker::Square, TPlotLine::None) };
+    d.Curves = { f, MeasuredCurve("t\tT\r\n0\t90\r\n1;80\n", TPlotMarker::Disc, TPlotLine::BestFit),
+        MeasuredCurve("", TPlotMarker::Square, TPlotLine::None) };
     d.Curves[1].ShowFitOnGraph = true;
     d.Curves[1].Colour = 0x00123456;
     d.Curves[2].PenStyle = psDot;

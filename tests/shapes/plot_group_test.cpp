@@ -1,5 +1,6 @@
 #include "shapes/plot_group.h"
 
+#include "support/plot_curves.h"
 #include "support/shape_round_trip.h"
 
 #include <QLineF>
@@ -42,20 +43,10 @@ TPlotCurve Function(const char* expression, TPlotLine line = TPlotLine::Straight
     return curve;
 }
 
-TPlotCurve Measured(const char* table, TPlotMarker marker, TPlotLine line)
-{
-    TPlotCurve curve;
-    curve.IsFunction = false;
-    curve.Table = QString::fromUtf8(table);
-    curve.Marker = marker;
-    curve.Line = line;
-    return curve;
-}
-
 // Readings with their best-fit line written on the graph.
 TPlotCurve LabelledFit(const char* table)
 {
-    TPlotCurve curve = Measured(table, TPlotMarker::Disc, TPlotLine::BestFit);
+    TPlotCurve curve = MeasuredCurve(table, TPlotMarker::Disc, TPlotLine::BestFit);
     curve.ShowFitOnGraph = true;
     return curve;
 }
@@ -130,10 +121,10 @@ TPlotDefinition RichPlot()
     f.PenStyle = psDot;
     TPlotCurve fit = LabelledFit("t\tT\n0\t0.5\n1;2.5\n2,5\t4.5\n");
     return Plot(axes,
-        { f, fit, Measured("1 2\n2 40\n", TPlotMarker::Cross, TPlotLine::Straight),
-            Measured("1;5\n2;6\n3;5", TPlotMarker::Plus, TPlotLine::Smooth),
-            Measured("0;1", TPlotMarker::Circle, TPlotLine::None),
-            Measured("", TPlotMarker::Square, TPlotLine::None) });
+        { f, fit, MeasuredCurve("1 2\n2 40\n", TPlotMarker::Cross, TPlotLine::Straight),
+            MeasuredCurve("1;5\n2;6\n3;5", TPlotMarker::Plus, TPlotLine::Smooth),
+            MeasuredCurve("0;1", TPlotMarker::Circle, TPlotLine::None),
+            MeasuredCurve("", TPlotMarker::Square, TPlotLine::None) });
 }
 
 TEST(PlotGroup, IsOneGroupWithThePaperFirstThatReadsBackAfterSaveAndLoad)
@@ -270,9 +261,9 @@ TEST(PlotGroup, KeepsCurvesInsideTheAxesAndCountsPointsOutside)
     const TCase cases[] = {
         { Function("tan(x)"), 0 },
         { Function("1/(x-3)", TPlotLine::Smooth), 0 },
-        { Measured("-1;2\n2;3\n4;12\n6;5\n30;5\nnan;1", TPlotMarker::Cross, TPlotLine::Straight), 3 },
-        { Measured("1;1\n2;9\n3;2\n4;9.5", TPlotMarker::Disc, TPlotLine::Smooth), 0 },
-        { Measured("0;-5\n10;25", TPlotMarker::None, TPlotLine::BestFit), 2 },
+        { MeasuredCurve("-1;2\n2;3\n4;12\n6;5\n30;5\nnan;1", TPlotMarker::Cross, TPlotLine::Straight), 3 },
+        { MeasuredCurve("1;1\n2;9\n3;2\n4;9.5", TPlotMarker::Disc, TPlotLine::Smooth), 0 },
+        { MeasuredCurve("0;-5\n10;25", TPlotMarker::None, TPlotLine::BestFit), 2 },
         { LabelledFit("7;0\n8;10"), 0 },
     };
     // 8 by 10 squares of 10 mm: the x range is cut to 0..8.
