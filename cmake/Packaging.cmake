@@ -20,6 +20,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # image formats of pasted and exported pictures and the database the help is kept in. The SVG plug-ins
 # come with libqt6svg6, which the program links.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-image-formats-plugins, libqt6sql6-sqlite")
+# Qt's own translations put its standard dialogs in the window's language; without them they stay English.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 # CPack puts the summary above it and indents each line for the control file.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "Korvo draws worksheets, test papers and board diagrams for science lessons

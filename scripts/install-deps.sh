@@ -15,6 +15,8 @@ build=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-image-formats-plugins libqt6svg6
     qt6-tools-dev qt6-documentation-tools libqt6help6 libqt6sql6-sqlite
     libgl-dev libxkbcommon-dev libcups2-dev
+    # lupdate and lrelease for the window's translations, and Qt's own translations of its dialogs.
+    qt6-l10n-tools qt6-translations-l10n
     # The picture reader inflates .svgz itself, with a cap on the size.
     zlib1g-dev
     # The help's pictures are drawn with the fonts the samples name; the icons are rendered from SVG.

@@ -5,8 +5,10 @@
 #include "editor/app_settings.h"
 #include "editor/main_window.h"
 #include "editor/read_ahead.h"
+#include "editor/ui_language.h"
 
 #include <QApplication>
+#include <QLocale>
 
 #include <cstdio>
 
@@ -44,6 +46,10 @@ int RunEditor(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Korvo"));
     QApplication::setApplicationName(QStringLiteral("Korvo"));
+    // Only the window follows the desktop's language; the command line's messages and numbers, which
+    // scripts read, stay as they are.
+    QLocale::setDefault(QLocale::system());
+    korvo::InstallTranslators(QLocale::system(), QApplication::applicationDirPath());
     // A path with blanks passed without quotes arrives in pieces; joined again it names the file.
     korvo::TMainWindowSetup setup;
     setup.ProgramDir = QApplication::applicationDirPath();

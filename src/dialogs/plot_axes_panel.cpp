@@ -1,7 +1,7 @@
 #include "dialogs/plot_axes_panel.h"
 
 #include "dialogs/named_widget.h"
-#include "dialogs/plot_numbers.h"
+#include "dialogs/user_numbers.h"
 
 #include <QCheckBox>
 #include <QComboBox>

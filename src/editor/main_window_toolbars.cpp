@@ -1,5 +1,6 @@
 #include "editor/main_window.h"
 
+#include "dialogs/user_numbers.h"
 #include "editor/canvas/canvas_controller.h"
 #include "editor/canvas/tool_table.h"
 #include "editor/number_fields.h"
@@ -84,9 +85,8 @@ void TMainDrawFrm::BuildTopToolbar()
     ZoomCombo = new QComboBox(bar);
     ZoomCombo->setObjectName(QStringLiteral("ZoomCombo"));
     ZoomCombo->setAccessibleName(QStringLiteral("Zoom"));
-    ZoomCombo->addItem(QStringLiteral("x0.5"));
-    for (int zoom = 1; zoom <= 10; ++zoom)
-        ZoomCombo->addItem(QStringLiteral("x%1").arg(zoom));
+    for (const double zoom : { 0.5, 1.0, 2.0, 3.0, 4.0, 5.0, 6.0, 7.0, 8.0, 9.0, 10.0 })
+        ZoomCombo->addItem(QStringLiteral("x") + ShowNumber(zoom));
     ZoomCombo->setCurrentIndex(1);
     ZoomCombo->setMaxVisibleItems(11);
     ZoomCombo->setFixedWidth(60);

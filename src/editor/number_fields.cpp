@@ -1,8 +1,12 @@
 #include "editor/number_fields.h"
 
+#include "dialogs/user_numbers.h"
+
+#include <QLocale>
 #include <QValidator>
 
 #include <algorithm>
+#include <cmath>
 
 namespace korvo {
 
@@ -22,7 +26,10 @@ namespace {
 
 } // namespace
 
-bool TempEditKeyPress(QChar key) { return key.isDigit() || key == QLatin1Char('-') || key == QLatin1Char('.'); }
+bool TempEditKeyPress(QChar key)
+{
+    return key.isDigit() || key == QLatin1Char('-') || key == QLatin1Char('.') || QLocale().decimalPoint() == key;
+}
 
 TNumberEdit::TNumberEdit(
     const QString& text, std::optional<TNumberRange> range, QString refusal, TRefusalReport report, QWidget* parent)
@@ -38,9 +45,8 @@ TNumberEdit::TNumberEdit(
 
 std::optional<double> TNumberEdit::Take()
 {
-    bool number = false;
-    const double value = text().toDouble(&number);
-    if (number && (!FRange || Within(value, *FRange))) {
+    const std::optional<double> value = ReadNumber(text());
+    if (value && (!FRange || Within(*value, *FRange))) {
         FAccepted = text();
         return value;
     }
@@ -62,14 +68,21 @@ TTypedRangeSpinBox::TTypedRangeSpinBox(
     setKeyboardTracking(false);
 }
 
-QValidator::State TTypedRangeSpinBox::validate(QString& text, int& pos) const
+QValidator::State TTypedRangeSpinBox::validate(QString& text, int&) const
 {
-    bool number = false;
-    const int typed = text.toInt(&number);
-    if (!number)
-        return QSpinBox::validate(text, pos);
-    // What the arrows reached stands; typing may pass through any number on the way to one it takes.
-    return Within(typed, FTyped) || typed == value() ? QValidator::Acceptable : QValidator::Intermediate;
+    if (!std::all_of(text.begin(), text.end(), TempEditKeyPress))
+        return QValidator::Invalid;
+    const std::optional<double> typed = ReadNumber(text);
+    // What the arrows reached stands; typing may pass through any text on the way to a number it takes.
+    return typed && (Within(*typed, FTyped) || *typed == value()) ? QValidator::Acceptable : QValidator::Intermediate;
+}
+
+int TTypedRangeSpinBox::valueFromText(const QString& text) const
+{
+    const std::optional<double> typed = ReadNumber(text);
+    if (!typed)
+        return value();
+    return static_cast<int>(std::clamp(std::trunc(*typed), double(minimum()), double(maximum())));
 }
 
 void TTypedRangeSpinBox::fixup(QString& text) const

@@ -15,8 +15,8 @@ namespace korvo {
 
 using TRefusalReport = std::function<void(const QString& message)>;
 
-// The key filter of the number edits: a number is typed with digits, "-" and "." only; any other
-// character is dropped as it is typed.
+// The key filter of the number boxes: a number is typed with digits, "-", "." and the decimal separator
+// of the user's language only; any other character is dropped as it is typed.
 bool TempEditKeyPress(QChar key);
 
 struct TNumberRange {
@@ -53,6 +53,8 @@ protected:
     QValidator::State validate(QString& text, int& pos) const override;
     // Called for a text that cannot be taken as it stands: that is the moment of refusal.
     void fixup(QString& text) const override;
+    // A typed number with a fraction stands for its whole part.
+    int valueFromText(const QString& text) const override;
 
 private:
     TNumberRange FTyped;

@@ -1,5 +1,7 @@
 #include "canvas_fixture.h"
 
+#include "support/default_locale.h"
+
 #include <QLineEdit>
 #include <QMenu>
 #include <QSpinBox>
@@ -36,6 +38,33 @@ protected:
     }
 
     QString StatusMessage() const { return window->statusBar()->currentMessage(); }
+
+    struct TTyped {
+        const char* box;
+        const char* typed;
+        const char* shown;
+        const char* refusal;
+    };
+
+    // In order: a refused value leaves the one taken before it.
+    void ExpectTyped(std::initializer_list<TTyped> cases)
+    {
+        for (const TCommand toolbar : { C::ScaleToolbar, C::PolygonToolbar, C::RotateToolbar })
+            Show(toolbar);
+        for (const TTyped& c : cases) {
+            SCOPED_TRACE(testing::Message() << c.box << " " << c.typed);
+            window->statusBar()->clearMessage();
+            QWidget* box = Widget<QWidget>(c.box);
+            if (auto* spin = qobject_cast<QAbstractSpinBox*>(box))
+                spin->clear();
+            else
+                static_cast<QLineEdit*>(box)->clear();
+            QTest::keyClicks(box, QLatin1String(c.typed));
+            QTest::keyClick(box, Qt::Key_Enter);
+            EXPECT_EQ(box->property("text").toString(), QLatin1String(c.shown));
+            EXPECT_EQ(StatusMessage(), c.refusal ? QLatin1String(c.refusal) : QString());
+        }
+    }
 };
 
 TEST_F(TransformCommands, EachIsOneUndoStepOfItsOwn)
@@ -125,46 +154,39 @@ TEST_F(TransformCommands, ApplyToCopyLeavesWhatWasCopied)
     }
 }
 
+const char* const ScaleRefusal = "The scale must be a whole number from 10 to 200";
+const char* const RadiusRefusal = "The radius must be a number from 10 to 200";
+
 TEST_F(TransformCommands, TypedValuesAreTakenOnlyWithinTheirRange)
 {
-    struct Case {
-        const char* box;
-        const char* typed;
-        const char* shown;
-        const char* refusal;
-    };
-    const char* scale = "The scale must be a whole number from 10 to 200";
-    const char* radius = "The radius must be a number from 10 to 200";
     const char* angle = "The rotation angle must be a number";
-    // In order: a refused value leaves the one taken before it.
-    const Case cases[] = {
-        { "ScaleUpDn", "250", "100", scale },
-        { "ScaleUpDn", "5", "100", scale },
+    ExpectTyped({
+        { "ScaleUpDn", "250", "100", ScaleRefusal },
+        { "ScaleUpDn", "5", "100", ScaleRefusal },
         { "ScaleUpDn", "200", "200", nullptr },
         { "ScaleUpDn", "10", "10", nullptr },
-        { "PolyRadius", "9.5", "50", radius },
-        { "PolyRadius", "200.5", "50", radius },
-        { "PolyRadius", "1.2.3", "50", radius },
+        { "PolyRadius", "9.5", "50", RadiusRefusal },
+        { "PolyRadius", "200.5", "50", RadiusRefusal },
+        { "PolyRadius", "1.2.3", "50", RadiusRefusal },
         { "PolyRadius", "12.5", "12.5", nullptr },
         { "AngleEdit", "--", "60", angle },
         { "AngleEdit", "4a5 b", "45", nullptr },
         { "AngleEdit", "-7.5", "-7.5", nullptr },
-    };
-    for (const TCommand toolbar : { C::ScaleToolbar, C::PolygonToolbar, C::RotateToolbar })
-        Show(toolbar);
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.box << " " << c.typed);
-        window->statusBar()->clearMessage();
-        QWidget* box = Widget<QWidget>(c.box);
-        if (auto* spin = qobject_cast<QAbstractSpinBox*>(box))
-            spin->clear();
-        else
-            static_cast<QLineEdit*>(box)->clear();
-        QTest::keyClicks(box, QLatin1String(c.typed));
-        QTest::keyClick(box, Qt::Key_Enter);
-        EXPECT_EQ(box->property("text").toString(), QLatin1String(c.shown));
-        EXPECT_EQ(StatusMessage(), c.refusal ? QLatin1String(c.refusal) : QString());
-    }
+    });
+}
+
+TEST_F(TransformCommands, TypedValuesTakeADecimalCommaOrPointInGerman)
+{
+    const TDefaultLocale german { QLocale(QLocale::German) };
+    ExpectTyped({
+        { "ScaleUpDn", "12,5", "12", nullptr },
+        { "ScaleUpDn", "150.9", "150", nullptr },
+        { "ScaleUpDn", "9,9", "150", ScaleRefusal },
+        { "PolyRadius", "12,5", "12,5", nullptr },
+        { "PolyRadius", "20.5", "20.5", nullptr },
+        { "PolyRadius", "1.234,5", "20.5", RadiusRefusal },
+        { "AngleEdit", "-7,5", "-7,5", nullptr },
+    });
 }
 
 TEST_F(TransformCommands, RefusedValuesAreNotAppliedButArrowsReachTheWholeRange)
@@ -177,7 +199,7 @@ TEST_F(TransformCommands, RefusedValuesAreNotAppliedButArrowsReachTheWholeRange)
     Action(C::ApplyScale)->trigger();
     EXPECT_FALSE(Drawing().CanUndo()) << "typed, not committed, and refused";
     EXPECT_EQ(spin->value(), 100);
-    EXPECT_EQ(StatusMessage(), QStringLiteral("The scale must be a whole number from 10 to 200"));
+    EXPECT_EQ(StatusMessage(), QLatin1String(ScaleRefusal));
 
     const TMMRect before = Shape(1).FBounds;
     spin->stepBy(200);
