@@ -85,10 +85,11 @@ int TTypedRangeSpinBox::valueFromText(const QString& text) const
     return static_cast<int>(std::clamp(std::trunc(*typed), double(minimum()), double(maximum())));
 }
 
-void TTypedRangeSpinBox::fixup(QString& text) const
+void TTypedRangeSpinBox::fixup(QString&) const
 {
+    // The text stays as typed: the spin box's own fixup drops separators of thousands, and would take a
+    // refused "9,9" as 99.
     FReport(FRefusal);
-    QSpinBox::fixup(text);
 }
 
 std::optional<int> TTypedRangeSpinBox::Take()

@@ -52,7 +52,7 @@ public:
 protected:
     QValidator::State validate(QString& text, int& pos) const override;
     // Called for a text that cannot be taken as it stands: that is the moment of refusal.
-    void fixup(QString& text) const override;
+    void fixup(QString&) const override;
     // A typed number with a fraction stands for its whole part.
     int valueFromText(const QString& text) const override;
 

@@ -50,7 +50,7 @@ std::vector<TTsMessage> ReadCatalogue(const QString& fileName)
         if (xml.name() == QLatin1String("name"))
             context = xml.readElementText();
         else if (xml.name() == QLatin1String("message"))
-            messages.push_back({ context });
+            messages.push_back({ context, {}, {}, false });
         else if (xml.name() == QLatin1String("source"))
             messages.back().Source = xml.readElementText();
         else if (xml.name() == QLatin1String("translation")) {
@@ -216,9 +216,11 @@ protected:
 TEST_F(WindowLanguage, MenusAndToolBarsShowNoTextLeftInEnglish)
 {
     for (const char* language : Languages) {
-        const QList<QTranslator*> translators
-            = InstallTranslators(QLocale(QLatin1String(language)), QStringLiteral(KORVO_BUILD_DIR));
-        ASSERT_FALSE(translators.isEmpty()) << "no translation built for " << language;
+        const QDir built(QStringLiteral(KORVO_BUILD_DIR));
+        ASSERT_TRUE(built.exists(QStringLiteral("translations/korvo_%1.qm").arg(QLatin1String(language))))
+            << "no translation built for " << language;
+        // A translation without a single translated text is not loaded: the window stays English.
+        const QList<QTranslator*> translators = InstallTranslators(QLocale(QLatin1String(language)), built.path());
         const TTranslatedTexts translated(language);
         std::set<QString> english;
         {
