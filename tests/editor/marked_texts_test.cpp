@@ -108,7 +108,7 @@ TEST_F(MarkedTexts, WindowsShowOnlyTranslatedTexts)
         { "print preview",
             [&] { return std::make_unique<TPrintPreviewFrm>(nullptr, false, drawing, nullptr, prompts); } },
         { "help", [&] { return std::make_unique<THelpWindow>(engine); } },
-        { "palette", [&] { return std::make_unique<TPalettePanel>(drawing, prompts); } },
+        { "palette", [&] { return std::make_unique<TPalettePanel>(drawing, prompts, nullptr); } },
         { "line styles", [&] { return std::unique_ptr<QWidget>(NewLineStyleMenu(nullptr, drawing)); } },
         { "line endings", [&] { return std::unique_ptr<QWidget>(NewLineEndMenu(nullptr, drawing)); } },
     };
