@@ -80,8 +80,7 @@ bool TAutosave::WriteNow()
         FStore.Write(FDrawing.Shapes(), info);
     } catch (const EFileError& e) {
         if (!FFailing)
-            FPrompts.ShowError(
-                QStringLiteral("The drawing could not be kept for recovery after a crash. ") + e.Message());
+            FPrompts.ShowError(tr("The drawing could not be kept for recovery after a crash. %1").arg(e.Message()));
         FFailing = true;
         return false;
     }

@@ -19,6 +19,8 @@ class TUserPrompts;
 // first change not yet kept there, and the recovery file goes once the drawing is saved, replaced by
 // New or Open, or given up on purpose. It follows the drawing's change notices itself.
 class TAutosave : public QObject {
+    Q_OBJECT
+
 public:
     // Milliseconds since any fixed moment; tests give a clock of their own.
     using TClock = std::function<qint64()>;

@@ -8,7 +8,7 @@ namespace korvo {
 TSurfaceWidget::TSurfaceWidget(QWidget* parent)
     : TPaintPanel(QStringLiteral("Pic"), parent)
 {
-    setAccessibleName(QStringLiteral("Drawing surface"));
+    setAccessibleName(tr("Drawing surface"));
     setFocusPolicy(Qt::ClickFocus);
     setMouseTracking(true);
     SetOnPaint([this](QPainter& painter, const QRect& area) {

@@ -14,14 +14,26 @@ namespace korvo {
 
 namespace {
 
-    const QString DrawingFilter = QStringLiteral("Korvo files(*.kv)|*.kv");
-    const QString SaveFilter = QStringLiteral("Picture files(*.kv)|*.kv");
-    const QString ExportFilter = QStringLiteral("windows metafile(*.emf)|*.emf|SVG picture(*.svg)|*.svg|"
-                                                "PDF document(*.pdf)|*.pdf|PNG picture(*.png)|*.png");
-    const QString PictureFilter = QStringLiteral("All (*.jpg;*.jpeg;*.bmp;)|*.jpg;*.jpeg;*.bmp;|JPEG Image File "
-                                                 "(*.jpg)|*.jpg|JPEG Image File (*.jpeg)|*.jpeg|Bitmaps (*.bmp)|*.bmp|"
-                                                 "PNG Image File (*.png)|*.png");
-    const QString ChangedQuestion = QStringLiteral("%1 has changed.\rDo you want to save the changes?");
+    QString DrawingFilter() { return TFileCommands::tr("Korvo files(*.kv)|*.kv"); }
+
+    QString SaveFilter() { return TFileCommands::tr("Picture files(*.kv)|*.kv"); }
+
+    QString ExportFilter()
+    {
+        return TFileCommands::tr("windows metafile(*.emf)|*.emf|SVG picture(*.svg)|*.svg|PDF document(*.pdf)|*.pdf|"
+                                 "PNG picture(*.png)|*.png");
+    }
+
+    QString PictureFilter()
+    {
+        return TFileCommands::tr("All (*.jpg;*.jpeg;*.bmp;)|*.jpg;*.jpeg;*.bmp;|JPEG Image File (*.jpg)|*.jpg|"
+                                 "JPEG Image File (*.jpeg)|*.jpeg|Bitmaps (*.bmp)|*.bmp|PNG Image File (*.png)|*.png");
+    }
+
+    QString ChangedQuestion(const QString& fileName)
+    {
+        return TFileCommands::tr("%1 has changed.\rDo you want to save the changes?").arg(fileName);
+    }
 
     bool IsUnchanged() { return DocState == dsUntitled || DocState == dsSaved; }
 
@@ -70,16 +82,15 @@ bool TFileCommands::ConfirmDiscard()
 {
     if (IsUnchanged())
         return true;
-    return SaveChanges(ChangedQuestion.arg(FFileName.isEmpty() ? QStringLiteral("Untitled") : FFileName));
+    return SaveChanges(ChangedQuestion(FFileName.isEmpty() ? tr("Untitled") : FFileName));
 }
 
 bool TFileCommands::ConfirmClose()
 {
     if (IsUnchanged())
-        return FPrompts.AskYesNo(QStringLiteral("Exit program"));
-    return SaveChanges(FFileName.isEmpty()
-            ? QStringLiteral("The current file has changed.\rDo you want to save the changes?")
-            : ChangedQuestion.arg(FFileName));
+        return FPrompts.AskYesNo(tr("Exit program"));
+    return SaveChanges(FFileName.isEmpty() ? tr("The current file has changed.\rDo you want to save the changes?")
+                                           : ChangedQuestion(FFileName));
 }
 
 void TFileCommands::New()
@@ -126,7 +137,7 @@ void TFileCommands::Open()
 {
     if (!ConfirmDiscard())
         return;
-    const QString fileName = FPrompts.OpenFileName(QString(), DrawingFilter, FUserDir);
+    const QString fileName = FPrompts.OpenFileName(QString(), DrawingFilter(), FUserDir);
     if (!fileName.isEmpty())
         OpenChosen(fileName);
 }
@@ -151,7 +162,7 @@ void TFileCommands::OpenRecent(const QString& fileName)
     if (!QFileInfo(fileName).isFile()) {
         FRecent.Remove(fileName);
         emit RecentFilesChanged();
-        FPrompts.ShowError(QStringLiteral("\"%1\" no longer exists; it has been taken off the list.").arg(fileName));
+        FPrompts.ShowError(tr("\"%1\" no longer exists; it has been taken off the list.").arg(fileName));
         return;
     }
     Remember(fileName);
@@ -199,8 +210,7 @@ bool TFileCommands::Save()
 
 bool TFileCommands::SaveAs()
 {
-    const QString fileName
-        = ChooseSaveName(FPrompts, { QStringLiteral("Save as"), SaveFilter, FUserDir }, QStringLiteral(".kv"));
+    const QString fileName = ChooseSaveName(FPrompts, { tr("Save as"), SaveFilter(), FUserDir }, QStringLiteral(".kv"));
     if (fileName.isEmpty() || !SaveTo(fileName))
         return false;
     SetFileName(fileName);
@@ -211,7 +221,7 @@ bool TFileCommands::SaveAs()
 
 void TFileCommands::ImportBackground()
 {
-    const QString fileName = FPrompts.PictureFileName(PictureFilter, FUserDir);
+    const QString fileName = FPrompts.PictureFileName(PictureFilter(), FUserDir);
     if (fileName.isEmpty())
         return;
     try {
@@ -224,10 +234,10 @@ void TFileCommands::ImportBackground()
 void TFileCommands::ExportSelection()
 {
     // A name ending in another picture format's extension keeps it; any other becomes a metafile.
-    const QString fileName = ChooseSaveName(
-        FPrompts, { QStringLiteral("Export as metafile"), ExportFilter, FUserDir }, [](const QString& typed) {
-            return IsPictureFormat(QFileInfo(typed).suffix()) ? typed : WithExtension(typed, QStringLiteral(".emf"));
-        });
+    const QString fileName
+        = ChooseSaveName(FPrompts, { tr("Export as metafile"), ExportFilter(), FUserDir }, [](const QString& typed) {
+              return IsPictureFormat(QFileInfo(typed).suffix()) ? typed : WithExtension(typed, QStringLiteral(".emf"));
+          });
     if (fileName.isEmpty())
         return;
     try {

@@ -20,7 +20,7 @@ namespace korvo {
 
 namespace {
 
-    const QString LibraryFilter = QStringLiteral("Korvo library(*.kvl)|*.kvl");
+    QString LibraryFilter() { return TLibraryCommands::tr("Korvo library(*.kvl)|*.kvl"); }
 
     // Library names carry no character set of their own; they are the system's ANSI text.
     QString Text(const QByteArray& name) { return DecodeText(name, DefaultCharset); }
@@ -41,7 +41,7 @@ void TLibraryCommands::LoadAtStart(const QString& fileName)
 {
     FLibraryFile = fileName;
     if (!QFileInfo::exists(fileName)) {
-        FPrompts.ShowError(QStringLiteral("library file ") + fileName + QStringLiteral(" not found"));
+        FPrompts.ShowError(tr("library file %1 not found").arg(fileName));
         return;
     }
     // A damaged library may still be mended by hand; the first change asks where to write instead.
@@ -67,8 +67,7 @@ QString TLibraryCommands::Folder() const
 
 QString TLibraryCommands::ChooseFileToSave()
 {
-    return ChooseSaveName(
-        FPrompts, { QStringLiteral("Save library as"), LibraryFilter, Folder() }, QStringLiteral(".kvl"));
+    return ChooseSaveName(FPrompts, { tr("Save library as"), LibraryFilter(), Folder() }, QStringLiteral(".kvl"));
 }
 
 bool TLibraryCommands::Commit(const TLibraryEdit& edit)
@@ -99,22 +98,20 @@ void TLibraryCommands::AddToLibrary(int hotShape)
 {
     const int page = FPanel.CurrentPage();
     if (page < 0) {
-        FPrompts.ShowInformation(QStringLiteral("The library has no page yet. Make one with \"New page\" first."));
+        FPrompts.ShowInformation(tr("The library has no page yet. Make one with \"New page\" first."));
         return;
     }
     std::optional<TPolygon> picture = FDrawing.LibraryShapeFor(hotShape);
     if (!picture) {
-        FPrompts.ShowInformation(QStringLiteral("Point at the shape to add to the library."));
+        FPrompts.ShowInformation(tr("Point at the shape to add to the library."));
         return;
     }
     const auto& selection = FDrawing.Selection();
     const bool selected
         = std::find(selection.begin(), selection.end(), FDrawing.Shapes()[static_cast<std::size_t>(hotShape)].get())
         != selection.end();
-    const QString info = selected ? QStringLiteral("Add selected shapes to '") : QStringLiteral("Add this shape to '");
-    const auto name = AskLibraryName(
-        { QStringLiteral("Add to library"), info + PageName(page) + QLatin1Char('\''), QStringLiteral("OK"), {} },
-        &FDialogParent);
+    const QString info = selected ? tr("Add selected shapes to '%1'") : tr("Add this shape to '%1'");
+    const auto name = AskLibraryName({ tr("Add to library"), info.arg(PageName(page)), tr("OK"), {} }, &FDialogParent);
     if (!name || !Commit([&] { FLibrary.AddEntry(std::move(*picture), page, *name); }))
         return;
     // The new picture is the page's last.
@@ -126,10 +123,9 @@ void TLibraryCommands::RenameShape()
     const TLibShape* entry = FPanel.CurrentEntry();
     if (!entry)
         return;
-    const auto name
-        = AskLibraryName({ QStringLiteral("Rename shape"), QStringLiteral("Enter a new name for the selected shape."),
-                             QStringLiteral("apply"), Text(entry->FName) },
-            &FDialogParent);
+    const auto name = AskLibraryName(
+        { tr("Rename shape"), tr("Enter a new name for the selected shape."), tr("apply"), Text(entry->FName) },
+        &FDialogParent);
     if (name)
         Commit([&] { FLibrary.RenameEntry(entry, *name); });
 }
@@ -140,9 +136,8 @@ void TLibraryCommands::RenamePage()
     if (page < 0)
         return;
     const int row = FPanel.CurrentRow();
-    const auto name = AskLibraryName({ QStringLiteral("Rename page"), QStringLiteral("Enter a new name for the page."),
-                                         QStringLiteral("apply"), PageName(page) },
-        &FDialogParent);
+    const auto name = AskLibraryName(
+        { tr("Rename page"), tr("Enter a new name for the page."), tr("apply"), PageName(page) }, &FDialogParent);
     if (name && Commit([&] { FLibrary.RenamePage(page, *name); }))
         FPanel.ShowPage(page, row);
 }
@@ -171,10 +166,8 @@ void TLibraryCommands::ChangePageOrder()
 
 void TLibraryCommands::NewPage()
 {
-    const auto name
-        = AskLibraryName({ QStringLiteral("Create new page"), QStringLiteral("Enter a name for the new page."),
-                             QStringLiteral("create"), {} },
-            &FDialogParent);
+    const auto name = AskLibraryName(
+        { tr("Create new page"), tr("Enter a name for the new page."), tr("create"), {} }, &FDialogParent);
     if (name && Commit([&] { FLibrary.AddPage(*name); }))
         FPanel.ShowPage(static_cast<int>(FLibrary.Pages().size()) - 1);
 }
@@ -184,9 +177,9 @@ void TLibraryCommands::DeletePage()
     const int page = FPanel.CurrentPage();
     if (page < 0)
         return;
-    const QString question = QStringLiteral("Deleting a page will also delete all the diagrams on the page.\r"
-                                            "Are you sure you want to delete ")
-        + PageName(page);
+    const QString question = tr("Deleting a page will also delete all the diagrams on the page.\r"
+                                "Are you sure you want to delete %1")
+                                 .arg(PageName(page));
     if (!FPrompts.AskWarningYesCancel(question) || !Commit([&] { FLibrary.DeletePage(page); }))
         return;
     FPanel.ChoosePage(FLibrary.Pages().isEmpty() ? -1 : std::max(page - 1, 0));
@@ -209,8 +202,7 @@ void TLibraryCommands::DeleteEntry()
     if (!entry)
         return;
     const int row = FPanel.CurrentRow();
-    if (!FPrompts.AskYesNo(QStringLiteral("Delete ") + Text(entry->FName))
-        || !Commit([&] { FLibrary.DeleteEntry(entry); }))
+    if (!FPrompts.AskYesNo(tr("Delete %1").arg(Text(entry->FName))) || !Commit([&] { FLibrary.DeleteEntry(entry); }))
         return;
     FPanel.ShowPage(FPanel.CurrentPage(), row);
 }
@@ -225,14 +217,14 @@ void TLibraryCommands::SaveLibraryAs()
 
 void TLibraryCommands::UseAnotherLibrary()
 {
-    const QString fileName = FPrompts.OpenFileName(QStringLiteral("Open library file"), LibraryFilter, Folder());
+    const QString fileName = FPrompts.OpenFileName(tr("Open library file"), LibraryFilter(), Folder());
     if (!fileName.isEmpty())
         UseLibrary(fileName);
 }
 
 void TLibraryCommands::UseDroppedLibrary(const QString& fileName)
 {
-    if (FPrompts.AskYesNo(QStringLiteral("Use the library ") + fileName + QLatin1Char('?')))
+    if (FPrompts.AskYesNo(tr("Use the library %1?").arg(fileName)))
         UseLibrary(fileName);
 }
 

@@ -2,6 +2,7 @@
 
 #include "library/poly_lib.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -18,6 +19,8 @@ class TUserPrompts;
 // Every change is written to the library file at once; a change the file does not take is taken
 // back, so the panel always shows what the file holds.
 class TLibraryCommands {
+    Q_DECLARE_TR_FUNCTIONS(TLibraryCommands)
+
 public:
     TLibraryCommands(
         TPolyLib& library, TLibraryPanel& panel, TDrawing& drawing, TUserPrompts& prompts, QWidget& dialogParent);

@@ -3,6 +3,7 @@
 #include "dialogs/line_sample.h"
 #include "document/drawing.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 
 #include <array>
@@ -23,21 +24,28 @@ namespace {
     };
 
     constexpr std::array<TStyleItem, 7> LineStyleItems = { {
-        { "TBXItem26", "none", 0, 0, "No outline" },
-        { "TBXItem25", "dotted", 1, 6, "Dotted line" },
-        { "TBXItem24", "1", 2, 1, "Solid line 1 pixel wide" },
-        { "TBXItem23", "2", 3, 2, "Solid line 2 pixels wide" },
-        { "TBXItem22", "3", 4, 3, "Solid line 3 pixels wide" },
-        { "TBXItem21", "4", 5, 4, "Solid line 4 pixels wide" },
-        { "TBXItem27", "5", 6, 5, "Solid line 5 pixels wide" },
+        { "TBXItem26", QT_TRANSLATE_NOOP("korvo::TLineStyleMenus", "none"), 0, 0,
+            QT_TRANSLATE_NOOP("korvo::TLineStyleMenus", "No outline") },
+        { "TBXItem25", QT_TRANSLATE_NOOP("korvo::TLineStyleMenus", "dotted"), 1, 6,
+            QT_TRANSLATE_NOOP("korvo::TLineStyleMenus", "Dotted line") },
+        { "TBXItem24", "1", 2, 1, QT_TRANSLATE_NOOP("korvo::TLineStyleMenus", "Solid line 1 pixel wide") },
+        { "TBXItem23", "2", 3, 2, QT_TRANSLATE_NOOP("korvo::TLineStyleMenus", "Solid line 2 pixels wide") },
+        { "TBXItem22", "3", 4, 3, QT_TRANSLATE_NOOP("korvo::TLineStyleMenus", "Solid line 3 pixels wide") },
+        { "TBXItem21", "4", 5, 4, QT_TRANSLATE_NOOP("korvo::TLineStyleMenus", "Solid line 4 pixels wide") },
+        { "TBXItem27", "5", 6, 5, QT_TRANSLATE_NOOP("korvo::TLineStyleMenus", "Solid line 5 pixels wide") },
     } };
 
     constexpr std::array<TStyleItem, 5> LineEndItems = { {
-        { "TBXItem32", "none", leNone, 1, "No line ending" },
-        { "TBXItem31", "arrow", leArrow, 7, "Full-size arrowhead" },
-        { "TBXItem30", "arrow", leArrowMedium, 8, "Three-quarter size arrowhead" },
-        { "TBXItem29", "arrow", leArrowSmall, 9, "Half-size arrowhead" },
-        { "TBXItem28", "circle", leCircle, 10, "Filled dot" },
+        { "TBXItem32", QT_TRANSLATE_NOOP("korvo::TLineStyleMenus", "none"), leNone, 1,
+            QT_TRANSLATE_NOOP("korvo::TLineStyleMenus", "No line ending") },
+        { "TBXItem31", QT_TRANSLATE_NOOP("korvo::TLineStyleMenus", "arrow"), leArrow, 7,
+            QT_TRANSLATE_NOOP("korvo::TLineStyleMenus", "Full-size arrowhead") },
+        { "TBXItem30", QT_TRANSLATE_NOOP("korvo::TLineStyleMenus", "arrow"), leArrowMedium, 8,
+            QT_TRANSLATE_NOOP("korvo::TLineStyleMenus", "Three-quarter size arrowhead") },
+        { "TBXItem29", QT_TRANSLATE_NOOP("korvo::TLineStyleMenus", "arrow"), leArrowSmall, 9,
+            QT_TRANSLATE_NOOP("korvo::TLineStyleMenus", "Half-size arrowhead") },
+        { "TBXItem28", QT_TRANSLATE_NOOP("korvo::TLineStyleMenus", "circle"), leCircle, 10,
+            QT_TRANSLATE_NOOP("korvo::TLineStyleMenus", "Filled dot") },
     } };
 
     // The pen of each line style tag.
@@ -71,6 +79,8 @@ namespace {
         { LineStylePens[2], leCircle },
     } };
 
+    QString Tr(const char* text) { return QCoreApplication::translate("korvo::TLineStyleMenus", text); }
+
     QIcon LineStyleImage(int image)
     {
         const TSample& sample = Samples[static_cast<std::size_t>(image)];
@@ -86,11 +96,11 @@ namespace {
         menu->setAccessibleName(title);
         menu->setAccessibleDescription(title);
         for (const TStyleItem& item : items) {
-            QAction* action = menu->addAction(LineStyleImage(item.Image), QLatin1String(item.Caption));
+            QAction* action = menu->addAction(LineStyleImage(item.Image), Tr(item.Caption));
             action->setObjectName(QLatin1String(item.Name));
             action->setData(item.Tag);
-            action->setToolTip(QLatin1String(item.Hint));
-            action->setStatusTip(QLatin1String(item.Hint));
+            action->setToolTip(Tr(item.Hint));
+            action->setStatusTip(Tr(item.Hint));
         }
         QObject::connect(
             menu, &QMenu::triggered, menu, [apply = std::move(apply)](QAction* item) { apply(item->data().toInt()); });
@@ -109,13 +119,15 @@ void ApplyLineStyle(TDrawing& drawing, int tag)
 
 QMenu* NewLineStyleMenu(QWidget* parent, TDrawing& drawing)
 {
-    return NewStyleMenu(parent, QStringLiteral("LineStyleMenu"), QStringLiteral("Line styles"), LineStyleItems,
+    return NewStyleMenu(parent, QStringLiteral("LineStyleMenu"),
+        QCoreApplication::translate("korvo::TLineStyleMenus", "Line styles"), LineStyleItems,
         [&drawing](int tag) { ApplyLineStyle(drawing, tag); });
 }
 
 QMenu* NewLineEndMenu(QWidget* parent, TDrawing& drawing)
 {
-    return NewStyleMenu(parent, QStringLiteral("LineEndMenu"), QStringLiteral("Line ending styles"), LineEndItems,
+    return NewStyleMenu(parent, QStringLiteral("LineEndMenu"),
+        QCoreApplication::translate("korvo::TLineStyleMenus", "Line ending styles"), LineEndItems,
         [&drawing](int tag) { drawing.SetLineEnding(static_cast<std::uint8_t>(tag)); });
 }
 

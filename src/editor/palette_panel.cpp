@@ -58,8 +58,8 @@ namespace {
         button->setArrowType(arrow);
         button->setAutoRepeat(true);
         button->setFixedSize(BoxWidth, 12);
-        const QString hint = arrow == Qt::UpArrow ? QStringLiteral("Scroll the palette up")
-                                                  : QStringLiteral("Scroll the palette down");
+        const QString hint = arrow == Qt::UpArrow ? TPalettePanel::tr("Scroll the palette up")
+                                                  : TPalettePanel::tr("Scroll the palette down");
         Describe(button, hint, hint);
         QObject::connect(button, &QToolButton::clicked, bar, [bar, step] { bar->triggerAction(step); });
         // Each arrow is live while there is more of the palette its way.
@@ -95,8 +95,8 @@ QWidget* TPalettePanel::BuildPageScroller()
 {
     auto* box = new TPaletteBox(*this);
     box->setFixedSize(BoxWidth, PalettePictureSize.height());
-    Describe(box, QStringLiteral("Colour palette"),
-        QStringLiteral("Click a colour to fill the selected shapes, right click to colour their outlines"));
+    Describe(box, tr("Colour palette"),
+        tr("Click a colour to fill the selected shapes, right click to colour their outlines"));
     box->SetOnPaint([this](QPainter& painter, const QRect& area) { PalPicPaint(painter, area); });
     PalPic = box;
     auto* scroller = new QScrollArea;
@@ -124,7 +124,7 @@ QWidget* TPalettePanel::BuildColorBtn()
     button->setObjectName(QStringLiteral("ColorBtn"));
     button->setIcon(CommandIcon(QStringLiteral("colour")));
     button->setFixedSize(BoxWidth, 25);
-    const QString hint = QStringLiteral("Fill with a colour of your choice");
+    const QString hint = tr("Fill with a colour of your choice");
     Describe(button, hint, hint);
     connect(button, &QToolButton::clicked, this, [this] { ColorBtnClick(); });
     return button;

@@ -15,6 +15,8 @@ class TUserPrompts;
 // takes the fill or the outline away. The colour button fills them with a colour of the user's
 // choosing.
 class TPalettePanel : public QWidget {
+    Q_OBJECT
+
 public:
     TPalettePanel(TDrawing& drawing, TUserPrompts& prompts, QWidget* parent);
 

@@ -17,7 +17,7 @@ namespace {
 
     QString JobTitle(const QString& fileName)
     {
-        return fileName.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(fileName).fileName();
+        return fileName.isEmpty() ? TPrintCommands::tr("Untitled") : QFileInfo(fileName).fileName();
     }
 
 } // namespace
@@ -66,7 +66,7 @@ void TPrintCommands::PrinterSetup()
     if (QPrinter* printer = Printer())
         FPrompts.PrinterSetupDialog(*printer);
     else
-        FPrompts.ShowError(QStringLiteral("No printer is available."));
+        FPrompts.ShowError(tr("No printer is available."));
 }
 
 } // namespace korvo

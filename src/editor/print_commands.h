@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <memory>
@@ -17,6 +18,8 @@ class TPrintPrompts;
 // one printer of the run, which keeps what the user set up for it. A printer installed while the
 // program runs is found at the next command.
 class TPrintCommands {
+    Q_DECLARE_TR_FUNCTIONS(TPrintCommands)
+
 public:
     TPrintCommands(const TDrawing& drawing, TPrintPrompts& prompts, QWidget* window);
     ~TPrintCommands();

@@ -102,7 +102,7 @@ QString TQtUserPrompts::PictureFileName(const QString& filter, const QString& fo
 
 QColor TQtUserPrompts::ChooseColour(const QColor& initial)
 {
-    return QColorDialog::getColor(initial, FParent, QStringLiteral("Fill colour"));
+    return QColorDialog::getColor(initial, FParent, tr("Fill colour"));
 }
 
 TAnswer TQtUserPrompts::AskYesNoCancel(const QString& question)
@@ -124,8 +124,7 @@ bool TQtUserPrompts::AskReplace(const QString& fileName)
 {
     // Worded as the file dialog words its own question; the name is shown as it is, never as markup.
     QMessageBox box(QMessageBox::Warning, QApplication::applicationName(),
-        QCoreApplication::translate("TQtUserPrompts", "%1 already exists.\nDo you want to replace it?")
-            .arg(QFileInfo(fileName).fileName()),
+        tr("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(fileName).fileName()),
         QMessageBox::Yes | QMessageBox::No, FParent);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::No);

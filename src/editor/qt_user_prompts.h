@@ -2,6 +2,7 @@
 
 #include "editor/user_prompts.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 class QWidget;
@@ -10,6 +11,8 @@ namespace korvo {
 
 // The prompts as the desktop shows them: Qt's file, colour and message dialogs over the main window.
 class TQtUserPrompts : public TUserPrompts {
+    Q_DECLARE_TR_FUNCTIONS(TQtUserPrompts)
+
 public:
     explicit TQtUserPrompts(QWidget* parent);
 

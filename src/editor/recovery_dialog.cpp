@@ -1,7 +1,6 @@
 #include "editor/recovery_dialog.h"
 
 #include <QAbstractListModel>
-#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QListView>
@@ -17,8 +16,6 @@ namespace korvo {
 namespace {
 
     constexpr int ThumbnailHeight = 112;
-
-    QString Tr(const char* text) { return QCoreApplication::translate("TRecoveryFrm", text); }
 
     QPushButton* AddButton(QDialogButtonBox* box, const QString& caption, const QString& name)
     {
@@ -82,10 +79,10 @@ TRecoveryFrm::TRecoveryFrm(const std::vector<TRecoveryOffer>& offers, TOfferPict
     , FList(new QListView(this))
 {
     setObjectName(QStringLiteral("RecoveryFrm"));
-    setWindowTitle(QStringLiteral("Recover unsaved drawings"));
+    setWindowTitle(tr("Recover unsaved drawings"));
     setMinimumWidth(420);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Korvo ended without saving these drawings."), this));
+    layout->addWidget(new QLabel(tr("Korvo ended without saving these drawings."), this));
 
     FList->setObjectName(QStringLiteral("RecoveryList"));
     FList->setIconSize(QSize(ThumbnailHeight, ThumbnailHeight));
@@ -97,17 +94,17 @@ TRecoveryFrm::TRecoveryFrm(const std::vector<TRecoveryOffer>& offers, TOfferPict
     layout->addWidget(FList);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* recover = AddButton(buttons, QStringLiteral("Recover"), QStringLiteral("RecoverBtn"));
+    QPushButton* recover = AddButton(buttons, tr("Recover"), QStringLiteral("RecoverBtn"));
     recover->setDefault(true);
     connect(recover, &QPushButton::clicked, this, [this] { Choose(TRecoveryAction::Recover); });
-    connect(AddButton(buttons, QStringLiteral("Discard"), QStringLiteral("DiscardBtn")), &QPushButton::clicked, this,
+    connect(AddButton(buttons, tr("Discard"), QStringLiteral("DiscardBtn")), &QPushButton::clicked, this,
         [this] { Choose(TRecoveryAction::Discard); });
     // Choosing Later again and again would fill the folder without end.
     if (offers.size() >= ManyOffers) {
-        connect(AddButton(buttons, Tr("Discard all"), QStringLiteral("DiscardAllBtn")), &QPushButton::clicked, this,
+        connect(AddButton(buttons, tr("Discard all"), QStringLiteral("DiscardAllBtn")), &QPushButton::clicked, this,
             [this] { Choose(TRecoveryAction::DiscardAll); });
     }
-    connect(AddButton(buttons, QStringLiteral("Later"), QStringLiteral("LaterBtn")), &QPushButton::clicked, this,
+    connect(AddButton(buttons, tr("Later"), QStringLiteral("LaterBtn")), &QPushButton::clicked, this,
         [this] { Choose(TRecoveryAction::Later); });
     connect(FList, &QListView::activated, this, [this] { Choose(TRecoveryAction::Recover); });
     layout->addWidget(buttons);

@@ -13,6 +13,8 @@ namespace korvo {
 // "Recover" opens the chosen one, "Discard" throws it away and "Later" leaves them all for the next
 // start; once many have gathered, "Discard all" throws them all away.
 class TRecoveryFrm : public QDialog {
+    Q_OBJECT
+
 public:
     TRecoveryFrm(const std::vector<TRecoveryOffer>& offers, TOfferPictures& pictures, QWidget* parent = nullptr);
 

@@ -9,7 +9,6 @@
 #include "editor/user_prompts.h"
 #include "shapes/graph_paper_painter.h"
 
-#include <QCoreApplication>
 
 namespace korvo {
 
@@ -73,7 +72,7 @@ void TShapeCommands::ToStar() { ReportUnlessConverted(FDrawing.ConvertToStar(FCa
 void TShapeCommands::ReportUnlessConverted(bool converted)
 {
     if (!converted)
-        FPrompts.ShowInformation(QStringLiteral("Can't convert"));
+        FPrompts.ShowInformation(tr("Can't convert"));
 }
 
 void TShapeCommands::EditText()
@@ -109,8 +108,7 @@ void TShapeCommands::PlotGraph()
         return;
     // The dialog lets only a drawable graph through, so a refusal here is a fault worth telling.
     if (!FDrawing.PlotGraph(hot, *chosen)) {
-        FPrompts.ShowInformation(
-            QCoreApplication::translate("TShapeCommands", "The graph could not be drawn on this paper."));
+        FPrompts.ShowInformation(tr("The graph could not be drawn on this paper."));
         return;
     }
     FCanvas.ReturnToSelectionTool();

@@ -2,6 +2,8 @@
 
 #include "editor/commands/command_table.h"
 
+#include <QCoreApplication>
+
 class QWidget;
 
 namespace korvo {
@@ -14,6 +16,8 @@ class TUserPrompts;
 // The shape menu's and the node menu's commands. Each acts on the shape last under the pointer, which
 // need not be selected, and leaves the selection as it is.
 class TShapeCommands {
+    Q_DECLARE_TR_FUNCTIONS(TShapeCommands)
+
 public:
     TShapeCommands(TDrawing& drawing, TCanvasController& canvas, TUserPrompts& prompts, TTextFrm& textDialog,
         QWidget& dialogParent);

@@ -42,14 +42,14 @@ THelpWindow::THelpWindow(QHelpEngine& engine)
     : FEngine(engine)
 {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(QStringLiteral("Korvo Help"));
+    setWindowTitle(tr("Korvo Help"));
     resize(1000, 700);
     FBrowser = new THelpBrowser(engine, this);
     FTabs = new QTabWidget;
     FTabs->setObjectName(QStringLiteral("HelpTabs"));
-    FTabs->addTab(engine.contentWidget(), QStringLiteral("Contents"));
-    FTabs->addTab(BuildIndexTab(), QStringLiteral("Index"));
-    FTabs->addTab(BuildSearchTab(), QStringLiteral("Search"));
+    FTabs->addTab(engine.contentWidget(), tr("Contents"));
+    FTabs->addTab(BuildIndexTab(), tr("Index"));
+    FTabs->addTab(BuildSearchTab(), tr("Search"));
     auto* splitter = new QSplitter;
     splitter->addWidget(FTabs);
     splitter->addWidget(FBrowser);
@@ -81,7 +81,7 @@ QWidget* THelpWindow::BuildIndexTab()
     // A keyword of several topics opens the first; each of ours names one topic.
     connect(index, &QHelpIndexWidget::documentsActivated, this,
         [this](const QList<QHelpLink>& documents) { ShowPage(documents.first().url); });
-    FIndexTab = Column({ new QLabel(QStringLiteral("Type in the keyword to find:")), FIndexEdit, index });
+    FIndexTab = Column({ new QLabel(tr("Type in the keyword to find:")), FIndexEdit, index });
     return FIndexTab;
 }
 
@@ -96,12 +96,12 @@ QWidget* THelpWindow::BuildSearchTab()
 
 void THelpWindow::BuildToolbar()
 {
-    QToolBar* bar = addToolBar(QStringLiteral("Navigation"));
+    QToolBar* bar = addToolBar(tr("Navigation"));
     bar->setObjectName(QStringLiteral("HelpToolbar"));
     bar->setMovable(false);
-    QAction* back = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("Back"));
-    QAction* forward = bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), QStringLiteral("Forward"));
-    QAction* home = bar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), QStringLiteral("Contents"));
+    QAction* back = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), tr("Back"));
+    QAction* forward = bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), tr("Forward"));
+    QAction* home = bar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), tr("Contents"));
     // The keys the help names, the same on every desktop.
     back->setShortcut(Qt::ALT | Qt::Key_Left);
     forward->setShortcut(Qt::ALT | Qt::Key_Right);

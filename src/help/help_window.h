@@ -15,6 +15,8 @@ class THelpBrowser;
 // The help viewer: the table of contents, the keyword index and the full-text search beside the page
 // being read. It shows what the compiled help holds and nothing else; the router tells it what to show.
 class THelpWindow : public QMainWindow {
+    Q_OBJECT
+
 public:
     explicit THelpWindow(QHelpEngine& engine);
 

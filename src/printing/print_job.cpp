@@ -27,10 +27,10 @@ namespace {
         QPageLayout::Orientation FOrientation;
     };
 
-    QString Quoted(const QPrinter& printer)
+    QString PrinterName(const QPrinter& printer)
     {
         const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
-        return QLatin1Char('"') + (toFile ? printer.outputFileName() : printer.printerName()) + QLatin1Char('"');
+        return toFile ? printer.outputFileName() : printer.printerName();
     }
 
 } // namespace
@@ -66,20 +66,21 @@ void PrintDrawing(QPrinter& printer, const TDrawing& drawing, const TPrintChoice
     TPageMetrics metrics;
     TPageLayout layout;
     if (!GetPageMetrics(&printer, metrics) || !GetPageLayout(&printer, layout, IsLandscape(printer)))
-        throw EPrintError(QStringLiteral("The printer %1 reports no paper size or resolution.").arg(Quoted(printer)));
+        throw EPrintError(
+            EPrintError::tr("The printer \"%1\" reports no paper size or resolution.").arg(PrinterName(printer)));
     // The page's origin is the sheet's corner, as the preview shows it, not the printable area's.
     printer.setFullPage(true);
     QPainter painter;
     if (!painter.begin(&printer))
-        throw EPrintError(QStringLiteral("Printing on %1 could not start.").arg(Quoted(printer)));
+        throw EPrintError(EPrintError::tr("Printing on \"%1\" could not start.").arg(PrinterName(printer)));
     RenderPage(painter, drawing, choice, layout.MarginRect, metrics.PixelsPerInchX);
     if (!painter.end())
-        throw EPrintError(QStringLiteral("Printing on %1 could not be finished.").arg(Quoted(printer)));
+        throw EPrintError(EPrintError::tr("Printing on \"%1\" could not be finished.").arg(PrinterName(printer)));
     if (printer.outputFormat() == QPrinter::NativeFormat) {
         const QString refusal = PrintServiceRefusal();
         if (!refusal.isEmpty())
             throw EPrintError(
-                QStringLiteral("The print service refused the job for %1: %2").arg(Quoted(printer), refusal));
+                EPrintError::tr("The print service refused the job for \"%1\": %2").arg(PrinterName(printer), refusal));
     }
 }
 

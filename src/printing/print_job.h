@@ -4,6 +4,7 @@
 #include "geometry/device_types.h"
 #include "printing/printer_queries.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <stdexcept>
@@ -17,6 +18,8 @@ class TDrawing;
 
 // A printer that cannot print or a job the print service refuses. The message is for the user.
 class EPrintError : public std::runtime_error {
+    Q_DECLARE_TR_FUNCTIONS(EPrintError)
+
 public:
     explicit EPrintError(const QString& message);
     QString Message() const { return QString::fromUtf8(what()); }

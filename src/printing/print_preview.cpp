@@ -44,7 +44,7 @@ TPrintPreviewFrm::TPrintPreviewFrm(
     , FPrompts(prompts)
 {
     setObjectName(QStringLiteral("PrintPreviewFrm"));
-    setWindowTitle(QStringLiteral("Print preview"));
+    setWindowTitle(tr("Print preview"));
     setFont(QFont(QStringLiteral("Arial"), 8));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -68,17 +68,17 @@ void TPrintPreviewFrm::BuildToolbar()
     toolbar->setObjectName(QStringLiteral("Toolbar"));
     toolbar->setToolButtonStyle(Qt::ToolButtonTextOnly);
     layout()->addWidget(toolbar);
-    CloseBtn = AddButton("CloseBtn", QStringLiteral("Close"), QStringLiteral("Close the print preview"));
-    PrintBtn = AddButton("PrintBtn", QStringLiteral("Print"), QStringLiteral("Print"));
+    CloseBtn = AddButton("CloseBtn", tr("Close"), tr("Close the print preview"));
+    PrintBtn = AddButton("PrintBtn", tr("Print"), QString());
     toolbar->addActions({ CloseBtn, PrintBtn });
     toolbar->addSeparator();
-    PortraitBtn = AddButton("PortraitBtn", QStringLiteral("Portrait"), QString());
-    LandscapeBtn = AddButton("LandscapeBtn", QStringLiteral("Landscape"), QString());
+    PortraitBtn = AddButton("PortraitBtn", tr("Portrait"), QString());
+    LandscapeBtn = AddButton("LandscapeBtn", tr("Landscape"), QString());
     toolbar->addActions({ PortraitBtn, LandscapeBtn });
     toolbar->addSeparator();
-    DefBtn = AddButton("DefBtn", QStringLiteral("Default"), QStringLiteral("Default position"));
-    CenterBtn = AddButton("CenterBtn", QStringLiteral("Centre"), QStringLiteral("Centre pict on page"));
-    PageBtn = AddButton("PageBtn", QStringLiteral("Fit to page"), QStringLiteral("Fit picture to page"));
+    DefBtn = AddButton("DefBtn", tr("Default"), tr("Default position"));
+    CenterBtn = AddButton("CenterBtn", tr("Centre"), tr("Centre pict on page"));
+    PageBtn = AddButton("PageBtn", tr("Fit to page"), tr("Fit picture to page"));
     toolbar->addActions({ DefBtn, CenterBtn, PageBtn });
     A3Label = new QLabel(toolbar);
     A3Label->setObjectName(QStringLiteral("A3Label"));
@@ -123,11 +123,11 @@ void TPrintPreviewFrm::LayOutPage()
     // Always the sheet the print goes onto, also for an A3 page on a printer without A3 paper.
     FLayout = PageLayoutFor(FSheet.Metrics, FSheet.Landscape, Landscape());
     if (!FSheet.Usable)
-        A3Label->setText(QStringLiteral("No printer is available"));
+        A3Label->setText(tr("No printer is available"));
     else if (!FA3Ok)
-        A3Label->setText(QStringLiteral("The current printer cannot print to A3 paper"));
+        A3Label->setText(tr("The current printer cannot print to A3 paper"));
     else if (!SheetHoldsPage(FSheet, Landscape()))
-        A3Label->setText(QStringLiteral("The page is larger than the printer's paper"));
+        A3Label->setText(tr("The page is larger than the printer's paper"));
     else
         A3Label->clear();
     ForgetRenderedPage();

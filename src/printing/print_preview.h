@@ -25,6 +25,8 @@ class TPrintPrompts;
 // it can change; the page is rendered once for each size, orientation and placement. The drawing does
 // not change while the preview, a modal window, is open.
 class TPrintPreviewFrm : public QDialog {
+    Q_OBJECT
+
 public:
     TPrintPreviewFrm(
         QWidget* owner, bool selectedOnly, const TDrawing& drawing, QPrinter* printer, TPrintPrompts& prompts);
