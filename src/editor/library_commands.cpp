@@ -4,13 +4,12 @@
 #include "editor/command_icons.h"
 #include "editor/save_name.h"
 #include "editor/user_prompts.h"
+#include "library/library_names.h"
 #include "library/poly_lib.h"
 #include "library/ui/export_dialog.h"
 #include "library/ui/lib_edit_dialog.h"
 #include "library/ui/lib_org_dialog.h"
 #include "library/ui/lib_panel.h"
-#include "shapes/code_page.h"
-#include "shapes/shape_font.h"
 
 #include <QFileInfo>
 
@@ -22,8 +21,7 @@ namespace {
 
     const QString LibraryFilter = QStringLiteral("Korvo library(*.kvl)|*.kvl");
 
-    // Library names carry no character set of their own; they are the system's ANSI text.
-    QString Text(const QByteArray& name) { return DecodeText(name, DefaultCharset); }
+    QString Text(const QByteArray& name) { return ShownLibraryName(name); }
 
 } // namespace
 
@@ -131,7 +129,7 @@ void TLibraryCommands::RenameShape()
                              QStringLiteral("apply"), Text(entry->FName) },
             &FDialogParent);
     if (name)
-        Commit([&] { FLibrary.RenameEntry(entry, *name); });
+        Commit([&] { FLibrary.RenameEntry(entry, ConfirmedLibraryName(entry->FName, *name)); });
 }
 
 void TLibraryCommands::RenamePage()
@@ -143,7 +141,7 @@ void TLibraryCommands::RenamePage()
     const auto name = AskLibraryName({ QStringLiteral("Rename page"), QStringLiteral("Enter a new name for the page."),
                                          QStringLiteral("apply"), PageName(page) },
         &FDialogParent);
-    if (name && Commit([&] { FLibrary.RenamePage(page, *name); }))
+    if (name && Commit([&] { FLibrary.RenamePage(page, ConfirmedLibraryName(FLibrary.GetPageName(page), *name)); }))
         FPanel.ShowPage(page, row);
 }
 
