@@ -151,15 +151,9 @@ void TDrawing::SaveUndo(TUndoLabel label)
     Modified();
 }
 
-QString TDrawing::GetUndoCaption() const
-{
-    return FUndoList.empty() ? QStringLiteral("Undo") : UndoLabel(FUndoList.back().FLabel);
-}
+QString TDrawing::GetUndoCaption() const { return FUndoList.empty() ? tr("Undo") : UndoLabel(FUndoList.back().FLabel); }
 
-QString TDrawing::GetRedoCaption() const
-{
-    return FRedoList.empty() ? QStringLiteral("Redo") : RedoLabel(FRedoList.back().FLabel);
-}
+QString TDrawing::GetRedoCaption() const { return FRedoList.empty() ? tr("Redo") : RedoLabel(FRedoList.back().FLabel); }
 
 void TDrawing::Undo() { StepThrough(FUndoList, FRedoList); }
 

@@ -4,6 +4,7 @@
 #include "shapes/file_io.h"
 #include "shapes/shape_record.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 
 namespace korvo {
@@ -89,7 +90,8 @@ TShapeList ReadDrawingFile(const QString& fileName, float scale)
     try {
         return DecodeDrawing(bytes, scale);
     } catch (const EReadError& e) {
-        throw EFileError(QStringLiteral("\"%1\" is not a valid drawing file: %2.").arg(fileName, e.what()));
+        throw EFileError(QCoreApplication::translate("korvo::TDrawingFile", "\"%1\" is not a valid drawing file: %2.")
+                             .arg(fileName, e.Reason()));
     }
 }
 

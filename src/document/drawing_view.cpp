@@ -101,7 +101,7 @@ void TDrawing::LoadBackground(const QString& fileName)
     QImageReader reader(fileName);
     QImage picture = reader.read();
     if (picture.isNull())
-        throw EFileError(QStringLiteral("Cannot read the picture \"%1\": %2.").arg(fileName, reader.errorString()));
+        throw EFileError(tr("Cannot read the picture \"%1\": %2.").arg(fileName, reader.errorString()));
     const TDrawingUpdate update(*this);
     Touch(TDrawingChange::View);
     FBackground = std::move(picture);

@@ -8,6 +8,7 @@
 #include "shapes/file_io.h"
 #include "shapes/shape_painter.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QRectF>
 #include <QSvgGenerator>
@@ -60,7 +61,8 @@ namespace {
     {
         QImage page(area.size(), QImage::Format_RGB32);
         if (page.isNull())
-            throw EFileError(QStringLiteral("The page is too large to render at this scale."));
+            throw EFileError(
+                QCoreApplication::translate("korvo::PageExport", "The page is too large to render at this scale."));
         page.fill(Qt::white);
         QPainter painter(&page);
         painter.translate(-area.topLeft());

@@ -8,6 +8,7 @@
 #include "shapes/shape_painter.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
@@ -158,7 +159,8 @@ void ExportPicture(const QString& fileName, const TPicture& picture)
 {
     const TPictureWriter write = WriterFor(QFileInfo(fileName).suffix().toLower());
     if (!write)
-        throw EFileError(QStringLiteral("Pictures can be exported as .emf, .svg, .pdf or .png files only."));
+        throw EFileError(QCoreApplication::translate(
+            "korvo::TPicture", "Pictures can be exported as .emf, .svg, .pdf or .png files only."));
     WriteFileMadeInMemory(fileName, [&](QIODevice& file) { return write(file, picture); });
 }
 

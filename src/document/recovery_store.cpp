@@ -73,8 +73,13 @@ namespace {
         const QString aside = base + ShapesSuffix + SetAsideSuffix;
         QFile::rename(base + InfoSuffix, base + InfoSuffix + SetAsideSuffix);
         if (!QFile::rename(base + ShapesSuffix, aside))
-            return problem + QStringLiteral(" It could not be put aside and stays as \"%1\".").arg(base + ShapesSuffix);
-        return problem + QStringLiteral(" The drawing kept for recovery has been put aside as \"%1\".").arg(aside);
+            return problem + QLatin1Char(' ')
+                + QCoreApplication::translate("korvo::TRecoveryStore", "It could not be put aside and stays as \"%1\".")
+                      .arg(base + ShapesSuffix);
+        return problem + QLatin1Char(' ')
+            + QCoreApplication::translate(
+                "korvo::TRecoveryStore", "The drawing kept for recovery has been put aside as \"%1\".")
+                  .arg(aside);
     }
 
     // Reads what is kept beside one leftover. Nothing comes back either when it is damaged, with the
@@ -89,7 +94,9 @@ namespace {
         try {
             const auto info = DecodeInfo(ReadFileBytes(base + InfoSuffix));
             if (!info) {
-                problem = QStringLiteral("\"%1\" is not a valid recovery description.").arg(base + InfoSuffix);
+                problem = QCoreApplication::translate(
+                    "korvo::TRecoveryStore", "\"%1\" is not a valid recovery description.")
+                              .arg(base + InfoSuffix);
                 return std::nullopt;
             }
             entry.Info = *info;
@@ -110,7 +117,8 @@ namespace {
         if (!folder.exists()) {
             MakePrivateFolder(folder.absolutePath());
             if (!QDir().mkdir(path, OwnerOnly | QFile::ExeOwner) && !QFileInfo(path).isDir())
-                throw EFileError(QStringLiteral("Cannot create the folder \"%1\".").arg(path));
+                throw EFileError(
+                    QCoreApplication::translate("korvo::TRecoveryStore", "Cannot create the folder \"%1\".").arg(path));
         }
     }
 
@@ -149,7 +157,8 @@ void TRecoveryStore::Write(const TShapeList& shapes, const TRecoveryInfo& info)
         QFile::setPermissions(folder, OwnerOnly | QFile::ExeOwner);
         auto lock = std::make_unique<QLockFile>(FBase + LockSuffix);
         if (!lock->tryLock(0))
-            throw EFileError(QStringLiteral("Cannot lock \"%1\".").arg(FBase + LockSuffix));
+            throw EFileError(
+                QCoreApplication::translate("korvo::TRecoveryStore", "Cannot lock \"%1\".").arg(FBase + LockSuffix));
         FLock = std::move(lock);
     }
     WriteFileBytes(InfoFile(), EncodeInfo(info));
@@ -203,8 +212,9 @@ TShapeList TRecoveryStore::ReadShapes(const TRecoveryEntry& entry, float scale, 
         return read(entry.ShapesFile, scale);
     } catch (const std::bad_alloc&) {
         // A leftover larger than this start can hold must not keep the editor from starting.
-        throw EFileError(QCoreApplication::translate("korvo", "\"%1\" is too large to read in the memory at hand.")
-                             .arg(entry.ShapesFile));
+        throw EFileError(
+            QCoreApplication::translate("korvo::TRecoveryStore", "\"%1\" is too large to read in the memory at hand.")
+                .arg(entry.ShapesFile));
     }
 }
 

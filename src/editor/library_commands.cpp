@@ -4,13 +4,12 @@
 #include "editor/command_icons.h"
 #include "editor/save_name.h"
 #include "editor/user_prompts.h"
+#include "library/library_names.h"
 #include "library/poly_lib.h"
 #include "library/ui/export_dialog.h"
 #include "library/ui/lib_edit_dialog.h"
 #include "library/ui/lib_org_dialog.h"
 #include "library/ui/lib_panel.h"
-#include "shapes/code_page.h"
-#include "shapes/shape_font.h"
 
 #include <QFileInfo>
 
@@ -22,8 +21,7 @@ namespace {
 
     QString LibraryFilter() { return TLibraryCommands::tr("Korvo library(*.kvl)|*.kvl"); }
 
-    // Library names carry no character set of their own; they are the system's ANSI text.
-    QString Text(const QByteArray& name) { return DecodeText(name, DefaultCharset); }
+    QString Text(const QByteArray& name) { return ShownLibraryName(name); }
 
 } // namespace
 
@@ -127,7 +125,7 @@ void TLibraryCommands::RenameShape()
         { tr("Rename shape"), tr("Enter a new name for the selected shape."), tr("apply"), Text(entry->FName) },
         &FDialogParent);
     if (name)
-        Commit([&] { FLibrary.RenameEntry(entry, *name); });
+        Commit([&] { FLibrary.RenameEntry(entry, ConfirmedLibraryName(entry->FName, *name)); });
 }
 
 void TLibraryCommands::RenamePage()
@@ -138,7 +136,7 @@ void TLibraryCommands::RenamePage()
     const int row = FPanel.CurrentRow();
     const auto name = AskLibraryName(
         { tr("Rename page"), tr("Enter a new name for the page."), tr("apply"), PageName(page) }, &FDialogParent);
-    if (name && Commit([&] { FLibrary.RenamePage(page, *name); }))
+    if (name && Commit([&] { FLibrary.RenamePage(page, ConfirmedLibraryName(FLibrary.GetPageName(page), *name)); }))
         FPanel.ShowPage(page, row);
 }
 

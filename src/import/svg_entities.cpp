@@ -41,17 +41,17 @@ namespace {
         QHash<QString, qint64> Lengths;
     };
 
-    QString Tr(const char* text) { return QCoreApplication::translate("SvgImport", text); }
-
 } // namespace
 
 QString CheckEntities(const QXmlStreamEntityDeclarations& declarations, const QByteArray& document)
 {
     if (declarations.size() > SvgLimits::MaxEntityDeclarations)
-        return Tr("The picture declares more than %1 entities.").arg(SvgLimits::MaxEntityDeclarations);
+        return QCoreApplication::translate("korvo::SvgImport", "The picture declares more than %1 entities.")
+            .arg(SvgLimits::MaxEntityDeclarations);
     for (const QXmlStreamEntityDeclaration& d : declarations) {
         if (!d.systemId().isEmpty() || !d.publicId().isEmpty())
-            return Tr("The picture declares an entity outside the file, which Korvo never reads.");
+            return QCoreApplication::translate(
+                "korvo::SvgImport", "The picture declares an entity outside the file, which Korvo never reads.");
     }
     TExpansion expansion(declarations);
     qint64 total = 0;
@@ -60,7 +60,9 @@ QString CheckEntities(const QXmlStreamEntityDeclarations& declarations, const QB
         if (uses > 0)
             total += uses * expansion.Length(entity.key());
         if (total > SvgLimits::MaxEntityExpansion)
-            return Tr("The picture's entities expand to more than %1 characters.").arg(SvgLimits::MaxEntityExpansion);
+            return QCoreApplication::translate(
+                "korvo::SvgImport", "The picture's entities expand to more than %1 characters.")
+                .arg(SvgLimits::MaxEntityExpansion);
     }
     return {};
 }

@@ -13,13 +13,17 @@
 namespace korvo {
 namespace {
 
-    QString Tr(const char* text, int n = -1) { return QCoreApplication::translate("SvgImport", text, nullptr, n); }
+    QString Tr(const char* text, int n = -1)
+    {
+        return QCoreApplication::translate("korvo::SvgImport", text, nullptr, n);
+    }
 
     // The text of a picture's bytes, inflated when they are compressed; an error when over a limit.
     QString Uncompressed(const QByteArray& bytes, QByteArray& xml)
     {
         if (bytes.size() > SvgLimits::MaxInputBytes)
-            return Tr("The file is larger than %1 MB.").arg(SvgLimits::MaxInputBytes / (1024 * 1024));
+            return QCoreApplication::translate("korvo::SvgImport", "The file is larger than %1 MB.")
+                .arg(SvgLimits::MaxInputBytes / (1024 * 1024));
         if (!IsGzip(bytes)) {
             xml = bytes;
             return {};
@@ -61,16 +65,18 @@ QString LeftOutNote(const TSvgLeftOut& leftOut)
         const char* Many;
     };
     const std::array<TSort, 6> sorts { {
-        { leftOut.Bitmaps, QT_TRANSLATE_NOOP("SvgImport", "%n bitmap"), QT_TRANSLATE_NOOP("SvgImport", "%n bitmaps") },
-        { leftOut.Filters, QT_TRANSLATE_NOOP("SvgImport", "%n filter"), QT_TRANSLATE_NOOP("SvgImport", "%n filters") },
-        { leftOut.Patterns, QT_TRANSLATE_NOOP("SvgImport", "%n pattern"),
-            QT_TRANSLATE_NOOP("SvgImport", "%n patterns") },
-        { leftOut.Clips, QT_TRANSLATE_NOOP("SvgImport", "%n clipping or mask"),
-            QT_TRANSLATE_NOOP("SvgImport", "%n clippings or masks") },
-        { leftOut.Texts, QT_TRANSLATE_NOOP("SvgImport", "%n text with characters Korvo cannot hold"),
-            QT_TRANSLATE_NOOP("SvgImport", "%n texts with characters Korvo cannot hold") },
-        { leftOut.Other, QT_TRANSLATE_NOOP("SvgImport", "%n other part"),
-            QT_TRANSLATE_NOOP("SvgImport", "%n other parts") },
+        { leftOut.Bitmaps, QT_TRANSLATE_NOOP("korvo::SvgImport", "%n bitmap"),
+            QT_TRANSLATE_NOOP("korvo::SvgImport", "%n bitmaps") },
+        { leftOut.Filters, QT_TRANSLATE_NOOP("korvo::SvgImport", "%n filter"),
+            QT_TRANSLATE_NOOP("korvo::SvgImport", "%n filters") },
+        { leftOut.Patterns, QT_TRANSLATE_NOOP("korvo::SvgImport", "%n pattern"),
+            QT_TRANSLATE_NOOP("korvo::SvgImport", "%n patterns") },
+        { leftOut.Clips, QT_TRANSLATE_NOOP("korvo::SvgImport", "%n clipping or mask"),
+            QT_TRANSLATE_NOOP("korvo::SvgImport", "%n clippings or masks") },
+        { leftOut.Texts, QT_TRANSLATE_NOOP("korvo::SvgImport", "%n text with characters Korvo cannot hold"),
+            QT_TRANSLATE_NOOP("korvo::SvgImport", "%n texts with characters Korvo cannot hold") },
+        { leftOut.Other, QT_TRANSLATE_NOOP("korvo::SvgImport", "%n other part"),
+            QT_TRANSLATE_NOOP("korvo::SvgImport", "%n other parts") },
     } };
     QStringList parts;
     int total = 0;
@@ -82,10 +88,10 @@ QString LeftOutNote(const TSvgLeftOut& leftOut)
     }
     if (total == 0)
         return {};
-    return Tr(total == 1 ? "%n part of the picture could not be taken in: %1"
-                         : "%n parts of the picture could not be taken in: %1",
-        total)
-        .arg(parts.join(QStringLiteral(", ")));
+    const char* note = total == 1
+        ? QT_TRANSLATE_NOOP("korvo::SvgImport", "%n part of the picture could not be taken in: %1")
+        : QT_TRANSLATE_NOOP("korvo::SvgImport", "%n parts of the picture could not be taken in: %1");
+    return Tr(note, total).arg(parts.join(QStringLiteral(", ")));
 }
 
 } // namespace korvo

@@ -1,7 +1,6 @@
 #include "import/svg_inflate.h"
 
 #include <QCoreApplication>
-
 #include <zlib.h>
 
 namespace korvo {
@@ -17,7 +16,7 @@ QString InflateGzip(const QByteArray& bytes, qint64 maxBytes, QByteArray& out)
     z_stream stream {};
     // 16 + MAX_WBITS: a gzip header and trailer around the deflate data.
     if (inflateInit2(&stream, 16 + MAX_WBITS) != Z_OK)
-        return QCoreApplication::translate("SvgImport", "The compressed picture could not be opened.");
+        return QCoreApplication::translate("korvo::SvgImport", "The compressed picture could not be opened.");
     stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.constData()));
     stream.avail_in = static_cast<uInt>(bytes.size());
     out.clear();
@@ -35,10 +34,10 @@ QString InflateGzip(const QByteArray& bytes, qint64 maxBytes, QByteArray& out)
     }
     inflateEnd(&stream);
     if (out.size() > maxBytes)
-        return QCoreApplication::translate("SvgImport", "The compressed picture inflates to more than %1 MB.")
+        return QCoreApplication::translate("korvo::SvgImport", "The compressed picture inflates to more than %1 MB.")
             .arg(maxBytes / (1024 * 1024));
     if (status != Z_STREAM_END)
-        return QCoreApplication::translate("SvgImport", "The compressed picture is damaged.");
+        return QCoreApplication::translate("korvo::SvgImport", "The compressed picture is damaged.");
     return {};
 }
 

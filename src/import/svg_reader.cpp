@@ -8,13 +8,10 @@
 #include "import/svg_units.h"
 
 #include <QCoreApplication>
-
 #include <algorithm>
 
 namespace korvo {
 namespace {
-
-    QString Tr(const char* text) { return QCoreApplication::translate("SvgImport", text); }
 
     // The shape builder leaves its shapes' device boxes at one pixel per mm; groups follow it, and
     // whoever places the picture works them out again at the view's scale.
@@ -109,7 +106,9 @@ QString TSvgReader::Read()
     const double height = ParseSvgLength(root.Attribute(u"height"), fallback.height()).value_or(fallback.height());
     const auto inRange = [](double units) { return units >= 0 && units / SvgUnitsPerMm <= SvgLimits::MaxPictureMm; };
     if (!inRange(width) || !inRange(height))
-        return Tr("The picture's width or height is negative or larger than %1 m.").arg(SvgLimits::MaxPictureMm / 1000);
+        return QCoreApplication::translate(
+            "korvo::SvgImport", "The picture's width or height is negative or larger than %1 m.")
+            .arg(SvgLimits::MaxPictureMm / 1000);
     TFrame frame;
     frame.ToPage = QTransform::fromScale(1 / SvgUnitsPerMm, 1 / SvgUnitsPerMm);
     frame.Viewport = QSizeF(width, height);
@@ -150,7 +149,8 @@ void TSvgReader::Walk(int index, const TFrame& parent, std::vector<TPolygon>& ou
     if (!Error.isEmpty() || node.IsText() || IsDefinition(node.Name))
         return;
     if (++Drawn > SvgLimits::MaxDrawnElements) {
-        Error = Tr("The picture draws more than %1 elements.").arg(SvgLimits::MaxDrawnElements);
+        Error = QCoreApplication::translate("korvo::SvgImport", "The picture draws more than %1 elements.")
+                    .arg(SvgLimits::MaxDrawnElements);
         return;
     }
     TFrame frame = parent;
@@ -244,11 +244,13 @@ void TSvgReader::Use(const TSvgNode& node, TFrame frame, std::vector<TPolygon>& 
     if (target < 0)
         return;
     if (std::find(UseChain.begin(), UseChain.end(), target) != UseChain.end()) {
-        Error = Tr("The picture's <use> elements refer to each other in a loop.");
+        Error = QCoreApplication::translate(
+            "korvo::SvgImport", "The picture's <use> elements refer to each other in a loop.");
         return;
     }
     if (UseChain.size() >= SvgLimits::MaxUseNesting) {
-        Error = Tr("The picture nests <use> elements more than %1 deep.").arg(SvgLimits::MaxUseNesting);
+        Error = QCoreApplication::translate("korvo::SvgImport", "The picture nests <use> elements more than %1 deep.")
+                    .arg(SvgLimits::MaxUseNesting);
         return;
     }
     const QSizeF size = frame.Viewport;
@@ -275,7 +277,8 @@ void TSvgReader::Shape(const TSvgNode& node, const TFrame& frame, std::vector<TP
 {
     TSvgOutline outline;
     if (!SvgOutline(node, frame.Viewport, outline, PointBudget)) {
-        Error = Tr("The picture has more than %1 points.").arg(SvgLimits::MaxPoints);
+        Error = QCoreApplication::translate("korvo::SvgImport", "The picture has more than %1 points.")
+                    .arg(SvgLimits::MaxPoints);
         return;
     }
     if (outline.Path.isEmpty() || !frame.Style.Visible)

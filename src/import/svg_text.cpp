@@ -128,7 +128,7 @@ namespace {
             Context.ReferencedCharacters += node.Text.size() + 1;
             if (Context.ReferencedCharacters > SvgLimits::MaxReferencedCharacters) {
                 Context.Error = QCoreApplication::translate(
-                    "SvgImport", "The picture's <tref> elements copy more than %1 characters of text.")
+                    "korvo::SvgImport", "The picture's <tref> elements copy more than %1 characters of text.")
                                     .arg(SvgLimits::MaxReferencedCharacters);
                 return;
             }

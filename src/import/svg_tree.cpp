@@ -13,8 +13,6 @@ namespace {
     const QString XlinkNamespace = QStringLiteral("http://www.w3.org/1999/xlink");
     const QString XmlNamespace = QStringLiteral("http://www.w3.org/XML/1998/namespace");
 
-    QString Tr(const char* text) { return QCoreApplication::translate("SvgImport", text); }
-
     // Character data matters inside text and style sheets only.
     bool KeepsText(const QString& name)
     {
@@ -50,7 +48,8 @@ namespace {
                     Characters();
                     break;
                 case QXmlStreamReader::EntityReference:
-                    Error = Tr("The picture uses the entity '%1', which it does not declare.")
+                    Error = QCoreApplication::translate(
+                        "korvo::SvgImport", "The picture uses the entity '%1', which it does not declare.")
                                 .arg(Reader.name().toString());
                     break;
                 default:
@@ -64,10 +63,13 @@ namespace {
                 QString reason = Reader.errorString();
                 if (reason.endsWith(u'.'))
                     reason.chop(1);
-                return Tr("The file is not well-formed XML (line %1: %2).").arg(Reader.lineNumber()).arg(reason);
+                return QCoreApplication::translate("korvo::SvgImport", "The file is not well-formed XML (line %1: %2).")
+                    .arg(Reader.lineNumber())
+                    .arg(reason);
             }
             if (Tree.Nodes.empty())
-                return Tr("The file is not an SVG picture: it has no <svg> element.");
+                return QCoreApplication::translate(
+                    "korvo::SvgImport", "The file is not an SVG picture: it has no <svg> element.");
             return {};
         }
 
@@ -75,17 +77,20 @@ namespace {
         void StartElement()
         {
             if (++Elements > SvgLimits::MaxElements) {
-                Error = Tr("The picture has more than %1 elements.").arg(SvgLimits::MaxElements);
+                Error = QCoreApplication::translate("korvo::SvgImport", "The picture has more than %1 elements.")
+                            .arg(SvgLimits::MaxElements);
                 return;
             }
             if (Open.size() + Skipped >= SvgLimits::MaxDepth) {
-                Error = Tr("The picture nests elements more than %1 deep.").arg(SvgLimits::MaxDepth);
+                Error = QCoreApplication::translate("korvo::SvgImport", "The picture nests elements more than %1 deep.")
+                            .arg(SvgLimits::MaxDepth);
                 return;
             }
             const QString name = Reader.name().toString();
             const bool svg = Reader.namespaceUri().isEmpty() || Reader.namespaceUri() == SvgNamespace;
             if (Tree.Nodes.empty() && (!svg || name != QLatin1String("svg"))) {
-                Error = Tr("The file is not an SVG picture: its root element is <%1>.")
+                Error = QCoreApplication::translate(
+                    "korvo::SvgImport", "The file is not an SVG picture: its root element is <%1>.")
                             .arg(Reader.qualifiedName().toString());
                 return;
             }

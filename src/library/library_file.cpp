@@ -3,6 +3,8 @@
 #include "shapes/byte_stream.h"
 #include "shapes/shape_record.h"
 
+#include <QCoreApplication>
+
 namespace korvo {
 
 namespace {
@@ -11,7 +13,7 @@ namespace {
 }
 
 EBadLib::EBadLib()
-    : EFileError(QStringLiteral("Invalid library file"))
+    : EFileError(QCoreApplication::translate("korvo::TPolyLib", "Invalid library file"))
 {
 }
 

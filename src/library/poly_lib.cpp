@@ -45,8 +45,6 @@ namespace {
     // Long enough for another instance to write a large library.
     constexpr int LockWaitMs = 5000;
 
-    QString Tr(const char* text) { return QCoreApplication::translate("TPolyLib", text); }
-
     QByteArray Hash(QByteArrayView bytes) { return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256); }
 
 } // namespace
@@ -62,14 +60,18 @@ std::optional<TLibraryWriteFailure> TPolyLib::Write(const QString& fileName)
     // A lock that cannot even be made (a missing or read-only folder) leaves the write to fail with
     // the system's own reason, since the temporary file goes beside it too.
     if (!lock.tryLock(LockWaitMs) && lock.error() == QLockFile::LockFailedError)
-        return TLibraryWriteFailure { Tr("Cannot save \"%1\": another Korvo window is writing it.").arg(fileName),
+        return TLibraryWriteFailure { QCoreApplication::translate(
+                                          "korvo::TPolyLib", "Cannot save \"%1\": another Korvo window is writing it.")
+                                          .arg(fileName),
             false };
     const QByteArray bytes = EncodeLibrary(FPages, FEntries);
     try {
         // An older copy never goes over a newer file: whoever wrote last has the change the user saw.
         if (IsOwnFile(fileName) && QFileInfo::exists(fileName) && Hash(ReadFileBytes(fileName)) != FFileHash)
             return TLibraryWriteFailure {
-                Tr("The library was changed by another Korvo window. Load it again and repeat your change?"), true
+                QCoreApplication::translate("korvo::TPolyLib",
+                    "The library was changed by another Korvo window. Load it again and repeat your change?"),
+                true
             };
         WriteFileBytes(fileName, bytes);
     } catch (const EFileError& e) {
@@ -104,7 +106,8 @@ std::optional<TLibraryWriteFailure> TPolyLib::EditAndSave(const QString& fileNam
     FEntries = std::move(entries);
     AllChanged();
     if (!failure->ChangedElsewhere)
-        failure->Message += QStringLiteral("\rThe library has been left as it was.");
+        failure->Message += QLatin1Char('\r')
+            + QCoreApplication::translate("korvo::TPolyLib", "The library has been left as it was.");
     return failure;
 }
 
@@ -119,7 +122,8 @@ bool TPolyLib::LoadFile(const QString& fileName)
         FReporter.ReportError(e.Message());
         return false;
     } catch (const EReadError& e) {
-        FReporter.ReportError(QStringLiteral("\"%1\" is not a valid library file: %2.").arg(fileName, e.what()));
+        FReporter.ReportError(QCoreApplication::translate("korvo::TPolyLib", "\"%1\" is not a valid library file: %2.")
+                                  .arg(fileName, e.Reason()));
         return false;
     }
     FPages = std::move(content.Pages);

@@ -1,5 +1,7 @@
 #include "shapes/byte_stream.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cstring>
 #include <utility>
@@ -12,7 +14,12 @@ TByteReader::TByteReader(QByteArrayView data)
 {
 }
 
-void TByteReader::Fail() { throw EReadError("it ends before its data is complete"); }
+QString EReadError::Reason() const { return QCoreApplication::translate("korvo::EReadError", what()); }
+
+void TByteReader::Fail()
+{
+    throw EReadError(QT_TRANSLATE_NOOP("korvo::EReadError", "it ends before its data is complete"));
+}
 
 void TByteReader::ReadRaw(void* target, qsizetype size)
 {
@@ -36,7 +43,7 @@ std::int32_t TByteReader::ReadCount(qsizetype minItemBytes)
 {
     const std::int32_t count = ReadInt32();
     if (count < 0 || static_cast<qsizetype>(count) * minItemBytes > Remaining())
-        throw EReadError("it holds an impossible count or length");
+        throw EReadError(QT_TRANSLATE_NOOP("korvo::EReadError", "it holds an impossible count or length"));
     return count;
 }
 

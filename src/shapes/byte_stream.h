@@ -11,9 +11,13 @@
 namespace korvo {
 
 // Damaged or foreign data. The message says what is wrong with the data, without naming a file.
+// Thrown with an untranslated English reason marked in the "korvo::EReadError" context.
 class EReadError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
+
+    // The reason in the user's language.
+    QString Reason() const;
 };
 
 // Little-endian reading from bytes in memory. Every read is checked against the bytes left, so a

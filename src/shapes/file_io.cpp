@@ -43,12 +43,15 @@ QByteArray ReadFileBytes(const QString& fileName)
 {
     const QFileInfo info(fileName);
     if (info.exists() && !info.isFile())
-        throw EFileError(QStringLiteral("Cannot open \"%1\": it is not a file.").arg(fileName));
+        throw EFileError(
+            QCoreApplication::translate("korvo::EFileError", "Cannot open \"%1\": it is not a file.").arg(fileName));
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        throw EFileError(QStringLiteral("Cannot open \"%1\": %2.").arg(fileName, file.errorString()));
+        throw EFileError(QCoreApplication::translate("korvo::EFileError", "Cannot open \"%1\": %2.")
+                             .arg(fileName, file.errorString()));
     const auto tooLarge = [&fileName] {
-        return EFileError(QStringLiteral("Cannot open \"%1\": the file is too large.").arg(fileName));
+        return EFileError(QCoreApplication::translate("korvo::EFileError", "Cannot open \"%1\": the file is too large.")
+                              .arg(fileName));
     };
     if (file.size() > MaxFileBytes)
         throw tooLarge();
@@ -63,7 +66,8 @@ QByteArray ReadFileBytes(const QString& fileName)
         bytes += file.readAll();
     }
     if (read < 0 || file.error() != QFileDevice::NoError)
-        throw EFileError(QStringLiteral("Cannot read \"%1\": %2.").arg(fileName, file.errorString()));
+        throw EFileError(QCoreApplication::translate("korvo::EFileError", "Cannot read \"%1\": %2.")
+                             .arg(fileName, file.errorString()));
     if (bytes.size() > MaxFileBytes)
         throw tooLarge();
     return bytes;
@@ -90,9 +94,11 @@ void WriteFileWith(const QString& fileName, const TFileFiller& write)
     // QSaveFile flushes at commit, takes the partial write for success and renames a cut file over
     // the old one.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw EFileError(QStringLiteral("Cannot create \"%1\": %2.").arg(fileName, file.errorString()));
+        throw EFileError(QCoreApplication::translate("korvo::EFileError", "Cannot create \"%1\": %2.")
+                             .arg(fileName, file.errorString()));
     if (!write(file) || !file.commit())
-        throw EFileError(QStringLiteral("Cannot save \"%1\": %2.").arg(fileName, file.errorString()));
+        throw EFileError(QCoreApplication::translate("korvo::EFileError", "Cannot save \"%1\": %2.")
+                             .arg(fileName, file.errorString()));
 }
 
 void WriteFileBytes(const QString& fileName, QByteArrayView bytes)
@@ -106,7 +112,8 @@ void WriteFileMadeInMemory(const QString& fileName, const TFileFiller& make)
     buffer.open(QIODevice::WriteOnly);
     if (!make(buffer))
         throw EFileError(
-            QCoreApplication::translate("korvo", "Cannot save \"%1\": its content could not be made.").arg(fileName));
+            QCoreApplication::translate("korvo::EFileError", "Cannot save \"%1\": its content could not be made.")
+                .arg(fileName));
     WriteFileBytes(fileName, buffer.data());
 }
 

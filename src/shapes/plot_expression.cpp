@@ -3,7 +3,6 @@
 #include "shapes/plot_expression_steps.h"
 
 #include <QCoreApplication>
-
 #include <array>
 #include <cmath>
 #include <limits>
@@ -45,7 +44,9 @@ QString ExpressionErrorText(const QString& expression, const TExpressionError& e
     const QString shown = expression.size() > ShownExpressionLength
         ? expression.left(ShownExpressionLength - 1) + QChar(0x2026)
         : expression;
-    return QCoreApplication::translate("PlotExpression", "%1: %2 at %3").arg(shown, error.Message).arg(error.Position);
+    return QCoreApplication::translate("korvo::PlotExpression", "%1: %2 at %3")
+        .arg(shown, error.Message)
+        .arg(error.Position);
 }
 
 std::variant<TPlotExpression, TExpressionError> TPlotExpression::Parse(
@@ -53,7 +54,7 @@ std::variant<TPlotExpression, TExpressionError> TPlotExpression::Parse(
 {
     if (text.size() > MaxExpressionLength)
         return TExpressionError {
-            QCoreApplication::translate("PlotExpression", "longer than %1 characters").arg(MaxExpressionLength),
+            QCoreApplication::translate("korvo::PlotExpression", "longer than %1 characters").arg(MaxExpressionLength),
             MaxExpressionLength + 1
         };
     auto read = ReadExpressionSteps(SplitExpression(text, decimalComma), angles);

@@ -3,7 +3,6 @@
 #include "geometry/units.h"
 
 #include <QCoreApplication>
-
 #include <cmath>
 
 namespace korvo {
@@ -50,7 +49,7 @@ namespace {
     };
 
     class TStepReader {
-        Q_DECLARE_TR_FUNCTIONS(PlotExpression)
+        Q_DECLARE_TR_FUNCTIONS(korvo::PlotExpression)
 
     public:
         TStepReader(const std::vector<TExpressionToken>& tokens, TAngleUnit angles)

@@ -4,6 +4,8 @@
 #include "shapes/colour_map.h"
 #include "shapes/pen_modes.h"
 
+#include <QCoreApplication>
+
 #include <exception>
 
 namespace korvo {
@@ -118,7 +120,8 @@ void DrawNodes(QPainter& painter, const TPolygon& shape, int offsetX, int offset
         }
         DrawControlLines(painter, shape, points);
     } catch (const std::exception& e) {
-        errors.Add(QStringLiteral("Node selection "), shape.FKind, QString::fromUtf8(e.what()));
+        errors.Add(QCoreApplication::translate("korvo::TPaintErrors", "Node selection "), shape.FKind,
+            QString::fromUtf8(e.what()));
     }
 }
 

@@ -10,6 +10,8 @@
 #include "shapes/shape_kind_traits.h"
 #include "shapes/text_lines.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 #include <exception>
@@ -37,7 +39,8 @@ void TShapePainter::Draw(const TPolygon& shape, int offsetX, int offsetY, float 
     try {
         DrawKind(shape, { offsetX, offsetY, scale });
     } catch (const std::exception& e) {
-        FErrors.Add(QStringLiteral("Draw "), shape.FKind, QString::fromUtf8(e.what()));
+        FErrors.Add(
+            QCoreApplication::translate("korvo::TPaintErrors", "Draw "), shape.FKind, QString::fromUtf8(e.what()));
     }
 }
 

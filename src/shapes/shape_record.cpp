@@ -103,7 +103,7 @@ void TPolygon::LoadFromStream(TByteReader& stream) { LoadFromStream(stream, 0); 
 void TPolygon::LoadFromStream(TByteReader& stream, int depth)
 {
     if (depth > MaxGroupDepth)
-        throw EReadError("its groups are nested more than 1000 levels deep");
+        throw EReadError(QT_TRANSLATE_NOOP("korvo::EReadError", "its groups are nested more than 1000 levels deep"));
     FPen.Colour = stream.ReadUInt32();
     FPen.Style = stream.ReadUInt8();
     FPen.Width = stream.ReadInt32();

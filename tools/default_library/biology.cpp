@@ -239,19 +239,19 @@ namespace {
 
 TPicturePage BiologyPage()
 {
-    TPicturePage page { QStringLiteral("Biology"), {} };
-    page.Add("Animal cell", AnimalCell());
-    page.Add("Plant cell", PlantCell());
-    page.Add("Leaf, cross-section", LeafSection());
-    page.Add("Flower, parts", FlowerParts());
-    page.Add("Root hair cell", RootHairCell());
-    page.Add("Red blood cell", RedBloodCell());
-    page.Add("Neurone", Neurone());
-    page.Add("Microscope", Microscope());
-    page.Add("Magnifying glass", MagnifyingGlass());
-    page.Add("Petri dish", PetriDish());
-    page.Add("Heart", Heart());
-    page.Add("Lungs", Lungs());
+    TPicturePage page { QString::fromUtf8(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Biology")), {} };
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Animal cell"), AnimalCell());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Plant cell"), PlantCell());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Leaf, cross-section"), LeafSection());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Flower, parts"), FlowerParts());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Root hair cell"), RootHairCell());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Red blood cell"), RedBloodCell());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Neurone"), Neurone());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Microscope"), Microscope());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Magnifying glass"), MagnifyingGlass());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Petri dish"), PetriDish());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Heart"), Heart());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Lungs"), Lungs());
     return page;
 }
 

@@ -275,36 +275,36 @@ namespace {
 
 TPicturePage ElectricityPage()
 {
-    TPicturePage page { QStringLiteral("Electricity"), {} };
-    page.Add("Wire junction", Junction());
-    page.Add("Wires crossing, not joined", Crossing());
-    page.Add("Cell", Cell());
-    page.Add("Battery", Battery());
-    page.Add("Lamp", Lamp());
-    page.Add("Switch, open", Switch(false));
-    page.Add("Switch, closed", Switch(true));
-    page.Add("Push switch", PushSwitch());
-    page.Add("Resistor", Resistor());
-    page.Add("Variable resistor", VariableResistor());
-    page.Add("Fuse", Fuse());
-    page.Add("Ammeter", Lettered("A"));
-    page.Add("Voltmeter", Lettered("V"));
-    page.Add("Galvanometer", Galvanometer());
-    page.Add("Diode", Diode());
-    page.Add("LED", Led());
-    page.Add("LDR", Ldr());
-    page.Add("Thermistor", Thermistor());
-    page.Add("Capacitor", Capacitor());
-    page.Add("Motor", Lettered("M"));
-    page.Add("Generator", Lettered("G"));
-    page.Add("Bell", Bell());
-    page.Add("Buzzer", Buzzer());
-    page.Add("Loudspeaker", Loudspeaker());
-    page.Add("Microphone", Microphone());
-    page.Add("Transformer", Transformer());
-    page.Add("Earth", Earth());
-    page.Add("a.c. supply", AcSupply());
-    page.Add("d.c. supply", DcSupply());
+    TPicturePage page { QString::fromUtf8(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Electricity")), {} };
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Wire junction"), Junction());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Wires crossing, not joined"), Crossing());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Cell"), Cell());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Battery"), Battery());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Lamp"), Lamp());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Switch, open"), Switch(false));
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Switch, closed"), Switch(true));
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Push switch"), PushSwitch());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Resistor"), Resistor());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Variable resistor"), VariableResistor());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Fuse"), Fuse());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Ammeter"), Lettered("A"));
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Voltmeter"), Lettered("V"));
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Galvanometer"), Galvanometer());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Diode"), Diode());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "LED"), Led());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "LDR"), Ldr());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Thermistor"), Thermistor());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Capacitor"), Capacitor());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Motor"), Lettered("M"));
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Generator"), Lettered("G"));
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Bell"), Bell());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Buzzer"), Buzzer());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Loudspeaker"), Loudspeaker());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Microphone"), Microphone());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Transformer"), Transformer());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Earth"), Earth());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "a.c. supply"), AcSupply());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "d.c. supply"), DcSupply());
     return page;
 }
 

@@ -159,23 +159,23 @@ namespace {
 
 TPicturePage ForcesPage()
 {
-    TPicturePage page { QStringLiteral("Forces and motion"), {} };
-    page.Add("Spring", Spring());
-    page.Add("Spring balance", SpringBalance());
-    page.Add("Newton meter", NewtonMeter());
-    page.Add("Pulley", Pulley());
-    page.Add("Slotted mass", SlottedMass());
-    page.Add("Slotted masses on hanger", MassesOnHanger());
-    page.Add("Trolley", Trolley());
-    page.Add("Ramp", Ramp());
-    page.Add("Force arrow, 1 cm", ForceArrow(10));
-    page.Add("Force arrow, 2 cm", ForceArrow(20));
-    page.Add("Force arrow, 3 cm", ForceArrow(30));
-    page.Add("Force arrow, 4 cm", ForceArrow(40));
-    page.Add("Force arrow, 5 cm", ForceArrow(50));
-    page.Add("Pendulum", Pendulum());
-    page.Add("Lever and pivot", Lever());
-    page.Add("Stopwatch", Stopwatch());
+    TPicturePage page { QString::fromUtf8(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Forces and motion")), {} };
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Spring"), Spring());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Spring balance"), SpringBalance());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Newton meter"), NewtonMeter());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Pulley"), Pulley());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Slotted mass"), SlottedMass());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Slotted masses on hanger"), MassesOnHanger());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Trolley"), Trolley());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Ramp"), Ramp());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Force arrow, 1 cm"), ForceArrow(10));
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Force arrow, 2 cm"), ForceArrow(20));
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Force arrow, 3 cm"), ForceArrow(30));
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Force arrow, 4 cm"), ForceArrow(40));
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Force arrow, 5 cm"), ForceArrow(50));
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Pendulum"), Pendulum());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Lever and pivot"), Lever());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Stopwatch"), Stopwatch());
     return page;
 }
 

@@ -192,22 +192,22 @@ namespace {
 
 TPicturePage HeatingPage()
 {
-    TPicturePage page { QStringLiteral("Heating and support"), {} };
-    page.Add("Bunsen burner", BunsenBurner(TFlame::None));
-    page.Add("Bunsen burner, air hole open", BunsenBurner(TFlame::Blue));
-    page.Add("Bunsen burner, air hole closed", BunsenBurner(TFlame::Yellow));
-    page.Add("Spirit lamp", SpiritLamp());
-    page.Add("Tripod", Tripod());
-    page.Add("Gauze", Gauze());
-    page.Add("Gauze, seen from above", GauzeFromAbove());
-    page.Add("Pipe-clay triangle", PipeClayTriangle());
-    page.Add("Clamp stand", Picture(ClampStandParts()));
-    page.Add("Boss and clamp", Picture(BossAndClampParts()));
-    page.Add("Clamp stand with boss and clamp", ClampStandWithClamp());
-    page.Add("Heat-proof mat", HeatProofMat());
-    page.Add("Water bath", WaterBath());
-    page.Add("Tongs", Tongs());
-    page.Add("Test tube holder", TestTubeHolder());
+    TPicturePage page { QString::fromUtf8(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Heating and support")), {} };
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Bunsen burner"), BunsenBurner(TFlame::None));
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Bunsen burner, air hole open"), BunsenBurner(TFlame::Blue));
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Bunsen burner, air hole closed"), BunsenBurner(TFlame::Yellow));
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Spirit lamp"), SpiritLamp());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Tripod"), Tripod());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Gauze"), Gauze());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Gauze, seen from above"), GauzeFromAbove());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Pipe-clay triangle"), PipeClayTriangle());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Clamp stand"), Picture(ClampStandParts()));
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Boss and clamp"), Picture(BossAndClampParts()));
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Clamp stand with boss and clamp"), ClampStandWithClamp());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Heat-proof mat"), HeatProofMat());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Water bath"), WaterBath());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Tongs"), Tongs());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Test tube holder"), TestTubeHolder());
     return page;
 }
 

@@ -164,28 +164,33 @@ namespace {
 
 TPicturePage OpticsPage()
 {
-    TPicturePage page { QStringLiteral("Optics and waves"), {} };
-    page.Add("Converging lens", ConvergingLens());
-    page.Add("Diverging lens", DivergingLens());
-    page.Add("Converging lens (ray diagram)", LensSymbol(true));
-    page.Add("Diverging lens (ray diagram)", LensSymbol(false));
-    page.Add("Plane mirror", PlaneMirror());
-    page.Add("Concave mirror", ConcaveMirror());
-    page.Add("Convex mirror", ConvexMirror());
-    page.Add("Rectangular glass block", Picture({ Rect({ 0, 0, 50, 30 }, Outline, GlassFill) }));
-    page.Add("Semicircular glass block", SemicircularBlock());
-    page.Add("Triangular glass block", Picture({ Polygon({ { 0, 0 }, { 0, 40 }, { 40, 40 } }, Outline, GlassFill) }));
-    page.Add("Prism", Picture({ Polygon({ { 20, 0 }, { 0, 34.64f }, { 40, 34.64f } }, Outline, GlassFill) }));
-    page.Add("Ray box", RayBox());
-    page.Add("Light ray", Rays(1));
-    page.Add("Light rays, parallel", Rays(3));
-    page.Add("Object (arrow)", ObjectArrow());
-    page.Add("Eye", Eye());
-    page.Add("Screen", Screen());
-    page.Add("Wave, transverse", TransverseWave());
-    page.Add("Wave, longitudinal", LongitudinalWave());
-    page.Add("Barrier with slit", Barrier({ { 0, 0, 3, 18 }, { 0, 22, 3, Height } }));
-    page.Add("Barrier with double slit", Barrier({ { 0, 0, 3, 15 }, { 0, 17, 3, 23 }, { 0, 25, 3, Height } }));
+    TPicturePage page { QString::fromUtf8(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Optics and waves")), {} };
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Converging lens"), ConvergingLens());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Diverging lens"), DivergingLens());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Converging lens (ray diagram)"), LensSymbol(true));
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Diverging lens (ray diagram)"), LensSymbol(false));
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Plane mirror"), PlaneMirror());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Concave mirror"), ConcaveMirror());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Convex mirror"), ConvexMirror());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Rectangular glass block"),
+        Picture({ Rect({ 0, 0, 50, 30 }, Outline, GlassFill) }));
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Semicircular glass block"), SemicircularBlock());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Triangular glass block"),
+        Picture({ Polygon({ { 0, 0 }, { 0, 40 }, { 40, 40 } }, Outline, GlassFill) }));
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Prism"),
+        Picture({ Polygon({ { 20, 0 }, { 0, 34.64f }, { 40, 34.64f } }, Outline, GlassFill) }));
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Ray box"), RayBox());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Light ray"), Rays(1));
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Light rays, parallel"), Rays(3));
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Object (arrow)"), ObjectArrow());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Eye"), Eye());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Screen"), Screen());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Wave, transverse"), TransverseWave());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Wave, longitudinal"), LongitudinalWave());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Barrier with slit"),
+        Barrier({ { 0, 0, 3, 18 }, { 0, 22, 3, Height } }));
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Barrier with double slit"),
+        Barrier({ { 0, 0, 3, 15 }, { 0, 17, 3, 23 }, { 0, 25, 3, Height } }));
     return page;
 }
 

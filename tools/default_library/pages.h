@@ -1,6 +1,8 @@
 #pragma once
 
-// The pages of the library shipped with the program, in the order the page list shows them.
+// The pages of the library shipped with the program, in the order the page list shows them. Their
+// names are written in English, each marked in the "korvo::LibraryNames" context, which the library
+// panel shows in the user's language.
 
 #include "shapes/polygon.h"
 

@@ -141,14 +141,14 @@ namespace {
 
 TPicturePage SpacePage()
 {
-    TPicturePage page { QStringLiteral("Earth and space"), {} };
-    page.Add("Sun", Sun());
-    page.Add("Planets in a row", Planets());
-    page.Add("Earth with axis", EarthWithAxis());
-    page.Add("Moon phases", MoonPhases());
-    page.Add("Plotting compass", PlottingCompass());
-    page.Add("Bar magnet", BarMagnet());
-    page.Add("Horseshoe magnet", HorseshoeMagnet());
+    TPicturePage page { QString::fromUtf8(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Earth and space")), {} };
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Sun"), Sun());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Planets in a row"), Planets());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Earth with axis"), EarthWithAxis());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Moon phases"), MoonPhases());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Plotting compass"), PlottingCompass());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Bar magnet"), BarMagnet());
+    page.Add(QT_TRANSLATE_NOOP("korvo::LibraryNames", "Horseshoe magnet"), HorseshoeMagnet());
     return page;
 }
 

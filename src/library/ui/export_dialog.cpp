@@ -14,9 +14,9 @@ namespace korvo {
 TExportFrm::TExportFrm(const TNameRequest& request, QWidget* parent)
     : QDialog(parent)
     , FNameEdit(new QLineEdit(this))
-    , FNote(new QLabel(QStringLiteral("A library name can hold only Western European letters."), this))
+    , FNote(new QLabel(tr("A library name can hold only Western European letters."), this))
 {
-    const TDialogButtons buttons = MakeDialogButtons(*this, request.OkCaption, QStringLiteral("Cancel"));
+    const TDialogButtons buttons = MakeDialogButtons(*this, request.OkCaption, tr("Cancel"));
     FOkButton = buttons.Ok;
     setObjectName(QStringLiteral("ExportFrm"));
     setWindowTitle(request.Caption);
@@ -24,11 +24,11 @@ TExportFrm::TExportFrm(const TNameRequest& request, QWidget* parent)
     info->setObjectName(QStringLiteral("InfoLabel"));
     // It quotes a page name, which is plain text whatever it looks like.
     info->setTextFormat(Qt::PlainText);
-    auto* label = new QLabel(QStringLiteral("Name"), this);
+    auto* label = new QLabel(tr("Name"), this);
     label->setObjectName(QStringLiteral("Label1"));
     label->setBuddy(FNameEdit);
     FNameEdit->setObjectName(QStringLiteral("NameEdit"));
-    FNameEdit->setAccessibleName(QStringLiteral("Name"));
+    FNameEdit->setAccessibleName(tr("Name"));
     FNameEdit->setAccessibleDescription(request.Info);
     FNote->setObjectName(QStringLiteral("NoteLabel"));
     FNote->setStyleSheet(QStringLiteral("color: #b00000"));

@@ -22,6 +22,8 @@ struct TNameRequest {
 // The name dialog of the library commands: adding a picture, renaming a page or a picture, creating
 // a page. OK is offered once the name is not empty and every character of it can be stored.
 class TExportFrm : public QDialog {
+    Q_OBJECT
+
 public:
     explicit TExportFrm(const TNameRequest& request, QWidget* parent = nullptr);
 

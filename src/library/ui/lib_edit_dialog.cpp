@@ -30,26 +30,26 @@ TLibEditFrm::TLibEditFrm(int currentPage, const QString& entryName, const QStrin
     , FPageList(new QListWidget(this))
     , FPageEdit(ReadOnlyEdit("PageEdit", QString(), this))
 {
-    const TDialogButtons buttons = MakeDialogButtons(*this, QStringLiteral("apply"), QStringLiteral("cancel"));
+    const TDialogButtons buttons = MakeDialogButtons(*this, tr("apply"), tr("cancel"));
     FOkButton = buttons.Ok;
     setObjectName(QStringLiteral("LibEditFrm"));
-    setWindowTitle(QStringLiteral("Move to page..."));
-    auto* header = new QLabel(QStringLiteral("Available pages"), this);
+    setWindowTitle(tr("Move to page..."));
+    auto* header = new QLabel(tr("Available pages"), this);
     header->setBuddy(FPageList);
     FPageList->setObjectName(QStringLiteral("PageListBox"));
-    FPageList->setAccessibleName(QStringLiteral("Available pages"));
+    FPageList->setAccessibleName(tr("Available pages"));
     FPageList->addItems(pages);
     QLineEdit* shape = ReadOnlyEdit("ShapeEdit", entryName, this);
-    shape->setAccessibleName(QStringLiteral("Move"));
-    FPageEdit->setAccessibleName(QStringLiteral("To page"));
+    shape->setAccessibleName(tr("Move"));
+    FPageEdit->setAccessibleName(tr("To page"));
     connect(FPageList, &QListWidget::currentRowChanged, this, [this] { PageListBoxClick(); });
 
     auto* pageColumn = new QVBoxLayout;
     pageColumn->addWidget(header);
     pageColumn->addWidget(FPageList);
     auto* fields = new QFormLayout;
-    fields->addRow(QStringLiteral("Move"), shape);
-    fields->addRow(QStringLiteral("To page"), FPageEdit);
+    fields->addRow(tr("Move"), shape);
+    fields->addRow(tr("To page"), FPageEdit);
     auto* rightColumn = new QVBoxLayout;
     rightColumn->addLayout(fields);
     rightColumn->addStretch();

@@ -13,6 +13,8 @@ namespace korvo {
 // "Move to page...": the pages to choose from, the picture moved and the page chosen. Apply is offered
 // only for a page other than the picture's own.
 class TLibEditFrm : public QDialog {
+    Q_OBJECT
+
 public:
     TLibEditFrm(int currentPage, const QString& entryName, const QStringList& pages, QWidget* parent = nullptr);
 

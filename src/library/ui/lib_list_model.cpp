@@ -1,9 +1,8 @@
 #include "library/ui/lib_list_model.h"
 
+#include "library/library_names.h"
 #include "library/poly_lib.h"
 #include "library/ui/library_drag.h"
-#include "shapes/code_page.h"
-#include "shapes/shape_font.h"
 
 namespace korvo {
 
@@ -49,8 +48,7 @@ QVariant TLibListModel::data(const QModelIndex& index, int role) const
     const TLibShape* entry = Entry(index.row());
     if (!entry || (role != Qt::DisplayRole && role != Qt::AccessibleTextRole))
         return {};
-    // Library names carry no character set of their own; they are the system's ANSI text.
-    return DecodeText(entry->FName, DefaultCharset);
+    return ShownLibraryName(entry->FName);
 }
 
 Qt::ItemFlags TLibListModel::flags(const QModelIndex& index) const

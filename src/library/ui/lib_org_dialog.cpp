@@ -27,19 +27,19 @@ namespace {
 TLibOrgFrm::TLibOrgFrm(const QStringList& pages, const QIcon& upIcon, const QIcon& downIcon, QWidget* parent)
     : QDialog(parent)
     , FPageList(new QListWidget(this))
-    , FUpButton(ArrowButton("LBUpBtn", QStringLiteral("Move up"), upIcon, this))
-    , FDownButton(ArrowButton("LBDownBtn", QStringLiteral("Move down"), downIcon, this))
+    , FUpButton(ArrowButton("LBUpBtn", tr("Move up"), upIcon, this))
+    , FDownButton(ArrowButton("LBDownBtn", tr("Move down"), downIcon, this))
 {
     setObjectName(QStringLiteral("LibOrgFrm"));
-    setWindowTitle(QStringLiteral("Move library pages"));
+    setWindowTitle(tr("Move library pages"));
     FPageList->setObjectName(QStringLiteral("PageListbox"));
-    FPageList->setAccessibleName(QStringLiteral("Library pages"));
+    FPageList->setAccessibleName(tr("Library pages"));
     // Each row remembers which page it is, so pages of the same name stay apart.
     for (int page = 0; page < pages.size(); ++page) {
         auto* row = new QListWidgetItem(pages[page], FPageList);
         row->setData(Qt::UserRole, page);
     }
-    const TDialogButtons buttons = MakeDialogButtons(*this, QStringLiteral("Apply"), QStringLiteral("Cancel"));
+    const TDialogButtons buttons = MakeDialogButtons(*this, tr("Apply"), tr("Cancel"));
     connect(FUpButton, &QToolButton::clicked, this, [this] { MoveSelected(-1); });
     connect(FDownButton, &QToolButton::clicked, this, [this] { MoveSelected(1); });
     connect(FPageList, &QListWidget::currentRowChanged, this, [this] { RefreshArrows(); });

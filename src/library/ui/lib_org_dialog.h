@@ -12,6 +12,8 @@ namespace korvo {
 
 // "Move library pages": the pages in a list whose selected page moves up and down with the arrows.
 class TLibOrgFrm : public QDialog {
+    Q_OBJECT
+
 public:
     TLibOrgFrm(const QStringList& pages, const QIcon& upIcon, const QIcon& downIcon, QWidget* parent = nullptr);
 

@@ -1,12 +1,11 @@
 #include "library/ui/lib_panel.h"
 
+#include "library/library_names.h"
 #include "library/poly_lib.h"
 #include "library/ui/lib_list_model.h"
 #include "library/ui/lib_row_delegate.h"
 #include "library/ui/library_drag.h"
-#include "shapes/code_page.h"
 #include "shapes/error_reporter.h"
-#include "shapes/shape_font.h"
 
 #include <QComboBox>
 #include <QDropEvent>
@@ -24,8 +23,6 @@ namespace {
     // The height of one row of the page combo's drop-down list.
     constexpr int ComboRowHeight = 21;
 
-    const QString ListHint = QStringLiteral("Drag a picture onto the drawing area.");
-
 } // namespace
 
 TLibraryPanel::TLibraryPanel(const TPolyLib& library, TErrorReporter& reporter, QWidget* parent)
@@ -40,14 +37,15 @@ TLibraryPanel::TLibraryPanel(const TPolyLib& library, TErrorReporter& reporter, 
     , FToolPanel(new QWidget(this))
 {
     FCombo->setObjectName(QStringLiteral("LibCombo"));
-    FCombo->setAccessibleName(QStringLiteral("Library page"));
-    FCombo->setAccessibleDescription(QStringLiteral("The page of the library whose pictures the list shows"));
+    FCombo->setAccessibleName(tr("Library page"));
+    FCombo->setAccessibleDescription(tr("The page of the library whose pictures the list shows"));
     connect(FCombo, &QComboBox::activated, this, [this](int page) { ChoosePage(page); });
     FList->setModel(FModel);
     FList->setItemDelegate(FDelegate);
-    FList->setAccessibleName(QStringLiteral("Library shapes"));
-    FList->setAccessibleDescription(ListHint);
-    FList->setStatusTip(ListHint);
+    FList->setAccessibleName(tr("Library shapes"));
+    const QString listHint = tr("Drag a picture onto the drawing area.");
+    FList->setAccessibleDescription(listHint);
+    FList->setStatusTip(listHint);
     FList->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(FList, &QWidget::customContextMenuRequested, this, [this](QPoint at) {
         if (FContextMenu)
@@ -69,7 +67,7 @@ void TLibraryPanel::ShowPages()
     const int shown = FCombo->currentIndex();
     FCombo->clear();
     for (const QByteArray& page : FLibrary.Pages())
-        FCombo->addItem(DecodeText(page, DefaultCharset));
+        FCombo->addItem(ShownLibraryName(page));
     const int pages = FCombo->count();
     FCombo->setCurrentIndex(std::min(std::max(shown, 0), pages - 1));
     const QScreen* screen = this->screen();
