@@ -1,6 +1,5 @@
 #include "dialogs/about_dialog.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QLabel>
@@ -36,8 +35,10 @@ namespace {
 
     void AddLink(QWidget* parent)
     {
-        const QString text = QStringLiteral("<a href=\"%1\" style=\"color: blue;\">Korvo on the web</a>");
-        QLabel* link = NewLabel(parent, "Label1", text.arg(QStringLiteral(KORVO_HOMEPAGE)), { 9, 343 });
+        const QString text
+            = QStringLiteral("<a href=\"%1\" style=\"color: blue;\">%2</a>")
+                  .arg(QStringLiteral(KORVO_HOMEPAGE), TAboutFrm::tr("Korvo on the web").toHtmlEscaped());
+        QLabel* link = NewLabel(parent, "Label1", text, { 9, 343 });
         link->setCursor(Qt::PointingHandCursor);
         link->setOpenExternalLinks(true);
     }
@@ -64,21 +65,19 @@ TAboutFrm::TAboutFrm(const QString& pictureFile, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("AboutFrm"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
     setFixedSize(504, 428);
     AddPicture(this, pictureFile);
     AddLink(this);
     NewLabel(this, "Label4",
-        QStringLiteral("Drawing for school science teaching.\n"
-                       "Tell us what you think on the web page."),
+        tr("Drawing for school science teaching.\n"
+           "Tell us what you think on the web page."),
         { 8, 365 });
-    NewLabel(this, "LicenceLabel",
-        QCoreApplication::translate(
-            "korvo::TAboutFrm", "Free software under the GNU General Public License, version 3 or later."),
+    NewLabel(this, "LicenceLabel", tr("Free software under the GNU General Public License, version 3 or later."),
         { 8, 404 });
-    NewLabel(this, "VersionLabel", QStringLiteral("version ") + ProgramVersion(), { 395, 342 });
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    NewLabel(this, "VersionLabel", tr("version %1").arg(ProgramVersion()), { 395, 342 });
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("SpTBXButton1"));
     ok->setGeometry(395, 364, 89, 33);
     ok->setDefault(true);

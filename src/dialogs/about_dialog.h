@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QImage>
 
@@ -7,6 +8,8 @@ namespace korvo {
 
 // "About": the program's picture, its version, its licence and the way to its web page.
 class TAboutFrm : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(korvo::TAboutFrm)
+
 public:
     // The picture file need not exist; the box then shows no picture.
     explicit TAboutFrm(const QString& pictureFile, QWidget* parent = nullptr);

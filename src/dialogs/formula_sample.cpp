@@ -19,7 +19,7 @@ TFormulaSample::TFormulaSample(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("FormulaSample"));
-    setAccessibleName(QCoreApplication::translate("TTextFrm", "Sample"));
+    setAccessibleName(QCoreApplication::translate("korvo::TTextFrm", "Sample"));
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
 }

@@ -51,16 +51,16 @@ TGridFrm::TGridFrm(QWidget* parent)
     , FMajorLines(new QButtonGroup(this))
 {
     setObjectName(QStringLiteral("GridFrm"));
-    setWindowTitle(QStringLiteral("Graph paper settings"));
-    auto* squares = RadioGroup("GridSqRG", QStringLiteral(" Grid spacing  "),
-        { QStringLiteral("1 mm squares"), QStringLiteral("2 mm squares"), QStringLiteral("5 mm squares"),
-            QStringLiteral("10 mm squares") },
-        FSquares, this);
-    auto* major = RadioGroup("MajorLineRG", QStringLiteral(" Major lines "),
-        { QStringLiteral("none"), QStringLiteral("every  5"), QStringLiteral("every 10") }, FMajorLines, this);
-    QPushButton* apply = Button("SpeedButton1", QStringLiteral("apply"), this);
+    setWindowTitle(tr("Graph paper settings"));
+    QStringList squareSizes;
+    for (int size : Sizes)
+        squareSizes.append(tr("%1 mm squares").arg(size));
+    auto* squares = RadioGroup("GridSqRG", tr(" Grid spacing  "), squareSizes, FSquares, this);
+    auto* major = RadioGroup(
+        "MajorLineRG", tr(" Major lines "), { tr("none"), tr("every  5"), tr("every 10") }, FMajorLines, this);
+    QPushButton* apply = Button("SpeedButton1", tr("apply"), this);
     apply->setDefault(true);
-    QPushButton* cancel = Button("SpeedButton2", QStringLiteral("cancel"), this);
+    QPushButton* cancel = Button("SpeedButton2", tr("cancel"), this);
     connect(apply, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 

@@ -2,6 +2,7 @@
 
 #include "document/drawing.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 
 #include <optional>
@@ -13,6 +14,8 @@ namespace korvo {
 // The square size (1, 2, 5 or 10 mm) and major lines (0 none, 1 every 5th line, 2 every 10th) of a
 // graph paper.
 class TGridFrm : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(korvo::TGridFrm)
+
 public:
     explicit TGridFrm(QWidget* parent = nullptr);
 

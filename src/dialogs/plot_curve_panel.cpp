@@ -64,28 +64,33 @@ namespace {
 
     template <class E> E DataOf(const QComboBox* combo) { return static_cast<E>(combo->currentData().toInt()); }
 
-    // English has no plural rule without a translation loaded, so each sentence comes in both numbers.
+    // Each sentence comes in both numbers as its own source text, so that a translation fills it like
+    // any other; n fills in %1.
     QString Counted(int n, const char* one, const char* many)
     {
-        return TPlotCurvePanel::tr(n == 1 ? one : many, nullptr, n);
+        return TPlotCurvePanel::tr(n == 1 ? one : many).arg(n);
     }
 
     QString TableNote(const TPastedTable& table, int outside)
     {
-        QStringList lines { Counted(
-            static_cast<int>(table.Points.size()), QT_TR_NOOP("%n point."), QT_TR_NOOP("%n points.")) };
+        QStringList lines { Counted(static_cast<int>(table.Points.size()),
+            QT_TRANSLATE_NOOP("korvo::TPlotCurvePanel", "%1 point."),
+            QT_TRANSLATE_NOOP("korvo::TPlotCurvePanel", "%1 points.")) };
         if (table.HeaderSkipped)
             lines << TPlotCurvePanel::tr("The first row was taken as a header.");
         if (table.SkippedRows > 0)
-            lines << Counted(table.SkippedRows, QT_TR_NOOP("%n row that does not hold two numbers was skipped."),
-                QT_TR_NOOP("%n rows that do not hold two numbers were skipped."));
+            lines << Counted(table.SkippedRows,
+                QT_TRANSLATE_NOOP("korvo::TPlotCurvePanel", "%1 row that does not hold two numbers was skipped."),
+                QT_TRANSLATE_NOOP("korvo::TPlotCurvePanel", "%1 rows that do not hold two numbers were skipped."));
         if (table.RowsOverLimit > 0)
-            lines << Counted(table.RowsOverLimit, QT_TR_NOOP("Only the first %1 rows are taken: %n more was left out."),
-                QT_TR_NOOP("Only the first %1 rows are taken: %n more were left out."))
+            lines << Counted(table.RowsOverLimit,
+                QT_TRANSLATE_NOOP("korvo::TPlotCurvePanel", "Only the first %2 rows are taken: %1 more was left out."),
+                QT_TRANSLATE_NOOP("korvo::TPlotCurvePanel", "Only the first %2 rows are taken: %1 more were left out."))
                          .arg(QLocale().toString(MaxTableRows));
         if (outside > 0)
-            lines << Counted(outside, QT_TR_NOOP("%n point lies outside the axes and is left out."),
-                QT_TR_NOOP("%n points lie outside the axes and are left out."));
+            lines << Counted(outside,
+                QT_TRANSLATE_NOOP("korvo::TPlotCurvePanel", "%1 point lies outside the axes and is left out."),
+                QT_TRANSLATE_NOOP("korvo::TPlotCurvePanel", "%1 points lie outside the axes and are left out."));
         return lines.join(QLatin1Char(' '));
     }
 

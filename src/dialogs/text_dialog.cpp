@@ -1,13 +1,13 @@
 #include "dialogs/text_dialog.h"
 
 #include "dialogs/formula_sample.h"
+#include "dialogs/named_widget.h"
 #include "dialogs/stored_text.h"
 #include "dialogs/typeface_list.h"
 #include "shapes/code_page.h"
 
 #include <QAction>
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -33,11 +33,12 @@ namespace {
     constexpr int SizeDigits = 4;
     constexpr int LargestSize = 9999;
 
-    QToolButton* StyleButton(const char* name, const QString& caption, void (QFont::*style)(bool), QWidget* parent)
+    QToolButton* StyleButton(
+        const char* name, const QString& caption, const QString& spoken, void (QFont::*style)(bool), QWidget* parent)
     {
-        auto* button = new QToolButton(parent);
-        button->setObjectName(QLatin1String(name));
+        auto* button = Named(new QToolButton(parent), name);
         button->setText(caption);
+        button->setAccessibleName(spoken);
         QFont look = button->font();
         (look.*style)(true);
         button->setFont(look);
@@ -46,23 +47,21 @@ namespace {
         return button;
     }
 
-    QString Tr(const char* text) { return QCoreApplication::translate("TTextFrm", text); }
-
-    // One command for the button and its keys, as word processors have them.
-    QAction* MarkupAction(const char* caption, const char* hint, const QList<QKeySequence>& keys, QWidget* parent)
+    // One command for the button and its keys, as word processors have them. The hint names the first
+    // key in the words of the user's keyboard.
+    QAction* MarkupAction(const QString& caption, const QString& hint, const QList<QKeySequence>& keys, QWidget* parent)
     {
-        auto* action = new QAction(Tr(caption), parent);
-        action->setToolTip(Tr(hint));
+        auto* action = new QAction(caption, parent);
+        action->setToolTip(hint.arg(keys.first().toString(QKeySequence::NativeText)));
         action->setShortcuts(keys);
         parent->addAction(action);
         return action;
     }
 
-    QToolButton* MarkupButton(const char* name, const char* spoken, QAction* action, QWidget* parent)
+    QToolButton* MarkupButton(const char* name, const QString& spoken, QAction* action, QWidget* parent)
     {
-        auto* button = new QToolButton(parent);
-        button->setObjectName(QLatin1String(name));
-        button->setAccessibleName(Tr(spoken));
+        auto* button = Named(new QToolButton(parent), name);
+        button->setAccessibleName(spoken);
         button->setDefaultAction(action);
         button->setFixedSize(28, 28);
         return button;
@@ -77,10 +76,9 @@ namespace {
         return marker + QLatin1Char('{') + characters + QLatin1Char('}');
     }
 
-    template <class T> T* Named(T* widget, const char* name, const char* spoken)
+    template <class T> T* Named(T* widget, const char* name, const QString& spoken)
     {
-        widget->setObjectName(QLatin1String(name));
-        widget->setAccessibleName(QLatin1String(spoken));
+        korvo::Named(widget, name)->setAccessibleName(spoken);
         return widget;
     }
 
@@ -89,28 +87,28 @@ namespace {
 TTextFrm::TTextFrm(QWidget* parent)
     : QDialog(parent)
     , FFace(QStringLiteral("Arial"))
-    , FontListbox(Named(new QListWidget(this), "FontListbox", "Typeface"))
-    , SizeEdit(Named(new QLineEdit(QString::number(StartSize), this), "SizeEdit", "Size"))
-    , SizeListbox(Named(new QListWidget(this), "SizeListbox", "Sizes"))
-    , Label2(Named(new QLabel(QStringLiteral("style"), this), "Label2", "style"))
-    , BoldBtn(StyleButton("BoldBtn", QStringLiteral("B"), &QFont::setBold, this))
-    , ItalicBtn(StyleButton("ItalicBtn", QStringLiteral("I"), &QFont::setItalic, this))
-    , UnderLineBtn(StyleButton("UnderLineBtn", QStringLiteral("U"), &QFont::setUnderline, this))
-    , Memo(Named(new QPlainTextEdit(this), "Memo", "Text"))
-    , FSubscript(MarkupAction("x\u2082", "Subscript: lowers the selected characters (Ctrl+=)",
+    , FontListbox(Named(new QListWidget(this), "FontListbox", tr("Typeface")))
+    , SizeEdit(Named(new QLineEdit(QString::number(StartSize), this), "SizeEdit", tr("Size")))
+    , SizeListbox(Named(new QListWidget(this), "SizeListbox", tr("Sizes")))
+    , Label2(Named(new QLabel(tr("style"), this), "Label2", tr("style")))
+    , BoldBtn(StyleButton("BoldBtn", tr("B", "bold"), tr("Bold"), &QFont::setBold, this))
+    , ItalicBtn(StyleButton("ItalicBtn", tr("I", "italic"), tr("Italic"), &QFont::setItalic, this))
+    , UnderLineBtn(StyleButton("UnderLineBtn", tr("U", "underline"), tr("Underline"), &QFont::setUnderline, this))
+    , Memo(Named(new QPlainTextEdit(this), "Memo", tr("Text")))
+    , FSubscript(MarkupAction(QStringLiteral("x\u2082"), tr("Subscript: lowers the selected characters (%1)"),
           { QKeySequence(Qt::CTRL | Qt::Key_Equal) }, this))
-    , FSuperscript(MarkupAction("x\u00B2", "Superscript: raises the selected characters (Ctrl+Shift++)",
+    , FSuperscript(MarkupAction(QStringLiteral("x\u00B2"), tr("Superscript: raises the selected characters (%1)"),
           { QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Plus) }, this))
-    , SubscriptBtn(MarkupButton("SubscriptBtn", "Subscript", FSubscript, this))
-    , SuperscriptBtn(MarkupButton("SuperscriptBtn", "Superscript", FSuperscript, this))
-    , ChemistryBox(Named(new QCheckBox(Tr("Chemical formula"), this), "ChemistryBox", "Chemical formula"))
+    , SubscriptBtn(MarkupButton("SubscriptBtn", tr("Subscript"), FSubscript, this))
+    , SuperscriptBtn(MarkupButton("SuperscriptBtn", tr("Superscript"), FSuperscript, this))
+    , ChemistryBox(Named(new QCheckBox(tr("Chemical formula"), this), "ChemistryBox", tr("Chemical formula")))
     , FSample(new TFormulaSample(this))
-    , FCharsetNote(Named(new QLabel(this), "CharsetNote", "Note"))
-    , OKBtn(Named(new QPushButton(QStringLiteral("apply"), this), "OKBtn", "apply"))
-    , CancelBtn(Named(new QPushButton(QStringLiteral("cancel"), this), "CancelBtn", "cancel"))
+    , FCharsetNote(Named(new QLabel(this), "CharsetNote", tr("Note")))
+    , OKBtn(Named(new QPushButton(tr("apply"), this), "OKBtn", tr("apply")))
+    , CancelBtn(Named(new QPushButton(tr("cancel"), this), "CancelBtn", tr("cancel")))
 {
     setObjectName(QStringLiteral("TextFrm"));
-    setWindowTitle(QStringLiteral("Text properties"));
+    setWindowTitle(tr("Text properties"));
     FFont.Colour = clBlack;
     SizeEdit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), SizeEdit));
     SizeEdit->setMaxLength(SizeDigits);
@@ -118,8 +116,7 @@ TTextFrm::TTextFrm(QWidget* parent)
         SizeListbox->addItem(QString::number(size));
     FontListbox->addItems(InstalledTypefaces());
     Memo->setTabChangesFocus(true);
-    FCharsetNote->setText(
-        QStringLiteral("No single character set holds all of these characters; write them as separate texts."));
+    FCharsetNote->setText(tr("No single character set holds all of these characters; write them as separate texts."));
     FCharsetNote->setWordWrap(true);
     BuildLayout();
     SetTabOrder();

@@ -2,6 +2,7 @@
 
 #include "document/drawing.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 
 #include <optional>
@@ -23,6 +24,8 @@ class TFormulaSample;
 // whole run and keeps what it last showed. A text shape's font is 2 points larger than the size the
 // dialog shows; the dialog takes them off when loading and the drawing adds them back when storing.
 class TTextFrm : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(korvo::TTextFrm)
+
 public:
     explicit TTextFrm(QWidget* parent = nullptr);
 
