@@ -106,10 +106,9 @@ namespace {
     // False when the user thinks better of it.
     bool DiscardAll(std::vector<TRecoveryEntry>& entries, TUserPrompts& prompts)
     {
-        // A count of its own: lupdate does not find a text whose count is a cast.
-        const int count = static_cast<int>(entries.size());
-        if (!prompts.AskWarningYesCancel(QCoreApplication::translate(
-                "korvo::TMainDrawFrm", "Discard all %n drawings kept for recovery?", nullptr, count)))
+        const QString question
+            = QCoreApplication::translate("korvo::TMainDrawFrm", "Discard all %1 drawings kept for recovery?");
+        if (!prompts.AskWarningYesCancel(question.arg(entries.size())))
             return false;
         for (TRecoveryEntry& entry : entries)
             TRecoveryStore::Discard(entry);
