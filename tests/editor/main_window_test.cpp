@@ -113,6 +113,8 @@ TEST_F(MainWindow, CommandsToolsAndMenusShowInTheUsersLanguage)
     TMarkingTranslator translator;
     QCoreApplication::installTranslator(&translator);
     const auto window = Start();
+    // The status bar asks for a tool's hint whenever the pointer comes over the drawing.
+    const QString toolHint = ToolHint(TTool::Rectangle);
     QCoreApplication::removeTranslator(&translator);
     const auto button = [&window](const char* name) {
         return window->findChild<QToolButton*>(QLatin1String(name))->accessibleName();
@@ -125,7 +127,7 @@ TEST_F(MainWindow, CommandsToolsAndMenusShowInTheUsersLanguage)
         { window->Action(TCommand::RotateClockwise)->text(), "<Rotate selected shapes clockwise>" },
         { button("SqBtn"), "<square>" },
         { window->ToolAction(TTool::Rectangle)->toolTip(), "<Rectangle>" },
-        { ToolHint(TTool::Rectangle), "<Click and drag to draw a rectangle.>" },
+        { toolHint, "<Click and drag to draw a rectangle.>" },
         { button("RotateToolbarClose"), "<Close <Rotation toolbar>>" },
     };
     for (const auto& [text, expected] : shown)
