@@ -63,6 +63,8 @@ struct TMainWindowSetup {
 // pen and brush given to new shapes for the whole run. It repaints the drawing and brings the
 // commands' states up to date whenever the drawing tells it of a change.
 class TMainDrawFrm : public QMainWindow, private TErrorReporter {
+    Q_OBJECT
+
 public:
     explicit TMainDrawFrm(const TMainWindowSetup& setup);
     ~TMainDrawFrm() override;

@@ -67,18 +67,18 @@ void TMainDrawFrm::Popup(QMenu* menu, QPoint at)
 
 QMenu* TMainDrawFrm::BuildFileMenu()
 {
-    QMenu* menu = NewMenu(QStringLiteral("&File"), QStringLiteral("File1"), { C::New, C::Open, C::Reopen });
+    QMenu* menu = NewMenu(tr("&File"), QStringLiteral("File1"), { C::New, C::Open, C::Reopen });
     ReopenMenu = new QMenu(menu);
     ReopenMenu->setObjectName(QStringLiteral("ReopenMenu"));
     FCommands.BindMenu(C::Reopen, ReopenMenu);
     AddItems(menu, { C::Save, C::SaveAs });
     menu->addSeparator();
-    AddItems(menu->addMenu(QStringLiteral("Library")), { C::SaveLibraryAs, C::UseAnotherLibrary });
+    AddItems(menu->addMenu(tr("Library")), { C::SaveLibraryAs, C::UseAnotherLibrary });
     menu->addSeparator();
     AddItems(menu, { C::ImportPicture, C::Import, C::ExportSelection });
     menu->addSeparator();
     AddItems(menu, { C::Print, C::PrintSelected, C::PrinterSetup });
-    AddItems(menu->addMenu(QStringLiteral("Page setup")), { C::PageA4, C::PageA3 });
+    AddItems(menu->addMenu(tr("Page setup")), { C::PageA4, C::PageA3 });
     auto* sizes = new QActionGroup(menu);
     sizes->addAction(Action(C::PageA4));
     sizes->addAction(Action(C::PageA3));
@@ -107,20 +107,20 @@ void TMainDrawFrm::UpdateRecentMenu()
 
 QMenu* TMainDrawFrm::BuildEditMenu()
 {
-    return NewMenu(QStringLiteral("&Edit"), QStringLiteral("Edit1"),
+    return NewMenu(tr("&Edit"), QStringLiteral("Edit1"),
         { C::Undo, C::Redo, C::Cut, C::Copy, C::Paste, C::SelectAll, C::ClearBackground });
 }
 
 QMenu* TMainDrawFrm::BuildTransformMenu()
 {
-    return NewMenu(QStringLiteral("&Transform"), QStringLiteral("Tools"),
+    return NewMenu(tr("&Transform"), QStringLiteral("Tools"),
         { C::RotateToolbar, C::ScaleToolbar, C::AlignToolbar, C::PolygonToolbar });
 }
 
 QMenu* TMainDrawFrm::BuildViewMenu()
 {
-    QMenu* menu = NewMenu(QStringLiteral("&View"), QStringLiteral("View1"), { C::ShowLibrary });
-    QMenu* thumbs = menu->addMenu(QStringLiteral("Library thumbnail size"));
+    QMenu* menu = NewMenu(tr("&View"), QStringLiteral("View1"), { C::ShowLibrary });
+    QMenu* thumbs = menu->addMenu(tr("Library thumbnail size"));
     AddItems(thumbs, { C::SmallThumbnails, C::LargeThumbnails });
     auto* sizes = new QActionGroup(thumbs);
     sizes->addAction(Action(C::SmallThumbnails));
@@ -135,7 +135,7 @@ QMenu* TMainDrawFrm::BuildViewMenu()
 QMenu* TMainDrawFrm::BuildAppearanceMenu()
 {
     const std::array<TCommand, Themes.size()> themes = { C::ThemeBlue, C::ThemeBlack, C::ThemeSilver };
-    QMenu* menu = NewMenu(QStringLiteral("Appearance"), QStringLiteral("Theme1"), { themes[0], themes[1], themes[2] });
+    QMenu* menu = NewMenu(tr("Appearance"), QStringLiteral("Theme1"), { themes[0], themes[1], themes[2] });
     auto* group = new QActionGroup(menu);
     for (const TCommand id : themes)
         group->addAction(Action(id));
@@ -146,8 +146,8 @@ QMenu* TMainDrawFrm::BuildAppearanceMenu()
 
 QMenu* TMainDrawFrm::BuildHelpMenu()
 {
-    QMenu* menu = NewMenu(QStringLiteral("&Help"), QStringLiteral("Help1"), { C::HelpContents, C::HelpSearch });
-    Tutorials = menu->addMenu(QStringLiteral("Tutorials"));
+    QMenu* menu = NewMenu(tr("&Help"), QStringLiteral("Help1"), { C::HelpContents, C::HelpSearch });
+    Tutorials = menu->addMenu(tr("Tutorials"));
     Tutorials->setObjectName(QStringLiteral("Tutorials"));
     // Like the help commands, the tutorials wait for the help to be found.
     Tutorials->setEnabled(false);

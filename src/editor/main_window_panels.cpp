@@ -6,6 +6,7 @@
 #include "editor/palette_panel.h"
 #include "library/ui/lib_panel.h"
 
+#include <QCoreApplication>
 #include <QDockWidget>
 #include <QGridLayout>
 #include <QLabel>
@@ -24,8 +25,9 @@ namespace {
     TPaintPanel* Ruler(const QString& name, QWidget* parent)
     {
         auto* ruler = new TPaintPanel(name, parent);
-        ruler->setAccessibleName(
-            name == QLatin1String("XRulePic") ? QStringLiteral("Horizontal ruler") : QStringLiteral("Vertical ruler"));
+        ruler->setAccessibleName(name == QLatin1String("XRulePic")
+                ? QCoreApplication::translate("korvo::TMainDrawFrm", "Horizontal ruler")
+                : QCoreApplication::translate("korvo::TMainDrawFrm", "Vertical ruler"));
         ruler->SetOnPaint(
             [ruler](QPainter& painter, const QRect& area) { painter.fillRect(area, ruler->palette().button()); });
         return ruler;
@@ -40,7 +42,7 @@ void TMainDrawFrm::BuildCentre()
     auto* grid = new QGridLayout(centre);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(0);
-    auto* corner = new QLabel(QStringLiteral("cm"), centre);
+    auto* corner = new QLabel(tr("cm"), centre);
     corner->setObjectName(QStringLiteral("Panel1"));
     corner->setAlignment(Qt::AlignCenter);
     corner->setFixedSize(RulerBand + 1, RulerBand);
@@ -76,12 +78,12 @@ void TMainDrawFrm::BuildCentre()
 
 void TMainDrawFrm::BuildLibraryPanel()
 {
-    LibPanel = new QDockWidget(QStringLiteral("Library"), this);
+    LibPanel = new QDockWidget(tr("Library"), this);
     LibPanel->setObjectName(QStringLiteral("LibPanel"));
     LibPanel->setFeatures(QDockWidget::DockWidgetClosable);
     LibPanel->setAllowedAreas(Qt::RightDockWidgetArea);
     FLibraryPanel = new TLibraryPanel(FLibrary, *this, LibPanel);
-    auto* tools = new QToolBar(QStringLiteral("Library tools"), FLibraryPanel->ToolPanel());
+    auto* tools = new QToolBar(tr("Library tools"), FLibraryPanel->ToolPanel());
     tools->setObjectName(QStringLiteral("LibraryToolbar"));
     tools->setIconSize(QSize(20, 20));
     for (const TCommand id : { TCommand::LibraryPageOrder, TCommand::LibraryNewPage, TCommand::LibraryDeletePage,
@@ -109,10 +111,10 @@ void TMainDrawFrm::BuildStatusBar()
     XYLabel = new QLabel(bar);
     XYLabel->setObjectName(QStringLiteral("XYLabel"));
     XYLabel->setMinimumWidth(150);
-    XYLabel->setAccessibleName(QStringLiteral("Pointer position"));
+    XYLabel->setAccessibleName(tr("Pointer position"));
     HintLabel = new QLabel(bar);
     HintLabel->setObjectName(QStringLiteral("HintLabel"));
-    HintLabel->setAccessibleName(QStringLiteral("Hint"));
+    HintLabel->setAccessibleName(tr("Hint"));
     // Hints of the recent files menu are file names, which stay plain text whatever they look like.
     HintLabel->setTextFormat(Qt::PlainText);
     auto* separator = new QFrame(bar);

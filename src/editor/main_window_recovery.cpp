@@ -22,9 +22,9 @@ namespace {
         std::vector<TRecoveryOffer> offers;
         for (const TRecoveryEntry& entry : entries) {
             const TRecoveryInfo& info = entry.Info;
-            offers.push_back(
-                { info.FileName.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(info.FileName).fileName(),
-                    info.Time });
+            offers.push_back({ info.FileName.isEmpty() ? QCoreApplication::translate("korvo::TMainDrawFrm", "Untitled")
+                                                       : QFileInfo(info.FileName).fileName(),
+                info.Time });
         }
         return offers;
     }
@@ -106,8 +106,9 @@ namespace {
     // False when the user thinks better of it.
     bool DiscardAll(std::vector<TRecoveryEntry>& entries, TUserPrompts& prompts)
     {
-        if (!prompts.AskWarningYesCancel(QCoreApplication::translate("TMainDrawFrm",
-                "Discard all %n drawings kept for recovery?", nullptr, static_cast<int>(entries.size()))))
+        const QString question
+            = QCoreApplication::translate("korvo::TMainDrawFrm", "Discard all %1 drawings kept for recovery?");
+        if (!prompts.AskWarningYesCancel(question.arg(entries.size())))
             return false;
         for (TRecoveryEntry& entry : entries)
             TRecoveryStore::Discard(entry);

@@ -7,6 +7,7 @@
 
 #include <QActionGroup>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
@@ -60,7 +61,7 @@ namespace {
     void AddCloseButton(QToolBar& bar)
     {
         auto* close = new QAction(bar.style()->standardIcon(QStyle::SP_TitleBarCloseButton),
-            QStringLiteral("Close ") + bar.windowTitle(), &bar);
+            QCoreApplication::translate("korvo::TMainDrawFrm", "Close %1").arg(bar.windowTitle()), &bar);
         close->setToolTip(close->text());
         close->setStatusTip(close->text());
         AddNamedButton(bar, close, bar.objectName() + QStringLiteral("Close"), QString());
@@ -71,7 +72,7 @@ namespace {
 
 void TMainDrawFrm::BuildTopToolbar()
 {
-    QToolBar* bar = NewToolbar(this, QStringLiteral("TopToolbar"), QStringLiteral("Main toolbar"));
+    QToolBar* bar = NewToolbar(this, QStringLiteral("TopToolbar"), tr("Main toolbar"));
     const auto add = [this, bar](std::initializer_list<TCommand> ids) {
         for (const TCommand id : ids)
             FCommands.AddButton(*bar, id);
@@ -84,7 +85,7 @@ void TMainDrawFrm::BuildTopToolbar()
         C::RotateClockwise, C::MirrorHorizontally, C::MirrorVertically });
     ZoomCombo = new QComboBox(bar);
     ZoomCombo->setObjectName(QStringLiteral("ZoomCombo"));
-    ZoomCombo->setAccessibleName(QStringLiteral("Zoom"));
+    ZoomCombo->setAccessibleName(tr("Zoom"));
     for (const double zoom : { 0.5, 1.0, 2.0, 3.0, 4.0, 5.0, 6.0, 7.0, 8.0, 9.0, 10.0 })
         ZoomCombo->addItem(QStringLiteral("x") + ShowNumber(zoom));
     ZoomCombo->setCurrentIndex(1);
@@ -101,7 +102,7 @@ void TMainDrawFrm::BuildTopToolbar()
 
 void TMainDrawFrm::BuildToolPalette()
 {
-    TBXToolbar1 = NewToolbar(this, QStringLiteral("TBXToolbar1"), QStringLiteral("Tools"));
+    TBXToolbar1 = NewToolbar(this, QStringLiteral("TBXToolbar1"), tr("Tools"));
     TBXToolbar1->setOrientation(Qt::Vertical);
     TBXToolbar1->setAllowedAreas(Qt::LeftToolBarArea);
     TBXToolbar1->setMovable(false);
@@ -112,7 +113,7 @@ void TMainDrawFrm::BuildToolPalette()
         action->setCheckable(true);
         const TTool id = tool.Tool;
         connect(action, &QAction::triggered, &FWiring, [this, id] { FCanvas->SetDrawStyle(id); });
-        AddNamedButton(*TBXToolbar1, action, action->objectName(), QLatin1String(tool.Text.Caption));
+        AddNamedButton(*TBXToolbar1, action, action->objectName(), ShownText(tool.Text.Caption));
     }
     ToolAction(TTool::Selection)->setChecked(true);
     addToolBar(Qt::LeftToolBarArea, TBXToolbar1);
@@ -145,12 +146,12 @@ void TMainDrawFrm::BuildTransformToolbars()
 
 QToolBar* TMainDrawFrm::BuildRotateToolbar()
 {
-    RotateToolbar = NewToolbar(this, QStringLiteral("RotateToolbar"), QStringLiteral("Rotation toolbar"));
-    AddLabel(RotateToolbar, QStringLiteral("Rotation angle"));
-    AngleEdit = new TNumberEdit(QStringLiteral("60"), std::nullopt,
-        QStringLiteral("The rotation angle must be a number"), StatusReport(this), RotateToolbar);
+    RotateToolbar = NewToolbar(this, QStringLiteral("RotateToolbar"), tr("Rotation toolbar"));
+    AddLabel(RotateToolbar, tr("Rotation angle"));
+    AngleEdit = new TNumberEdit(QStringLiteral("60"), std::nullopt, tr("The rotation angle must be a number"),
+        StatusReport(this), RotateToolbar);
     AngleEdit->setFixedWidth(56);
-    Place(RotateToolbar, AngleEdit, QStringLiteral("AngleEdit"), QStringLiteral("Rotation angle"));
+    Place(RotateToolbar, AngleEdit, QStringLiteral("AngleEdit"), tr("Rotation angle"));
     FCommands.AddButton(*RotateToolbar, C::ApplyRotation);
     FCommands.AddButton(*RotateToolbar, C::ApplyRotationToCopy);
     // Closing the tool bar by its own button hides the rotation centre with it.
@@ -163,12 +164,12 @@ QToolBar* TMainDrawFrm::BuildRotateToolbar()
 
 QToolBar* TMainDrawFrm::BuildScaleToolbar()
 {
-    ScaleToolbar = NewToolbar(this, QStringLiteral("ScaleToolbar"), QStringLiteral("Scale toolbar"));
-    AddLabel(ScaleToolbar, QStringLiteral("Scale (%)"));
+    ScaleToolbar = NewToolbar(this, QStringLiteral("ScaleToolbar"), tr("Scale toolbar"));
+    AddLabel(ScaleToolbar, tr("Scale (%)"));
     // The arrows reach 1 to 500 %; a typed scale is held to 10 to 200 %.
-    ScaleUpDn = new TTypedRangeSpinBox(1, 500, 100, { 10, 200 },
-        QStringLiteral("The scale must be a whole number from 10 to 200"), StatusReport(this), ScaleToolbar);
-    Place(ScaleToolbar, ScaleUpDn, QStringLiteral("ScaleUpDn"), QStringLiteral("Set the scale factor in %"));
+    ScaleUpDn = new TTypedRangeSpinBox(1, 500, 100, { 10, 200 }, tr("The scale must be a whole number from 10 to 200"),
+        StatusReport(this), ScaleToolbar);
+    Place(ScaleToolbar, ScaleUpDn, QStringLiteral("ScaleUpDn"), tr("Set the scale factor in %"));
     FCommands.AddButton(*ScaleToolbar, C::ApplyScale);
     FCommands.AddButton(*ScaleToolbar, C::ApplyScaleToCopy);
     return ScaleToolbar;
@@ -176,7 +177,7 @@ QToolBar* TMainDrawFrm::BuildScaleToolbar()
 
 QToolBar* TMainDrawFrm::BuildAlignToolbar()
 {
-    AlignToolbar = NewToolbar(this, QStringLiteral("AlignToolbar"), QStringLiteral("Aligment toolbar"));
+    AlignToolbar = NewToolbar(this, QStringLiteral("AlignToolbar"), tr("Aligment toolbar"));
     for (const TCommand id : { C::AlignCentres, C::AlignCentresVertically, C::AlignCentresHorizontally, C::AlignLeft,
              C::AlignRight, C::AlignTop, C::AlignBottom })
         FCommands.AddButton(*AlignToolbar, id);
@@ -185,24 +186,24 @@ QToolBar* TMainDrawFrm::BuildAlignToolbar()
 
 QToolBar* TMainDrawFrm::BuildPolygonToolbar()
 {
-    PolygonToolbar = NewToolbar(this, QStringLiteral("PolygonToolbar"), QStringLiteral("Polygon toolbar"));
+    PolygonToolbar = NewToolbar(this, QStringLiteral("PolygonToolbar"), tr("Polygon toolbar"));
     FCommands.AddButton(*PolygonToolbar, C::CreatePolygon);
     qobject_cast<QToolButton*>(PolygonToolbar->widgetForAction(Action(C::CreatePolygon)))
         ->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     PolySides = new QSpinBox(PolygonToolbar);
     PolySides->setRange(6, 16);
     PolySides->setValue(6);
-    Place(PolygonToolbar, PolySides, QStringLiteral("PolySides"), QStringLiteral("Set the number of sides"));
+    Place(PolygonToolbar, PolySides, QStringLiteral("PolySides"), tr("Set the number of sides"));
     // Sides are chosen with the arrows only.
     PolySides->findChild<QLineEdit*>()->setReadOnly(true);
     PolySides->setFixedWidth(40);
-    AddLabel(PolygonToolbar, QStringLiteral("sides"));
+    AddLabel(PolygonToolbar, tr("sides"));
     PolygonToolbar->addSeparator();
-    AddLabel(PolygonToolbar, QStringLiteral("Radius (mm)"));
+    AddLabel(PolygonToolbar, tr("Radius (mm)"));
     PolyRadius = new TNumberEdit(QStringLiteral("50"), TNumberRange { 10, 200 },
-        QStringLiteral("The radius must be a number from 10 to 200"), StatusReport(this), PolygonToolbar);
+        tr("The radius must be a number from 10 to 200"), StatusReport(this), PolygonToolbar);
     PolyRadius->setFixedWidth(56);
-    Place(PolygonToolbar, PolyRadius, QStringLiteral("PolyRadius"), QStringLiteral("Radius (mm)"));
+    Place(PolygonToolbar, PolyRadius, QStringLiteral("PolyRadius"), tr("Radius (mm)"));
     return PolygonToolbar;
 }
 

@@ -3,6 +3,7 @@
 #include "dialogs/dialog_test_support.h"
 #include "document/shared_settings.h"
 #include "editor/app_settings.h"
+#include "editor/canvas/canvas_controller.h"
 #include "editor/themes.h"
 #include "library/ui/lib_panel.h"
 
@@ -17,11 +18,16 @@
 #include <QDockWidget>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTranslator>
+
+#include <set>
+#include <string>
 
 using namespace korvo;
 using namespace korvo::test;
@@ -87,6 +93,45 @@ TEST_F(MainWindow, EveryButtonIsNamedForScreenReaders)
     }
     EXPECT_EQ(
         window->findChild<QWidget*>(QStringLiteral("PalPic"))->accessibleName(), QStringLiteral("Colour palette"));
+}
+
+// Wraps every text of the window's own contexts in angle brackets: a text shows wrapped only when it
+// went through translation under the context its table or class marks it with.
+class TMarkingTranslator : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char*, int) const override
+    {
+        static const std::set<std::string> Contexts
+            = { "korvo::TControlText", "korvo::TMainDrawFrm", "korvo::TToolInfo" };
+        return Contexts.count(context) ? QStringLiteral("<%1>").arg(QString::fromUtf8(source)) : QString();
+    }
+};
+
+TEST_F(MainWindow, CommandsToolsAndMenusShowInTheUsersLanguage)
+{
+    TMarkingTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    const auto window = Start();
+    // The status bar asks for a tool's hint whenever the pointer comes over the drawing.
+    const QString toolHint = ToolHint(TTool::Rectangle);
+    QCoreApplication::removeTranslator(&translator);
+    const auto button = [&window](const char* name) {
+        return window->findChild<QToolButton*>(QLatin1String(name))->accessibleName();
+    };
+    const std::pair<QString, const char*> shown[] = {
+        { window->findChild<QMenu*>(QStringLiteral("File1"))->title(), "<&File>" },
+        { window->Action(TCommand::New)->text(), "<&New>" },
+        { window->Action(TCommand::New)->statusTip(), "<Create a new blank drawing>" },
+        { button("NewBtn"), "<New>" },
+        { window->Action(TCommand::RotateClockwise)->text(), "<Rotate selected shapes clockwise>" },
+        { button("SqBtn"), "<square>" },
+        { window->ToolAction(TTool::Rectangle)->toolTip(), "<Rectangle>" },
+        { toolHint, "<Click and drag to draw a rectangle.>" },
+        { button("RotateToolbarClose"), "<Close <Rotation toolbar>>" },
+    };
+    for (const auto& [text, expected] : shown)
+        EXPECT_EQ(text, QLatin1String(expected));
 }
 
 TEST_F(MainWindow, StartsWithTheDrawingNamedOnTheCommandLine)

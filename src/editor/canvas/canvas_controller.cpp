@@ -14,7 +14,7 @@
 
 namespace korvo {
 
-QString ToolHint(TTool tool) { return QLatin1String(ToolInfo(tool).Status); }
+QString ToolHint(TTool tool) { return QCoreApplication::translate("korvo::TToolInfo", ToolInfo(tool).Status); }
 
 TCanvasController::TCanvasController(TDrawing& drawing, TSurfaceWidget& surface, TTextFrm& textDialog)
     : FDrawing(drawing)

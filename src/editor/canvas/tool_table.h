@@ -27,7 +27,8 @@ struct TToolInfo {
     TControlText Text;
     TToolCursor Cursor;
     TCursorUse CursorUse;
-    // What the status bar tells the user over the drawing while the tool is chosen.
+    // What the status bar tells the user over the drawing while the tool is chosen; marked for
+    // translation in the context "korvo::TToolInfo".
     const char* Status;
     // Makes the canvas's handler of the tool.
     TToolMaker Make;

@@ -53,7 +53,7 @@ void TCommandSet::Refresh(const TCommandContext& context)
 void TCommandSet::AddButton(QToolBar& toolbar, TCommand id) const
 {
     const TCommandInfo& info = CommandInfo(id);
-    const QString caption = QString::fromLatin1(info.Text.Caption).remove(QLatin1Char('&'));
+    const QString caption = ShownText(info.Text.Caption).remove(QLatin1Char('&'));
     AddNamedButton(toolbar, Action(id), QLatin1String(info.Button ? info.Button : info.Text.Name), caption);
 }
 

@@ -3,17 +3,23 @@
 #include "editor/command_icons.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QToolBar>
 #include <QToolButton>
 
 namespace korvo {
 
+QString ShownText(const char* tableText)
+{
+    return *tableText ? QCoreApplication::translate("korvo::TControlText", tableText) : QString();
+}
+
 QAction* NewAction(QObject* parent, const TControlText& text)
 {
     auto* action = new QAction(parent);
     action->setObjectName(QLatin1String(text.Name));
-    const QString hint = QLatin1String(text.Hint);
-    action->setText(*text.Caption ? QLatin1String(text.Caption) : hint);
+    const QString hint = ShownText(text.Hint);
+    action->setText(*text.Caption ? ShownText(text.Caption) : hint);
     if (!hint.isEmpty()) {
         action->setToolTip(hint);
         action->setStatusTip(hint);

@@ -8,7 +8,8 @@ class QToolBar;
 
 namespace korvo {
 
-// How a command or a tool presents itself.
+// How a command or a tool presents itself. The tables mark their captions and hints with
+// QT_TRANSLATE_NOOP in the context "korvo::TControlText"; ShownText translates them.
 struct TControlText {
     // The action's object name.
     const char* Name;
@@ -19,6 +20,9 @@ struct TControlText {
     // The picture's name among the command icons; empty for none.
     const char* Icon;
 };
+
+// A caption or hint of a table in the user's language.
+QString ShownText(const char* tableText);
 
 // An action that shows the text: its caption (its hint when it has none), the hint and the icon.
 QAction* NewAction(QObject* parent, const TControlText& text);
