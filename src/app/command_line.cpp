@@ -231,9 +231,7 @@ namespace {
         bool ok = false;
         const int size = arguments[3].toInt(&ok);
         if (!ok || size < 1 || size > MaxThumbnailSize)
-            return Usage(err,
-                QCoreApplication::translate("korvo::CommandLine", "--thumbnail takes a size from 1 to %1 pixels")
-                    .arg(MaxThumbnailSize));
+            return Usage(err, QStringLiteral("--thumbnail takes a size from 1 to %1 pixels").arg(MaxThumbnailSize));
         return WithDrawing(arguments[1], err,
             [&](const TDrawing& drawing) { ExportPageThumbnail(drawing.Shapes(), arguments[2], size); });
     }
