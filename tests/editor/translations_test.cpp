@@ -37,6 +37,31 @@ struct TTsMessage {
     bool Unfinished = false;
 };
 
+// An element's text; lupdate writes characters XML cannot hold, such as a carriage return, as
+// <byte value="xd"/>.
+QString ReadTsText(QXmlStreamReader& xml)
+{
+    QString text;
+    for (int depth = 1; depth > 0 && !xml.atEnd();) {
+        switch (xml.readNext()) {
+        case QXmlStreamReader::Characters:
+            text += xml.text();
+            break;
+        case QXmlStreamReader::StartElement:
+            ++depth;
+            if (xml.name() == QLatin1String("byte"))
+                text += QChar(xml.attributes().value(QLatin1String("value")).mid(1).toUShort(nullptr, 16));
+            break;
+        case QXmlStreamReader::EndElement:
+            --depth;
+            break;
+        default:
+            break;
+        }
+    }
+    return text;
+}
+
 std::vector<TTsMessage> ReadCatalogue(const QString& fileName)
 {
     QFile file(fileName);
@@ -52,10 +77,10 @@ std::vector<TTsMessage> ReadCatalogue(const QString& fileName)
         else if (xml.name() == QLatin1String("message"))
             messages.push_back({ context, {}, {}, false });
         else if (xml.name() == QLatin1String("source"))
-            messages.back().Source = xml.readElementText();
+            messages.back().Source = ReadTsText(xml);
         else if (xml.name() == QLatin1String("translation")) {
             messages.back().Unfinished = xml.attributes().value(QLatin1String("type")) == QLatin1String("unfinished");
-            messages.back().Translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            messages.back().Translation = ReadTsText(xml);
         }
     }
     EXPECT_FALSE(xml.hasError()) << qPrintable(fileName) << ": " << qPrintable(xml.errorString());
@@ -145,9 +170,10 @@ public:
                 FTexts.insert(shown);
                 continue;
             }
-            QString pattern = QRegularExpression::escape(shown);
-            pattern.replace(QRegularExpression(QStringLiteral("%\\d")), QStringLiteral(".*"));
-            FPatterns.emplace_back(QRegularExpression::anchoredPattern(pattern));
+            QStringList pieces = shown.split(argument);
+            for (QString& piece : pieces)
+                piece = QRegularExpression::escape(piece);
+            FPatterns.emplace_back(QRegularExpression::anchoredPattern(pieces.join(QStringLiteral(".*"))));
         }
     }
 
