@@ -27,8 +27,8 @@ import sys
 
 SIDE = 400
 # Both pictures are compared at the size the editor shows at 100 %: korvo --export draws 4 pixels to the
-# millimetre, so rsvg-convert zooms its 96 pixels to the inch by as much. (Pens keep their width in
-# pixels at any export scale, so drawing larger would make every line look thinner than rsvg's.)
+# millimetre, so rsvg-convert zooms its 96 pixels to the inch by as much. (Pens keep their width on
+# paper there, but in whole pixels and at least one.)
 RSVG_ZOOM = 4 / (96 / 25.4)
 # An A4 page at 4 pixels to the millimetre.
 PAGE_PIXELS = (840, 1188)

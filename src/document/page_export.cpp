@@ -27,7 +27,7 @@ namespace {
     void PaintShapes(QPainter& painter, const TShapeList& shapes, float scale, TErrorReporter* reporter)
     {
         TFontCache fonts;
-        TShapePainter shapePainter(painter, TPaintTarget::Screen, ScreenPixelsPerInch(), fonts);
+        TShapePainter shapePainter(painter, TPaintTarget::PagePicture, ScreenPixelsPerInch(), fonts);
         for (const TShapePtr& shape : shapes)
             shapePainter.Draw(*shape, 0, 0, scale);
         if (reporter)

@@ -10,7 +10,8 @@ namespace korvo {
 class TErrorReporter;
 
 // The whole page as the editor shows it at zoom x1 times `factor` (4 pixels per millimetre at 1),
-// on white, every shape in list order; no grid and no selection marks.
+// on white, every shape in list order; no grid and no selection marks. Pens keep their width on paper
+// (at least a pixel), so lines keep their weight whatever the factor.
 // Shapes that fail to paint are reported through the reporter, if one is given, after painting.
 QImage RenderPageImage(const TShapeList& shapes, double factor, TErrorReporter* reporter = nullptr);
 // The same for a page of the given size in millimetres rather than the editor's current page.

@@ -21,6 +21,17 @@ namespace {
         return colour;
     }
 
+    // Whether the transform scales every direction alike (turns and mirrors allowed): its columns are
+    // as long as each other and at right angles.
+    bool IsEvenScale(const QTransform& t)
+    {
+        const double across = t.m11() * t.m21() + t.m12() * t.m22();
+        const double first = t.m11() * t.m11() + t.m12() * t.m12();
+        const double second = t.m21() * t.m21() + t.m22() * t.m22();
+        constexpr double Slack = 1e-9;
+        return std::abs(first - second) <= Slack * (first + second) && std::abs(across) <= Slack * (first + second);
+    }
+
 } // namespace
 
 TSvgPaintResolver::TSvgPaintResolver(const TSvgTree& tree, const TSvgStyleSheet& sheet, TSvgLeftOut& leftOut)
@@ -30,7 +41,8 @@ TSvgPaintResolver::TSvgPaintResolver(const TSvgTree& tree, const TSvgStyleSheet&
 {
 }
 
-TSvgLayer TSvgPaintResolver::Resolve(const TSvgStyle& style, const TSvgGradientPlace& place, bool takesMarkers)
+TSvgLayer TSvgPaintResolver::Resolve(
+    const TSvgStyle& style, const TSvgGradientPlace& place, double strokeScale, bool takesMarkers)
 {
     TSvgLayer layer;
     layer.Fill = Brush(style.Fill, style.FillOpacity * style.Opacity, style.Colour, &place);
@@ -38,7 +50,7 @@ TSvgLayer TSvgPaintResolver::Resolve(const TSvgStyle& style, const TSvgGradientP
         layer.Stroke = Brush(style.Stroke, style.StrokeOpacity * style.Opacity, style.Colour, &place);
     TSvgPaint& paint = layer.Paint;
     // A non-scaling stroke keeps its width in CSS pixels whatever the transforms and viewBox.
-    const double scale = style.NonScalingStroke ? 1 / SvgUnitsPerMm : LengthScale(place.ToPage);
+    const double scale = style.NonScalingStroke ? 1 / SvgUnitsPerMm : strokeScale;
     paint.StrokeWidthMm = style.StrokeWidth * scale;
     for (const double dash : style.Dash)
         paint.DashMm.push_back(dash * scale);
@@ -93,6 +105,17 @@ QBrush TSvgPaintResolver::Referenced(
     return hasFallback ? Brush(fallback.toString(), opacity, current, place) : Qt::NoBrush;
 }
 
-double LengthScale(const QTransform& t) { return std::sqrt(std::abs(t.determinant())); }
+double StrokeScale(const QPainterPath& outline, const QTransform& toPage)
+{
+    const double area = std::abs(toPage.determinant());
+    // A line widened w times along its length inks w times its area, and the area grows with the
+    // determinant: that gives the widening from the outline's lengths before and after.
+    if (!IsEvenScale(toPage)) {
+        const double pageLength = toPage.map(outline).length();
+        if (pageLength > 0)
+            return area * outline.length() / pageLength;
+    }
+    return std::sqrt(area);
+}
 
 } // namespace korvo

@@ -6,6 +6,7 @@
 
 #include <QBrush>
 #include <QColor>
+#include <QPainterPath>
 #include <QString>
 #include <QTransform>
 
@@ -34,8 +35,8 @@ class TSvgPaintResolver {
 public:
     TSvgPaintResolver(const TSvgTree& tree, const TSvgStyleSheet& sheet, TSvgLeftOut& leftOut);
 
-    // The presentation of a shape whose outline the place gives.
-    TSvgLayer Resolve(const TSvgStyle& style, const TSvgGradientPlace& place, bool takesMarkers);
+    // The presentation of a shape whose outline the place gives; strokeScale is StrokeScale's for it.
+    TSvgLayer Resolve(const TSvgStyle& style, const TSvgGradientPlace& place, double strokeScale, bool takesMarkers);
 
     // A paint ("none", a colour, "url(#id) fallback") at the given opacity as the solid colour it
     // shows over white; empty when nothing is painted. A gradient gives its average colour, a
@@ -53,7 +54,9 @@ private:
     TSvgLeftOut& LeftOut;
 };
 
-// How much a transform scales lengths on average (the root of its determinant's size).
-double LengthScale(const QTransform& t);
+// How much the transform to the page widens a stroke of the outline (in user units): as much as makes
+// the line ink what the transformed stroke inks. A stretch thickens the parts of a line that run
+// across it, not those along it, so under an uneven scale the widening depends on the outline.
+double StrokeScale(const QPainterPath& outline, const QTransform& toPage);
 
 } // namespace korvo

@@ -283,8 +283,8 @@ void TSvgReader::Shape(const TSvgNode& node, const TFrame& frame, std::vector<TP
     }
     if (outline.Path.isEmpty() || !frame.Style.Visible)
         return;
-    const TSvgLayer layer = Paints.Resolve(
-        frame.Style, { outline.Path.boundingRect(), frame.Viewport, frame.ToPage }, IsMarkable(node.Name));
+    const TSvgLayer layer = Paints.Resolve(frame.Style, { outline.Path.boundingRect(), frame.Viewport, frame.ToPage },
+        StrokeScale(outline.Path, frame.ToPage), IsMarkable(node.Name));
     if (!layer.Paints())
         return;
     if (outline.BoxKind != 0 && KeepsBoxes(frame.ToPage)) {

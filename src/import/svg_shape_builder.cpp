@@ -1,5 +1,6 @@
 #include "import/svg_shape_builder.h"
 
+#include "geometry/units.h"
 #include "import/svg_subpaths.h"
 #include "shapes/colour_map.h"
 #include "shapes/pen_width.h"
@@ -11,8 +12,8 @@ namespace korvo {
 
 namespace {
 
-    // Pens are printed at 144 to the inch: that is the width that keeps a stroke its true size on paper.
-    constexpr double PenUnitsPerMm = 144 / 25.4;
+    // The width that keeps a stroke its true size on paper.
+    constexpr double PenUnitsPerMm = PenUnitsPerInch / MMPerInch;
     // A dash pattern that inks at least this share of its length reads as a solid line.
     constexpr double SolidInkShare = 0.75;
     // The length of the short line that carries a start arrow on a path that also ends in one.

@@ -4,6 +4,9 @@
 
 namespace korvo {
 
+// Pens are measured in 1/144 inch wherever they keep their true size: on paper and in pictures.
+constexpr int PenUnitsPerInch = 144;
+
 // Makes the pen `width` pen units wide, to the nearest whole unit (halfway: the thinner one). The
 // thinnest pen is one unit, so a finer line takes that unit with its colour faded by its share of it,
 // as opacity does: it then inks about as much as the line it stands for instead of coming out bold.

@@ -7,6 +7,7 @@
 #include "shapes/colour_map.h"
 #include "shapes/graph_paper_painter.h"
 #include "shapes/paint_tools.h"
+#include "shapes/pen_width.h"
 #include "shapes/shape_kind_traits.h"
 #include "shapes/text_lines.h"
 
@@ -44,13 +45,18 @@ void TShapePainter::Draw(const TPolygon& shape, int offsetX, int offsetY, float 
     }
 }
 
-void TShapePainter::SetUpPen(const TPolygon& shape)
+int TShapePainter::PenPixels(const TPen& pen, float scale) const
 {
-    int width = shape.FPen.Width;
-    // On a device pen widths are 1/144 inch, except that a dotted pen keeps its pixel width.
-    if (FTarget == TPaintTarget::Device && shape.FPen.Style != psDot)
-        width = std::max(MulDiv(shape.FPen.Width, FLogPixelsY, 144), 1);
-    FPen = ToQPen(shape.FPen, width);
+    // A dotted pen keeps its pixel width everywhere.
+    if (FTarget == TPaintTarget::Screen || pen.Style == psDot)
+        return pen.Width;
+    const int pixelsPerInch = FTarget == TPaintTarget::Device ? FLogPixelsY : Round(scale * MMPerInch);
+    return std::max(MulDiv(pen.Width, pixelsPerInch, PenUnitsPerInch), 1);
+}
+
+void TShapePainter::SetUpPen(const TPolygon& shape, float scale)
+{
+    FPen = ToQPen(shape.FPen, PenPixels(shape.FPen, scale));
     FPainter.setPen(FPen);
     FPainter.setBrush(ToQBrush(shape.FBrush));
 }
@@ -63,7 +69,7 @@ void TShapePainter::DrawKind(const TPolygon& shape, const TView& view)
             Draw(child, view.OffsetX, view.OffsetY, view.Scale);
         return;
     }
-    SetUpPen(shape);
+    SetUpPen(shape, view.Scale);
     if (!ToDevicePoints(shape.FPoints, view.OffsetX, view.OffsetY, view.Scale, FPoints) || FPoints.empty())
         return;
     DrawFamily(shape, traits.Paint, view);

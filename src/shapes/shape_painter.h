@@ -13,8 +13,9 @@ namespace korvo {
 
 // Where shapes are painted. The screen takes pen widths in pixels as stored and grows text with the
 // zoom; a device (printer, picture file) measures pen widths in 1/144 inch and prints text at its
-// nominal point size, whatever the scale.
-enum class TPaintTarget { Screen, Device };
+// nominal point size, whatever the scale. A page picture is the screen's look with the pens of paper:
+// 1/144 inch at the resolution its scale gives, so that lines keep their weight at any size.
+enum class TPaintTarget { Screen, Device, PagePicture };
 
 // Paints shapes onto any QPainter: screen image, printer, PDF, SVG or picture file. One painter
 // serves a whole paint; it reuses its buffers and fonts from shape to shape, so painting a page does
@@ -40,7 +41,8 @@ private:
 
     void DrawKind(const TPolygon& shape, const TView& view);
     void DrawFamily(const TPolygon& shape, TPaintFamily family, const TView& view);
-    void SetUpPen(const TPolygon& shape);
+    int PenPixels(const TPen& pen, float scale) const;
+    void SetUpPen(const TPolygon& shape, float scale);
     void DrawBezierShape(const TPolygon& shape, bool closeFigure, bool fill, bool stroke);
     void DrawOpenPolygon(const TPolygon& shape);
     void DrawTube(const TPolygon& shape, bool vertical);

@@ -138,6 +138,10 @@ namespace {
             Picture(R"svg(<path transform="scale(10)" d="M1,1 L2,1" stroke="black" stroke-width="3.7795")svg"
                     R"svg( vector-effect="non-scaling-stroke"/>)svg"),
             { "7: 10.00,10.00 20.00,10.00 pen 0/6 fill 000000" } },
+        { "a stroke stretched across its line widens with the stretch",
+            Picture(R"svg(<path transform="scale(4,1)" d="M1,0 L1,10" stroke="black" stroke-width="0.5")svg"
+                    R"svg( fill="none"/>)svg"),
+            { "7: 4.00,0.00 4.00,10.00 pen 0/11 fill -" } },
         { "text with its font",
             Picture(
                 R"svg(<text x="10" y="20" font-family="'Liberation Sans', sans-serif" font-size="5" )svg"

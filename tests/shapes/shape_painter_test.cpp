@@ -332,4 +332,21 @@ TEST(DevicePainting, PenWidthsInSizeOf144thInchAndTextAtItsPointSize)
         inkHeight(PaintShape(text, 8, TPaintTarget::Device, 96).Image));
 }
 
+TEST(PagePicturePainting, PensKeepTheirWidthOnPaperAtTheScaleOfThePicture)
+{
+    // Pen units are 1/144 inch; 4 pixels to the millimetre is 102 to the inch, halves away from zero.
+    struct TCase {
+        std::int32_t Width;
+        float Scale;
+        int Pixels;
+    };
+    for (const TCase c : { TCase { 1, 4, 1 }, TCase { 3, 4, 2 }, TCase { 5, 4, 4 }, TCase { 1, 12, 2 } }) {
+        TPolygon line = Shape(skLine, { { 2, 20 }, { 20, 20 } }, clBlack, NoFillColour);
+        line.FPen.Width = c.Width;
+        const QImage image = PaintShape(line, c.Scale, TPaintTarget::PagePicture).Image;
+        EXPECT_EQ(InkIn(image, QRect(50, static_cast<int>(20 * c.Scale) - 10, 1, 20)), c.Pixels)
+            << c.Width << " units at " << c.Scale << " pixels/mm";
+    }
+}
+
 } // namespace
