@@ -22,7 +22,23 @@ namespace {
 
     int PointCount(const TPointArray& points) { return static_cast<int>(points.size()); }
 
+    int PenPixels(const TPen& pen, TPaintTarget target, int logPixelsY)
+    {
+        // On a device pen widths are 1/144 inch, except that a dotted pen keeps its pixel width.
+        if (target == TPaintTarget::Device && pen.Style != psDot)
+            return std::max(MulDiv(pen.Width, logPixelsY, 144), 1);
+        return pen.Width;
+    }
+
 } // namespace
+
+double PenReach(const TPolygon& shape, TPaintTarget target, int logPixelsY)
+{
+    const TPaintFamily family = KindTraits(shape.FKind).Paint;
+    if (shape.FPen.Style == psClear || family == TPaintFamily::Group || family == TPaintFamily::Text)
+        return 0;
+    return std::max(PenPixels(shape.FPen, target, logPixelsY), 1) / 2.0;
+}
 
 TShapePainter::TShapePainter(QPainter& painter, TPaintTarget target, int logPixelsY, TFontCache& fonts)
     : FPainter(painter)
@@ -43,11 +59,7 @@ void TShapePainter::Draw(const TPolygon& shape, int offsetX, int offsetY, float 
 
 void TShapePainter::SetUpPen(const TPolygon& shape)
 {
-    int width = shape.FPen.Width;
-    // On a device pen widths are 1/144 inch, except that a dotted pen keeps its pixel width.
-    if (FTarget == TPaintTarget::Device && shape.FPen.Style != psDot)
-        width = std::max(MulDiv(shape.FPen.Width, FLogPixelsY, 144), 1);
-    FPen = ToQPen(shape.FPen, width);
+    FPen = ToQPen(shape.FPen, PenPixels(shape.FPen, FTarget, FLogPixelsY));
     FPainter.setPen(FPen);
     FPainter.setBrush(ToQBrush(shape.FBrush));
 }

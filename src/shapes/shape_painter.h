@@ -16,6 +16,10 @@ namespace korvo {
 // nominal point size, whatever the scale.
 enum class TPaintTarget { Screen, Device };
 
+// How far the shape's pen paints beyond its outline, in pixels on the target: half the pen's width. A
+// clear pen, a group and a text paint none of their own.
+double PenReach(const TPolygon& shape, TPaintTarget target, int logPixelsY);
+
 // Paints shapes onto any QPainter: screen image, printer, PDF, SVG or picture file. One painter
 // serves a whole paint; it reuses its buffers and fonts from shape to shape, so painting a page does
 // no per-shape allocation for shapes without text.
