@@ -37,7 +37,7 @@ double PenReach(const TPolygon& shape, TPaintTarget target, int logPixelsY)
     const TPaintFamily family = KindTraits(shape.FKind).Paint;
     if (shape.FPen.Style == psClear || family == TPaintFamily::Group || family == TPaintFamily::Text)
         return 0;
-    return std::max(PenPixels(shape.FPen, target, logPixelsY), 1) / 2.0;
+    return (std::max(PenPixels(shape.FPen, target, logPixelsY), 1) - 1) / 2.0;
 }
 
 TShapePainter::TShapePainter(QPainter& painter, TPaintTarget target, int logPixelsY, TFontCache& fonts)

@@ -16,8 +16,9 @@ namespace korvo {
 // nominal point size, whatever the scale.
 enum class TPaintTarget { Screen, Device };
 
-// How far the shape's pen paints beyond its outline, in pixels on the target: half the pen's width. A
-// clear pen, a group and a text paint none of their own.
+// How far the shape's pen paints beyond the pixels its outline runs through, in pixels on the target:
+// half of what the pen is wider than one pixel, so a hairline paints nothing beyond. A clear pen, a
+// group and a text paint no pen of their own.
 double PenReach(const TPolygon& shape, TPaintTarget target, int logPixelsY);
 
 // Paints shapes onto any QPainter: screen image, printer, PDF, SVG or picture file. One painter

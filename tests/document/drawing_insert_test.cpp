@@ -50,26 +50,28 @@ TEST_F(InsertPicture, LandsAsOneSelectedShapeAtThePointAndFitsThePage)
         std::int32_t textSize = 0;
         TColour penColour = clBlack;
     };
-    // A pen of 4 pixels paints 0.5 mm beyond the points at 100 %, one of 1 pixel 0.125 mm: the ink lands
-    // at the point.
+    // At 100 % a pen of 4 pixels paints 0.375 mm beyond its outline, one of 41 pixels 5 mm, a hairline
+    // nothing: the ink lands at the point.
     const std::vector<Case> cases = {
         { "one shape stays itself", { MadeShape(skRectangle, { { 5, 5 }, { 5, 15 }, { 55, 15 }, { 55, 5 } }) },
-            { 30, 40 }, { 30.5f, 40.5f, 80.5f, 50.5f }, 0, 4 },
+            { 30, 40 }, { 30.375f, 40.375f, 80.375f, 50.375f }, 0, 4 },
         { "a thick outline lands whole at the point",
-            { MadeShape(skRectangle, { { 5, 5 }, { 5, 15 }, { 55, 15 }, { 55, 5 } }, 40) }, { 30, 40 },
-            { 35, 45, 85, 55 }, 0, 40 },
+            { MadeShape(skRectangle, { { 5, 5 }, { 5, 15 }, { 55, 15 }, { 55, 5 } }, 41) }, { 30, 40 },
+            { 35, 45, 85, 55 }, 0, 41 },
         { "shapes and a nested group become one group",
             { MadeShape(skPolyline, { { 0, 0 }, { 20, 10 } }),
                 MadeGroup({ MadeShape(skPolygon, { { 10, 10 }, { 30, 10 }, { 30, 30 } }),
                     MadeGroup({ MadeShape(skPolyline, { { 0, 30 }, { 5, 30 } }) }) }) },
-            { 12.5f, 7.5f }, { 13, 8, 43, 38 }, 3, 4 },
+            { 12.5f, 7.5f }, { 12.875f, 7.875f, 42.875f, 37.875f }, 3, 4 },
         { "twice the page's width shrinks to half",
-            { MadeShape(skRectangle, { { 0.5f, 0.5f }, { 0.5f, 99.5f }, { 419.5f, 99.5f }, { 419.5f, 0.5f } }), text },
-            { 0, 0 }, { 0, 0.25f, 209.75f, 55 }, 2, 2, 10 },
+            { MadeShape(skRectangle,
+                  { { 0.375f, 0.375f }, { 0.375f, 99.625f }, { 419.625f, 99.625f }, { 419.625f, 0.375f } }),
+                text },
+            { 0, 0 }, { 0, 0.1875f, 209.8125f, 55 }, 2, 2, 10 },
         { "a line shrunk below the thinnest pen fades",
-            { MadeShape(skPolyline, { { 0.125f, 0.125f }, { 419.875f, 0.125f } }, 1),
-                MadeShape(skPolyline, { { 0.125f, 9.875f }, { 419.875f, 9.875f } }, 1) },
-            { 0, 0 }, { 0.0625f, 0.0625f, 209.9375f, 4.9375f }, 2, 1, 0, 0x808080 },
+            { MadeShape(skPolyline, { { 0, 0 }, { 420, 0 } }, 1),
+                MadeShape(skPolyline, { { 0, 10 }, { 420, 10 } }, 1) },
+            { 0, 0 }, { 0, 0, 210, 5 }, 2, 1, 0, 0x808080 },
     };
     int notices = 0;
     QObject::connect(&drawing, &TDrawing::Changed, [&notices] { ++notices; });

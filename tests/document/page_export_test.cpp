@@ -15,7 +15,7 @@ namespace {
 using PageExport = TTempFolderTest;
 
 // A cropped picture takes in the margin round the shapes, or their pens where those reach further: at
-// 4 pixels to the mm a pen of 40 pixels reaches 5 mm beyond the outline, one of 4 pixels half a mm.
+// 4 pixels to the mm a pen of 41 pixels reaches 5 mm beyond the outline, one of 5 pixels half a mm.
 TEST_F(PageExport, CropTakesInTheMarginOrAThickPenWhole)
 {
     const struct {
@@ -25,10 +25,10 @@ TEST_F(PageExport, CropTakesInTheMarginOrAThickPenWhole)
         std::int32_t kind;
         QSize size;
     } cases[] = {
-        { "a thin pen keeps the margin", 4, psSolid, skRectangle, { 96, 96 } },
-        { "a thick pen reaches past it", 40, psSolid, skRectangle, { 120, 120 } },
-        { "a clear pen paints nothing", 40, psClear, skRectangle, { 96, 96 } },
-        { "a text paints no pen", 40, psSolid, skText, { 96, 96 } },
+        { "a thin pen keeps the margin", 5, psSolid, skRectangle, { 96, 96 } },
+        { "a thick pen reaches past it", 41, psSolid, skRectangle, { 120, 120 } },
+        { "a clear pen paints nothing", 41, psClear, skRectangle, { 96, 96 } },
+        { "a text paints no pen", 41, psSolid, skText, { 96, 96 } },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
