@@ -1,9 +1,11 @@
 #include "document/drawing.h"
 
 #include "geometry/rounding.h"
+#include "geometry/units.h"
 #include "import/svg_import.h"
 #include "shapes/file_io.h"
 #include "shapes/pen_width.h"
+#include "shapes/shape_painter.h"
 
 #include <algorithm>
 
@@ -23,15 +25,20 @@ namespace {
             CollectLeaves(std::move(child), leaves);
     }
 
-    // The box of every point, in millimetres; false when there are none.
-    bool PointBox(const std::vector<TPolygon>& shapes, TMMRect& box)
+    // The box of every point, in millimetres, widened by as much as each shape's pen paints beyond its
+    // points at 100 %, so that a thick outline lands at the point too rather than over the page's edge;
+    // false when there are no points.
+    bool InkBox(const std::vector<TPolygon>& shapes, TMMRect& box)
     {
         bool any = false;
         for (const TPolygon& shape : shapes) {
+            const auto reach = static_cast<float>(
+                PenReach(shape, TPaintTarget::Screen, ScreenPixelsPerInch(), BaseScale) / BaseScale);
             for (const TMMPoint& p : shape.FPoints) {
-                box = any ? TMMRect { std::min(box.Left, p.X), std::min(box.Top, p.Y), std::max(box.Right, p.X),
-                    std::max(box.Bottom, p.Y) }
-                          : TMMRect { p.X, p.Y, p.X, p.Y };
+                const TMMRect ink { p.X - reach, p.Y - reach, p.X + reach, p.Y + reach };
+                box = any ? TMMRect { std::min(box.Left, ink.Left), std::min(box.Top, ink.Top),
+                    std::max(box.Right, ink.Right), std::max(box.Bottom, ink.Bottom) }
+                          : ink;
                 any = true;
             }
         }
@@ -70,7 +77,7 @@ bool TDrawing::InsertPicture(std::vector<TPolygon> shapes, TMMPoint topLeft)
     for (TPolygon& shape : shapes)
         CollectLeaves(std::move(shape), leaves);
     TMMRect box;
-    if (!PointBox(leaves, box))
+    if (!InkBox(leaves, box))
         return false;
     const TDrawingUpdate update(*this);
     SaveUndo(ulImportPicture);

@@ -34,17 +34,33 @@ namespace {
             shapePainter.Errors().ReportTo(*reporter);
     }
 
+    // The shape's box with the crop margin around it, or as far as its pen paints at the scale where that
+    // is further, so that a thick outline is not cut.
+    QRectF CropBox(const TPolygon& shape, double scale)
+    {
+        if (shape.IsGroup()) {
+            QRectF box;
+            for (const TPolygon& child : shape.FChildren)
+                box |= CropBox(child, scale);
+            return box;
+        }
+        const TMMRect& b = shape.FBounds;
+        const double reach = std::max<double>(
+            CropMarginMM, PenReach(shape, TPaintTarget::PagePicture, ScreenPixelsPerInch(), scale) / scale);
+        return QRectF(QPointF(b.Left, b.Top), QPointF(b.Right, b.Bottom))
+            .normalized()
+            .adjusted(-reach, -reach, reach, reach);
+    }
+
     // The pixels of a page rendered at `factor` that the shapes cover, with the crop margin around them.
     QRect ShapesArea(const TShapeList& shapes, double factor)
     {
         const auto scale = BaseScale * factor;
         const QRectF pageMM(0, 0, PageWidthMM, PageHeightMM);
         QRectF shapesMM;
-        for (const TShapePtr& shape : shapes) {
-            const TMMRect& b = shape->FBounds;
-            shapesMM |= QRectF(QPointF(b.Left, b.Top), QPointF(b.Right, b.Bottom)).normalized();
-        }
-        QRectF area = shapesMM.adjusted(-CropMarginMM, -CropMarginMM, CropMarginMM, CropMarginMM) & pageMM;
+        for (const TShapePtr& shape : shapes)
+            shapesMM |= CropBox(*shape, scale);
+        QRectF area = shapesMM & pageMM;
         // Nothing on the page: the whole page.
         if (shapesMM.isNull() || area.isEmpty())
             area = pageMM;

@@ -17,14 +17,15 @@ QImage RenderPageImage(const TShapeList& shapes, double factor, TErrorReporter* 
 // The same for a page of the given size in millimetres rather than the editor's current page.
 QImage RenderPageImage(const TShapeList& shapes, QSize pageMM, double factor, TErrorReporter* reporter = nullptr);
 
-// A cropped picture keeps this much of the page around the shapes.
+// A cropped picture keeps this much of the page around the shapes, or more where a thick pen reaches
+// further.
 constexpr float CropMarginMM = 2;
 // The largest factor a page is rendered at: 32 pixels per millimetre.
 constexpr double MaxExportFactor = 8.0;
 
 // Both write through a temporary file and throw EFileError when the file cannot be written.
-// A cropped picture holds only the part of the page the shapes cover, with the margin around them;
-// without shapes it holds the whole page.
+// A cropped picture holds only the part of the page the shapes and their pens cover, with the margin
+// around them; without shapes it holds the whole page.
 void ExportPagePng(const TShapeList& shapes, const QString& fileName, double factor, bool crop = false,
     TErrorReporter* reporter = nullptr);
 // The picture file managers show for a drawing: the shapes cropped as above, at the factor that makes

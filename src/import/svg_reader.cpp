@@ -31,6 +31,14 @@ namespace {
         return name == u"g" || name == u"a" || name == u"svg" || name == u"switch";
     }
 
+    // Elements that draw what Korvo's shapes cannot hold: embedded documents, video, text flowed into
+    // a frame (an editor's draft of SVG that most programs draw as nothing).
+    bool IsOtherDrawing(const QString& name)
+    {
+        static const QStringList names { "foreignObject", "flowRoot", "video", "canvas", "iframe" };
+        return names.contains(name);
+    }
+
     bool IsMarkable(const QString& name)
     {
         return name == u"path" || name == u"line" || name == u"polyline" || name == u"polygon";
@@ -181,7 +189,7 @@ void TSvgReader::Walk(int index, const TFrame& parent, std::vector<TPolygon>& ou
             frame.ToPage, frame.Clip, out);
     } else if (node.Name == u"image") {
         ++Result.LeftOut.Bitmaps;
-    } else if (node.Name == u"foreignObject") {
+    } else if (IsOtherDrawing(node.Name)) {
         ++Result.LeftOut.Other;
     } else {
         Shape(node, frame, out);

@@ -25,7 +25,24 @@ namespace {
 
     int PointCount(const TPointArray& points) { return static_cast<int>(points.size()); }
 
+    int PenPixels(const TPen& pen, TPaintTarget target, int logPixelsY, float scale)
+    {
+        // A dotted pen keeps its pixel width everywhere.
+        if (target == TPaintTarget::Screen || pen.Style == psDot)
+            return pen.Width;
+        const int pixelsPerInch = target == TPaintTarget::Device ? logPixelsY : Round(scale * MMPerInch);
+        return std::max(MulDiv(pen.Width, pixelsPerInch, PenUnitsPerInch), 1);
+    }
+
 } // namespace
+
+double PenReach(const TPolygon& shape, TPaintTarget target, int logPixelsY, float scale)
+{
+    const TPaintFamily family = KindTraits(shape.FKind).Paint;
+    if (shape.FPen.Style == psClear || family == TPaintFamily::Group || family == TPaintFamily::Text)
+        return 0;
+    return (std::max(PenPixels(shape.FPen, target, logPixelsY, scale), 1) - 1) / 2.0;
+}
 
 TShapePainter::TShapePainter(QPainter& painter, TPaintTarget target, int logPixelsY, TFontCache& fonts)
     : FPainter(painter)
@@ -45,18 +62,9 @@ void TShapePainter::Draw(const TPolygon& shape, int offsetX, int offsetY, float 
     }
 }
 
-int TShapePainter::PenPixels(const TPen& pen, float scale) const
-{
-    // A dotted pen keeps its pixel width everywhere.
-    if (FTarget == TPaintTarget::Screen || pen.Style == psDot)
-        return pen.Width;
-    const int pixelsPerInch = FTarget == TPaintTarget::Device ? FLogPixelsY : Round(scale * MMPerInch);
-    return std::max(MulDiv(pen.Width, pixelsPerInch, PenUnitsPerInch), 1);
-}
-
 void TShapePainter::SetUpPen(const TPolygon& shape, float scale)
 {
-    FPen = ToQPen(shape.FPen, PenPixels(shape.FPen, scale));
+    FPen = ToQPen(shape.FPen, PenPixels(shape.FPen, FTarget, FLogPixelsY, scale));
     FPainter.setPen(FPen);
     FPainter.setBrush(ToQBrush(shape.FBrush));
 }

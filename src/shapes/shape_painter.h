@@ -17,6 +17,11 @@ namespace korvo {
 // 1/144 inch at the resolution its scale gives, so that lines keep their weight at any size.
 enum class TPaintTarget { Screen, Device, PagePicture };
 
+// How far the shape's pen paints beyond the pixels its outline runs through, in pixels on the target:
+// half of what the pen is wider than one pixel, so a hairline paints nothing beyond. A clear pen, a
+// group and a text paint no pen of their own. `scale` (pixels per millimetre) matters to a page picture.
+double PenReach(const TPolygon& shape, TPaintTarget target, int logPixelsY, float scale);
+
 // Paints shapes onto any QPainter: screen image, printer, PDF, SVG or picture file. One painter
 // serves a whole paint; it reuses its buffers and fonts from shape to shape, so painting a page does
 // no per-shape allocation for shapes without text.
@@ -41,7 +46,6 @@ private:
 
     void DrawKind(const TPolygon& shape, const TView& view);
     void DrawFamily(const TPolygon& shape, TPaintFamily family, const TView& view);
-    int PenPixels(const TPen& pen, float scale) const;
     void SetUpPen(const TPolygon& shape, float scale);
     void DrawBezierShape(const TPolygon& shape, bool closeFigure, bool fill, bool stroke);
     void DrawOpenPolygon(const TPolygon& shape);

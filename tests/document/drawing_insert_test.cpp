@@ -50,17 +50,24 @@ TEST_F(InsertPicture, LandsAsOneSelectedShapeAtThePointAndFitsThePage)
         std::int32_t textSize = 0;
         TColour penColour = clBlack;
     };
+    // At 100 % a pen of 4 pixels paints 0.375 mm beyond its outline, one of 41 pixels 5 mm, a hairline
+    // nothing: the ink lands at the point.
     const std::vector<Case> cases = {
         { "one shape stays itself", { MadeShape(skRectangle, { { 5, 5 }, { 5, 15 }, { 55, 15 }, { 55, 5 } }) },
-            { 30, 40 }, { 30, 40, 80, 50 }, 0, 4 },
+            { 30, 40 }, { 30.375f, 40.375f, 80.375f, 50.375f }, 0, 4 },
+        { "a thick outline lands whole at the point",
+            { MadeShape(skRectangle, { { 5, 5 }, { 5, 15 }, { 55, 15 }, { 55, 5 } }, 41) }, { 30, 40 },
+            { 35, 45, 85, 55 }, 0, 41 },
         { "shapes and a nested group become one group",
             { MadeShape(skPolyline, { { 0, 0 }, { 20, 10 } }),
                 MadeGroup({ MadeShape(skPolygon, { { 10, 10 }, { 30, 10 }, { 30, 30 } }),
                     MadeGroup({ MadeShape(skPolyline, { { 0, 30 }, { 5, 30 } }) }) }) },
-            { 12.5f, 7.5f }, { 12.5f, 7.5f, 42.5f, 37.5f }, 3, 4 },
+            { 12.5f, 7.5f }, { 12.875f, 7.875f, 42.875f, 37.875f }, 3, 4 },
         { "twice the page's width shrinks to half",
-            { MadeShape(skRectangle, { { 0, 0 }, { 0, 100 }, { 420, 100 }, { 420, 0 } }), text }, { 0, 0 },
-            { 0, 0, 210, 55 }, 2, 2, 10 },
+            { MadeShape(skRectangle,
+                  { { 0.375f, 0.375f }, { 0.375f, 99.625f }, { 419.625f, 99.625f }, { 419.625f, 0.375f } }),
+                text },
+            { 0, 0 }, { 0, 0.1875f, 209.8125f, 55 }, 2, 2, 10 },
         { "a line shrunk below the thinnest pen fades",
             { MadeShape(skPolyline, { { 0, 0 }, { 420, 0 } }, 1),
                 MadeShape(skPolyline, { { 0, 10 }, { 420, 10 } }, 1) },

@@ -188,12 +188,12 @@ namespace {
                 R"svg(<defs><filter id="f"><feGaussianBlur stdDeviation="2"/></filter><pattern id="p"/><mask id="m"/><clipPath id="k"><circle r="5"/></clipPath></defs>)svg"
                 R"svg(<image width="5" height="5"/><image width="5" height="5"/><rect width="1" height="1" filter="url(#f)"/>)svg"
                 R"svg(<rect width="1" height="1" fill="url(#p) red"/><rect width="1" height="1" mask="url(#m)"/>)svg"
-                R"svg(<rect width="1" height="1" clip-path="url(#k)"/><foreignObject/>)svg"),
+                R"svg(<rect width="1" height="1" clip-path="url(#k)"/><foreignObject/><flowRoot/>)svg"),
             { "2: 0.00,0.00 0.00,1.00 1.00,1.00 1.00,0.00 pen 5/1 fill 0000ff",
                 "2: 0.00,0.00 0.00,1.00 1.00,1.00 1.00,0.00 pen 5/1 fill 000000",
                 "2: 0.00,0.00 0.00,1.00 1.00,1.00 1.00,0.00 pen 5/1 fill 000000" },
-            "7 parts of the picture could not be taken in: 2 bitmaps, 1 filter, 1 pattern, 2 clippings or masks, 1 "
-            "other part" },
+            "8 parts of the picture could not be taken in: 2 bitmaps, 1 filter, 1 pattern, 2 clippings or masks, 2 "
+            "other parts" },
     };
 
     class SvgReadTest : public testing::TestWithParam<TReadCase> { };
