@@ -9,7 +9,6 @@
 #include "editor/user_prompts.h"
 #include "shapes/graph_paper_painter.h"
 
-
 namespace korvo {
 
 namespace {
