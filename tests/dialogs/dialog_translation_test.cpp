@@ -3,6 +3,8 @@
 #include "dialogs/plot_dialog.h"
 #include "dialogs/text_dialog.h"
 
+#include "support/bracket_translator.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
@@ -11,7 +13,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
-#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -19,18 +20,9 @@
 #include <memory>
 
 using namespace korvo;
+using namespace korvo::test;
 
 namespace {
-
-// Puts every text that goes through translation in brackets, so a text shown without them never did.
-class TBracketTranslator : public QTranslator {
-public:
-    QString translate(const char*, const char* source, const char*, int) const override
-    {
-        return QLatin1Char('[') + QString::fromUtf8(source) + QLatin1Char(']');
-    }
-    bool isEmpty() const override { return false; }
-};
 
 // The texts of the widget that a user reads, as the widget shows them.
 QStringList ReadTexts(const QWidget& widget)

@@ -5,6 +5,7 @@
 #include "help/help_window.h"
 #include "printing/print_preview.h"
 
+#include "support/bracket_translator.h"
 #include "support/fake_prompts.h"
 
 #include <QAbstractButton>
@@ -14,7 +15,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QTabWidget>
-#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -25,16 +25,6 @@ using namespace korvo;
 using namespace korvo::test;
 
 namespace {
-
-// Brackets every text that asks for its translation, so a text that shows without them never did.
-class TBracketingTranslator : public QTranslator {
-public:
-    QString translate(const char*, const char* source, const char*, int) const override
-    {
-        return QLatin1Char('[') + QString::fromUtf8(source) + QLatin1Char(']');
-    }
-    bool isEmpty() const override { return false; }
-};
 
 void AddText(QStringList& texts, const QString& text)
 {
@@ -89,7 +79,7 @@ protected:
     void SetUp() override { QCoreApplication::installTranslator(&translator); }
     void TearDown() override { QCoreApplication::removeTranslator(&translator); }
 
-    TBracketingTranslator translator;
+    TBracketTranslator translator;
     TDrawing drawing;
     TFakePrompts prompts;
     TNoPictures pictures;
