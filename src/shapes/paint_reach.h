@@ -7,8 +7,8 @@
 
 namespace korvo {
 
-// The unscrolled device pixels a shape may paint at the given scale: its points with room for the pen,
-// line endings and, for text, every line the text could hold in any direction. Nothing (no limit) when
+// The unscrolled device pixels a shape may paint at the given scale: its points with room for the pen
+// and line endings, or for text the band its lines run along. Nothing (no limit) when
 // the shape's points do not fit in device coordinates; such a shape is left to the painter to clip.
 // Generous by design: painting only a part of the page may skip a shape only when it is certain the
 // shape leaves that part untouched.
