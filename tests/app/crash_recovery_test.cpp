@@ -57,6 +57,8 @@ public:
         FEnvironment.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
         FEnvironment.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/data"));
         FEnvironment.insert(QStringLiteral("XDG_CACHE_HOME"), home + QStringLiteral("/cache"));
+        // The windows are found by their English titles, whatever the tester's desktop speaks.
+        FEnvironment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
     }
 
     ~TVirtualDesktop()
