@@ -21,8 +21,6 @@ namespace {
 
     QString LibraryFilter() { return TLibraryCommands::tr("Korvo library(*.kvl)|*.kvl"); }
 
-    QString Text(const QByteArray& name) { return ShownLibraryName(name); }
-
 } // namespace
 
 TLibraryCommands::TLibraryCommands(
@@ -48,13 +46,13 @@ void TLibraryCommands::LoadAtStart(const QString& fileName)
     FPanel.ShowPage(0);
 }
 
-QString TLibraryCommands::PageName(int page) const { return Text(FLibrary.GetPageName(page)); }
+QString TLibraryCommands::PageName(int page) const { return ShownLibraryName(FLibrary.GetPageName(page)); }
 
 QStringList TLibraryCommands::PageNames() const
 {
     QStringList names;
     for (const QByteArray& page : FLibrary.Pages())
-        names.append(Text(page));
+        names.append(ShownLibraryName(page));
     return names;
 }
 
@@ -121,8 +119,8 @@ void TLibraryCommands::RenameShape()
     const TLibShape* entry = FPanel.CurrentEntry();
     if (!entry)
         return;
-    const auto name = AskLibraryName(
-        { tr("Rename shape"), tr("Enter a new name for the selected shape."), tr("apply"), Text(entry->FName) },
+    const auto name = AskLibraryName({ tr("Rename shape"), tr("Enter a new name for the selected shape."), tr("apply"),
+                                         ShownLibraryName(entry->FName) },
         &FDialogParent);
     if (name)
         Commit([&] { FLibrary.RenameEntry(entry, ConfirmedLibraryName(entry->FName, *name)); });
@@ -147,7 +145,7 @@ void TLibraryCommands::MoveToPage()
     if (!entry || page < 0)
         return;
     const int row = FPanel.CurrentRow();
-    const std::optional<int> target = AskTargetPage(page, Text(entry->FName), PageNames(), &FDialogParent);
+    const std::optional<int> target = AskTargetPage(page, ShownLibraryName(entry->FName), PageNames(), &FDialogParent);
     if (!target || *target == page || !Commit([&] { FLibrary.SetEntryPage(entry, *target); }))
         return;
     // The picture leaves the list; the one after it takes its place.
@@ -200,7 +198,8 @@ void TLibraryCommands::DeleteEntry()
     if (!entry)
         return;
     const int row = FPanel.CurrentRow();
-    if (!FPrompts.AskYesNo(tr("Delete %1").arg(Text(entry->FName))) || !Commit([&] { FLibrary.DeleteEntry(entry); }))
+    if (!FPrompts.AskYesNo(tr("Delete %1").arg(ShownLibraryName(entry->FName)))
+        || !Commit([&] { FLibrary.DeleteEntry(entry); }))
         return;
     FPanel.ShowPage(FPanel.CurrentPage(), row);
 }

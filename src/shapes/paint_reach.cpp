@@ -115,7 +115,7 @@ namespace {
             span.Add(ShapeSpan(child, scale, logPixelsY));
         if (shape.IsGroup() || shape.FPoints.empty())
             return span;
-        if (shape.FKind == skText) {
+        if (KindTraits(shape.FKind).Paint == TPaintFamily::Text) {
             span.Add(TextSpan(shape, scale, logPixelsY));
             return span;
         }
